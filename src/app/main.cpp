@@ -1,0 +1,18 @@
+#include "app/feuillep.h"
+#include "platform/frenchui.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orbane 1S"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orbane1s.png")));
+    orbane::installFrenchTranslations(app);
+
+    orbane::FeuilleP window(QCoreApplication::applicationDirPath());
+    if (!window.load())
+        return 1;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <array>
+
+namespace orbane {
+
+// A colour as the swatches hold it: 0xRRGGBB.
+using Rgb = quint32;
+constexpr Rgb rgb(int r, int g, int b) { return Rgb((r << 16) | (g << 8) | b); }
+
+// The values held by the main window's controls. The simulation reads them the way the
+// program reads its controls, a configuration file is a copy of them, and the widgets are
+// bound to them.
+struct Controls
+{
+    // Parameter boxes, as typed.
+    QString Text1 = QStringLiteral("0");
+    QString Text2 = QStringLiteral("0");
+    QString Text3 = QStringLiteral("15,00");
+    QString Text4 = QStringLiteral("77,00");
+    QString chrono = QStringLiteral("300");
+
+    int Combo1 = 0; // place
+    int Combo2 = 2; // projectile
+
+    // Check1..Check12 (index 0 unused).
+    std::array<bool, 13> Check = defaultChecks();
+    bool speed = false; // "Animation au ralenti"
+    // Check13(0..7): the quantities of the live graph.
+    std::array<bool, 8> Check13{}; // none checked at start-up
+
+    int VScroll1 = 30;
+    int VScroll3 = 70;
+    int UpDown1 = 6;
+
+    std::array<Rgb, 9> Label4 = defaultColours();
+
+    bool operator==(const Controls &) const = default;
+
+    static constexpr std::array<bool, 13> defaultChecks()
+    {
+        std::array<bool, 13> c{};
+        c[3] = true;  // Afficher la grille
+        c[4] = true;  // Arrêter l'animation si le projectile sort de l'écran
+        c[7] = true;  // Afficher la construction
+        c[9] = true;  // Conserver les vecteurs représentés sur la chronophotographie
+        c[10] = true; // Traits épais
+        return c;
+    }
+
+    static constexpr std::array<Rgb, 9> defaultColours()
+    {
+        return {rgb(255, 0, 0),   rgb(255, 0, 255), rgb(255, 128, 0),
+                rgb(0, 0, 255),   rgb(255, 255, 255), rgb(255, 255, 0),
+                rgb(251, 66, 145), rgb(0, 255, 255), rgb(0, 0, 255)};
+    }
+};
+
+} // namespace orbane

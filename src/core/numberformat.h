@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Every number the user sees is formatted here, with the French decimal comma whatever the
+// machine's locale; every number the user types is read here.
+namespace orbane::numfmt {
+
+// Patterns of the form "###0.00" / "#######0.00": optional digits, no grouping, fixed decimals.
+// A value that rounds to zero never shows a minus sign.
+QString fixed(double value, int decimals = 2);
+
+// "###0.00" of the parameter boxes.
+inline QString box(double value) { return fixed(value, 2); }
+// "#######0.00" of the read-outs of t, x and y.
+inline QString readout(double value) { return fixed(value, 2); }
+
+// Reads a number typed with the decimal comma (a point is accepted too); blanks around are
+// skipped. Empty text, a lone sign or letters give no value.
+std::optional<double> parse(const QString &text);
+
+// Value of a text box the way the program reads it: a number, or nothing.
+inline double parseOr(const QString &text, double fallback)
+{
+    return parse(text).value_or(fallback);
+}
+
+} // namespace orbane::numfmt

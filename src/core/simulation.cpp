@@ -1,0 +1,70 @@
+#include "core/simulation.h"
+
+#include "core/numberformat.h"
+#include "core/tables.h"
+
+namespace orbane {
+
+SceneHooks::~SceneHooks() = default;
+
+Simulation::Simulation(const QString &programDir, QObject *parent)
+    : QObject(parent), m_programDir(programDir)
+{
+    setServices({});
+}
+
+void Simulation::setServices(const Services &services)
+{
+    m_services.dialogs = services.dialogs ? services.dialogs : &m_nullDialogs;
+    m_services.sound = services.sound ? services.sound : &m_nullSound;
+    m_services.beeper = services.beeper ? services.beeper : &m_nullBeeper;
+}
+
+void Simulation::setSceneHooks(SceneHooks *hooks) { m_hooks = hooks ? hooks : &m_nullHooks; }
+
+double Simulation::x0() const { return numfmt::parseOr(c.Text1, s.xy[0]); }
+double Simulation::y0() const { return numfmt::parseOr(c.Text2, s.xy[1]); }
+
+QString Simulation::soundPath() const
+{
+    return programFile(m_programDir, QString::fromLatin1(projectiles().at(c.Combo2).sound));
+}
+
+void Simulation::setTimer(bool on)
+{
+    if (d.timer1 == on)
+        return;
+    d.timer1 = on;
+    emit timerChanged(on);
+}
+
+void Simulation::showReadouts(double t, double x, double shownY)
+{
+    d.Label3 = QStringLiteral(" Date: t = ") + numfmt::readout(t) + QStringLiteral(" s.");
+    d.Label1 = QStringLiteral("Coordonnées : x = ") + numfmt::readout(x) +
+               QStringLiteral(" m ; y = ") + numfmt::readout(shownY) + QStringLiteral(" m. ");
+}
+
+void Simulation::playImpact()
+{
+    if (c.Combo1 != kMoon)
+        m_services.sound->play();
+}
+
+void Simulation::Check1_Click()
+{
+    d.check3Enabled = c.Check[1];
+    m_hooks->majaff();
+    emit changed();
+}
+
+void Simulation::Check6_Click()
+{
+    d.check7Enabled = c.Check[6];
+    m_hooks->majaff();
+    emit changed();
+}
+
+void Simulation::Check8_Click() { s.trajsuite = false; }
+
+} // namespace orbane

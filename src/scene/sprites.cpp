@@ -1,0 +1,59 @@
+#include "scene/sprites.h"
+
+#include "core/tables.h"
+
+#include <QPainter>
+
+namespace orbane {
+
+QString Sprites::pictureName(int index)
+{
+    return QString::fromLatin1(projectiles().at(index).picture) + QStringLiteral(".png");
+}
+
+QString Sprites::shadowName(int index)
+{
+    return QString::fromLatin1(projectiles().at(index).picture) + QStringLiteral("-ombre.png");
+}
+
+static QImage fallbackProjectile()
+{
+    QImage img(Sprites::kSize, Sprites::kSize, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(120, 120, 120));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QRectF(2, 2, 28, 28));
+    return img;
+}
+
+static QImage fallbackShadow()
+{
+    QImage img(Sprites::kSize, Sprites::kSize, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(0, 0, 0, 90));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QRectF(3, 27, 26, 5));
+    return img;
+}
+
+static QImage loadOr(const QString &path, QImage (*fallback)())
+{
+    QImage img(path);
+    if (img.isNull())
+        return fallback();
+    return img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+void Sprites::load(const QString &programDir)
+{
+    for (int i = 0; i < 5; ++i) {
+        m_projectiles[i] = loadOr(programFile(programDir, pictureName(i)), fallbackProjectile);
+        m_shadows[i] = loadOr(programFile(programDir, shadowName(i)), fallbackShadow);
+    }
+}
+
+} // namespace orbane

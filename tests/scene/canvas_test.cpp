@@ -1,0 +1,71 @@
+#include "scene/canvas.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+using namespace orbane;
+
+namespace {
+QImage plainPicture(QColor colour)
+{
+    QImage img(409, 800, QImage::Format_RGB32);
+    img.fill(colour);
+    return img;
+}
+} // namespace
+
+TEST(Canvas, ClearShowsThePersistentPictureAgain)
+{
+    Canvas canvas(409, 800);
+    canvas.replacePersistent(plainPicture(Qt::darkGreen));
+    canvas.line(10, 10, 100, 10, Qt::yellow);
+    EXPECT_EQ(canvas.composed().pixelColor(50, 10), QColor(Qt::yellow));
+    canvas.clear();
+    EXPECT_EQ(canvas.composed().pixelColor(50, 10), QColor(Qt::darkGreen));
+    EXPECT_TRUE(canvas.dirtyRect().isEmpty());
+}
+
+TEST(Canvas, CommitKeepsTheDrawingThroughLaterClears)
+{
+    Canvas canvas(409, 800);
+    canvas.replacePersistent(plainPicture(Qt::blue));
+    canvas.line(30, 436, 66, 400, Qt::yellow);
+    canvas.commit();
+    canvas.clear();
+    canvas.line(200, 200, 210, 200, Qt::red);
+    const QImage shown = canvas.composed();
+    EXPECT_EQ(shown.pixelColor(30, 436), QColor(Qt::yellow));
+    EXPECT_EQ(shown.pixelColor(205, 200), QColor(Qt::red));
+    canvas.clear();
+    EXPECT_EQ(canvas.composed().pixelColor(205, 200), QColor(Qt::blue));
+    // A new place picture erases everything committed.
+    canvas.replacePersistent(plainPicture(Qt::black));
+    EXPECT_EQ(canvas.composed().pixelColor(30, 436), QColor(Qt::black));
+}
+
+TEST(Canvas, LinesAreAliasedAndExact)
+{
+    Canvas canvas(409, 800);
+    canvas.replacePersistent(plainPicture(Qt::black));
+    canvas.line(30, 20, 30, 436, Qt::white);
+    const QImage shown = canvas.composed();
+    for (int y : {20, 200, 436})
+        EXPECT_EQ(shown.pixelColor(30, y), QColor(Qt::white)) << y;
+    // No antialiasing: the neighbours are untouched.
+    EXPECT_EQ(shown.pixelColor(29, 200), QColor(Qt::black));
+    EXPECT_EQ(shown.pixelColor(31, 200), QColor(Qt::black));
+}
+
+TEST(Canvas, PicturesWithTransparencyShowTheSceneThrough)
+{
+    Canvas canvas(409, 800);
+    canvas.replacePersistent(plainPicture(Qt::green));
+    QImage sprite(32, 32, QImage::Format_ARGB32_Premultiplied);
+    sprite.fill(Qt::transparent);
+    QPainter(&sprite).fillRect(8, 8, 16, 16, Qt::red);
+    canvas.paintPicture({14, 420}, sprite);
+    const QImage shown = canvas.composed();
+    EXPECT_EQ(shown.pixelColor(14, 420), QColor(Qt::green));
+    EXPECT_EQ(shown.pixelColor(30, 436), QColor(Qt::red));
+    EXPECT_EQ(canvas.dirtyRect(), QRect(14, 420, 32, 32));
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "core/services.h"
+#include "core/simulation.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+namespace orbane::test {
+
+// Records every message box and answers with the queued answers (OK / Yes by default).
+class ScriptedDialogs final : public Dialogs
+{
+public:
+    struct Shown
+    {
+        QString prompt, title;
+        MsgIcon icon;
+        MsgButtons buttons;
+    };
+    std::vector<Shown> shown;
+    std::deque<MsgAnswer> answers;
+
+    MsgAnswer message(const QString &prompt, const QString &title, MsgIcon icon,
+                      MsgButtons buttons) override;
+};
+
+class RecordingSound final : public SoundDevice
+{
+public:
+    QStringList opened;
+    int plays = 0;
+    int closes = 0;
+    void open(const QString &path) override { opened << path; }
+    void play() override { ++plays; }
+    void close() override { ++closes; }
+};
+
+class CountingBeeper final : public Beeper
+{
+public:
+    int beeps = 0;
+    void beep() override { ++beeps; }
+};
+
+// Scene hooks that only count calls; a place picture "loads" when its file exists.
+class CountingHooks final : public SceneHooks
+{
+public:
+    bool requireFiles = false;
+    QStringList loaded;
+    int clears = 0, reperes = 0, lespointsCalls = 0, majaffs = 0, repgraphes = 0;
+
+    bool loadBackground(const QString &path) override;
+    void clearScene() override { ++clears; }
+    void repere() override { ++reperes; }
+    void lespoints() override { ++lespointsCalls; }
+    void majaff() override { ++majaffs; }
+    void repgraphe() override { ++repgraphes; }
+};
+
+// A simulation wired to test doubles.
+struct Rig
+{
+    explicit Rig(const QString &programDir);
+    ScriptedDialogs dialogs;
+    RecordingSound sound;
+    CountingBeeper beeper;
+    CountingHooks hooks;
+    Simulation sim;
+
+    // Ticks while the timer runs, at most maxTicks; returns the number of ticks run.
+    int runUntilStopped(int maxTicks = 10000);
+};
+
+} // namespace orbane::test

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace orbane::test {
+
+// A throw-away program folder holding copies of the shipped data files (all, or a chosen few).
+class ProgramDir
+{
+public:
+    ProgramDir();
+    explicit ProgramDir(const QStringList &files);
+    QString path() const { return m_dir.path(); }
+    QString file(const QString &name) const { return m_dir.filePath(name); }
+    bool remove(const QString &name) const;
+
+private:
+    void copy(const QStringList &files);
+    QTemporaryDir m_dir;
+};
+
+} // namespace orbane::test
