@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <cmath>
 
@@ -50,8 +51,21 @@ FeuilleP::FeuilleP(const QString &programDir, const Services *services, QWidget 
 
 FeuilleP::~FeuilleP() { m_sim.setSceneHooks(nullptr); }
 
+// On screens wider than 850 pixels the window is 800 x 600, centred.
+void FeuilleP::applyGeometryRule()
+{
+    const QScreen *screen = this->screen();
+    if (!screen || screen->geometry().width() <= 850)
+        return;
+    setWindowState(Qt::WindowNoState);
+    const QRect area = screen->geometry();
+    setGeometry((area.width() - 800) / 2 + area.left(), (area.height() - 600) / 2 + area.top(),
+                800, 600);
+}
+
 bool FeuilleP::load()
 {
+    applyGeometryRule();
     m_sim.Form_Load();
     if (m_sim.fatalErrorShown())
         return false;
@@ -200,6 +214,15 @@ void FeuilleP::changeEvent(QEvent *event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         m_sim.Form_Activate();
     QMainWindow::changeEvent(event);
+}
+
+// The start-up window is activated when it first appears, even where no window manager
+// hands it the focus.
+void FeuilleP::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        m_sim.Form_Activate();
 }
 
 void FeuilleP::closeEvent(QCloseEvent *event)

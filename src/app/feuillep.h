@@ -38,8 +38,10 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void applyGeometryRule();
     void buildReadouts();
     void buildScene();
     void buildLists();

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+// Resources of a static library must be registered by the program.
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
