@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -46,6 +47,7 @@ FeuilleP::FeuilleP(const QString &programDir, const Services *services, QWidget 
     buildScene();
     buildLists();
     buildAnimationButtons();
+    buildOptionBoxes();
     bindSimulation();
 }
 
@@ -104,13 +106,14 @@ void FeuilleP::buildScene()
     m_projectile = new QLabel(m_picture2);
     m_projectile->setObjectName(QStringLiteral("projectile"));
 
-    m_vscroll2 = new QScrollBar(Qt::Vertical, m_frame3);
+    // The scroll bar stands in the gap right of the frame, hiding only the last few columns
+    // of the canvas, beyond the axis' arrow head.
+    m_vscroll2 = new QScrollBar(Qt::Vertical, centralWidget());
     m_vscroll2->setObjectName(QStringLiteral("VScroll2"));
     m_vscroll2->setRange(0, kScrollMaxTwips);
     m_vscroll2->setSingleStep(150);
     m_vscroll2->setPageStep(1500);
-    const int w = m_vscroll2->sizeHint().width();
-    m_vscroll2->setGeometry(m_frame3->width() - w, 0, w, kFrameHeight);
+    m_vscroll2->setGeometry(m_frame3->geometry().right() - 4, m_frame3->y(), 12, kFrameHeight);
     connect(m_vscroll2, &QScrollBar::valueChanged, this, &FeuilleP::scrollScene);
 }
 
@@ -161,6 +164,31 @@ void FeuilleP::buildAnimationButtons()
     connect(m_command16, &QPushButton::clicked, &m_sim, &Simulation::command16_Click);
 }
 
+// The option boxes, in a column until they find their panels.
+void FeuilleP::buildOptionBoxes()
+{
+    static constexpr int order[] = {1, 3, 10, 8, 4, 5, 12, 6, 7, 9, 2, 11};
+    int y = 150;
+    for (int i : order) {
+        auto *box = new QCheckBox(checkCaption(i), centralWidget());
+        box->setObjectName(QStringLiteral("Check%1").arg(i));
+        box->setGeometry(440, y, 350, 20);
+        y += 21;
+        connect(box, &QCheckBox::clicked, this, [this, i](bool on) {
+            m_sim.c.Check[i] = on;
+            m_sim.Check_Click(i);
+        });
+        m_check[i] = box;
+    }
+    m_command12 = new QPushButton(centralWidget());
+    m_command12->setObjectName(QStringLiteral("command12"));
+    m_command12->setGeometry(440, y + 6, 32, 32);
+    connect(m_command12, &QPushButton::clicked, &m_sim, &Simulation::command12_Click);
+    m_label5 = new QLabel(centralWidget());
+    m_label5->setObjectName(QStringLiteral("Label5"));
+    m_label5->setGeometry(480, y + 12, 300, 20);
+}
+
 void FeuilleP::bindSimulation()
 {
     connect(&m_sim, &Simulation::changed, this, &FeuilleP::refresh);
@@ -206,6 +234,16 @@ void FeuilleP::refresh()
     m_command15->setEnabled(d.animationButtons);
     m_command16->setEnabled(d.animationButtons);
     m_vscroll2->setValue(d.VScroll2);
+    for (int i = 1; i <= 12; ++i)
+        m_check[i]->setChecked(m_sim.c.Check[i]);
+    m_check[1]->setEnabled(d.check1Enabled);
+    m_check[3]->setEnabled(d.check3Enabled);
+    m_check[7]->setEnabled(d.check7Enabled);
+    m_command12->setEnabled(d.animationButtons);
+    m_command12->setIcon(QIcon(d.recording ? QStringLiteral(":/icons/camera-stop.png")
+                                           : QStringLiteral(":/icons/camera.png")));
+    m_command12->setToolTip(d.command12Tip);
+    m_label5->setText(d.Label5);
     m_refreshing = false;
 }
 

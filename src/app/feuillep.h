@@ -6,8 +6,10 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <array>
 #include <memory>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -46,6 +48,7 @@ private:
     void buildScene();
     void buildLists();
     void buildAnimationButtons();
+    void buildOptionBoxes();
     void bindSimulation();
     void refresh();
     void refreshSprites();
@@ -69,6 +72,9 @@ private:
     QComboBox *m_combo2 = nullptr;
     QPushButton *m_command15 = nullptr;
     QPushButton *m_command16 = nullptr;
+    QPushButton *m_command12 = nullptr;
+    QLabel *m_label5 = nullptr;
+    std::array<QCheckBox *, 13> m_check{};
     int m_shownCombo2 = -1;
 };
 

@@ -50,8 +50,13 @@ struct PhotoMarks
 {
     static constexpr int kMax = 32767; // the 16-bit count; further marks are not recorded
     std::vector<PhotoMark> marks;
+    quint64 generation = 0; // changes whenever the marks are forgotten
     int nbphotos() const { return int(marks.size()); }
-    void clear() { marks.clear(); }
+    void clear()
+    {
+        marks.clear();
+        ++generation;
+    }
     bool add(const PhotoMark &m)
     {
         if (nbphotos() >= kMax)

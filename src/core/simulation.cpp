@@ -51,6 +51,31 @@ void Simulation::playImpact()
         m_services.sound->play();
 }
 
+void Simulation::Check_Click(int index)
+{
+    switch (index) {
+    case 1:
+        Check1_Click();
+        break;
+    case 6:
+        Check6_Click();
+        break;
+    case 8:
+        Check8_Click();
+        break;
+    case 3:
+    case 5:
+    case 7:
+    case 10:
+    case 12:
+        m_hooks->majaff();
+        emit changed();
+        break;
+    default: // 2, 4, 9, 11 take effect at the next redraw
+        break;
+    }
+}
+
 void Simulation::Check1_Click()
 {
     d.check3Enabled = c.Check[1];

@@ -77,6 +77,8 @@ public:
     double y0() const;
 
     // Options with a handler of their own.
+    // A click on Check1..Check12 (the value is already in c.Check): each option's reaction.
+    void Check_Click(int index);
     void Check1_Click();
     void Check6_Click();
     void Check8_Click();

@@ -26,6 +26,26 @@ const std::array<Projectile, 5> &projectiles()
     return table;
 }
 
+QString checkCaption(int index)
+{
+    static const char *const captions[] = {
+        "",
+        "Afficher le repère",
+        "Marquer uniquement les positions du centre d'inertie",
+        "Afficher la grille",
+        "Arrêter l'animation si le projectile sort de l'écran",
+        "Afficher le vecteur vitesse",
+        "Afficher la variation du vecteur vitesse",
+        "Afficher la construction",
+        "Marquer la trajectoire",
+        "Conserver les vecteurs représentés sur la chronophotographie",
+        "Traits épais",
+        "Afficher les projections sur les axes",
+        "Afficher le vecteur poids",
+    };
+    return index >= 1 && index <= 12 ? QString::fromUtf8(captions[index]) : QString();
+}
+
 QString placeName(int index) { return QString::fromUtf8(places().at(index).name); }
 QString projectileName(int index) { return QString::fromUtf8(projectiles().at(index).name); }
 

@@ -46,6 +46,9 @@ inline constexpr int kRocher = 4;
 const std::array<Place, 3> &places();
 const std::array<Projectile, 5> &projectiles();
 
+// Captions of the option boxes Check1..Check12.
+QString checkCaption(int index);
+
 QString placeName(int index);
 QString projectileName(int index);
 

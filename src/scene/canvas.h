@@ -2,30 +2,46 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QPoint>
 #include <QRect>
+#include <array>
+#include <memory>
 
 namespace orbane {
 
 // The scene surface: a persistent picture (the place's picture plus what was committed) under
-// a transient layer that every redraw clears and rebuilds. All drawing is aliased, in pixels.
+// a transient layer that every redraw clears and rebuilds. Two more layers sit on top for the
+// chronophotography marks: a cache of the older marks, drawn once each, and the most recent
+// mark, redrawn on every pass. All drawing is aliased, in pixels.
 class Canvas
 {
 public:
     enum class PenStyle { Solid, Dot };
+    enum class Layer { Transient = 0, MarksCache = 1, LatestMark = 2 };
+    static constexpr int kLayers = 3;
 
     Canvas(int width, int height);
+    ~Canvas();
+    Canvas(const Canvas &) = delete;
+    Canvas &operator=(const Canvas &) = delete;
 
     int width() const { return m_persistent.width(); }
     int height() const { return m_persistent.height(); }
 
     // Loads a picture as the persistent picture, over the surface's grey background.
     void replacePersistent(const QImage &picture);
-    // Drops the transient layer.
+    // Drops the transient drawing (the marks disappear until they are drawn again).
     void clear();
     // Copies the current appearance into the persistent picture. Only the part drawn since the
     // last clear is copied: the rest is identical already.
     void commit();
+
+    // Where the next lines and pictures go (the transient layer by default).
+    void setTarget(Layer layer);
+    void clearLayer(Layer layer);
+    void setMarksShown(bool shown) { m_marksShown = shown; }
+    bool marksShown() const { return m_marksShown; }
 
     void setPenWidth(int width) { m_penWidth = width; }
     int penWidth() const { return m_penWidth; }
@@ -36,17 +52,33 @@ public:
     void paintPicture(const QPoint &topLeft, const QImage &picture);
 
     const QImage &persistent() const { return m_persistent; }
-    const QImage &transient() const { return m_transient; }
-    QRect dirtyRect() const { return m_dirty; }
-    // The surface as it looks: persistent picture with the transient layer over it.
+    const QImage &layerImage(Layer layer) const { return m_layers[index(layer)].image; }
+    QRect layerRect(Layer layer) const;
+    const QImage &transient() const { return layerImage(Layer::Transient); }
+    QRect dirtyRect() const { return layerRect(Layer::Transient); }
+
+    // Paints the visible layers over `target`, restricted to `area` (the widget's paint).
+    void paintOver(QPainter &target, const QRect &area) const;
+    // The surface as it looks.
     QImage composed() const;
 
 private:
+    struct LayerData
+    {
+        QImage image;
+        QRect dirty;
+    };
+    static int index(Layer layer) { return int(layer); }
+    QPainter &painter();
+    void endPainting() const;
     void touch(const QRect &r);
+    void dottedLine(QPoint a, QPoint b, const QColor &colour);
 
     QImage m_persistent;
-    QImage m_transient;
-    QRect m_dirty;
+    std::array<LayerData, kLayers> m_layers;
+    Layer m_target = Layer::Transient;
+    mutable std::unique_ptr<QPainter> m_painter;
+    bool m_marksShown = true;
     int m_penWidth = 1;
     PenStyle m_penStyle = PenStyle::Solid;
 };

@@ -2,6 +2,7 @@
 
 #include "core/tables.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orbane {
@@ -12,6 +13,22 @@ SceneRenderer::SceneRenderer(Simulation &sim, QObject *parent)
     m_sprites.load(sim.programDir());
 }
 
+QColor SceneRenderer::swatch(int i) const { return QColor::fromRgb(m_sim.c.Label4.at(i)); }
+
+QPointF SceneRenderer::base(bool clampToGround) const
+{
+    const double x = scene::kOriginX + scene::kPixelsPerMetre * m_sim.s.xy[0];
+    double y = scene::kOriginY - scene::kPixelsPerMetre * m_sim.s.xy[1];
+    if (clampToGround)
+        y = std::min(y, scene::kOriginY);
+    return {x, y};
+}
+
+void SceneRenderer::done()
+{
+    emit canvasChanged();
+}
+
 bool SceneRenderer::loadBackground(const QString &path)
 {
     const QImage picture(path);
@@ -19,39 +36,104 @@ bool SceneRenderer::loadBackground(const QString &path)
         return false;
     m_canvas.replacePersistent(picture);
     m_canvas.clear();
-    emit canvasChanged();
+    done();
     return true;
 }
 
 void SceneRenderer::clearScene()
 {
     m_canvas.clear();
-    emit canvasChanged();
-}
-
-QPoint SceneRenderer::projectilePoint() const
-{
-    return {int(std::lround(m_sim.d.projLeft)), int(std::lround(m_sim.d.projTop))};
-}
-
-void SceneRenderer::repere() {}
-
-void SceneRenderer::lespoints() {}
-
-void SceneRenderer::majaff()
-{
-    m_canvas.clear();
-    m_canvas.paintPicture(projectilePoint(), projectilePicture());
-    m_sim.s.affinit = false;
-    if (onTracegraphe)
-        onTracegraphe();
-    emit canvasChanged();
+    done();
 }
 
 void SceneRenderer::repgraphe()
 {
     if (onRepgraphe)
         onRepgraphe();
+}
+
+void SceneRenderer::paintProjectileAt(double left, double top)
+{
+    m_canvas.paintPicture(QPoint(int(std::lround(left)), int(std::lround(top))),
+                          projectilePicture());
+}
+
+// Copies of the projectile on the two axes.
+void SceneRenderer::paintProjections()
+{
+    paintProjectileAt(16.0, m_sim.d.projTop);
+    paintProjectileAt(m_sim.d.projLeft, scene::kGroundTop);
+}
+
+void SceneRenderer::tracetraj()
+{
+    SimState &s = m_sim.s;
+    const QPointF p = base(true);
+    if (s.trajsuite)
+        m_canvas.line(s.xprec, s.yprec, p.x(), p.y(), swatch(5));
+    else
+        s.trajsuite = true;
+    s.xprec = p.x();
+    s.yprec = p.y();
+}
+
+// The four vectors in their fixed order: velocity, construction, variation, weight.
+void SceneRenderer::drawVectors()
+{
+    const auto &check = m_sim.c.Check;
+    if (check[5])
+        vecteurV();
+    if (check[6] && check[7])
+        constdeltaV();
+    if (check[6])
+        deltaV();
+    if (check[12])
+        poids();
+}
+
+void SceneRenderer::majaff()
+{
+    const Controls &c = m_sim.c;
+    SimState &s = m_sim.s;
+    const int width = c.Check[10] ? 2 : 1;
+
+    m_canvas.clear();
+    m_canvas.setPenWidth(width);
+    if (c.Check[8]) {
+        tracetraj();
+        m_canvas.commit();
+    }
+    s.vecphoto = false;
+    if (c.Check[9] && s.photo == 1) {
+        if (!c.Check[2]) {
+            if (c.Check[11])
+                paintProjections();
+            paintProjectileAt(m_sim.d.projLeft, m_sim.d.projTop);
+        }
+        s.vecphoto = true;
+        drawVectors();
+        m_canvas.commit();
+    }
+    if (c.Check[2] && s.photo == 1)
+        recordMark();
+    paintProjectileAt(m_sim.d.projLeft, m_sim.d.projTop);
+    if (!c.Check[2] && s.photo == 1 && !s.vecphoto) {
+        if (c.Check[11])
+            paintProjections();
+        m_canvas.commit();
+    }
+    if (c.Check[1])
+        repere();
+    m_canvas.setPenWidth(width);
+    if (!s.vecphoto)
+        drawVectors();
+    m_canvas.setPenWidth(1);
+    s.affinit = false;
+    if (m_sim.marks.nbphotos() > 0)
+        lespoints();
+    if (onTracegraphe)
+        onTracegraphe();
+    done();
 }
 
 } // namespace orbane

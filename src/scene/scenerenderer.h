@@ -4,18 +4,20 @@
 #include "scene/canvas.h"
 #include "scene/sprites.h"
 
+#include <QColor>
 #include <QObject>
+#include <QPointF>
 #include <functional>
 
 namespace orbane {
 
-// Draws the scene for the simulation's state on the canvas. The simulation calls it through
-// SceneHooks; the widget only shows the canvas.
+// Draws the scene for the simulation's state on the canvas: axes, vectors, trajectory,
+// chronophotographs. The simulation calls it through SceneHooks; the widget only shows it.
 class SceneRenderer : public QObject, public SceneHooks
 {
     Q_OBJECT
 public:
-    SceneRenderer(Simulation &sim, QObject *parent = nullptr);
+    explicit SceneRenderer(Simulation &sim, QObject *parent = nullptr);
 
     Canvas &canvas() { return m_canvas; }
     const Canvas &canvas() const { return m_canvas; }
@@ -27,6 +29,7 @@ public:
     std::function<void()> onRepgraphe;
     std::function<void()> onTracegraphe;
 
+    // SceneHooks.
     bool loadBackground(const QString &path) override;
     void clearScene() override;
     void repere() override;
@@ -34,15 +37,38 @@ public:
     void majaff() override;
     void repgraphe() override;
 
+    // Arrow head of the vector (cpx, cpy) based at (bpx, bpy).
+    void fleche(double bpx, double bpy, double cpx, double cpy, const QColor &kcolo);
+    void vecteurV();
+    void poids();
+    void deltaV();
+    void constdeltaV();
+    void tracetraj();
+
+    // Velocity at time tau in the surface's orientation (y downward), m.s-1.
+    QPointF velocityAt(double tau) const;
+    // The projectile's centre in pixels; clamped to the ground line when asked.
+    QPointF base(bool clampToGround) const;
+
 signals:
     void canvasChanged();
 
 private:
-    QPoint projectilePoint() const;
+    QColor swatch(int i) const;
+    bool vectorsHidden() const;
+    void drawVectors();
+    void paintProjectileAt(double left, double top);
+    void paintProjections();
+    void recordMark();
+    void drawMark(const PhotoMark &mark);
+    void syncMarksCache();
+    void done();
 
     Simulation &m_sim;
     Canvas m_canvas;
     Sprites m_sprites;
+    int m_cachedMarks = 0;
+    quint64 m_cachedGeneration = 0;
 };
 
 } // namespace orbane

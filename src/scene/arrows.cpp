@@ -1,0 +1,119 @@
+#include "core/numberformat.h"
+#include "core/tables.h"
+#include "scene/scenerenderer.h"
+#include "scene/vectors.h"
+
+#include <cmath>
+
+namespace orbane {
+
+void SceneRenderer::fleche(double bpx, double bpy, double cpx, double cpy, const QColor &kcolo)
+{
+    const double tx = bpx + cpx, ty = bpy + cpy;
+    // Back point of the head, 10 pixels down the shaft.
+    double hx = tx, hy = ty;
+    if (cpx != 0.0) {
+        const double s = cpy / cpx;
+        double u = 10.0 / std::sqrt(s * s + 1.0);
+        if (cpx < 0.0)
+            u = -u;
+        hx = tx - u;
+        hy = ty - s * u;
+    } else {
+        hy = cpy >= 0.0 ? ty - 10.0 : ty + 10.0;
+    }
+    // Two strokes, 5 pixels either side of the back point.
+    if (cpy != 0.0) {
+        const double r = cpx / cpy;
+        const double w = 5.0 / std::sqrt(r * r + 1.0);
+        m_canvas.line(tx, ty, hx + w, hy - r * w, kcolo);
+        m_canvas.line(tx, ty, hx - w, hy + r * w, kcolo);
+    } else {
+        const double back = cpx >= 0.0 ? -10.0 : 10.0;
+        m_canvas.line(tx, ty, tx + back, ty - 5.0, kcolo);
+        m_canvas.line(tx, ty, tx + back, ty + 5.0, kcolo);
+    }
+}
+
+QPointF SceneRenderer::velocityAt(double tau) const
+{
+    const SimState &s = m_sim.s;
+    const double g = s.gpes;
+    if (s.enrebond == 2)
+        return {double(s.vxrebond), g * (tau - double(s.trebond)) - double(s.vyrebond)};
+    return {double(s.vox), g * tau - double(s.voy)};
+}
+
+// The velocity-related vectors are not shown before the launch.
+bool SceneRenderer::vectorsHidden() const { return !m_sim.d.timer1 && m_sim.s.temps == 0.0f; }
+
+void SceneRenderer::vecteurV()
+{
+    if (vectorsHidden())
+        return;
+    const int k = vectorscale::velocity(m_sim.c.VScroll1);
+    const QPointF v = velocityAt(m_sim.s.temps);
+    const double cx = k * v.x(), cy = k * v.y();
+    if (cx == 0.0 && cy == 0.0)
+        return;
+    const QPointF b = base(false);
+    const QColor colour = swatch(0);
+    m_canvas.line(b.x(), b.y(), b.x() + cx, b.y() + cy, colour);
+    fleche(b.x(), b.y(), cx, cy, colour);
+}
+
+void SceneRenderer::poids()
+{
+    const QPointF b = base(true);
+    const int kp = vectorscale::force(m_sim.c.VScroll3);
+    double length = std::nearbyint(double(kp) * double(m_sim.s.masse) * double(m_sim.s.gpes));
+    if (m_sim.c.Combo2 == kRocher)
+        length = std::nearbyint(length / 10000.0);
+    const QColor colour = swatch(7);
+    m_canvas.line(b.x(), b.y(), b.x(), b.y() + length, colour);
+    fleche(b.x(), b.y(), 0.0, length, colour);
+}
+
+void SceneRenderer::deltaV()
+{
+    if (vectorsHidden())
+        return;
+    const int k = vectorscale::velocity(m_sim.c.VScroll1);
+    const double kg = k * double(m_sim.s.gpes);
+    const double length = m_sim.s.vecphoto
+                              ? (kg * 2.0 * numfmt::parseOr(m_sim.c.chrono, 0.0)) / 1000.0
+                              : (kg * m_sim.c.UpDown1) / 10.0;
+    const QPointF b = base(false);
+    const QColor colour = swatch(1);
+    m_canvas.line(b.x(), b.y(), b.x(), b.y() + length, colour);
+    fleche(b.x(), b.y(), 0.0, length, colour);
+}
+
+// v(t + h) from the projectile, then -v(t - h) from its tip: the sum ends on the tip of the
+// velocity variation.
+void SceneRenderer::constdeltaV()
+{
+    if (vectorsHidden())
+        return;
+    const int k = vectorscale::velocity(m_sim.c.VScroll1);
+    const double h = m_sim.s.vecphoto ? numfmt::parseOr(m_sim.c.chrono, 0.0) / 1000.0
+                                      : m_sim.c.UpDown1 / 20.0;
+    const double t = m_sim.s.temps;
+    const QPointF after = velocityAt(t + h);
+    const double c1x = k * after.x(), c1y = k * after.y();
+    if (c1x == 0.0 && c1y == 0.0)
+        return;
+    const QPointF b = base(false);
+    m_canvas.line(b.x(), b.y(), b.x() + c1x, b.y() + c1y, swatch(2));
+    fleche(b.x(), b.y(), c1x, c1y, swatch(2));
+
+    const QPointF b2(b.x() + c1x, b.y() + c1y);
+    const QPointF before = velocityAt(t - h);
+    const double c2x = -k * before.x(), c2y = -k * before.y();
+    if (c2x == 0.0 && c2y == 0.0)
+        return;
+    m_canvas.line(b2.x(), b2.y(), b2.x() + c2x, b2.y() + c2y, swatch(3));
+    fleche(b2.x(), b2.y(), c2x, c2y, swatch(3));
+}
+
+} // namespace orbane

@@ -1,0 +1,142 @@
+#include "core/tables.h"
+#include "scene/vectors.h"
+#include "scenefixture.h"
+
+#include <cmath>
+
+using namespace orbane;
+using VectorsTest = orbane::test::SceneFixture;
+
+namespace {
+const QColor kRed(255, 0, 0);
+}
+
+TEST_F(VectorsTest, ArrowHeadsOfAxisParallelVectors)
+{
+    struct Case
+    {
+        double cx, cy;
+        QPoint stroke1, stroke2; // ends of the two strokes, relative to the tip
+    };
+    const Case cases[] = {
+        {50, 0, {-10, -5}, {-10, 5}},  // right
+        {-50, 0, {10, -5}, {10, 5}},   // left
+        {0, 50, {5, -10}, {-5, -10}},  // down
+        {0, -50, {5, 10}, {-5, 10}},   // up
+        {0, 0, {-10, -5}, {-10, 5}},   // a zero vector points right
+    };
+    for (const Case &c : cases) {
+        canvas().clear();
+        renderer->fleche(200, 200, c.cx, c.cy, kRed);
+        const QImage img = shown();
+        const QPoint tip(200 + int(c.cx), 200 + int(c.cy));
+        EXPECT_EQ(img.pixelColor(tip), kRed) << c.cx << "," << c.cy;
+        EXPECT_EQ(img.pixelColor(tip + c.stroke1), kRed) << c.cx << "," << c.cy;
+        EXPECT_EQ(img.pixelColor(tip + c.stroke2), kRed) << c.cx << "," << c.cy;
+        // Nothing past the tip along the shaft.
+        const QPoint beyond = tip + QPoint(c.cx > 0 ? 2 : c.cx < 0 ? -2 : 0,
+                                           c.cy > 0 ? 2 : c.cy < 0 ? -2 : 0);
+        if (beyond != tip) {
+            EXPECT_NE(img.pixelColor(beyond), kRed) << c.cx << "," << c.cy;
+        }
+    }
+}
+
+TEST_F(VectorsTest, ObliqueArrowHeadIsTenPixelsBackAndFiveAside)
+{
+    renderer->fleche(100, 100, 30, 40, kRed); // a 3-4-5 direction
+    const QImage img = shown();
+    // Back point (130 - 6, 140 - 8); strokes 5 pixels across: (+4, -3) and (-4, +3).
+    EXPECT_EQ(img.pixelColor(128, 129), kRed);
+    EXPECT_EQ(img.pixelColor(120, 135), kRed);
+    EXPECT_EQ(img.pixelColor(130, 140), kRed);
+}
+
+TEST_F(VectorsTest, BeforeLaunchOnlyTheWeightShows)
+{
+    for (int i : {5, 6, 7, 12})
+        sim.c.Check[i] = true;
+    sim.Check_Click(5);
+    const QImage before = shown();
+    const auto count = [&](const QImage &img, Rgb c) {
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            n += countInRow(img, y, 0, 408, colour(c));
+        return n;
+    };
+    EXPECT_EQ(count(before, sim.c.Label4[0]), 0);
+    EXPECT_EQ(count(before, sim.c.Label4[1]), 0);
+    EXPECT_EQ(count(before, sim.c.Label4[2]), 0);
+    EXPECT_GT(count(before, sim.c.Label4[7]), 100);
+
+    sim.command15_Click();
+    sim.Timer1_Timer();
+    sim.command16_Click(); // paused at t > 0: all appear
+    sim.Check_Click(5);
+    const QImage after = shown();
+    for (int i : {0, 1, 2, 3, 7})
+        EXPECT_GT(count(after, sim.c.Label4[i]), 10) << i;
+}
+
+TEST_F(VectorsTest, WeightArrowLengthsOnEarth)
+{
+    sim.c.Check[12] = true;
+    ASSERT_EQ(vectorscale::force(sim.c.VScroll3), 30);
+    sim.Check_Click(12);
+    const QColor cyan = colour(sim.c.Label4[7]);
+    EXPECT_EQ(lowest(shown(), 30, cyan), 436 + 132); // 30 x 0.45 x 9.8 = 132.3
+
+    sim.c.Combo2 = kRocher;
+    sim.Combo2_Click();
+    sim.Check_Click(12);
+    EXPECT_EQ(lowest(shown(), 30, cyan), 436 + 54); // 30 x 1830 x 9.8 / 10 000 = 53.8
+    EXPECT_EQ(vectorscale::forceLegend(kRocher), QStringLiteral("10 000 N"));
+    EXPECT_EQ(vectorscale::forceLegend(2), QStringLiteral("1 N"));
+}
+
+TEST_F(VectorsTest, VelocityVariationAndItsConstructionMeetAtTheTip)
+{
+    sim.command15_Click();
+    for (int i = 0; i < 10; ++i)
+        sim.Timer1_Timer();
+    sim.command16_Click();
+    ASSERT_EQ(vectorscale::velocity(sim.c.VScroll1), 20);
+    ASSERT_EQ(sim.c.UpDown1, 6);
+    EXPECT_EQ(vectorscale::label9(sim.c.UpDown1), QStringLiteral("600"));
+
+    const QPointF b = renderer->base(false);
+    const int bx = int(std::lround(b.x()));
+    const int tipY = int(std::lround(b.y() + 117.6)); // 20 x 9.8 x 6 / 10
+
+    canvas().clear();
+    renderer->deltaV();
+    EXPECT_EQ(lowest(shown(), bx, colour(sim.c.Label4[1])), tipY);
+
+    canvas().clear();
+    renderer->constdeltaV();
+    const QImage construction = shown();
+    EXPECT_EQ(construction.pixelColor(bx, tipY), colour(sim.c.Label4[3]));
+    // The first vector is the velocity at t + 0.3 s.
+    const QPointF v = renderer->velocityAt(sim.s.temps + 0.3);
+    const QPoint tip1(int(std::lround(b.x() + 20 * v.x())), int(std::lround(b.y() + 20 * v.y())));
+    const QColor c1 = construction.pixelColor(tip1);
+    EXPECT_TRUE(c1 == colour(sim.c.Label4[2]) || c1 == colour(sim.c.Label4[3]));
+}
+
+TEST_F(VectorsTest, VelocityVectorFollowsTheScale)
+{
+    sim.c.Check[5] = true;
+    sim.c.Text4 = QStringLiteral("0");
+    sim.c.Text2 = QStringLiteral("5");
+    sim.c.Text3 = QStringLiteral("5");
+    sim.voxvoy();
+    sim.command18_Click();
+    sim.command16_Click(); // one step
+    sim.c.VScroll1 = 40;   // 10 pixels per m.s-1
+    sim.Check_Click(5);
+    const QPointF b = renderer->base(false);
+    const QPointF v = renderer->velocityAt(sim.s.temps);
+    const QPoint tip(int(std::lround(b.x() + 10 * v.x())), int(std::lround(b.y() + 10 * v.y())));
+    EXPECT_EQ(at(tip.x(), tip.y()), colour(sim.c.Label4[0]));
+    EXPECT_NEAR(10 * v.x(), 50.0, 1e-4);
+}
