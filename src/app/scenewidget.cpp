@@ -24,9 +24,7 @@ void SceneWidget::paintEvent(QPaintEvent *event)
     const Canvas &canvas = m_renderer.canvas();
     const QRect r = event->rect();
     p.drawImage(r.topLeft(), canvas.persistent(), r);
-    const QRect dirty = canvas.dirtyRect().intersected(r);
-    if (!dirty.isEmpty())
-        p.drawImage(dirty.topLeft(), canvas.transient(), dirty);
+    canvas.paintOver(p, r);
 }
 
 void SceneWidget::mouseMoveEvent(QMouseEvent *event)

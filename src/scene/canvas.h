@@ -5,8 +5,10 @@
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace orbane {
 
@@ -53,9 +55,10 @@ public:
 
     const QImage &persistent() const { return m_persistent; }
     const QImage &layerImage(Layer layer) const { return m_layers[index(layer)].image; }
-    QRect layerRect(Layer layer) const;
+    // The part of a layer drawn since it was last cleared (empty when the layer is hidden).
+    QRegion layerRegion(Layer layer) const;
     const QImage &transient() const { return layerImage(Layer::Transient); }
-    QRect dirtyRect() const { return layerRect(Layer::Transient); }
+    QRect dirtyRect() const;
 
     // Paints the visible layers over `target`, restricted to `area` (the widget's paint).
     void paintOver(QPainter &target, const QRect &area) const;
@@ -66,13 +69,17 @@ private:
     struct LayerData
     {
         QImage image;
-        QRect dirty;
+        // Kept as separate rectangles, possibly overlapping, so long thin lines (axes, grid)
+        // do not make the whole canvas dirty; past a few dozen they become one bounding
+        // rectangle. Merged into a region only where overlaps matter (blending).
+        std::vector<QRect> dirty;
+        QRect bounds;
     };
     static int index(Layer layer) { return int(layer); }
     QPainter &painter();
     void endPainting() const;
     void touch(const QRect &r);
-    void dottedLine(QPoint a, QPoint b, const QColor &colour);
+    void plotLine(QPoint a, QPoint b, const QColor &colour, bool dotted);
 
     QImage m_persistent;
     std::array<LayerData, kLayers> m_layers;
