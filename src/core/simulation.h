@@ -71,6 +71,20 @@ public:
     void plusbouton();
 
     // Parameters.
+    enum class KeyResult { Accept, Swallow };
+    // What a parameter box (1..4 for Text1..Text4) does with a typed character; "." comes
+    // back as ",". Enter is not a character here: the window applies the box at once.
+    KeyResult TextN_KeyPress(int box, QChar &key) const;
+    void TextN_GotFocus(int box);
+    void TextN_LostFocus(int box);
+    void Text1_LostFocus();
+    void Text2_LostFocus();
+    void Text3_LostFocus();
+    void Text4_LostFocus();
+    KeyResult chrono_KeyPress(QChar key) const;
+    void chrono_LostFocus();
+    // Drag of the projectile: buttons held, pointer position within the picture (pixels).
+    void projectile_MouseMove(bool leftOnly, bool anyButton, int x, int y);
     void voxvoy();
     void retico();
     double x0() const;
