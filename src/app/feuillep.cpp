@@ -1,39 +1,40 @@
 #include "app/feuillep.h"
 
+#include "app/backdrop.h"
+#include "app/hints.h"
 #include "app/scenewidget.h"
+#include "app/tabstrip.h"
+#include "app/welcome.h"
 #include "core/handshake.h"
+#include "core/numberformat.h"
 #include "core/tables.h"
+#include "scene/vectors.h"
 
-#include <QCloseEvent>
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
-#include <QPushButton>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextEdit>
+#include <QToolButton>
 #include <cmath>
 
 namespace orbane {
 
-namespace {
-// Design positions are in twips; 15 twips make a pixel.
-QRect twips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
-constexpr int kScrollMaxTwips = 5145;
-constexpr int kFrameHeight = 457;
-} // namespace
-
-FeuilleP::FeuilleP(const QString &programDir, const Services *services, QWidget *parent)
-    : QMainWindow(parent), m_sim(programDir), m_renderer(m_sim)
+FeuilleP::FeuilleP(const QString &programDir, const Services *services, ColourChooser *chooser,
+                   QWidget *parent)
+    : QMainWindow(parent), m_chooser(chooser ? chooser : &m_qtChooser), m_sim(programDir),
+      m_renderer(m_sim)
 {
     setObjectName(QStringLiteral("feuilleP"));
     setWindowTitle(QStringLiteral("Orbane 1S"));
     setFixedSize(800, 600);
-    setCentralWidget(new QWidget(this));
+    setCentralWidget(new Backdrop(this));
+    setFont(QFont(QStringLiteral("Arial"), 8));
     m_qtServices.dialogs.setParent(this);
     m_sim.setServices(services ? *services : m_qtServices.all());
     m_sim.setSceneHooks(&m_renderer);
@@ -43,12 +44,15 @@ FeuilleP::FeuilleP(const QString &programDir, const Services *services, QWidget 
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, &m_sim, &Simulation::Timer1_Timer);
 
+    buildToolBar();
     buildReadouts();
     buildScene();
-    buildLists();
     buildAnimationButtons();
-    buildOptionBoxes();
+    buildTabs();
+    buildBottom();
+    bindPanels();
     bindSimulation();
+    installHints();
 }
 
 FeuilleP::~FeuilleP() { m_sim.setSceneHooks(nullptr); }
@@ -68,125 +72,96 @@ void FeuilleP::applyGeometryRule()
 bool FeuilleP::load()
 {
     applyGeometryRule();
+    bienvenue(m_supertext);
     m_sim.Form_Load();
     if (m_sim.fatalErrorShown())
         return false;
+    m_info->setText(m_sim.d.info);
     refresh();
     return true;
 }
 
-void FeuilleP::buildReadouts()
+void FeuilleP::bindPanels()
 {
-    auto *band = new QLabel(centralWidget());
-    band->setGeometry(twips(120, 720, 6135, 255));
-    band->setStyleSheet(QStringLiteral("background: rgb(0, 0, 128);"));
-    const QString readoutStyle = QStringLiteral("color: white; background: rgb(0, 0, 128);");
-    m_label3 = new QLabel(centralWidget());
-    m_label3->setObjectName(QStringLiteral("Label3"));
-    m_label3->setGeometry(twips(135, 735, 1695, 255));
-    m_label3->setStyleSheet(readoutStyle);
-    m_label1 = new QLabel(centralWidget());
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setGeometry(twips(1800, 735, 4215, 255));
-    m_label1->setStyleSheet(readoutStyle);
-}
-
-void FeuilleP::buildScene()
-{
-    m_frame3 = new QWidget(centralWidget());
-    m_frame3->setObjectName(QStringLiteral("Frame3"));
-    m_frame3->setGeometry(twips(120, 960, 6135, 6855));
-    m_picture2 = new SceneWidget(m_renderer, m_frame3);
-    m_picture2->move(0, 0);
-
-    // Image controls over the surface: the shadow under the projectile.
-    m_ombre = new QLabel(m_picture2);
-    m_ombre->setObjectName(QStringLiteral("ombre"));
-    m_ombre->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_projectile = new QLabel(m_picture2);
-    m_projectile->setObjectName(QStringLiteral("projectile"));
-
-    // The scroll bar stands in the gap right of the frame, hiding only the last few columns
-    // of the canvas, beyond the axis' arrow head.
-    m_vscroll2 = new QScrollBar(Qt::Vertical, centralWidget());
-    m_vscroll2->setObjectName(QStringLiteral("VScroll2"));
-    m_vscroll2->setRange(0, kScrollMaxTwips);
-    m_vscroll2->setSingleStep(150);
-    m_vscroll2->setPageStep(1500);
-    m_vscroll2->setGeometry(m_frame3->geometry().right() - 4, m_frame3->y(), 12, kFrameHeight);
-    connect(m_vscroll2, &QScrollBar::valueChanged, this, &FeuilleP::scrollScene);
-}
-
-void FeuilleP::scrollScene(int twipsValue)
-{
-    m_picture2->move(0, -std::lround(twipsValue / 15.0));
-    if (!m_refreshing)
-        m_sim.d.VScroll2 = twipsValue;
-}
-
-void FeuilleP::buildLists()
-{
-    m_combo1 = new QComboBox(centralWidget());
-    m_combo1->setObjectName(QStringLiteral("Combo1"));
-    for (int i = 0; i < int(places().size()); ++i)
-        m_combo1->addItem(placeName(i));
-    m_combo1->setGeometry(520, 80, 200, 22);
-    connect(m_combo1, &QComboBox::activated, this, [this](int index) {
+    connect(m_pc.Combo1, &QComboBox::activated, this, [this](int index) {
         m_sim.c.Combo1 = index;
         m_sim.Combo1_Click();
     });
-
-    m_combo2 = new QComboBox(centralWidget());
-    m_combo2->setObjectName(QStringLiteral("Combo2"));
-    for (int i = 0; i < int(projectiles().size()); ++i)
-        m_combo2->addItem(projectileName(i));
-    m_combo2->setGeometry(520, 110, 200, 22);
-    connect(m_combo2, &QComboBox::activated, this, [this](int index) {
+    connect(m_pc.Combo2, &QComboBox::activated, this, [this](int index) {
         m_sim.c.Combo2 = index;
         m_sim.Combo2_Click();
     });
+    bindParameterBoxes();
+    bindOptions();
+    for (Swatch *s : m_pc.Label4)
+        connect(s, &Swatch::clicked, this, &FeuilleP::chooseColour);
+    connect(m_pc.VScroll1, &QScrollBar::valueChanged, this, [this](int v) {
+        if (!m_refreshing)
+            m_sim.VScroll1_Change(v);
+    });
+    connect(m_pc.VScroll3, &QScrollBar::valueChanged, this, [this](int v) {
+        if (!m_refreshing)
+            m_sim.VScroll3_Change(v);
+    });
+    connect(m_pc.UpDown1, &UpDown::valueChanged, &m_sim, &Simulation::UpDown1_Change);
+    connect(m_pc.command12, &QToolButton::clicked, &m_sim, &Simulation::command12_Click);
+    m_pc.Label5->installEventFilter(this);
+
+    connect(m_command15, &QToolButton::clicked, &m_sim, &Simulation::command15_Click);
+    connect(m_command16, &QToolButton::clicked, &m_sim, &Simulation::command16_Click);
+    connect(m_image4, &QToolButton::clicked, &m_sim, &Simulation::Image4_Click);
+    connect(m_command18, &QToolButton::clicked, &m_sim, &Simulation::command18_Click);
+    connect(m_toolBar[0], &QToolButton::clicked, this, &FeuilleP::effacer);
+    connect(m_toolBar[7], &QToolButton::clicked, this, &QWidget::close);
 }
 
-void FeuilleP::buildAnimationButtons()
+void FeuilleP::bindParameterBoxes()
 {
-    m_command15 = new QPushButton(centralWidget());
-    m_command15->setObjectName(QStringLiteral("command15"));
-    m_command15->setGeometry(twips(3720, 7860, 360, 360));
-    m_command15->setIcon(QIcon(QStringLiteral(":/icons/simulation.png")));
-    m_command15->setToolTip(QStringLiteral("Simulation"));
-    connect(m_command15, &QPushButton::clicked, &m_sim, &Simulation::command15_Click);
-
-    m_command16 = new QPushButton(centralWidget());
-    m_command16->setObjectName(QStringLiteral("command16"));
-    m_command16->setGeometry(twips(4200, 7860, 360, 360));
-    m_command16->setIcon(QIcon(QStringLiteral(":/icons/pause.png")));
-    m_command16->setToolTip(QStringLiteral("Pause"));
-    connect(m_command16, &QPushButton::clicked, &m_sim, &Simulation::command16_Click);
+    for (int n = 1; n <= 4; ++n) {
+        ParameterBox *box = m_pc.Text[n];
+        QString *value = n == 1 ? &m_sim.c.Text1
+                         : n == 2 ? &m_sim.c.Text2
+                         : n == 3 ? &m_sim.c.Text3
+                                  : &m_sim.c.Text4;
+        box->setFilter([this, n](QChar &key) {
+            return m_sim.TextN_KeyPress(n, key) == Simulation::KeyResult::Accept
+                       ? ParameterBox::Key::Accept
+                       : ParameterBox::Key::Swallow;
+        });
+        connect(box, &QLineEdit::textChanged, this, [this, value](const QString &text) {
+            if (!m_refreshing)
+                *value = text;
+        });
+        connect(box, &ParameterBox::focused, this, [this, n] { m_sim.TextN_GotFocus(n); });
+        connect(box, &ParameterBox::applied, this, [this, n] { m_sim.TextN_LostFocus(n); });
+        if (n == 2)
+            connect(box, &ParameterBox::keySwallowed, &m_sim, [this] {
+                m_sim.plusbouton();
+                refresh();
+            });
+    }
+    m_pc.chrono->setEnterSwallowed(false);
+    m_pc.chrono->setFilter([this](QChar &key) {
+        return m_sim.chrono_KeyPress(key) == Simulation::KeyResult::Accept
+                   ? ParameterBox::Key::Accept
+                   : ParameterBox::Key::Swallow;
+    });
+    connect(m_pc.chrono, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (!m_refreshing)
+            m_sim.c.chrono = text;
+    });
+    connect(m_pc.chrono, &ParameterBox::applied, &m_sim, &Simulation::chrono_LostFocus);
 }
 
-// The option boxes, in a column until they find their panels.
-void FeuilleP::buildOptionBoxes()
+void FeuilleP::bindOptions()
 {
-    static constexpr int order[] = {1, 3, 10, 8, 4, 5, 12, 6, 7, 9, 2, 11};
-    int y = 150;
-    for (int i : order) {
-        auto *box = new QCheckBox(checkCaption(i), centralWidget());
-        box->setObjectName(QStringLiteral("Check%1").arg(i));
-        box->setGeometry(440, y, 350, 20);
-        y += 21;
-        connect(box, &QCheckBox::clicked, this, [this, i](bool on) {
+    for (int i = 1; i <= 12; ++i) {
+        connect(m_pc.Check[i], &QCheckBox::clicked, this, [this, i](bool on) {
             m_sim.c.Check[i] = on;
             m_sim.Check_Click(i);
         });
-        m_check[i] = box;
     }
-    m_command12 = new QPushButton(centralWidget());
-    m_command12->setObjectName(QStringLiteral("command12"));
-    m_command12->setGeometry(440, y + 6, 32, 32);
-    connect(m_command12, &QPushButton::clicked, &m_sim, &Simulation::command12_Click);
-    m_label5 = new QLabel(centralWidget());
-    m_label5->setObjectName(QStringLiteral("Label5"));
-    m_label5->setGeometry(480, y + 12, 300, 20);
+    connect(m_pc.speed, &QCheckBox::clicked, this, [this](bool on) { m_sim.c.speed = on; });
 }
 
 void FeuilleP::bindSimulation()
@@ -199,12 +174,99 @@ void FeuilleP::bindSimulation()
             Qt::QueuedConnection);
 }
 
+void FeuilleP::installHints()
+{
+    m_hints = new Hints([this](const QString &hint) { m_info->setText(hint); }, this);
+    Hints &h = *m_hints;
+    for (QWidget *w : {static_cast<QWidget *>(m_pc.Check[1]), static_cast<QWidget *>(m_pc.Check[2]),
+                       static_cast<QWidget *>(m_pc.Check[3]), static_cast<QWidget *>(m_pc.frame2)})
+        h.add(w, Hints::displayOptions());
+    h.add(m_pc.Check[4], QStringLiteral("Si cette case est cochée, l'animation sera stoppée si le "
+                                        "projectile sort de l'écran."));
+    h.add(m_pc.Check[8],
+          QStringLiteral("La trajectoire est tracée lorsque le projectile est en mouvement"));
+    h.add(m_pc.chrono,
+          QStringLiteral("Vous pouvez régler l'intervalle de temps pour la chronophotographie."));
+    h.add(m_toolBar[7],
+          QStringLiteral("Pour retrouver le module principal et quitter cette application"));
+    h.add(m_toolBar[4], QStringLiteral("Pour configurer l'imprimante et imprimer l'image"));
+    h.add(m_toolBar[2], QStringLiteral("Pour conserver la configuration en cours"));
+    h.add(m_pc.command12, [this] {
+        return m_pc.command12->toolTip() == QStringLiteral("Chronophotographie")
+                   ? QStringLiteral("Appuyer sur la caméra pour commencer l'enregistrement.")
+                   : QStringLiteral("Appuyer sur le bouton pour arrêter l'enregistrement en cours.");
+    });
+    h.add(m_toolBar[0], QStringLiteral("Pour effacer les chronophotographies de l'image actuelle: "
+                                       "bouton « Nouveau »"));
+    const QString animation = QStringLiteral(
+        "Vous pouvez activer ou arrêter l'animation ou retrouver la position initiale");
+    h.add(m_command15, animation);
+    h.add(m_command18, animation);
+    h.add(m_command16, animation + QLatin1Char('.'));
+    h.add(m_toolBar[1], QStringLiteral("Pour retrouver une situation enregistrée"));
+    h.add(m_toolBar[3], QStringLiteral(
+                            "Copier pour placer l'image dans le presse- papiers puis coller depuis "
+                            "Word, Paint..."));
+    h.add(m_toolBar[6], QStringLiteral("Si vous rencontrez une difficulté avec cette application"));
+    h.add(m_toolBar[5], QStringLiteral("Machine à calculer"));
+    h.add(centralWidget(), Hints::window());
+    h.add(m_frame1, [this] {
+        return m_sim.d.command3Enabled ? QStringLiteral("Ce graphe peut être agrandi")
+                                       : QStringLiteral("Le graphe est tracé pendant l'animation");
+    });
+    for (Swatch *s : m_pc.Label4)
+        h.add(s, QStringLiteral("Modifier la couleur d'affichage"));
+    h.add(m_pc.Picture1, QStringLiteral("Les modifications de ces paramètres interviennent sur le "
+                                        "projectile en mouvement"));
+    h.add(m_picture2, QStringLiteral("Vous pouvez déplacer le projectile directement sur l'image "
+                                     "pour modifier la position initiale"));
+    h.add(m_pc.Picture3, QStringLiteral(
+                             "Vous pouvez modifier tous les paramètres : lieu, position et vitesse "
+                             "initiale."));
+    h.add(m_pc.Picture6, QStringLiteral("Paramètres de la chronophotographie"));
+    h.add(m_btexo, QStringLiteral("Ouvrir un énoncé, enregistrer le texte, obtenir la correction, "
+                                  "imprimer ou fermer."));
+}
+
 void FeuilleP::setTimerRunning(bool on)
 {
     if (on)
         m_timer.start();
     else
         m_timer.stop();
+}
+
+void FeuilleP::scrollScene(int twipsValue)
+{
+    m_picture2->move(0, -int(std::lround(twipsValue / 15.0)));
+    if (!m_refreshing)
+        m_sim.d.VScroll2 = twipsValue;
+}
+
+void FeuilleP::chooseColour(int index)
+{
+    if (const auto colour = m_chooser->choose(m_sim.c.Label4.at(index), this))
+        m_sim.Label4_Chosen(index, *colour);
+}
+
+void FeuilleP::effacer()
+{
+    m_toolBar[0]->setCursor(Qt::WaitCursor);
+    m_sim.Command13_Click();
+    m_toolBar[0]->unsetCursor();
+}
+
+void FeuilleP::sceneMouseMoved(QPoint pos)
+{
+    if (m_timer.isActive() || m_sim.d.timer1) {
+        m_picture2->unsetCursor();
+        m_picture2->setToolTip(QString());
+        return;
+    }
+    m_picture2->setCursor(Qt::CrossCursor);
+    m_picture2->setToolTip(QStringLiteral("x = ") + numfmt::fixed((pos.x() - 30) / 36.0) +
+                           QStringLiteral(" m ; y = ") + numfmt::fixed((436 - pos.y()) / 36.0) +
+                           QStringLiteral(" m."));
 }
 
 void FeuilleP::refreshSprites()
@@ -222,29 +284,71 @@ void FeuilleP::refreshSprites()
     m_ombre->move(int(std::lround(d.ombreLeft)), int(scene::kGroundTop));
 }
 
+void FeuilleP::refreshControls()
+{
+    const Controls &c = m_sim.c;
+    const Display &d = m_sim.d;
+    m_pc.Combo1->setCurrentIndex(c.Combo1);
+    m_pc.Combo2->setCurrentIndex(c.Combo2);
+    const QString *texts[] = {nullptr, &c.Text1, &c.Text2, &c.Text3, &c.Text4};
+    for (int n = 1; n <= 4; ++n)
+        if (m_pc.Text[n]->text() != *texts[n])
+            m_pc.Text[n]->setText(*texts[n]);
+    if (m_pc.chrono->text() != c.chrono)
+        m_pc.chrono->setText(c.chrono);
+    for (int i = 1; i <= 12; ++i)
+        m_pc.Check[i]->setChecked(c.Check[i]);
+    m_pc.speed->setChecked(c.speed);
+    m_pc.Check[1]->setEnabled(d.check1Enabled);
+    m_pc.Check[3]->setEnabled(d.check3Enabled);
+    m_pc.Check[7]->setEnabled(d.check7Enabled);
+    for (int i = 0; i < 9; ++i)
+        m_pc.Label4[i]->setColour(c.Label4[i]);
+    m_pc.VScroll1->setValue(c.VScroll1);
+    m_pc.VScroll3->setValue(c.VScroll3);
+    m_pc.UpDown1->setValue(c.UpDown1);
+    m_pc.Label9->setText(vectorscale::label9(c.UpDown1));
+    m_pc.command12->setIcon(QIcon(d.recording ? QStringLiteral(":/icons/camera-stop.png")
+                                              : QStringLiteral(":/icons/camera.png")));
+    m_pc.command12->setToolTip(d.command12Tip);
+    m_pc.command12->setAccessibleName(d.command12Tip);
+    m_pc.Label5->setText(d.Label5);
+}
+
 void FeuilleP::refresh()
 {
     m_refreshing = true;
     const Display &d = m_sim.d;
     m_label3->setText(d.Label3);
     m_label1->setText(d.Label1);
+    m_label3->setAccessibleName(d.Label3);
+    m_label1->setAccessibleName(d.Label1);
     refreshSprites();
-    m_combo1->setCurrentIndex(m_sim.c.Combo1);
-    m_combo2->setCurrentIndex(m_sim.c.Combo2);
-    m_command15->setEnabled(d.animationButtons);
-    m_command16->setEnabled(d.animationButtons);
+    refreshControls();
+    for (QWidget *w : {static_cast<QWidget *>(m_pc.command12),
+                       static_cast<QWidget *>(m_command15), static_cast<QWidget *>(m_command16),
+                       static_cast<QWidget *>(m_command18)})
+        w->setEnabled(d.animationButtons);
     m_vscroll2->setValue(d.VScroll2);
-    for (int i = 1; i <= 12; ++i)
-        m_check[i]->setChecked(m_sim.c.Check[i]);
-    m_check[1]->setEnabled(d.check1Enabled);
-    m_check[3]->setEnabled(d.check3Enabled);
-    m_check[7]->setEnabled(d.check7Enabled);
-    m_command12->setEnabled(d.animationButtons);
-    m_command12->setIcon(QIcon(d.recording ? QStringLiteral(":/icons/camera-stop.png")
-                                           : QStringLiteral(":/icons/camera.png")));
-    m_command12->setToolTip(d.command12Tip);
-    m_label5->setText(d.Label5);
+    m_onglets->update();
     m_refreshing = false;
+}
+
+bool FeuilleP::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_projectile &&
+        (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress)) {
+        auto *me = static_cast<QMouseEvent *>(event);
+        const QPoint p = me->position().toPoint();
+        m_sim.projectile_MouseMove(me->buttons() == Qt::LeftButton, me->buttons() != Qt::NoButton,
+                                   p.x(), p.y());
+        return event->type() == QEvent::MouseMove;
+    }
+    if (watched == m_pc.Label5 && event->type() == QEvent::MouseButtonRelease) {
+        m_sim.command12_Click();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void FeuilleP::changeEvent(QEvent *event)

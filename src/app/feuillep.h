@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/colourchooser.h"
+#include "app/panels.h"
 #include "app/services.h"
 #include "core/simulation.h"
 #include "scene/scenerenderer.h"
@@ -9,15 +11,17 @@
 #include <array>
 #include <memory>
 
-class QCheckBox;
-class QComboBox;
 class QLabel;
-class QPushButton;
+class QLineEdit;
 class QScrollBar;
+class QTextEdit;
+class QToolButton;
 
 namespace orbane {
 
+class Hints;
 class SceneWidget;
+class TabStrip;
 
 // The main window `feuilleP`: lays out the controls, binds them to the simulation and
 // forwards the user's actions to it.
@@ -25,14 +29,17 @@ class FeuilleP : public QMainWindow
 {
     Q_OBJECT
 public:
-    // services may be null: the program's own Qt services are used then.
+    // services and chooser may be null: the program's own Qt services are used then.
     explicit FeuilleP(const QString &programDir, const Services *services = nullptr,
-                      QWidget *parent = nullptr);
+                      ColourChooser *chooser = nullptr, QWidget *parent = nullptr);
     ~FeuilleP() override;
 
     Simulation &sim() { return m_sim; }
     SceneRenderer &renderer() { return m_renderer; }
     QTimer &timer1() { return m_timer; }
+    TabStrip *onglets() const { return m_onglets; }
+    QTextEdit *supertext() const { return m_supertext; }
+    QLabel *info() const { return m_info; }
 
     // Runs the start-up sequence; false when the program must end (missing picture).
     bool load();
@@ -41,26 +48,40 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void applyGeometryRule();
+    void buildToolBar();
     void buildReadouts();
     void buildScene();
-    void buildLists();
     void buildAnimationButtons();
-    void buildOptionBoxes();
+    void buildTabs();
+    void buildBottom();
+    void bindPanels();
+    void bindParameterBoxes();
+    void bindOptions();
     void bindSimulation();
+    void installHints();
     void refresh();
+    void refreshControls();
     void refreshSprites();
     void setTimerRunning(bool on);
     void scrollScene(int twips);
+    void chooseColour(int index);
+    void sceneMouseMoved(QPoint pos);
+    void effacer();
 
     QtServices m_qtServices;
+    QtColourChooser m_qtChooser;
+    ColourChooser *m_chooser;
     Simulation m_sim;
     SceneRenderer m_renderer;
     QTimer m_timer;
     bool m_refreshing = false;
+    Hints *m_hints = nullptr;
 
+    std::array<QToolButton *, 8> m_toolBar{};
     QLabel *m_label3 = nullptr;
     QLabel *m_label1 = nullptr;
     QWidget *m_frame3 = nullptr;
@@ -68,13 +89,18 @@ private:
     QScrollBar *m_vscroll2 = nullptr;
     QLabel *m_projectile = nullptr;
     QLabel *m_ombre = nullptr;
-    QComboBox *m_combo1 = nullptr;
-    QComboBox *m_combo2 = nullptr;
-    QPushButton *m_command15 = nullptr;
-    QPushButton *m_command16 = nullptr;
-    QPushButton *m_command12 = nullptr;
-    QLabel *m_label5 = nullptr;
-    std::array<QCheckBox *, 13> m_check{};
+    QToolButton *m_command18 = nullptr;
+    QToolButton *m_image4 = nullptr;
+    QToolButton *m_command15 = nullptr;
+    QToolButton *m_command16 = nullptr;
+    QToolButton *m_command14 = nullptr;
+    TabStrip *m_onglets = nullptr;
+    Panel *m_frame1 = nullptr;
+    PanelControls m_pc;
+    QToolButton *m_btexo = nullptr;
+    QLabel *m_info = nullptr;
+    QLineEdit *m_fich = nullptr;
+    QTextEdit *m_supertext = nullptr;
     int m_shownCombo2 = -1;
 };
 

@@ -1,4 +1,5 @@
 #include "app/feuillep.h"
+#include "app/tabstrip.h"
 #include "platform/frenchui.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Orbane 1S"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orbane1s.png")));
     orbane::installFrenchTranslations(app);
+    orbane::installTabStripAccessibility();
 
     orbane::FeuilleP window(QCoreApplication::applicationDirPath());
     if (!window.load())

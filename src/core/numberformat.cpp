@@ -26,6 +26,13 @@ QString fixed(double value, int decimals)
     return french().toString(value, 'f', decimals);
 }
 
+QString general(double value)
+{
+    if (!std::isfinite(value) || value == 0.0)
+        return QStringLiteral("0");
+    return french().toString(value, 'G', 15);
+}
+
 std::optional<double> parse(const QString &text)
 {
     QString t = text.trimmed();

@@ -16,6 +16,10 @@ inline QString box(double value) { return fixed(value, 2); }
 // "#######0.00" of the read-outs of t, x and y.
 inline QString readout(double value) { return fixed(value, 2); }
 
+// The general number format: at most 15 significant digits, no trailing zeros, scientific
+// notation for very small or very large values ("0,5", "2", "5E-05", "1E+15").
+QString general(double value);
+
 // Reads a number typed with the decimal comma (a point is accepted too); blanks around are
 // skipped. Empty text, a lone sign or letters give no value.
 std::optional<double> parse(const QString &text);

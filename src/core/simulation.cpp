@@ -92,4 +92,34 @@ void Simulation::Check6_Click()
 
 void Simulation::Check8_Click() { s.trajsuite = false; }
 
+void Simulation::Label4_Chosen(int index, Rgb colour)
+{
+    c.Label4.at(index) = colour;
+    if (index == 4 && c.Check[1])
+        m_hooks->repere();
+    m_hooks->majaff();
+    emit changed();
+}
+
+void Simulation::VScroll1_Change(int value)
+{
+    c.VScroll1 = value;
+    m_hooks->majaff();
+    emit changed();
+}
+
+void Simulation::VScroll3_Change(int value)
+{
+    c.VScroll3 = value;
+    m_hooks->majaff();
+    emit changed();
+}
+
+void Simulation::UpDown1_Change(int value)
+{
+    c.UpDown1 = value;
+    m_hooks->majaff();
+    emit changed();
+}
+
 } // namespace orbane

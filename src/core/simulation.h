@@ -90,6 +90,12 @@ public:
     double x0() const;
     double y0() const;
 
+    // A new colour for swatch `Label4`(index), chosen in the colour dialog.
+    void Label4_Chosen(int index, Rgb colour);
+    void VScroll1_Change(int value);
+    void VScroll3_Change(int value);
+    void UpDown1_Change(int value);
+
     // Options with a handler of their own.
     // A click on Check1..Check12 (the value is already in c.Check): each option's reaction.
     void Check_Click(int index);

@@ -6,7 +6,7 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
+#include <QToolButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, SimulationFliesTheBallAndClosingWritesNon)
         w.show();
         w.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-        auto *go = w.findChild<QPushButton *>(QStringLiteral("command15"));
+        auto *go = w.findChild<QToolButton *>(QStringLiteral("command15"));
         ASSERT_TRUE(go && go->isEnabled());
         QTest::mouseClick(go, Qt::LeftButton);
         EXPECT_TRUE(w.timer1().isActive());
@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, SimulationFliesTheBallAndClosingWritesNon)
         const QPoint centre(int(w.sim().d.projLeft) + 16, int(w.sim().d.projTop) + 16);
         EXPECT_NE(scene.pixelColor(centre), w.renderer().canvas().persistent().pixelColor(centre));
 
-        auto *pause = w.findChild<QPushButton *>(QStringLiteral("command16"));
+        auto *pause = w.findChild<QToolButton *>(QStringLiteral("command16"));
         QTest::mouseClick(pause, Qt::LeftButton);
         EXPECT_FALSE(w.timer1().isActive());
         w.close();

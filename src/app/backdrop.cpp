@@ -1,0 +1,34 @@
+#include "app/backdrop.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace orbane {
+
+QColor Backdrop::gradientAt(int y)
+{
+    const int r = int(std::lround(255.0 - y / 600.0 * 55.0));
+    const int b = int(std::lround(255.0 - y / 600.0 * 75.0));
+    return {r, r, b};
+}
+
+void Backdrop::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    for (int y = 0; y <= 600; ++y) {
+        p.setPen(gradientAt(y));
+        p.drawLine(0, y, 800, y);
+    }
+    if (!shadowOf.isNull())
+        p.fillRect(shadowOf.translated(3, 3), QColor(128, 128, 128));
+    QFont f(QStringLiteral("Arial"), 14);
+    f.setBold(true);
+    p.setFont(f);
+    const int ascent = QFontMetrics(f).ascent();
+    p.setPen(QColor(128, 128, 128));
+    p.drawText(animationTitle + QPoint(2, 2 + ascent), QStringLiteral("Animation :"));
+    p.setPen(QColor(0, 0, 255));
+    p.drawText(animationTitle + QPoint(0, ascent), QStringLiteral("Animation :"));
+}
+
+} // namespace orbane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace orbane {
+
+// Shows a control's hint in the hint line when the pointer enters it.
+class Hints : public QObject
+{
+    Q_OBJECT
+public:
+    using Setter = std::function<void(const QString &)>;
+    explicit Hints(Setter setter, QObject *parent = nullptr);
+
+    // A fixed hint, or one computed when the pointer enters (it may depend on the state).
+    void add(QWidget *widget, const QString &hint);
+    void add(QWidget *widget, std::function<QString()> hint);
+
+    // The texts of the hint line.
+    static QString displayOptions();
+    static QString window();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Setter m_setter;
+};
+
+} // namespace orbane

@@ -1,0 +1,193 @@
+#include "app/panels.h"
+
+#include "core/tables.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPainter>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace orbane {
+
+Panel::Panel(const QString &name, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(name);
+    setFont(QFont(QStringLiteral("Arial"), 8));
+}
+
+void Panel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(240, 235, 230));
+    p.setPen(Qt::black);
+    if (painter)
+        painter(p);
+}
+
+namespace {
+
+QCheckBox *checkBox(PanelControls &pc, int index, QWidget *parent, int x, int y)
+{
+    auto *box = new QCheckBox(checkCaption(index), parent);
+    box->setObjectName(QStringLiteral("Check%1").arg(index));
+    box->move(x, y);
+    box->adjustSize();
+    pc.Check[index] = box;
+    return box;
+}
+
+Swatch *swatch(PanelControls &pc, int index, QWidget *parent, int x, int y)
+{
+    auto *s = new Swatch(index, parent);
+    s->move(x, y);
+    pc.Label4[index] = s;
+    return s;
+}
+
+ParameterBox *box(const QString &name, QWidget *parent, QRect geometry)
+{
+    auto *b = new ParameterBox(name, parent);
+    b->setGeometry(geometry);
+    b->setAlignment(Qt::AlignRight);
+    return b;
+}
+
+QFont titleFont()
+{
+    QFont f(QStringLiteral("Verdana"), 8);
+    f.setBold(true);
+    return f;
+}
+
+} // namespace
+
+void ScriptWriter::text(const QString &s, int dy, int pointSize)
+{
+    const QFont saved = p.font();
+    if (pointSize > 0) {
+        QFont f = saved;
+        f.setPointSize(pointSize);
+        p.setFont(f);
+    }
+    p.drawText(QPointF(pos.x(), pos.y() + dy), s);
+    pos.rx() += QFontMetricsF(p.font()).horizontalAdvance(s);
+    p.setFont(saved);
+}
+
+void buildParametersPanel(PanelControls &pc, QWidget *parent)
+{
+    auto *panel = new Panel(QStringLiteral("Picture3"), parent);
+    pc.Picture3 = panel;
+    pc.Combo1 = new QComboBox(panel);
+    pc.Combo1->setObjectName(QStringLiteral("Combo1"));
+    pc.Combo1->setAccessibleName(QStringLiteral("Lieu"));
+    for (int i = 0; i < int(places().size()); ++i)
+        pc.Combo1->addItem(placeName(i));
+    pc.Combo1->setGeometry(84, 6, 120, 22);
+    pc.Combo2 = new QComboBox(panel);
+    pc.Combo2->setObjectName(QStringLiteral("Combo2"));
+    pc.Combo2->setAccessibleName(QStringLiteral("Projectile"));
+    for (int i = 0; i < int(projectiles().size()); ++i)
+        pc.Combo2->addItem(projectileName(i));
+    pc.Combo2->setGeometry(84, 32, 170, 22);
+
+    pc.Text[1] = box(QStringLiteral("Text1"), panel, {96, 80, 64, 21});
+    pc.Text[2] = box(QStringLiteral("Text2"), panel, {96, 104, 64, 21});
+    pc.Text[3] = box(QStringLiteral("Text3"), panel, {140, 146, 64, 21});
+    pc.Text[4] = box(QStringLiteral("Text4"), panel, {140, 170, 64, 21});
+    pc.Text[1]->setAccessibleName(QStringLiteral("Abscisse initiale x0 en mètres"));
+    pc.Text[2]->setAccessibleName(QStringLiteral("Hauteur initiale y0 en mètres"));
+    pc.Text[3]->setAccessibleName(QStringLiteral("Vitesse initiale v0 en mètres par seconde"));
+    pc.Text[4]->setAccessibleName(QStringLiteral("Angle de tir en degrés"));
+}
+
+void buildDisplayPanel(PanelControls &pc, QWidget *parent)
+{
+    auto *panel = new Panel(QStringLiteral("frame2"), parent);
+    pc.frame2 = panel;
+    checkBox(pc, 1, panel, 12, 10);
+    swatch(pc, 4, panel, 300, 11);
+    checkBox(pc, 3, panel, 32, 34);
+    checkBox(pc, 10, panel, 12, 58);
+    checkBox(pc, 8, panel, 12, 82);
+    swatch(pc, 5, panel, 300, 83);
+    pc.speed = new QCheckBox(QStringLiteral("Animation au ralenti"), panel);
+    pc.speed->setObjectName(QStringLiteral("speed"));
+    pc.speed->move(12, 106);
+    pc.speed->adjustSize();
+    checkBox(pc, 4, panel, 12, 130);
+    panel->painter = [](QPainter &p) {
+        p.drawText(QPointF(232, 24), QStringLiteral("Axes :"));
+        p.drawText(QPointF(212, 96), QStringLiteral("Trajectoire :"));
+    };
+}
+
+void buildVectorsPanel(PanelControls &pc, QWidget *parent)
+{
+    auto *panel = new Panel(QStringLiteral("Picture1"), parent);
+    pc.Picture1 = panel;
+    checkBox(pc, 5, panel, 12, 17);
+    swatch(pc, 0, panel, 318, 18);
+    checkBox(pc, 6, panel, 12, 35);
+    swatch(pc, 1, panel, 318, 36);
+    checkBox(pc, 7, panel, 32, 53);
+    swatch(pc, 2, panel, 40, 73);
+    swatch(pc, 3, panel, 190, 73);
+
+    pc.Label9 = new QLabel(panel);
+    pc.Label9->setObjectName(QStringLiteral("Label9"));
+    pc.Label9->setGeometry(250, 95, 34, 17);
+    pc.Label9->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pc.Label9->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pc.Label9->setAutoFillBackground(true);
+    pc.UpDown1 = new UpDown(1, 20, panel);
+    pc.UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    pc.UpDown1->move(286, 91);
+
+    // The scales grow to the right: the bar's values run the other way.
+    pc.VScroll1 = new QScrollBar(Qt::Horizontal, panel);
+    pc.VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    pc.VScroll1->setAccessibleName(QStringLiteral("Échelle du vecteur vitesse"));
+    pc.VScroll1->setRange(0, 49);
+    pc.VScroll1->setPageStep(10);
+    pc.VScroll1->setInvertedAppearance(true);
+    pc.VScroll1->setGeometry(250, 118, 90, 14);
+    pc.line1Start = QPoint(160, 127);
+
+    checkBox(pc, 12, panel, 12, 154);
+    swatch(pc, 7, panel, 318, 155);
+    pc.VScroll3 = new QScrollBar(Qt::Horizontal, panel);
+    pc.VScroll3->setObjectName(QStringLiteral("VScroll3"));
+    pc.VScroll3->setAccessibleName(QStringLiteral("Échelle du vecteur poids"));
+    pc.VScroll3->setRange(0, 90);
+    pc.VScroll3->setPageStep(10);
+    pc.VScroll3->setInvertedAppearance(true);
+    pc.VScroll3->setGeometry(250, 178, 90, 14);
+    pc.line2Start = QPoint(140, 187);
+}
+
+void buildChronoPanel(PanelControls &pc, QWidget *parent)
+{
+    auto *panel = new Panel(QStringLiteral("Picture6"), parent);
+    pc.Picture6 = panel;
+    pc.chrono = box(QStringLiteral("chrono"), panel, {44, 30, 60, 21});
+    pc.chrono->setAccessibleName(
+        QStringLiteral("Durée entre deux chronophotographies en millisecondes"));
+    checkBox(pc, 9, panel, 12, 62);
+    checkBox(pc, 2, panel, 12, 84);
+    swatch(pc, 6, panel, 318, 85);
+    checkBox(pc, 11, panel, 12, 106);
+    swatch(pc, 8, panel, 318, 107);
+    pc.command12 = pictureButton(QStringLiteral("command12"), QStringLiteral(":/icons/camera.png"),
+                                 QStringLiteral("Chronophotographie"), panel);
+    pc.command12->setIconSize(QSize(24, 24));
+    pc.command12->setGeometry(12, 138, 36, 36);
+    pc.Label5 = new QLabel(panel);
+    pc.Label5->setObjectName(QStringLiteral("Label5"));
+    pc.Label5->setGeometry(56, 146, 280, 20);
+    pc.Label5->setCursor(Qt::PointingHandCursor);
+}
+
+} // namespace orbane

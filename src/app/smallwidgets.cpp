@@ -1,0 +1,117 @@
+#include "app/smallwidgets.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QToolButton>
+
+namespace orbane {
+
+Swatch::Swatch(int index, QWidget *parent) : QLabel(parent), m_index(index)
+{
+    // A control array: every element has the array's name and its index.
+    setObjectName(QStringLiteral("Label4"));
+    setProperty("index", index);
+    setToolTip(QStringLiteral("Couleur"));
+    setAccessibleName(QStringLiteral("Couleur"));
+    setFixedSize(17, 17);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setAutoFillBackground(true);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void Swatch::setColour(Rgb colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor::fromRgb(colour));
+    setPalette(p);
+}
+
+void Swatch::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked(m_index);
+}
+
+UpDown::UpDown(int minimum, int maximum, QWidget *parent)
+    : QWidget(parent), m_minimum(minimum), m_maximum(maximum), m_value(minimum),
+      m_up(new QToolButton(this)), m_down(new QToolButton(this))
+{
+    setFixedSize(17, 26);
+    m_up->setArrowType(Qt::UpArrow);
+    m_down->setArrowType(Qt::DownArrow);
+    m_up->setGeometry(0, 0, 17, 13);
+    m_down->setGeometry(0, 13, 17, 13);
+    m_up->setAutoRepeat(true);
+    m_down->setAutoRepeat(true);
+    m_up->setAccessibleName(QStringLiteral("Augmenter l'intervalle"));
+    m_down->setAccessibleName(QStringLiteral("Diminuer l'intervalle"));
+    connect(m_up, &QToolButton::clicked, this, [this] { step(1); });
+    connect(m_down, &QToolButton::clicked, this, [this] { step(-1); });
+}
+
+void UpDown::setValue(int value) { m_value = qBound(m_minimum, value, m_maximum); }
+
+void UpDown::step(int delta)
+{
+    const int next = qBound(m_minimum, m_value + delta, m_maximum);
+    if (next == m_value)
+        return;
+    m_value = next;
+    emit valueChanged(m_value);
+}
+
+ParameterBox::ParameterBox(const QString &name, QWidget *parent) : QLineEdit(parent)
+{
+    setObjectName(name);
+}
+
+void ParameterBox::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        emit applied();
+        if (m_enterSwallowed)
+            emit keySwallowed();
+        return;
+    }
+    // Editing and moving keys are not characters: they work as in any box.
+    const QString text = event->text();
+    if (text.isEmpty() || key == Qt::Key_Backspace || key == Qt::Key_Delete ||
+        key == Qt::Key_Tab || key == Qt::Key_Backtab || (event->modifiers() & Qt::ControlModifier)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    QChar ch = text.at(0);
+    if (m_filter && m_filter(ch) == Key::Swallow) {
+        emit keySwallowed();
+        return;
+    }
+    insert(QString(ch));
+}
+
+void ParameterBox::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    emit focused();
+}
+
+void ParameterBox::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    emit applied();
+}
+
+QToolButton *pictureButton(const QString &name, const QString &icon, const QString &tip,
+                           QWidget *parent)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setIcon(QIcon(icon));
+    b->setIconSize(QSize(20, 20));
+    b->setToolTip(tip);
+    b->setAccessibleName(tip);
+    b->setAutoRaise(false);
+    return b;
+}
+
+} // namespace orbane
