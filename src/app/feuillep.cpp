@@ -55,7 +55,14 @@ FeuilleP::FeuilleP(const QString &programDir, const Services *services, ColourCh
     installHints();
 }
 
-FeuilleP::~FeuilleP() { m_sim.setSceneHooks(nullptr); }
+FeuilleP::~FeuilleP()
+{
+    // Widgets going away lose the focus; that must not reach a half-destroyed simulation.
+    for (QWidget *w : findChildren<QWidget *>())
+        w->blockSignals(true);
+    delete takeCentralWidget();
+    m_sim.setSceneHooks(nullptr);
+}
 
 // On screens wider than 850 pixels the window is 800 x 600, centred.
 void FeuilleP::applyGeometryRule()

@@ -1,0 +1,144 @@
+#include "app/backdrop.h"
+#include "app/tabstrip.h"
+#include "app/welcome.h"
+#include "appfixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolButton>
+
+using namespace orbane;
+using FaceTest = orbane::test::AppFixture;
+
+namespace {
+void release(QWidget *w, int x, int y)
+{
+    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(x, y));
+    QApplication::processEvents();
+    w->repaint();
+}
+} // namespace
+
+TEST_F(FaceTest, TabStripHitTest)
+{
+    TabStrip *strip = w->onglets();
+    strip->repaint();
+    EXPECT_EQ(strip->onglet(), 1);
+    const TabGeometry &g = strip->geometryOfTabs();
+    release(strip, g.bords[2], 20); // below the captions: nothing
+    EXPECT_EQ(strip->onglet(), 1);
+    release(strip, g.bords[2], -1);
+    EXPECT_EQ(strip->onglet(), 1);
+    release(strip, g.bords[2], 8); // on a separator: the tab on its left
+    EXPECT_EQ(strip->onglet(), 2);
+    release(strip, g.bords[3] + 1, 15);
+    EXPECT_EQ(strip->onglet(), 4);
+    release(strip, strip->width() + 30, 5); // past the last separator: back to tab 1
+    EXPECT_EQ(strip->onglet(), 1);
+}
+
+TEST_F(FaceTest, OnlyTheSelectedPanelIsShownAndItsCaptionIsBold)
+{
+    TabStrip *strip = w->onglets();
+    for (int tab = 1; tab <= 5; ++tab) {
+        strip->setOnglet(tab);
+        strip->repaint();
+        for (int other = 1; other <= 5; ++other)
+            EXPECT_EQ(strip->panel(other)->isVisible(), other == tab) << tab << " " << other;
+    }
+    // Selecting a tab widens it by its bold caption; the gaps shrink to fill the strip.
+    const QStringList captions = TabStrip::nomsonglets();
+    const QFont font = strip->font();
+    const TabGeometry plain = TabGeometry::compute(captions, 1, font, strip->width());
+    const TabGeometry bold4 = TabGeometry::compute(captions, 4, font, strip->width());
+    const int width4Plain = plain.bords[4] - plain.bords[3];
+    const int width4Bold = bold4.bords[4] - bold4.bords[3];
+    EXPECT_GT(width4Bold, width4Plain);
+    EXPECT_EQ(bold4.bords[5], strip->width());
+    EXPECT_EQ(bold4.bords[0], -1);
+}
+
+TEST_F(FaceTest, SwatchOpensTheColourDialogOnItsColour)
+{
+    Swatch *axes = element<Swatch>("Label4", 4);
+    chooser.answers.push_back(std::nullopt); // Cancel
+    QTest::mouseClick(axes, Qt::LeftButton);
+    EXPECT_EQ(chooser.lastCurrent, rgb(255, 255, 255));
+    EXPECT_EQ(w->sim().c.Label4[4], rgb(255, 255, 255));
+
+    chooser.answers.push_back(rgb(10, 200, 30)); // OK, axes hidden: no axes drawn
+    QTest::mouseClick(axes, Qt::LeftButton);
+    EXPECT_EQ(w->sim().c.Label4[4], rgb(10, 200, 30));
+    EXPECT_EQ(axes->palette().color(QPalette::Window), QColor(10, 200, 30));
+    EXPECT_NE(w->renderer().canvas().composed().pixelColor(30, 200), QColor(10, 200, 30));
+
+    child<QCheckBox>("Check1")->click();
+    EXPECT_EQ(w->renderer().canvas().composed().pixelColor(30, 200), QColor(10, 200, 30));
+}
+
+TEST_F(FaceTest, WelcomeTextIsTheSameEveryTimeWithTheCaretAtTheStart)
+{
+    QTextEdit *box = w->supertext();
+    const QString first = box->toHtml();
+    EXPECT_TRUE(box->isReadOnly());
+    EXPECT_EQ(box->textCursor().position(), 0);
+    EXPECT_FALSE(box->textCursor().hasSelection());
+    const QTextBlock title = box->document()->firstBlock();
+    EXPECT_EQ(title.text(), QStringLiteral("Orbane 1S"));
+    EXPECT_EQ(title.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(title.begin().fragment().charFormat().font().pointSize(), 18);
+    EXPECT_EQ(title.begin().fragment().charFormat().foreground().color(), QColor(0, 0, 200));
+    EXPECT_TRUE(box->toPlainText().endsWith(QStringLiteral("dans le menu Exercices.")));
+    bienvenue(box);
+    EXPECT_EQ(box->toHtml(), first);
+}
+
+TEST_F(FaceTest, HintsFollowThePointer)
+{
+    struct Case
+    {
+        const char *control, *hint;
+    };
+    const Case cases[] = {
+        {"Check4", "Si cette case est cochée, l'animation sera stoppée si le projectile sort de "
+                   "l'écran."},
+        {"chrono", "Vous pouvez régler l'intervalle de temps pour la chronophotographie."},
+        {"command16", "Vous pouvez activer ou arrêter l'animation ou retrouver la position "
+                      "initiale."},
+        {"command12", "Appuyer sur la caméra pour commencer l'enregistrement."},
+        {"Command8", "Machine à calculer"},
+        {"Picture2", "Vous pouvez déplacer le projectile directement sur l'image pour modifier la "
+                     "position initiale"},
+    };
+    for (const Case &c : cases) {
+        QWidget *control = child<QWidget>(c.control);
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(control, &enter);
+        EXPECT_EQ(w->info()->text(), QString::fromUtf8(c.hint)) << c.control;
+    }
+}
+
+TEST_F(FaceTest, SceneToolTipGivesTheCoordinatesUnderThePointer)
+{
+    QWidget *scene = child<QWidget>("Picture2");
+    w->sim().c.Text2 = QStringLiteral("5"); // the projectile's picture off the origin
+    w->sim().Text2_LostFocus();
+    QTest::mouseMove(scene, QPoint(30, 436));
+    EXPECT_EQ(scene->toolTip(), QStringLiteral("x = 0,00 m ; y = 0,00 m."));
+    EXPECT_EQ(scene->cursor().shape(), Qt::CrossCursor);
+    QTest::mouseMove(scene, QPoint(102, 364));
+    EXPECT_EQ(scene->toolTip(), QStringLiteral("x = 2,00 m ; y = 2,00 m."));
+    child<QToolButton>("command15")->click();
+    QTest::mouseMove(scene, QPoint(50, 50));
+    EXPECT_TRUE(scene->toolTip().isEmpty());
+    EXPECT_EQ(scene->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(FaceTest, BackgroundGradientRunsFromWhiteToSand)
+{
+    EXPECT_EQ(Backdrop::gradientAt(0), QColor(255, 255, 255));
+    EXPECT_EQ(Backdrop::gradientAt(600), QColor(200, 200, 180));
+    EXPECT_EQ(Backdrop::gradientAt(300), QColor(228, 228, 218));
+}
