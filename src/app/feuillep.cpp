@@ -120,6 +120,12 @@ void FeuilleP::bindPanels()
     connect(m_command18, &QToolButton::clicked, &m_sim, &Simulation::command18_Click);
     connect(m_toolBar[0], &QToolButton::clicked, this, &FeuilleP::effacer);
     connect(m_toolBar[7], &QToolButton::clicked, this, &QWidget::close);
+    // Buttons stay greyed out until their windows are wired below.
+    for (QWidget *b : {static_cast<QWidget *>(m_toolBar[1]), static_cast<QWidget *>(m_toolBar[2]),
+                       static_cast<QWidget *>(m_toolBar[3]), static_cast<QWidget *>(m_toolBar[4]),
+                       static_cast<QWidget *>(m_toolBar[5]), static_cast<QWidget *>(m_toolBar[6]),
+                       static_cast<QWidget *>(m_btexo), static_cast<QWidget *>(m_command14)})
+        b->setEnabled(false);
 }
 
 void FeuilleP::bindParameterBoxes()

@@ -54,11 +54,18 @@ ParameterBox *box(const QString &name, QWidget *parent, QRect geometry)
     return b;
 }
 
-QFont titleFont()
+// The scales grow to the right: the bar's values run the other way.
+QScrollBar *scaleBar(const QString &name, const QString &accessible, int maximum, QWidget *parent,
+                     QRect geometry)
 {
-    QFont f(QStringLiteral("Verdana"), 8);
-    f.setBold(true);
-    return f;
+    auto *bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(name);
+    bar->setAccessibleName(accessible);
+    bar->setRange(0, maximum);
+    bar->setPageStep(10);
+    bar->setInvertedAppearance(true);
+    bar->setGeometry(geometry);
+    return bar;
 }
 
 } // namespace
@@ -146,25 +153,14 @@ void buildVectorsPanel(PanelControls &pc, QWidget *parent)
     pc.UpDown1->setObjectName(QStringLiteral("UpDown1"));
     pc.UpDown1->move(286, 91);
 
-    // The scales grow to the right: the bar's values run the other way.
-    pc.VScroll1 = new QScrollBar(Qt::Horizontal, panel);
-    pc.VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    pc.VScroll1->setAccessibleName(QStringLiteral("Échelle du vecteur vitesse"));
-    pc.VScroll1->setRange(0, 49);
-    pc.VScroll1->setPageStep(10);
-    pc.VScroll1->setInvertedAppearance(true);
-    pc.VScroll1->setGeometry(250, 118, 90, 14);
+    pc.VScroll1 = scaleBar(QStringLiteral("VScroll1"), QStringLiteral("Échelle du vecteur vitesse"),
+                           49, panel, {250, 118, 90, 14});
     pc.line1Start = QPoint(160, 127);
 
     checkBox(pc, 12, panel, 12, 154);
     swatch(pc, 7, panel, 318, 155);
-    pc.VScroll3 = new QScrollBar(Qt::Horizontal, panel);
-    pc.VScroll3->setObjectName(QStringLiteral("VScroll3"));
-    pc.VScroll3->setAccessibleName(QStringLiteral("Échelle du vecteur poids"));
-    pc.VScroll3->setRange(0, 90);
-    pc.VScroll3->setPageStep(10);
-    pc.VScroll3->setInvertedAppearance(true);
-    pc.VScroll3->setGeometry(250, 178, 90, 14);
+    pc.VScroll3 = scaleBar(QStringLiteral("VScroll3"), QStringLiteral("Échelle du vecteur poids"),
+                           90, panel, {250, 178, 90, 14});
     pc.line2Start = QPoint(140, 187);
 }
 

@@ -55,17 +55,25 @@ void Simulation::TextN_LostFocus(int box)
     }
 }
 
+// Every accepted change stops the animation and puts the projectile at its new initial place.
+// Some boxes leave an initial-situation scene alone rather than clearing it again.
+void Simulation::applyParameterChange(bool clearAlways)
+{
+    setTimer(false);
+    d.projVisible = true;
+    if (clearAlways || !s.affinit)
+        retico();
+    d.check1Enabled = true;
+    command18_Click();
+}
+
 void Simulation::Text1_LostFocus()
 {
     if (const auto x0 = numfmt::parse(c.Text1))
         d.projLeft = std::clamp(scene::leftOf(*x0), kLeftMin, kLeftMax);
     d.ombreLeft = d.projLeft;
     c.Text1 = numfmt::box(scene::xOfLeft(d.projLeft));
-    setTimer(false);
-    d.projVisible = true;
-    retico();
-    d.check1Enabled = true;
-    command18_Click();
+    applyParameterChange(true);
 }
 
 void Simulation::Text2_LostFocus()
@@ -73,12 +81,7 @@ void Simulation::Text2_LostFocus()
     if (const auto y0 = numfmt::parse(c.Text2))
         d.projTop = std::clamp(scene::topOf(*y0), kTopMin, kTopMax);
     c.Text2 = numfmt::box(scene::yOfTop(d.projTop));
-    setTimer(false);
-    d.projVisible = true;
-    if (!s.affinit)
-        retico();
-    d.check1Enabled = true;
-    command18_Click();
+    applyParameterChange(false);
 }
 
 // v and a: text that is not a number reads as 0.
@@ -87,11 +90,7 @@ void Simulation::Text3_LostFocus()
     const double v = std::clamp(numfmt::parseOr(c.Text3, 0.0), 0.0, 20.0);
     c.Text3 = numfmt::box(v);
     voxvoy();
-    setTimer(false);
-    d.projVisible = true;
-    retico();
-    d.check1Enabled = true;
-    command18_Click();
+    applyParameterChange(true);
 }
 
 void Simulation::Text4_LostFocus()
@@ -101,12 +100,7 @@ void Simulation::Text4_LostFocus()
         a = 0.0;
     c.Text4 = numfmt::box(a);
     voxvoy();
-    setTimer(false);
-    d.projVisible = true;
-    if (!s.affinit)
-        retico();
-    d.check1Enabled = true;
-    command18_Click();
+    applyParameterChange(false);
 }
 
 Simulation::KeyResult Simulation::chrono_KeyPress(QChar key) const

@@ -114,6 +114,7 @@ signals:
 
 private:
     void setTimer(bool on);
+    void applyParameterChange(bool clearAlways);
     void showReadouts(double t, double x, double shownY);
     void landing();
     void endOfMotion();
