@@ -51,6 +51,7 @@ FeuilleP::FeuilleP(const QString &programDir, const Services *services, ColourCh
     buildTabs();
     buildBottom();
     bindPanels();
+    bindTextBoxes();
     bindSimulation();
     installHints();
 }
@@ -185,6 +186,18 @@ void FeuilleP::bindSimulation()
             [this] { m_picture2->setFocus(Qt::OtherFocusReason); });
     connect(&m_sim, &Simulation::quitRequested, this, [](int code) { QCoreApplication::exit(code); },
             Qt::QueuedConnection);
+}
+
+void FeuilleP::bindTextBoxes()
+{
+    connect(m_fich, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_fich->setCursorPosition(int(text.size())); // the end of a long path stays visible
+        m_fich->setToolTip(text);
+    });
+    connect(m_supertext, &QTextEdit::textChanged, this, [this] {
+        if (!m_fich->text().isEmpty())
+            m_sim.s.textemodif = 1;
+    });
 }
 
 void FeuilleP::installHints()
@@ -368,6 +381,11 @@ void FeuilleP::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         m_sim.Form_Activate();
+    // Maximised or stretched, the window comes back to 800 x 600, centred; minimising stays
+    // possible.
+    if (event->type() == QEvent::WindowStateChange && !(windowState() & Qt::WindowMinimized) &&
+        windowState() != Qt::WindowNoState)
+        QTimer::singleShot(0, this, &FeuilleP::applyGeometryRule);
     QMainWindow::changeEvent(event);
 }
 
@@ -382,9 +400,13 @@ void FeuilleP::showEvent(QShowEvent *event)
 
 void FeuilleP::closeEvent(QCloseEvent *event)
 {
+    if (!m_sim.Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
     m_timer.stop();
-    m_qtServices.sound.close();
-    handshake::markStopped(m_sim.programDir());
+    m_sim.Form_Unload();
+    emit unloading();
     event->accept();
 }
 

@@ -40,9 +40,13 @@ public:
     TabStrip *onglets() const { return m_onglets; }
     QTextEdit *supertext() const { return m_supertext; }
     QLabel *info() const { return m_info; }
+    QLineEdit *fich() const { return m_fich; }
 
     // Runs the start-up sequence; false when the program must end (missing picture).
     bool load();
+
+signals:
+    void unloading(); // the program ends: auxiliary windows close
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -62,6 +66,7 @@ private:
     void bindParameterBoxes();
     void bindOptions();
     void bindSimulation();
+    void bindTextBoxes();
     void installHints();
     void refresh();
     void refreshControls();

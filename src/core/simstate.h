@@ -34,6 +34,11 @@ struct SimState
     float trebond = 0.0f;
     qint16 glisse = 0, glissex = 0, glissey = 0;
     bool vecphoto = false; // the vectors being drawn are frozen into a photograph
+
+    // Exercises.
+    QString nomexo;         // exercise file in use (or the program's folder)
+    qint16 exocharge = 0;   // 1 once an exercise has been loaded
+    qint16 textemodif = 0;  // 1 when the rich text was changed and not saved
 };
 
 // One recorded chronophotography mark (centre of inertia only).

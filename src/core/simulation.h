@@ -55,6 +55,10 @@ public:
     // Start-up and activation.
     void Form_Load();
     void Form_Activate();
+    // Closing: true when the user confirms (and, with a modified text, accepts to lose it).
+    bool Form_QueryUnload();
+    // Unloading: the sound device is released and the suite told the program has stopped.
+    void Form_Unload();
     void Combo1_Click(); // place chosen
     void Combo2_Click(); // projectile chosen
 

@@ -40,6 +40,25 @@ void Simulation::Form_Activate()
     emit changed();
 }
 
+bool Simulation::Form_QueryUnload()
+{
+    Dialogs &dialogs = *m_services.dialogs;
+    if (s.textemodif == 1 &&
+        dialogs.message(QStringLiteral("Attention: perte des modifications du texte."),
+                        QStringLiteral("Abandon des données?"), MsgIcon::Question,
+                        MsgButtons::OkCancel) == MsgAnswer::Cancel)
+        return false;
+    return dialogs.message(QStringLiteral("Quitter vraiment Orbane 1S ?"), QStringLiteral("Fermer"),
+                           MsgIcon::Question, MsgButtons::OkCancel) != MsgAnswer::Cancel;
+}
+
+void Simulation::Form_Unload()
+{
+    setTimer(false);
+    m_services.sound->close();
+    handshake::markStopped(m_programDir);
+}
+
 void Simulation::Combo1_Click()
 {
     marks.clear();

@@ -5,6 +5,8 @@
 #include "support/programdir.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QTextEdit>
 #include <QLabel>
 #include <QToolButton>
 #include <QTest>
@@ -85,4 +87,48 @@ TEST_F(MainWindowTest, MissingEarthPictureRefusesToStart)
     EXPECT_FALSE(w.load());
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(dialogs.shown[0].prompt.contains(dir.file(QStringLiteral("terre.jpg"))));
+}
+
+TEST_F(MainWindowTest, ClosingAsksFirstAboutAModifiedTextThenToQuit)
+{
+    FeuilleP w(dir.path(), &services);
+    ASSERT_TRUE(w.load());
+    w.show();
+    w.fich()->setText(dir.file(QStringLiteral("CHUTE.RTF")));
+    w.supertext()->setReadOnly(false);
+    w.supertext()->setPlainText(QStringLiteral("Ma réponse"));
+    ASSERT_EQ(w.sim().s.textemodif, 1);
+
+    dialogs.answers = {MsgAnswer::Cancel}; // keep the text
+    EXPECT_FALSE(w.close());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Abandon des données?"));
+    EXPECT_EQ(dialogs.shown[0].prompt, QStringLiteral("Attention: perte des modifications du texte."));
+    EXPECT_EQ(dialogs.shown[0].buttons, MsgButtons::OkCancel);
+
+    dialogs.answers = {MsgAnswer::Ok, MsgAnswer::Cancel}; // lose the text, but stay
+    EXPECT_FALSE(w.close());
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[2].title, QStringLiteral("Fermer"));
+    EXPECT_EQ(dialogs.shown[2].prompt, QStringLiteral("Quitter vraiment Orbane 1S ?"));
+    EXPECT_EQ(records::readFile(handshake::path(dir.path()), 10).text, QStringLiteral("OUI"));
+
+    dialogs.answers = {MsgAnswer::Ok, MsgAnswer::Ok};
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(records::readFile(handshake::path(dir.path()), 10).text, QStringLiteral("NON"));
+    EXPECT_EQ(sound.closes, 2); // the projectile's sound at start-up, then the unloading
+}
+
+TEST_F(MainWindowTest, FileNameBoxShowsTheEndOfALongPath)
+{
+    FeuilleP w(dir.path(), &services);
+    ASSERT_TRUE(w.load());
+    const QString path = QStringLiteral("/home/eleve/Documents/Physique/Terminale/chute.rtf");
+    w.fich()->setText(path);
+    EXPECT_EQ(w.fich()->cursorPosition(), path.size());
+    EXPECT_EQ(w.fich()->toolTip(), path);
+    // The welcome text is written while the box is empty: it is no modification.
+    w.fich()->clear();
+    w.supertext()->setPlainText(QStringLiteral("x"));
+    EXPECT_EQ(w.sim().s.textemodif, 0);
 }
