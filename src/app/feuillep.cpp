@@ -5,6 +5,7 @@
 #include "app/scenewidget.h"
 #include "app/tabstrip.h"
 #include "app/welcome.h"
+#include "calc/machine.h"
 #include "core/handshake.h"
 #include "core/numberformat.h"
 #include "core/tables.h"
@@ -36,7 +37,8 @@ FeuilleP::FeuilleP(const QString &programDir, const Services *services, ColourCh
     setCentralWidget(new Backdrop(this));
     setFont(QFont(QStringLiteral("Arial"), 8));
     m_qtServices.dialogs.setParent(this);
-    m_sim.setServices(services ? *services : m_qtServices.all());
+    m_services = services ? *services : m_qtServices.all();
+    m_sim.setServices(m_services);
     m_sim.setSceneHooks(&m_renderer);
 
     m_timer.setObjectName(QStringLiteral("Timer1"));
@@ -121,10 +123,11 @@ void FeuilleP::bindPanels()
     connect(m_command18, &QToolButton::clicked, &m_sim, &Simulation::command18_Click);
     connect(m_toolBar[0], &QToolButton::clicked, this, &FeuilleP::effacer);
     connect(m_toolBar[7], &QToolButton::clicked, this, &QWidget::close);
-    // Buttons stay greyed out until their windows are wired below.
+    connect(m_toolBar[5], &QToolButton::clicked, this, &FeuilleP::calculatrice);
+    // Buttons stay greyed out until their windows are wired.
     for (QWidget *b : {static_cast<QWidget *>(m_toolBar[1]), static_cast<QWidget *>(m_toolBar[2]),
                        static_cast<QWidget *>(m_toolBar[3]), static_cast<QWidget *>(m_toolBar[4]),
-                       static_cast<QWidget *>(m_toolBar[5]), static_cast<QWidget *>(m_toolBar[6]),
+                       static_cast<QWidget *>(m_toolBar[6]),
                        static_cast<QWidget *>(m_btexo), static_cast<QWidget *>(m_command14)})
         b->setEnabled(false);
 }
@@ -273,6 +276,15 @@ void FeuilleP::chooseColour(int index)
 {
     if (const auto colour = m_chooser->choose(m_sim.c.Label4.at(index), this))
         m_sim.Label4_Chosen(index, *colour);
+}
+
+void FeuilleP::calculatrice()
+{
+    if (!m_machine) {
+        m_machine = new calc::Machine(this, m_services);
+        connect(this, &FeuilleP::unloading, m_machine, &QDialog::reject);
+    }
+    m_machine->exec();
 }
 
 void FeuilleP::effacer()

@@ -20,6 +20,10 @@ class QToolButton;
 namespace orbane {
 
 class Hints;
+namespace calc {
+class Machine;
+}
+
 class SceneWidget;
 class TabStrip;
 
@@ -76,8 +80,10 @@ private:
     void chooseColour(int index);
     void sceneMouseMoved(QPoint pos);
     void effacer();
+    void calculatrice();
 
     QtServices m_qtServices;
+    Services m_services;
     QtColourChooser m_qtChooser;
     ColourChooser *m_chooser;
     Simulation m_sim;
@@ -107,6 +113,8 @@ private:
     QLineEdit *m_fich = nullptr;
     QTextEdit *m_supertext = nullptr;
     int m_shownCombo2 = -1;
+    // One calculator for the whole run: it keeps its last answer between openings.
+    calc::Machine *m_machine = nullptr;
 };
 
 } // namespace orbane

@@ -11,8 +11,14 @@ namespace {
 
 const double kPi = 4.0 * std::atan(1.0);
 
-double toRadians(double x, qint16 mode) { return mode == Degres ? x * kPi / 180.0 : x; }
-double fromRadians(double x, qint16 mode) { return mode == Degres ? x * 180.0 / kPi : x; }
+double toRadians(double x, qint16 mode)
+{
+    return mode == Degres ? x * kPi / 180.0 : x;
+}
+double fromRadians(double x, qint16 mode)
+{
+    return mode == Degres ? x * 180.0 / kPi : x;
+}
 
 double arcSine(double x)
 {
@@ -48,8 +54,7 @@ const std::array<Function, 10> kFunctions{{
      }},
     {u"EXP", [](double x, qint16) { return std::exp(x); }},
     {u"LON", [](double x, qint16) { return std::log(positive(x, "logarithm")); }},
-    {u"LOG",
-     [](double x, qint16) { return std::log(positive(x, "logarithm")) / std::log(10.0); }},
+    {u"LOG", [](double x, qint16) { return std::log(positive(x, "logarithm")) / std::log(10.0); }},
     {u"SIN", [](double x, qint16 m) { return std::sin(toRadians(x, m)); }},
     {u"COS", [](double x, qint16 m) { return std::cos(toRadians(x, m)); }},
     {u"TAN", [](double x, qint16 m) { return std::tan(toRadians(x, m)); }},
@@ -61,7 +66,7 @@ const std::array<Function, 10> kFunctions{{
 // Index of the function code starting at i, or -1.
 int functionAt(const QString &e, qsizetype i)
 {
-    if (i < 0 || i + 3 > e.size())
+    if (i < 0 || i + 3 > e.size() || !QStringView(u"SELCTI").contains(e[i]))
         return -1;
     const QStringView three = QStringView(e).mid(i, 3);
     for (std::size_t f = 0; f < kFunctions.size(); ++f) {
@@ -71,7 +76,10 @@ int functionAt(const QString &e, qsizetype i)
     return -1;
 }
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 bool isOperator(QChar c)
 {
@@ -128,6 +136,12 @@ QString upperWithoutBlanks(const QString &e)
 // made in turn at each position on the text as already changed.
 QString collapseSigns(const QString &t)
 {
+    const auto isSign = [](QChar c) { return c == u'+' || c == u'-'; };
+    bool pair = false;
+    for (qsizetype i = 1; i < t.size() && !pair; ++i)
+        pair = isSign(t[i]) && isSign(t[i - 1]);
+    if (!pair)
+        return t;
     QString out;
     out.reserve(t.size());
     qsizetype j = 0;
@@ -151,6 +165,8 @@ QString collapseSigns(const QString &t)
 // Brackets around a plain number go: "(-3.5)" becomes "-3.5".
 QString unwrapPlainNumbers(const QString &t)
 {
+    if (!t.contains(QLatin1Char('(')))
+        return t;
     QString out;
     out.reserve(t.size());
     qsizetype i = 0;
@@ -269,12 +285,12 @@ void Evaluator::decoupe(QString &expression)
             i += 3;
             continue;
         }
-        if (v.mid(i, 2) == u"LN") {
+        if (t[i] == u'L' && v.mid(i, 2) == u"LN") {
             out += QLatin1String("LON ");
             i += 2;
             continue;
         }
-        if (v.mid(i, 3) == u"INV") {
+        if (t[i] == u'I' && v.mid(i, 3) == u"INV") {
             if (const char16_t *code = inverseCode(v.mid(i + 3, 3))) {
                 out += QStringView(code);
                 i += 6;
@@ -328,8 +344,7 @@ void Evaluator::fonctions(QString &expression, qint16 mode)
     while (i < e.size()) {
         const int f = functionAt(e, i);
         const qsizetype arg = i + 4;
-        if (f < 0 || arg >= e.size() ||
-            !(isDigit(e[arg]) || e[arg] == u'-' || e[arg] == u'.')) {
+        if (f < 0 || arg >= e.size() || !(isDigit(e[arg]) || e[arg] == u'-' || e[arg] == u'.')) {
             ++i; // not a function, or its argument is not reduced yet
             continue;
         }
@@ -371,30 +386,36 @@ void Evaluator::parentheses(QString &expression, qint16 /*mode*/)
 
 void Evaluator::operations(QString &expression)
 {
-    static const std::array<QString, 5> kTokens{
-        QStringLiteral(" ^ "), QStringLiteral(" / "), QStringLiteral(" * "),
-        QStringLiteral(" - "), QStringLiteral(" + ")};
+    static const std::array<QString, 5> kTokens{QStringLiteral(" ^ "), QStringLiteral(" / "),
+                                                QStringLiteral(" * "), QStringLiteral(" - "),
+                                                QStringLiteral(" + ")};
 
     QString &e = expression;
     normalise(e);
+    // Tokens left of each operator: a pass with none left is not scanned again. A replacement
+    // removes exactly one token (number texts hold no blank).
+    std::array<qsizetype, 5> left{};
+    for (std::size_t k = 0; k < kTokens.size(); ++k)
+        left[k] = e.mid(2).count(kTokens[k]);
     std::size_t pass = 0;
     while (pass < kTokens.size()) {
         // Emptying the display stops the evaluation; nothing can change it within one scan.
         if (m_displayEmpty && m_displayEmpty())
             return;
-        const qsizetype p = e.indexOf(kTokens[pass], 2);
+        const qsizetype p = left[pass] > 0 ? e.indexOf(kTokens[pass], 2) : -1;
         if (p < 0) {
             ++pass;
             continue;
         }
-        const qsizetype left = e.lastIndexOf(QLatin1Char(' '), p - 1) + 1;
-        qsizetype right = e.indexOf(QLatin1Char(' '), p + 3);
-        if (right < 0)
-            right = e.size();
-        const double a = read(QStringView(e).mid(left, p - left));
-        const double b = read(QStringView(e).mid(p + 3, right - p - 3));
+        --left[pass];
+        const qsizetype from = e.lastIndexOf(QLatin1Char(' '), p - 1) + 1;
+        qsizetype to = e.indexOf(QLatin1Char(' '), p + 3);
+        if (to < 0)
+            to = e.size();
+        const double a = read(QStringView(e).mid(from, p - from));
+        const double b = read(QStringView(e).mid(p + 3, to - p - 3));
         const double value = finite(binary(e[p + 1], a, b));
-        e.replace(left, right - left, numberText(value));
+        e.replace(from, to - from, numberText(value));
         if (--nbop == 0)
             return;
         pass = 0; // one operation at a time, then the priorities again from " ^ "

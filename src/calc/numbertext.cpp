@@ -9,7 +9,10 @@ namespace orbane::calc {
 
 namespace {
 
-bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 qsizetype skipDigits(QStringView t, qsizetype p)
 {

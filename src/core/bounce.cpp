@@ -56,6 +56,7 @@ void Simulation::rebond()
     if (c.Check[4] && leftTheScreen(false))
         exitFromScreen();
 
+    recordPhotoPosition();
     m_hooks->majaff();
     emit changed();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/controls.h"
+#include "core/exporttable.h"
 #include "core/services.h"
 #include "core/simstate.h"
 
@@ -51,6 +52,9 @@ public:
     Display d;       // what the window shows besides them
     SimState s;      // the simulated projectile
     PhotoMarks marks;
+    // Time and centre of each chronophotograph, in both modes, for the export.
+    std::vector<exporttable::PhotoPosition> photoPositions;
+    exporttable::Flight flight() const;
 
     // Start-up and activation.
     void Form_Load();
@@ -127,6 +131,7 @@ private:
     void playImpact();
     bool slowMotion() const { return c.speed; }
     void placeProjectileAtInitialPosition();
+    void recordPhotoPosition();
 
     QString m_programDir;
     Services m_services;

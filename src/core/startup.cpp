@@ -62,6 +62,7 @@ void Simulation::Form_Unload()
 void Simulation::Combo1_Click()
 {
     marks.clear();
+    photoPositions.clear();
     retico();
     const Place &place = places().at(c.Combo1);
     const QString path = programFile(m_programDir, QString::fromLatin1(place.picture));

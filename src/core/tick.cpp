@@ -2,6 +2,8 @@
 #include "core/simulation.h"
 #include "core/tables.h"
 
+#include <algorithm>
+
 namespace orbane {
 
 // One animation tick: advance the time, move the projectile in closed form, handle the
@@ -61,6 +63,7 @@ void Simulation::Timer1_Timer()
     if (c.Check[4] && leftTheScreen(true))
         exitFromScreen();
 
+    recordPhotoPosition();
     m_hooks->majaff();
     emit changed();
 }
@@ -89,6 +92,17 @@ void Simulation::endOfMotion()
     d.check1Enabled = true;
     s.chronoactif = 0;
     maj12();
+}
+
+void Simulation::recordPhotoPosition()
+{
+    if (s.photo == 1)
+        photoPositions.push_back({double(s.temps), s.xy[0], std::max(s.xy[1], 0.0)});
+}
+
+exporttable::Flight Simulation::flight() const
+{
+    return {x0(), y0(), double(s.vox), double(s.voy), double(s.gpes), double(s.masse)};
 }
 
 bool Simulation::leftTheScreen(bool testTop) const

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace orbane;
@@ -141,4 +142,18 @@ TEST_F(FaceTest, BackgroundGradientRunsFromWhiteToSand)
     EXPECT_EQ(Backdrop::gradientAt(0), QColor(255, 255, 255));
     EXPECT_EQ(Backdrop::gradientAt(600), QColor(200, 200, 180));
     EXPECT_EQ(Backdrop::gradientAt(300), QColor(228, 228, 218));
+}
+
+TEST_F(FaceTest, CalculatorOpensFromTheToolBarAndKeepsItsMemory)
+{
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal) {
+            seen = modal->objectName();
+            modal->close();
+        }
+    });
+    child<QToolButton>("Command8")->click();
+    EXPECT_EQ(seen, QStringLiteral("Machine"));
 }

@@ -31,3 +31,21 @@ TEST(NumberFormat, ParseAcceptsCommaOrPointAndRejectsNonNumbers)
     for (const char *bad : {"", "   ", "-", ",", "abc", "1,2,3", "inf", "nan"})
         EXPECT_FALSE(numfmt::parse(QString::fromLatin1(bad)).has_value()) << bad;
 }
+
+TEST(NumberFormat, GeneralDropsTrailingZerosAndSwitchesToExponents)
+{
+    const struct
+    {
+        double value;
+        const char *text;
+    } cases[] = {
+        {0.5, "0,5"},          {2.0, "2"},           {5e-5, "5E-05"},
+        {0.0005, "0,0005"},    {1e-7, "1E-07"},      {5e10, "50000000000"},
+        {1e15, "1E+15"},       {0.1 + 0.2, "0,3"},   {-0.05, "-0,05"},
+        {1.0 / 3.0, "0,333333333333333"},            {-0.0, "0"},
+        {12345678.0, "12345678"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(numfmt::general(c.value), QString::fromUtf8(c.text)) << c.value;
+    EXPECT_EQ(numfmt::general(std::numeric_limits<double>::infinity()), QStringLiteral("0"));
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+// Tables of values for spreadsheets and data-modelling software: tab-separated columns with
+// plain ASCII names, one line per instant.
+namespace orbane::exporttable {
+
+enum class Separator { Comma, Point };
+
+struct Flight
+{
+    double x0 = 0, y0 = 0, vox = 0, voy = 0, g = 9.8, masse = 0.45;
+    // Time until the projectile is back on the ground (0 when it cannot move).
+    double timeOfFlight() const;
+};
+
+struct PhotoPosition
+{
+    double t, x, y; // s, m (centre of the projectile)
+};
+
+// t x y vx vy v Ec Ep Em from t = 0 to the end of the flight, every `step` seconds, the last
+// line exactly at the end of the flight.
+QString flightTable(const Flight &flight, double step, Separator separator,
+                    const QString &eol = QStringLiteral("\r\n"));
+// t x y of each chronophotograph.
+QString photoTable(const std::vector<PhotoPosition> &photos, Separator separator,
+                   const QString &eol = QStringLiteral("\r\n"));
+
+} // namespace orbane::exporttable

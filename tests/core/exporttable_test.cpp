@@ -1,0 +1,73 @@
+#include "core/exporttable.h"
+#include "support/doubles.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace orbane;
+using namespace orbane::exporttable;
+
+namespace {
+QStringList lines(const QString &table) { return table.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts); }
+} // namespace
+
+TEST(ExportTable, FlightFromStartToLandingWithTheLastLineAtTheEnd)
+{
+    Flight f{0, 2, 3, 0, 9.8, 0.45}; // horizontal throw from 2 m: lands at 0.6389 s
+    const QStringList rows = lines(flightTable(f, 0.1, Separator::Point));
+    EXPECT_EQ(rows.first(), QStringLiteral("t\tx\ty\tvx\tvy\tv\tEc\tEp\tEm"));
+    ASSERT_EQ(rows.size(), 1 + 7 + 1); // 0 .. 0.6, then the landing
+    EXPECT_EQ(rows[1], QStringLiteral("0.000\t0.0000\t2.0000\t3.0000\t0.0000\t3.0000\t2.0250\t8.8200\t10.8450"));
+    const QStringList last = rows.last().split(QLatin1Char('\t'));
+    EXPECT_EQ(last[0], QStringLiteral("0.639"));
+    EXPECT_EQ(last[2], QStringLiteral("0.0000"));
+    // Mechanical energy is conserved on every line.
+    for (int i = 1; i < rows.size(); ++i)
+        EXPECT_NEAR(rows[i].split(QLatin1Char('\t'))[8].toDouble(), 10.845, 1e-3) << i;
+}
+
+TEST(ExportTable, DecimalCommaForSpreadsheetsAndExactLastStep)
+{
+    Flight f{0, 0, 0, 9.8, 9.8, 1}; // 2 s flight, 0.5 s steps: the last step is the landing
+    const QStringList rows = lines(flightTable(f, 0.5, Separator::Comma));
+    ASSERT_EQ(rows.size(), 1 + 5);
+    EXPECT_TRUE(rows.last().startsWith(QStringLiteral("2,000\t0,0000\t0,0000\t0,0000\t-9,8000")));
+    EXPECT_FALSE(rows.join(QString()).contains(QLatin1Char('.')));
+}
+
+TEST(ExportTable, ProjectileThatCannotMoveGivesOneLine)
+{
+    Flight f{1, 0, 0, 0, 9.8, 1};
+    EXPECT_EQ(f.timeOfFlight(), 0.0);
+    EXPECT_EQ(lines(flightTable(f, 0.04, Separator::Point)).size(), 2);
+    EXPECT_EQ(lines(flightTable(f, 0.0, Separator::Point)).size(), 2); // no endless loop
+}
+
+TEST(ExportTable, PhotographsAreRecordedInBothModesAndForgottenWithThePlace)
+{
+    QTemporaryDir dir;
+    test::Rig rig(dir.path());
+    Simulation &sim = rig.sim;
+    sim.Form_Load();
+    for (bool markMode : {false, true}) {
+        sim.c.Check[2] = markMode;
+        sim.c.Text2 = QStringLiteral("5");
+        sim.c.Text3 = QStringLiteral("0");
+        sim.voxvoy();
+        sim.Combo1_Click();
+        EXPECT_TRUE(sim.photoPositions.empty());
+        sim.command12_Click();
+        rig.runUntilStopped();
+        // Dropped from 5 m: photographs at 0, 0.3, ... 0.9 s, then the bounces.
+        ASSERT_GE(sim.photoPositions.size(), 4u);
+        EXPECT_DOUBLE_EQ(sim.photoPositions[0].t, 0.0);
+        EXPECT_DOUBLE_EQ(sim.photoPositions[0].y, 5.0);
+        EXPECT_NEAR(sim.photoPositions[1].t, 0.3, 1e-6);
+        EXPECT_NEAR(sim.photoPositions[1].y, 5.0 - 4.9 * 0.09, 1e-5);
+        const QStringList rows = lines(photoTable(sim.photoPositions, Separator::Comma));
+        EXPECT_EQ(rows.first(), QStringLiteral("t\tx\ty"));
+        EXPECT_EQ(rows[2], QStringLiteral("0,300\t0,0000\t4,5590"));
+    }
+}
