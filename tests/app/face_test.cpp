@@ -144,7 +144,7 @@ TEST_F(FaceTest, BackgroundGradientRunsFromWhiteToSand)
     EXPECT_EQ(Backdrop::gradientAt(300), QColor(228, 228, 218));
 }
 
-TEST_F(FaceTest, CalculatorOpensFromTheToolBarAndKeepsItsMemory)
+TEST_F(FaceTest, CalculatorOpensFromTheToolBar)
 {
     QString seen;
     QTimer::singleShot(0, [&] {
