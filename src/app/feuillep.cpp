@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QToolButton>
@@ -31,6 +32,7 @@ FeuilleP::FeuilleP(const QString &programDir, const Services *services, ColourCh
     : QMainWindow(parent), m_chooser(chooser ? chooser : &m_qtChooser), m_sim(programDir),
       m_renderer(m_sim)
 {
+    installTabStripAccessibility();
     setObjectName(QStringLiteral("feuilleP"));
     setWindowTitle(QStringLiteral("Orbane 1S"));
     setFixedSize(800, 600);
@@ -54,6 +56,7 @@ FeuilleP::FeuilleP(const QString &programDir, const Services *services, ColourCh
     buildBottom();
     bindPanels();
     bindTextBoxes();
+    bindTabKeys();
     bindSimulation();
     installHints();
 }
@@ -179,6 +182,19 @@ void FeuilleP::bindOptions()
         });
     }
     connect(m_pc.speed, &QCheckBox::clicked, this, [this](bool on) { m_sim.c.speed = on; });
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab move between the tabs from anywhere in the window.
+void FeuilleP::bindTabKeys()
+{
+    const auto step = [this](int delta) {
+        const int current = m_onglets->onglet() == 0 ? 1 : m_onglets->onglet();
+        m_onglets->setOnglet((current - 1 + delta + TabGeometry::kTabs) % TabGeometry::kTabs + 1);
+    };
+    auto *next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(next, &QShortcut::activated, this, [step] { step(1); });
+    auto *previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    connect(previous, &QShortcut::activated, this, [step] { step(-1); });
 }
 
 void FeuilleP::bindSimulation()

@@ -71,6 +71,7 @@ private:
     void bindOptions();
     void bindSimulation();
     void bindTextBoxes();
+    void bindTabKeys();
     void installHints();
     void refresh();
     void refreshControls();

@@ -1,5 +1,4 @@
 #include "app/feuillep.h"
-#include "app/tabstrip.h"
 #include "platform/frenchui.h"
 
 #include <QApplication>
@@ -11,7 +10,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Orbane 1S"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orbane1s.png")));
     orbane::installFrenchTranslations(app);
-    orbane::installTabStripAccessibility();
 
     orbane::FeuilleP window(QCoreApplication::applicationDirPath());
     if (!window.load())

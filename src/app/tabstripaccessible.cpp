@@ -105,6 +105,13 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
 
 } // namespace
 
-void installTabStripAccessibility() { QAccessible::installFactory(factory); }
+void installTabStripAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(factory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 } // namespace orbane

@@ -3,6 +3,7 @@
 #include "app/welcome.h"
 #include "appfixture.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QTextBlock>
@@ -156,4 +157,26 @@ TEST_F(FaceTest, CalculatorOpensFromTheToolBar)
     });
     child<QToolButton>("Command8")->click();
     EXPECT_EQ(seen, QStringLiteral("Machine"));
+}
+
+TEST_F(FaceTest, TabStripIsATabListForScreenReadersAndTheKeyboard)
+{
+    TabStrip *strip = w->onglets();
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(strip);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::PageTabList);
+    ASSERT_EQ(list->childCount(), 5);
+    EXPECT_EQ(list->child(3)->text(QAccessible::Name), QStringLiteral("Chronophotographie"));
+    EXPECT_EQ(list->child(3)->role(), QAccessible::PageTab);
+    list->child(3)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(strip->onglet(), 4);
+    EXPECT_TRUE(list->child(3)->state().selected);
+
+    QTest::keyClick(w.get(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(strip->onglet(), 5);
+    QTest::keyClick(w.get(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(strip->onglet(), 1);
+    strip->setFocus();
+    QTest::keyClick(strip, Qt::Key_Left);
+    EXPECT_EQ(strip->onglet(), 5);
 }

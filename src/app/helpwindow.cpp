@@ -1,0 +1,139 @@
+#include "app/helpwindow.h"
+
+#include "core/services.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace orbane {
+
+namespace {
+
+const char kWindowName[] = "aide";
+
+QPushButton *button(const QString &name, const QString &caption, QStyle::StandardPixmap icon,
+                    QWidget *parent)
+{
+    auto *b = new QPushButton(parent->style()->standardIcon(icon), caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+// The help window already open for this parent, if any, so that "&Aide" never piles up
+// several copies.
+HelpWindow *openWindow(QWidget *parent)
+{
+    const QString name = QString::fromLatin1(kWindowName);
+    if (parent)
+        return parent->findChild<HelpWindow *>(name, Qt::FindDirectChildrenOnly);
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *help = qobject_cast<HelpWindow *>(w);
+            help && !help->parentWidget() && help->objectName() == name)
+            return help;
+    return nullptr;
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(const QString &helpFile, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_contents(QUrl::fromLocalFile(helpFile))
+{
+    m_contents.setFragment(contentsAnchor());
+    setObjectName(QString::fromLatin1(kWindowName));
+    setWindowTitle(QStringLiteral("Aide - Orbane 1S"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(700, 560);
+
+    m_sommaire = button(QStringLiteral("sommaire"), QStringLiteral("&Sommaire"),
+                        QStyle::SP_DirHomeIcon, this);
+    m_sommaire->setToolTip(QStringLiteral("Revenir au sommaire de l'aide"));
+    m_precedent = button(QStringLiteral("precedent"), QStringLiteral("&Précédent"),
+                         QStyle::SP_ArrowBack, this);
+    m_precedent->setToolTip(QStringLiteral("Revenir à la rubrique consultée avant"));
+    m_suivant = button(QStringLiteral("suivant"), QStringLiteral("S&uivant"),
+                       QStyle::SP_ArrowForward, this);
+    m_suivant->setToolTip(QStringLiteral("Aller à la rubrique consultée après"));
+    m_fermer = button(QStringLiteral("fermer"), QStringLiteral("&Fermer"),
+                      QStyle::SP_DialogCloseButton, this);
+    m_fermer->setToolTip(QStringLiteral("Fermer l'aide"));
+    m_precedent->setEnabled(false);
+    m_suivant->setEnabled(false);
+
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("navigateur"));
+    m_browser->setAccessibleName(QStringLiteral("Texte de l'aide"));
+    m_browser->setOpenExternalLinks(true); // web links go to the desktop's browser
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_sommaire);
+    buttons->addWidget(m_precedent);
+    buttons->addWidget(m_suivant);
+    buttons->addStretch();
+    buttons->addWidget(m_fermer);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(m_browser);
+
+    connect(m_sommaire, &QPushButton::clicked, this, &HelpWindow::showContents);
+    connect(m_precedent, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(m_suivant, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(m_fermer, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_browser, &QTextBrowser::backwardAvailable, m_precedent, &QWidget::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, m_suivant, &QWidget::setEnabled);
+    auto *escape = new QShortcut(QKeySequence::Cancel, this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+    m_browser->setSource(m_contents);
+    m_browser->setFocus();
+}
+
+QString HelpWindow::helpPath(const QString &programDir)
+{
+    return QDir(programDir).filePath(QStringLiteral("ZEPH.html"));
+}
+
+QString HelpWindow::contentsAnchor() { return QStringLiteral("sommaire"); }
+
+void HelpWindow::showContents()
+{
+    if (m_browser->source() == m_contents)
+        m_browser->scrollToAnchor(contentsAnchor());
+    else
+        m_browser->setSource(m_contents);
+}
+
+bool openHelp(QWidget *parent, const QString &programDir, Dialogs &dialogs)
+{
+    const QString path = HelpWindow::helpPath(programDir);
+    const QFileInfo file(path);
+    if (!file.isFile() || !file.isReadable()) {
+        dialogs.message(QStringLiteral("Le fichier %1 est introuvable.\nL'aide doit se trouver "
+                                       "dans le même répertoire que l'application.")
+                            .arg(QDir::toNativeSeparators(path)),
+                        QStringLiteral("Aide"), MsgIcon::Exclamation);
+        return false;
+    }
+    HelpWindow *help = openWindow(parent);
+    if (!help) {
+        help = new HelpWindow(path, parent);
+        if (parent)
+            help->move(parent->frameGeometry().topLeft() + QPoint(60, 40));
+    } else {
+        help->showContents();
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
+    return true;
+}
+
+} // namespace orbane
