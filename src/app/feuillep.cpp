@@ -1,6 +1,7 @@
 #include "app/feuillep.h"
 
 #include "app/backdrop.h"
+#include "app/helpwindow.h"
 #include "app/hints.h"
 #include "app/scenewidget.h"
 #include "app/tabstrip.h"
@@ -127,10 +128,10 @@ void FeuilleP::bindPanels()
     connect(m_toolBar[0], &QToolButton::clicked, this, &FeuilleP::effacer);
     connect(m_toolBar[7], &QToolButton::clicked, this, &QWidget::close);
     connect(m_toolBar[5], &QToolButton::clicked, this, &FeuilleP::calculatrice);
+    connect(m_toolBar[6], &QToolButton::clicked, this, &FeuilleP::Command7_Click);
     // Buttons stay greyed out until their windows are wired.
     for (QWidget *b : {static_cast<QWidget *>(m_toolBar[1]), static_cast<QWidget *>(m_toolBar[2]),
                        static_cast<QWidget *>(m_toolBar[3]), static_cast<QWidget *>(m_toolBar[4]),
-                       static_cast<QWidget *>(m_toolBar[6]),
                        static_cast<QWidget *>(m_btexo), static_cast<QWidget *>(m_command14)})
         b->setEnabled(false);
 }
@@ -302,6 +303,9 @@ void FeuilleP::calculatrice()
     }
     m_machine->exec();
 }
+
+// Help opens beside the scene, which keeps its drawing.
+void FeuilleP::Command7_Click() { openHelp(this, m_sim.programDir(), *m_services.dialogs); }
 
 void FeuilleP::effacer()
 {

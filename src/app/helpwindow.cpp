@@ -8,10 +8,12 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace orbane {
 
@@ -42,6 +44,25 @@ HelpWindow *openWindow(QWidget *parent)
     return nullptr;
 }
 
+// A little right of the scene, which ends 417 pixels from the main window's left edge.
+constexpr int kSceneRight = 430;
+
+// Right of the main window's scene, so that the animation stays in view, and within the
+// screen (which may push it back over the scene on a small screen).
+void placeBeside(QWidget *help, const QWidget *parent)
+{
+    const QRect main = parent->frameGeometry();
+    QPoint at(main.left() + kSceneRight, main.top() + 40);
+    if (const QScreen *screen = parent->screen()) {
+        const QRect area = screen->availableGeometry();
+        at.setX(std::clamp(at.x(), area.left(),
+                           std::max(area.left(), area.right() + 1 - help->width())));
+        at.setY(std::clamp(at.y(), area.top(),
+                           std::max(area.top(), area.bottom() + 1 - help->height())));
+    }
+    help->move(at);
+}
+
 } // namespace
 
 HelpWindow::HelpWindow(const QString &helpFile, QWidget *parent)
@@ -51,10 +72,10 @@ HelpWindow::HelpWindow(const QString &helpFile, QWidget *parent)
     setObjectName(QString::fromLatin1(kWindowName));
     setWindowTitle(QStringLiteral("Aide - Orbane 1S"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(700, 560);
+    resize(600, 560);
 
     m_sommaire = button(QStringLiteral("sommaire"), QStringLiteral("&Sommaire"),
-                        QStyle::SP_DirHomeIcon, this);
+                        QStyle::SP_FileDialogContentsView, this);
     m_sommaire->setToolTip(QStringLiteral("Revenir au sommaire de l'aide"));
     m_precedent = button(QStringLiteral("precedent"), QStringLiteral("&Précédent"),
                          QStyle::SP_ArrowBack, this);
@@ -101,7 +122,10 @@ QString HelpWindow::helpPath(const QString &programDir)
     return QDir(programDir).filePath(QStringLiteral("ZEPH.html"));
 }
 
-QString HelpWindow::contentsAnchor() { return QStringLiteral("sommaire"); }
+QString HelpWindow::contentsAnchor()
+{
+    return QStringLiteral("sommaire");
+}
 
 void HelpWindow::showContents()
 {
@@ -116,17 +140,18 @@ bool openHelp(QWidget *parent, const QString &programDir, Dialogs &dialogs)
     const QString path = HelpWindow::helpPath(programDir);
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable()) {
-        dialogs.message(QStringLiteral("Le fichier %1 est introuvable.\nL'aide doit se trouver "
-                                       "dans le même répertoire que l'application.")
-                            .arg(QDir::toNativeSeparators(path)),
-                        QStringLiteral("Aide"), MsgIcon::Exclamation);
+        dialogs.message(
+            QStringLiteral("Le fichier %1 est introuvable ou illisible.\nL'aide doit se trouver "
+                           "dans le même répertoire que l'application.")
+                .arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("Aide"), MsgIcon::Exclamation);
         return false;
     }
     HelpWindow *help = openWindow(parent);
     if (!help) {
         help = new HelpWindow(path, parent);
         if (parent)
-            help->move(parent->frameGeometry().topLeft() + QPoint(60, 40));
+            placeBeside(help, parent);
     } else {
         help->showContents();
     }

@@ -54,16 +54,15 @@ ParameterBox *box(const QString &name, QWidget *parent, QRect geometry)
     return b;
 }
 
-// The scales grow to the right: the bar's values run the other way.
+// A vertical bar: the higher the thumb, the longer the vectors.
 QScrollBar *scaleBar(const QString &name, const QString &accessible, int maximum, QWidget *parent,
                      QRect geometry)
 {
-    auto *bar = new QScrollBar(Qt::Horizontal, parent);
+    auto *bar = new QScrollBar(Qt::Vertical, parent);
     bar->setObjectName(name);
     bar->setAccessibleName(accessible);
     bar->setRange(0, maximum);
     bar->setPageStep(10);
-    bar->setInvertedAppearance(true);
     bar->setGeometry(geometry);
     return bar;
 }
@@ -154,13 +153,13 @@ void buildVectorsPanel(PanelControls &pc, QWidget *parent)
     pc.UpDown1->move(286, 91);
 
     pc.VScroll1 = scaleBar(QStringLiteral("VScroll1"), QStringLiteral("Échelle du vecteur vitesse"),
-                           49, panel, {250, 118, 90, 14});
+                           49, panel, {336, 96, 14, 46});
     pc.line1Start = QPoint(160, 127);
 
     checkBox(pc, 12, panel, 12, 154);
     swatch(pc, 7, panel, 318, 155);
     pc.VScroll3 = scaleBar(QStringLiteral("VScroll3"), QStringLiteral("Échelle du vecteur poids"),
-                           90, panel, {250, 178, 90, 14});
+                           90, panel, {336, 152, 14, 46});
     pc.line2Start = QPoint(140, 187);
 }
 

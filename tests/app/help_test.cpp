@@ -15,8 +15,20 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
+#include <ostream>
+
+// Readable values in failure messages (internal linkage: other test files may print these too).
+static void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+static void PrintTo(const QSize &s, std::ostream *os)
+{
+    *os << s.width() << " x " << s.height();
+}
 
 using namespace orbane;
 using orbane::test::ProgramDir;
@@ -24,18 +36,21 @@ using orbane::test::ScriptedDialogs;
 
 namespace {
 
-QString dataFile(const QString &name) { return QDir(QStringLiteral(ORBANE_DATA_DIR)).filePath(name); }
+QString dataFile(const QString &name)
+{
+    return QDir(QStringLiteral(ORBANE_DATA_DIR)).filePath(name);
+}
 
 // What the help document holds, read with a strict XML reader so that a tag left open or a
 // stray "&" fails the test instead of silently changing the layout.
 struct HelpDocument
 {
     QString error;
-    QStringList ids;                       // every id and <a name>, in order
-    QStringList links;                     // every internal link target ("#x" without "#")
-    QStringList contents;                  // the internal links of the contents list
-    QStringList images;                    // every <img src>
-    QList<QSize> imageSizes;               // their width and height attributes
+    QStringList ids;                         // every id and <a name>, in order
+    QStringList links;                       // every internal link target ("#x" without "#")
+    QStringList contents;                    // the internal links of the contents list
+    QStringList images;                      // every <img src>
+    QList<QSize> imageSizes;                 // their width and height attributes
     QList<QPair<QString, QString>> sections; // h2 id, target of the last link before the next h2
 };
 
@@ -48,8 +63,8 @@ HelpDocument readHelp(const QString &path)
         return doc;
     }
     QXmlStreamReader xml(&file);
-    bool afterContentsTitle = false;
-    int contentsDepth = 0; // > 0 while inside the contents list
+    bool afterContentsTitle = false; // the contents anchor was seen, its list not yet
+    int contentsDepth = 0;           // > 0 while inside the contents list
     QString lastLink;
     while (!xml.atEnd()) {
         xml.readNext();
@@ -59,6 +74,8 @@ HelpDocument readHelp(const QString &path)
             const QString id = attrs.value(QStringLiteral("id")).toString();
             if (!id.isEmpty())
                 doc.ids << id;
+            if (id == HelpWindow::contentsAnchor())
+                afterContentsTitle = true; // the contents are the next list
             if (tag == QStringLiteral("a") && attrs.hasAttribute(QStringLiteral("name")))
                 doc.ids << attrs.value(QStringLiteral("name")).toString();
             if (tag == QStringLiteral("h2")) {
@@ -66,7 +83,6 @@ HelpDocument readHelp(const QString &path)
                     doc.sections.last().second = lastLink;
                 doc.sections.append({id, QString()});
                 lastLink.clear();
-                afterContentsTitle = id == HelpWindow::contentsAnchor();
             }
             if (tag == QStringLiteral("ol") || tag == QStringLiteral("ul")) {
                 if (contentsDepth > 0 || afterContentsTitle)
@@ -185,8 +201,8 @@ TEST(HelpDocument, EveryPictureIsShippedSmallAndOfItsStatedSize)
         EXPECT_EQ(image.size(), doc.imageSizes[i]);
     }
     // No picture of the help lies unused in the data folder.
-    const QStringList shipped =
-        QDir(QStringLiteral(ORBANE_DATA_DIR)).entryList({QStringLiteral("zeph-*.png")}, QDir::Files);
+    const QStringList shipped = QDir(QStringLiteral(ORBANE_DATA_DIR))
+                                    .entryList({QStringLiteral("zeph-*.png")}, QDir::Files);
     for (const QString &name : shipped)
         EXPECT_TRUE(doc.images.contains(name)) << name.toStdString() << " is not used";
 }
@@ -200,7 +216,8 @@ TEST(OpenHelp, MissingFileShowsItsFullPathAndOpensNothing)
     EXPECT_FALSE(openHelp(&parent, dir.path(), dialogs));
     ASSERT_EQ(dialogs.shown.size(), 1u);
     const auto &shown = dialogs.shown.front();
-    EXPECT_TRUE(shown.prompt.contains(QDir::toNativeSeparators(dir.file(QStringLiteral("ZEPH.html")))))
+    EXPECT_TRUE(
+        shown.prompt.contains(QDir::toNativeSeparators(dir.file(QStringLiteral("ZEPH.html")))))
         << shown.prompt.toStdString();
     EXPECT_EQ(shown.title, QStringLiteral("Aide"));
     EXPECT_EQ(shown.icon, MsgIcon::Exclamation);
@@ -238,8 +255,8 @@ TEST(OpenHelp, OpensANonModalReadOnlyWindowOnTheContents)
               QFileInfo(dir.file(QStringLiteral("ZEPH.html"))).canonicalFilePath());
     EXPECT_TRUE(anchorShown(browser, HelpWindow::contentsAnchor()));
     // The pictures are found beside the document.
-    const QVariant picture =
-        browser->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("zeph-chrono.png")));
+    const QVariant picture = browser->document()->resource(QTextDocument::ImageResource,
+                                                           QUrl(QStringLiteral("zeph-chrono.png")));
     EXPECT_FALSE(picture.value<QImage>().isNull());
 }
 
@@ -320,8 +337,9 @@ TEST(OpenHelp, KeyboardFollowsLinksInsideAndHandsWebLinksToTheDesktop)
     {
         QFile html(dir.file(QStringLiteral("ZEPH.html")));
         ASSERT_TRUE(html.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        html.write("<html><body><h2 id=\"sommaire\">Sommaire</h2>"
-                   "<p><a href=\"#loin\">Loin</a> <a href=\"https://example.org/orbane\">Web</a></p>");
+        html.write(
+            "<html><body><h2 id=\"sommaire\">Sommaire</h2>"
+            "<p><a href=\"#loin\">Loin</a> <a href=\"https://example.org/orbane\">Web</a></p>");
         for (int i = 0; i < 200; ++i)
             html.write("<p>...</p>");
         html.write("<h2 id=\"loin\">Loin</h2></body></html>");
@@ -344,8 +362,13 @@ TEST(OpenHelp, KeyboardFollowsLinksInsideAndHandsWebLinksToTheDesktop)
     EXPECT_TRUE(anchorShown(browser, QStringLiteral("loin")));
 
     browser->backward();
+    QTextCursor start = browser->textCursor();
+    start.movePosition(QTextCursor::Start);
+    browser->setTextCursor(start);
     QTest::keyClick(browser, Qt::Key_Tab);
     QTest::keyClick(browser, Qt::Key_Tab); // second link: the web address
+    ASSERT_EQ(browser->textCursor().charFormat().anchorHref(),
+              QStringLiteral("https://example.org/orbane"));
     QTest::keyClick(browser, Qt::Key_Return);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     ASSERT_EQ(catcher.opened.size(), 1);
