@@ -1,6 +1,7 @@
 #include "app/feuillep.h"
 
 #include "app/backdrop.h"
+#include "app/exportdialog.h"
 #include "app/helpwindow.h"
 #include "app/hints.h"
 #include "app/scenewidget.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QScrollBar>
@@ -128,6 +130,7 @@ void FeuilleP::bindPanels()
     connect(m_toolBar[0], &QToolButton::clicked, this, &FeuilleP::effacer);
     connect(m_toolBar[7], &QToolButton::clicked, this, &QWidget::close);
     connect(m_toolBar[5], &QToolButton::clicked, this, &FeuilleP::calculatrice);
+    connect(m_pc.exporter, &QPushButton::clicked, this, &FeuilleP::exportPositions);
     connect(m_toolBar[6], &QToolButton::clicked, this, &FeuilleP::Command7_Click);
     // Buttons stay greyed out until their windows are wired.
     for (QWidget *b : {static_cast<QWidget *>(m_toolBar[1]), static_cast<QWidget *>(m_toolBar[2]),
@@ -306,6 +309,17 @@ void FeuilleP::calculatrice()
 
 // Help opens beside the scene, which keeps its drawing.
 void FeuilleP::Command7_Click() { openHelp(this, m_sim.programDir(), *m_services.dialogs); }
+
+void FeuilleP::exportPositions()
+{
+    ExportDialog dialog(
+        this, QStringLiteral("Exporter les positions"),
+        [this](exporttable::Separator separator, int, const QString &eol) {
+            return exporttable::photoTable(m_sim.photoPositions, separator, eol);
+        },
+        *m_services.dialogs);
+    dialog.exec();
+}
 
 void FeuilleP::effacer()
 {

@@ -82,6 +82,7 @@ private:
     void sceneMouseMoved(QPoint pos);
     void effacer();
     void calculatrice();
+    void exportPositions();
     void Command7_Click();
 
     QtServices m_qtServices;

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolButton>
@@ -183,6 +184,12 @@ void buildChronoPanel(PanelControls &pc, QWidget *parent)
     pc.Label5->setObjectName(QStringLiteral("Label5"));
     pc.Label5->setGeometry(56, 146, 280, 20);
     pc.Label5->setCursor(Qt::PointingHandCursor);
+    pc.exporter = new QPushButton(QStringLiteral("Exporter les positions…"), panel);
+    pc.exporter->setObjectName(QStringLiteral("exporterPositions"));
+    pc.exporter->setToolTip(QStringLiteral("Les dates et positions des chronophotographies, pour "
+                                           "un tableur ou un logiciel de modélisation"));
+    pc.exporter->adjustSize();
+    pc.exporter->move(190, 176);
 }
 
 } // namespace orbane

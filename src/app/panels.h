@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QScrollBar;
 class QToolButton;
 
@@ -46,6 +47,7 @@ struct PanelControls
     QLabel *Label9 = nullptr;
     QToolButton *command12 = nullptr;
     QLabel *Label5 = nullptr;
+    QPushButton *exporter = nullptr; // the photographs' positions for a spreadsheet
     // Scale segments: left end, right end follows the scroll value.
     QPoint line1Start, line2Start;
 };
