@@ -14,12 +14,12 @@
 using namespace orbane;
 using namespace orbane::config;
 
-#define CHECK(cond)                                                                         \
-    do {                                                                                    \
-        if (!(cond)) {                                                                      \
-            std::fprintf(stderr, "check failed: %s (line %d)\n", #cond, __LINE__);          \
-            std::abort();                                                                   \
-        }                                                                                   \
+#define CHECK(cond)                                                                                \
+    do {                                                                                           \
+        if (!(cond)) {                                                                             \
+            std::fprintf(stderr, "check failed: %s (line %d)\n", #cond, __LINE__);                 \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (0)
 
 namespace {

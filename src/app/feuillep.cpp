@@ -8,11 +8,20 @@
 #include "app/tabstrip.h"
 #include "app/welcome.h"
 #include "calc/machine.h"
+#include "config/configshared.h"
+#include "config/enregistrer.h"
+#include "config/ouvrir.h"
+#include "graphs/graphes.h"
+#include "graphs/graphpanel.h"
+#include "print/clipboardservice.h"
+#include "print/printerservice.h"
+#include "print/sceneoutput.h"
 #include "core/handshake.h"
 #include "core/numberformat.h"
 #include "core/tables.h"
 #include "scene/vectors.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -57,6 +66,7 @@ FeuilleP::FeuilleP(const QString &programDir, const Services *services, ColourCh
     buildAnimationButtons();
     buildTabs();
     buildBottom();
+    buildOutput();
     bindPanels();
     bindTextBoxes();
     bindTabKeys();
@@ -97,6 +107,33 @@ bool FeuilleP::load()
     return true;
 }
 
+void FeuilleP::buildOutput()
+{
+    m_printer = std::make_unique<print::QtPrinterService>();
+    m_clipboard = std::make_unique<print::QtClipboard>();
+    m_output = std::make_unique<print::SceneOutput>(m_sim, m_renderer, *m_printer, *m_clipboard,
+                                                    m_services.beeper);
+    m_output->graphImage = [this] { return m_frame1->image(); };
+    m_output->graphFrameSize = [this] { return m_frame1->size(); };
+    graphs::connectLiveGraph(m_renderer, *m_frame1);
+    m_frame1->openGraphWindow = [this] { openGraphes(); };
+    const auto showHint = [this](const QString &hint) { m_info->setText(hint); };
+    connect(m_frame1, &graphs::GraphPanel::hintChanged, this, showHint);
+    connect(m_output.get(), &print::SceneOutput::hintChanged, this, showHint);
+}
+
+void FeuilleP::openGraphes()
+{
+    graphs::GraphWindowActions actions;
+    actions.print = [this](const QImage &image) {
+        m_output->printPicture(image, QApplication::activeModalWidget());
+    };
+    actions.copy = [this](const QImage &image) { m_output->copyPicture(image); };
+    actions.calculator = [this] { calculatrice(); };
+    actions.exportValues = [this] { exportValues(); };
+    graphs::showGraphes(m_sim, actions, this);
+}
+
 void FeuilleP::bindPanels()
 {
     connect(m_pc.Combo1, &QComboBox::activated, this, [this](int index) {
@@ -130,13 +167,23 @@ void FeuilleP::bindPanels()
     connect(m_toolBar[0], &QToolButton::clicked, this, &FeuilleP::effacer);
     connect(m_toolBar[7], &QToolButton::clicked, this, &QWidget::close);
     connect(m_toolBar[5], &QToolButton::clicked, this, &FeuilleP::calculatrice);
+    connect(m_toolBar[2], &QToolButton::clicked, this, [this] {
+        config::Enregistrer window(m_sim, *m_services.dialogs, this);
+        window.exec();
+    });
+    connect(m_toolBar[1], &QToolButton::clicked, this, [this] {
+        config::Ouvrir window(m_sim, *m_services.dialogs, this);
+        window.exec();
+    });
+    connect(&config::ConfigShared::instance(), &config::ConfigShared::titleChanged, this,
+            &QWidget::setWindowTitle);
+    connect(m_toolBar[4], &QToolButton::clicked, this, [this] { m_output->Command10_Click(this); });
+    connect(m_toolBar[3], &QToolButton::clicked, this, [this] { m_output->Command4_Click(this); });
+    connect(m_command14, &QToolButton::clicked, this, &FeuilleP::openGraphes);
     connect(m_pc.exporter, &QPushButton::clicked, this, &FeuilleP::exportPositions);
     connect(m_toolBar[6], &QToolButton::clicked, this, &FeuilleP::Command7_Click);
-    // Buttons stay greyed out until their windows are wired.
-    for (QWidget *b : {static_cast<QWidget *>(m_toolBar[1]), static_cast<QWidget *>(m_toolBar[2]),
-                       static_cast<QWidget *>(m_toolBar[3]), static_cast<QWidget *>(m_toolBar[4]),
-                       static_cast<QWidget *>(m_btexo), static_cast<QWidget *>(m_command14)})
-        b->setEnabled(false);
+    // The exercises button stays greyed out until the exercises are wired.
+    m_btexo->setEnabled(false);
 }
 
 void FeuilleP::bindParameterBoxes()
@@ -259,10 +306,6 @@ void FeuilleP::installHints()
     h.add(m_toolBar[6], QStringLiteral("Si vous rencontrez une difficulté avec cette application"));
     h.add(m_toolBar[5], QStringLiteral("Machine à calculer"));
     h.add(centralWidget(), Hints::window());
-    h.add(m_frame1, [this] {
-        return m_sim.d.command3Enabled ? QStringLiteral("Ce graphe peut être agrandi")
-                                       : QStringLiteral("Le graphe est tracé pendant l'animation");
-    });
     for (Swatch *s : m_pc.Label4)
         h.add(s, QStringLiteral("Modifier la couleur d'affichage"));
     h.add(m_pc.Picture1, QStringLiteral("Les modifications de ces paramètres interviennent sur le "
@@ -318,6 +361,17 @@ void FeuilleP::exportPositions()
             return exporttable::photoTable(m_sim.photoPositions, separator, eol);
         },
         *m_services.dialogs);
+    dialog.exec();
+}
+
+void FeuilleP::exportValues()
+{
+    ExportDialog dialog(
+        QApplication::activeModalWidget(), QStringLiteral("Exporter les valeurs"),
+        [this](exporttable::Separator separator, int stepMs, const QString &eol) {
+            return exporttable::flightTable(m_sim.flight(), stepMs / 1000.0, separator, eol);
+        },
+        *m_services.dialogs, int(numfmt::parseOr(m_sim.c.chrono, 300.0)));
     dialog.exec();
 }
 
@@ -398,8 +452,8 @@ void FeuilleP::refresh()
     refreshSprites();
     refreshControls();
     for (QWidget *w : {static_cast<QWidget *>(m_pc.command12),
-                       static_cast<QWidget *>(m_command15), static_cast<QWidget *>(m_command16),
-                       static_cast<QWidget *>(m_command18)})
+                       static_cast<QWidget *>(m_command14), static_cast<QWidget *>(m_command15),
+                       static_cast<QWidget *>(m_command16), static_cast<QWidget *>(m_command18)})
         w->setEnabled(d.animationButtons);
     m_vscroll2->setValue(d.VScroll2);
     m_onglets->update();

@@ -23,6 +23,14 @@ class Hints;
 namespace calc {
 class Machine;
 }
+namespace graphs {
+class GraphPanel;
+}
+namespace print {
+class SceneOutput;
+class PrinterService;
+class ClipboardService;
+}
 
 class SceneWidget;
 class TabStrip;
@@ -83,6 +91,9 @@ private:
     void effacer();
     void calculatrice();
     void exportPositions();
+    void exportValues();
+    void openGraphes();
+    void buildOutput();
     void Command7_Click();
 
     QtServices m_qtServices;
@@ -109,7 +120,7 @@ private:
     QToolButton *m_command16 = nullptr;
     QToolButton *m_command14 = nullptr;
     TabStrip *m_onglets = nullptr;
-    Panel *m_frame1 = nullptr;
+    graphs::GraphPanel *m_frame1 = nullptr;
     PanelControls m_pc;
     QToolButton *m_btexo = nullptr;
     QLabel *m_info = nullptr;
@@ -118,6 +129,10 @@ private:
     int m_shownCombo2 = -1;
     // One calculator for the whole run: it keeps its last answer between openings.
     calc::Machine *m_machine = nullptr;
+    // One printer and clipboard for the run: the chosen printer is remembered.
+    std::unique_ptr<print::PrinterService> m_printer;
+    std::unique_ptr<print::ClipboardService> m_clipboard;
+    std::unique_ptr<print::SceneOutput> m_output;
 };
 
 } // namespace orbane

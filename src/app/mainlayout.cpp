@@ -5,6 +5,7 @@
 #include "app/scenewidget.h"
 #include "app/tabstrip.h"
 #include "app/welcome.h"
+#include "graphs/graphpanel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -147,7 +148,7 @@ void FeuilleP::buildTabs()
     buildDisplayPanel(m_pc, m_onglets);
     buildVectorsPanel(m_pc, m_onglets);
     buildChronoPanel(m_pc, m_onglets);
-    m_frame1 = new Panel(QStringLiteral("frame1"), m_onglets);
+    m_frame1 = new graphs::GraphPanel(m_sim, m_onglets);
     m_onglets->setPanel(1, m_pc.Picture3);
     m_onglets->setPanel(2, m_pc.frame2);
     m_onglets->setPanel(3, m_pc.Picture1);

@@ -28,6 +28,7 @@ struct SimState
     qint16 chronoactif = 0;
     float tphoto = 0.0f;
     qint16 photo = 0;
+    bool photoTaken = false; // the redraw has made this tick's photograph already
     double xprec = 0.0, yprec = 0.0;
     float xrebond = 0.0f, yrebond = 0.0f;
     float vxrebond = 0.0f, vyrebond = 0.0f;

@@ -35,6 +35,7 @@ void Simulation::Timer1_Timer()
         s.temps = s.tphoto;
         s.tphoto += float(numfmt::parseOr(c.chrono, 0.0) / 1000.0);
         s.photo = 1;
+        s.photoTaken = false;
     }
 
     if (s.enrebond != 0) {

@@ -104,7 +104,10 @@ void SceneRenderer::majaff()
         m_canvas.commit();
     }
     s.vecphoto = false;
-    if (c.Check[9] && s.photo == 1) {
+    // A redraw asked for by an option between two ticks must not take the photograph again.
+    const bool photo = s.photo == 1 && !s.photoTaken;
+    s.photoTaken = s.photoTaken || photo;
+    if (c.Check[9] && photo) {
         if (!c.Check[2]) {
             if (c.Check[11])
                 paintProjections();
@@ -114,10 +117,10 @@ void SceneRenderer::majaff()
         drawVectors();
         m_canvas.commit();
     }
-    if (c.Check[2] && s.photo == 1)
+    if (c.Check[2] && photo)
         recordMark();
     paintProjectileAt(m_sim.d.projLeft, m_sim.d.projTop);
-    if (!c.Check[2] && s.photo == 1 && !s.vecphoto) {
+    if (!c.Check[2] && photo && !s.vecphoto) {
         if (c.Check[11])
             paintProjections();
         m_canvas.commit();

@@ -162,3 +162,21 @@ TEST_F(RedrawTest, RecheckingTheTrajectoryRestartsItAtTheCurrentPoint)
     EXPECT_TRUE(drawn(10, 11));
     EXPECT_TRUE(drawn(11, 12));
 }
+
+TEST_F(RedrawTest, RedrawBetweenTicksDoesNotTakeThePhotographAgain)
+{
+    sim.c.Check[2] = true;
+    sim.c.Text2 = QStringLiteral("6");
+    sim.c.Text3 = QStringLiteral("0");
+    sim.voxvoy();
+    sim.command18_Click();
+    sim.command12_Click();
+    sim.Timer1_Timer();
+    ASSERT_EQ(sim.marks.nbphotos(), 1);
+    sim.c.Check[5] = true;
+    sim.Check_Click(5); // an option clicked before the next tick
+    sim.Check_Click(1);
+    EXPECT_EQ(sim.marks.nbphotos(), 1);
+    sim.Timer1_Timer(); // 0.04 s: no photograph due
+    EXPECT_EQ(sim.marks.nbphotos(), 1);
+}

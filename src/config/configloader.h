@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/controls.h"
+#include "core/services.h"
+
+#include <QString>
+
+namespace orbane {
+class Simulation;
+}
+
+namespace orbane::config {
+
+enum class LoadStatus { Loaded, NotConfig, Unreadable };
+
+struct LoadResult
+{
+    LoadStatus status = LoadStatus::Unreadable;
+    QString detail; // the record at fault, when it failed
+    QString title;  // the main window's new title, when it loaded
+    bool ok() const { return status == LoadStatus::Loaded; }
+};
+
+// Reads the whole configuration file and checks every record before anything changes; only a
+// good file is applied. A failure shows its message box and leaves the simulation untouched.
+LoadResult loadConfig(const QString &path, Simulation &sim, Dialogs &dialogs);
+
+// Puts decoded values into the controls in the file's order, running the change reaction of
+// each scale and option whose value changes, then the reactions of the lists and boxes as if
+// the user had left them, in order: place, projectile, x0, y0, v, angle, interval.
+void applyConfig(Simulation &sim, const Controls &loaded);
+
+// `chargeconfig`: loads the file named by `fichconfig` and, when it loaded, announces the main
+// window's new title.
+LoadResult chargeconfig(Simulation &sim, Dialogs &dialogs);
+
+} // namespace orbane::config

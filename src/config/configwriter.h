@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/controls.h"
+
+#include <QString>
+
+namespace orbane::config {
+
+struct WriteResult
+{
+    bool ok = false;
+    QString detail; // why it failed
+};
+
+// Writes the controls as a configuration file. Every value is checked before the disk is
+// touched, and the file is replaced in one step: on failure the old file is left as it was.
+// Whatever an existing file holds beyond the configuration's records is kept.
+WriteResult writeConfig(const QString &path, const Controls &controls);
+
+} // namespace orbane::config

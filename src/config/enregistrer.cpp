@@ -1,0 +1,167 @@
+#include "config/enregistrer.h"
+
+#include "config/configshared.h"
+#include "config/configwriter.h"
+#include "config/filelists.h"
+#include "config/savename.h"
+#include "core/simulation.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace orbane::config {
+
+void placeBesideMainWindow(QWidget *window, const QWidget *mainWindow)
+{
+    if (mainWindow)
+        window->move(mainWindow->pos() + QPoint(20, 20));
+}
+
+void openListsOnCurrentFolder(DriveList *drive, FolderList *dir, FileList *file)
+{
+    const QStringList candidates = {ConfigShared::instance().currentFolder(), QDir::homePath(),
+                                    QDir::rootPath()};
+    for (const QString &folder : candidates) {
+        if (dir->setPath(folder))
+            break;
+    }
+    drive->setDriveOf(dir->path());
+    file->setPath(dir->path());
+}
+
+void followDrive(DriveList *drive, FolderList *dir, FileList *file)
+{
+    dir->setPath(drive->drive());
+    drive->setDriveOf(dir->path());
+    file->setPath(dir->path());
+}
+
+namespace {
+
+QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QPushButton *button(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    // Enter belongs to the name box and the folder list, never to a button by default.
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+Enregistrer::Enregistrer(Simulation &sim, Dialogs &dialogs, QWidget *mainWindow)
+    : QDialog(mainWindow), m_sim(sim), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("enregistrer"));
+    setWindowTitle(QStringLiteral("Enregistrer les paramètres."));
+    setModal(true);
+
+    m_drive1 = new DriveList(this);
+    m_dir1 = new FolderList(this);
+    m_file1 = new FileList(this);
+    m_text1 = new QLineEdit(this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_command1 = button(QStringLiteral("Command1"), QStringLiteral("ENREGISTRER"), this);
+    m_command2 = button(QStringLiteral("Command2"), QStringLiteral("ANNULER"), this);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(caption(QStringLiteral("Nom du fichier:"), m_text1, this), 0, 0);
+    grid->addWidget(m_text1, 1, 0);
+    grid->addWidget(caption(QStringLiteral("Fichiers enregistrés"), m_file1, this), 2, 0);
+    grid->addWidget(m_file1, 3, 0, 3, 1);
+    grid->addWidget(caption(QStringLiteral("Répertoire:"), m_dir1, this), 0, 1);
+    grid->addWidget(m_dir1, 1, 1, 3, 1);
+    grid->addWidget(caption(QStringLiteral("Lecteur:"), m_drive1, this), 4, 1);
+    grid->addWidget(m_drive1, 5, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_command1);
+    buttons->addWidget(m_command2);
+    grid->addLayout(buttons, 6, 0, 1, 2);
+    grid->setRowStretch(3, 1);
+    resize(520, 340);
+
+    openListsOnCurrentFolder(m_drive1, m_dir1, m_file1);
+    m_text1->setText(fichconfig());
+    placeBesideMainWindow(this, mainWindow);
+
+    connect(m_drive1, &DriveList::driveChosen, this, &Enregistrer::Drive1_Change);
+    connect(m_dir1, &FolderList::pathChanged, m_file1, &FileList::setPath);
+    connect(m_file1, &FileList::pathChanged, this, &Enregistrer::File1_PathChange);
+    connect(m_file1, &FileList::fileDoubleClicked, this, &Enregistrer::File1_DblClick);
+    connect(m_text1, &QLineEdit::returnPressed, this, &Enregistrer::Command1_Click);
+    connect(m_command1, &QPushButton::clicked, this, &Enregistrer::Command1_Click);
+    connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Enregistrer::Drive1_Change()
+{
+    followDrive(m_drive1, m_dir1, m_file1);
+}
+
+// A new folder keeps only the file name of a typed path, so the file goes to that folder.
+void Enregistrer::File1_PathChange()
+{
+    const QString text = m_text1->text();
+    const qsizetype cut = text.lastIndexOf(QLatin1Char('/'));
+    if (cut >= 0)
+        m_text1->setText(text.mid(cut + 1));
+}
+
+void Enregistrer::File1_DblClick(const QString &name)
+{
+    m_text1->setText(name);
+    Command1_Click();
+}
+
+void Enregistrer::restorePointer()
+{
+    unsetCursor();
+}
+
+void Enregistrer::Command1_Click()
+{
+    setCursor(Qt::WaitCursor);
+    const auto path = savePath(m_text1->text(), m_file1->path());
+    if (!path) {
+        m_text1->setText(m_text1->text().trimmed());
+        m_dialogs.message(QStringLiteral("Il faut donner un nom au fichier!"),
+                          QStringLiteral("Enregistrement impossible"), MsgIcon::Critical);
+        restorePointer();
+        return;
+    }
+    const QString target = existingSpelling(*path);
+    m_text1->setText(target);
+    fichconfig() = target;
+    ConfigShared::instance().setCurrentFolder(m_file1->path());
+
+    if (QFileInfo(target).isFile() &&
+        m_dialogs.message(QStringLiteral("Ecraser le fichier existant?"),
+                          QStringLiteral("Ce fichier existe déjà!"), MsgIcon::Exclamation,
+                          MsgButtons::YesNo) != MsgAnswer::Yes) {
+        restorePointer();
+        return;
+    }
+    if (!writeConfig(target, m_sim.c).ok) {
+        m_dialogs.message(QStringLiteral("Ecriture impossible sur disque"),
+                          QStringLiteral("Enregistrement impossible"), MsgIcon::Critical);
+        restorePointer();
+        return;
+    }
+    ConfigShared::instance().announceTitle(target);
+    restorePointer();
+    accept();
+}
+
+} // namespace orbane::config

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QComboBox>
+#include <QList>
+#include <QListWidget>
+#include <QString>
+
+// The drive, folder and file lists shared by the open and save windows.
+namespace orbane::config {
+
+struct Volume
+{
+    QString rootPath;
+    QString name; // volume label, often empty
+};
+
+// `Drive1`: the mounted volumes.
+class DriveList : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit DriveList(QWidget *parent = nullptr);
+
+    static QList<Volume> mountedVolumes();
+    // Replaces the volumes offered (tests offer their own).
+    void setVolumes(const QList<Volume> &volumes);
+
+    QString drive() const; // root path of the chosen volume
+    // Chooses the volume that holds `path` without reporting a change.
+    void setDriveOf(const QString &path);
+
+signals:
+    void driveChosen(const QString &rootPath); // by the user
+
+private:
+    QList<Volume> m_volumes;
+};
+
+// `Dir1`: the folders from the root down to the current one, then its sub-folders.
+// A double click or Enter opens the highlighted folder.
+class FolderList : public QListWidget
+{
+    Q_OBJECT
+public:
+    explicit FolderList(QWidget *parent = nullptr);
+
+    QString path() const { return m_path; }
+    // False, and the list unchanged, when the folder cannot be read.
+    bool setPath(const QString &path);
+    // Opens the highlighted entry.
+    void openHighlighted();
+
+signals:
+    void pathChanged(const QString &path);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void fill();
+    QString m_path;
+};
+
+// `File1`: the configuration files ("*.P08", whatever the case) of one folder.
+class FileList : public QListWidget
+{
+    Q_OBJECT
+public:
+    explicit FileList(QWidget *parent = nullptr);
+
+    QString path() const { return m_path; }
+    void setPath(const QString &path);
+    QString fileName() const; // the highlighted file, or empty
+    // Highlights a file of the list; false when it is not listed.
+    bool selectFile(const QString &name);
+
+    static bool isConfigName(const QString &fileName);
+
+signals:
+    void fileClicked(const QString &name);
+    void fileDoubleClicked(const QString &name);
+    void pathChanged(const QString &path);
+
+private:
+    QString m_path;
+};
+
+} // namespace orbane::config

@@ -1,0 +1,125 @@
+#include "config/ouvrir.h"
+
+#include "config/configloader.h"
+#include "config/configshared.h"
+#include "config/enregistrer.h"
+#include "config/filelists.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+namespace orbane::config {
+
+namespace {
+
+QPushButton *button(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QFrame *patienceFrame(QWidget *parent)
+{
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(QFrame::Raised);
+    auto *picture = new QLabel(frame);
+    picture->setPixmap(parent->style()->standardIcon(QStyle::SP_BrowserReload).pixmap(32, 32));
+    auto *text = new QLabel(QStringLiteral("Patience: chargement du fichier"), frame);
+    QFont bold = text->font();
+    bold.setBold(true);
+    text->setFont(bold);
+    auto *row = new QHBoxLayout(frame);
+    row->addWidget(picture);
+    row->addWidget(text, 1);
+    frame->hide();
+    return frame;
+}
+
+} // namespace
+
+Ouvrir::Ouvrir(Simulation &sim, Dialogs &dialogs, QWidget *mainWindow)
+    : QDialog(mainWindow), m_sim(sim), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("ouvrir"));
+    setWindowTitle(QStringLiteral("Ouvrir une configuration"));
+    setModal(true);
+
+    m_drive1 = new DriveList(this);
+    m_dir1 = new FolderList(this);
+    m_file1 = new FileList(this);
+    m_ficharge = new QLineEdit(this);
+    m_ficharge->setObjectName(QStringLiteral("ficharge"));
+    m_frame1 = patienceFrame(this);
+    m_command1 = button(QStringLiteral("Command1"), QStringLiteral("OUVRIR"), this);
+    m_command2 = button(QStringLiteral("Command2"), QStringLiteral("ANNULER"), this);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(new QLabel(QStringLiteral("Fichiers"), this), 0, 0);
+    grid->addWidget(m_file1, 1, 0, 3, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Répertoire"), this), 0, 1);
+    grid->addWidget(m_dir1, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Lecteur:"), this), 2, 1);
+    grid->addWidget(m_drive1, 3, 1);
+    grid->addWidget(m_ficharge, 4, 0, 1, 2);
+    grid->addWidget(m_frame1, 5, 0, 1, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_command1);
+    buttons->addWidget(m_command2);
+    grid->addLayout(buttons, 6, 0, 1, 2);
+    grid->setRowStretch(1, 1);
+    resize(520, 360);
+
+    openListsOnCurrentFolder(m_drive1, m_dir1, m_file1);
+    placeBesideMainWindow(this, mainWindow);
+
+    connect(m_drive1, &DriveList::driveChosen, this,
+            [this] { followDrive(m_drive1, m_dir1, m_file1); });
+    connect(m_dir1, &FolderList::pathChanged, m_file1, &FileList::setPath);
+    connect(m_file1, &FileList::fileClicked, this, &Ouvrir::File1_Click);
+    connect(m_file1, &FileList::fileDoubleClicked, this, [this](const QString &name) {
+        File1_Click(name);
+        Command1_Click();
+    });
+    connect(m_command1, &QPushButton::clicked, this, &Ouvrir::Command1_Click);
+    connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Ouvrir::File1_Click(const QString &name)
+{
+    QString folder = m_file1->path();
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    m_ficharge->setText(folder + name);
+    ConfigShared::instance().setCurrentFolder(m_file1->path());
+}
+
+void Ouvrir::Command1_Click()
+{
+    const QString typed = m_ficharge->text().trimmed();
+    if (typed.isEmpty())
+        return;
+    fichconfig() =
+        QDir::cleanPath(QDir(ConfigShared::instance().currentFolder()).absoluteFilePath(typed));
+    if (!QFileInfo(fichconfig()).isFile()) {
+        m_dialogs.message(QStringLiteral("Nom de fichier incorrect ou chemin non valide"),
+                          QStringLiteral("impossible d'ouvrir ce fichier"), MsgIcon::Critical);
+        return;
+    }
+    m_frame1->show();
+    repaint();
+    const LoadResult result = chargeconfig(m_sim, m_dialogs);
+    done(result.ok() ? Accepted : Rejected);
+}
+
+} // namespace orbane::config

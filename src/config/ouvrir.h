@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/services.h"
+
+#include <QDialog>
+
+class QFrame;
+class QLineEdit;
+class QPushButton;
+
+namespace orbane {
+class Simulation;
+}
+
+namespace orbane::config {
+
+class DriveList;
+class FileList;
+class FolderList;
+
+// The open window `ouvrir`: a configuration file picked among those of a folder, and
+// "OUVRIR". Modal; it closes once a load has been tried (accepted when the file loaded).
+class Ouvrir : public QDialog
+{
+    Q_OBJECT
+public:
+    // mainWindow places the window and is left alone otherwise; it may be null.
+    Ouvrir(Simulation &sim, Dialogs &dialogs, QWidget *mainWindow);
+
+    // "OUVRIR".
+    void Command1_Click();
+
+private:
+    void File1_Click(const QString &name);
+
+    Simulation &m_sim;
+    Dialogs &m_dialogs;
+    DriveList *m_drive1 = nullptr;
+    FolderList *m_dir1 = nullptr;
+    FileList *m_file1 = nullptr;
+    QLineEdit *m_ficharge = nullptr;
+    QFrame *m_frame1 = nullptr;
+    QPushButton *m_command1 = nullptr;
+    QPushButton *m_command2 = nullptr;
+};
+
+} // namespace orbane::config

@@ -1,0 +1,251 @@
+#include "graphs/graphes.h"
+
+#include "core/numberformat.h"
+#include "core/simulation.h"
+#include "graphs/graphesparts.h"
+#include "graphs/textpen.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTableWidget>
+
+namespace orbane::graphs {
+
+namespace {
+const QColor kHighlight(255, 255, 200);
+constexpr double kSquareMin = 19.0, kSquareMax = 381.0; // the read-out lives strictly inside
+} // namespace
+
+Graphes::Graphes(const Simulation &sim, const GraphWindowActions &actions, QWidget *mainWindow)
+    : QDialog(mainWindow), m_sim(sim), m_actions(actions)
+{
+    setObjectName(QStringLiteral("graphes"));
+    setModal(true);
+    setMouseTracking(true);
+
+    m_picture3 = new GraphToolBar(this);
+    m_picture1 = new GraphView(m_graph, this);
+    m_picture1->move(kPicture1.topLeft());
+    m_picture2 = new TableHeader(this);
+    m_picture2->setGeometry(kPicture2);
+    buildGrid();
+
+    connect(m_picture3, &GraphToolBar::boxClicked, this, &Graphes::Check1_Click);
+    connect(m_picture3, &GraphToolBar::imageClicked, this, &Graphes::Image1_Click);
+    connect(m_picture1, &GraphView::mouseMoved, this,
+            [this](QPointF u) { Picture1_MouseMove(0, 0, u.x(), u.y()); });
+
+    Form_Load(mainWindow);
+}
+
+void Graphes::buildGrid()
+{
+    m_grid = new QTableWidget(this);
+    m_grid->setObjectName(QStringLiteral("MSFlexGrid1"));
+    m_grid->setGeometry(kGrid);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    m_grid->setFont(font);
+    m_grid->horizontalHeader()->hide();
+    m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setMinimumSectionSize(1);
+    m_grid->verticalHeader()->setMinimumSectionSize(1);
+    m_grid->horizontalHeader()->setDefaultSectionSize(kCellWidth + 1);
+    m_grid->verticalHeader()->setDefaultSectionSize(kCellHeight + 1);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
+    m_grid->setFocusPolicy(Qt::NoFocus);
+    m_grid->setAutoScroll(false);
+    connect(m_grid, &QTableWidget::currentCellChanged, this, &Graphes::MSFlexGrid1_SelChange);
+    connect(m_grid, &QTableWidget::itemSelectionChanged, this, &Graphes::MSFlexGrid1_SelChange);
+}
+
+void Graphes::Form_Load(QWidget *mainWindow)
+{
+    if (mainWindow) {
+        setWindowTitle(mainWindow->windowTitle());
+        setWindowIcon(mainWindow->windowIcon());
+        setGeometry(mainWindow->geometry());
+        if (mainWindow->minimumSize() == mainWindow->maximumSize())
+            setFixedSize(mainWindow->size());
+        setWindowState(mainWindow->windowState() & ~Qt::WindowMinimized);
+    } else {
+        resize(800, 600);
+    }
+    m_picture3->setGeometry(0, 0, width(), GraphToolBar::kHeight);
+    m_picture3->Picture3_Resize();
+    m_encours = false;
+    m_lignesel = -1;
+    // Each box the main window has checked is checked here and raises its click.
+    for (int i = 0; i < kQuantities; ++i) {
+        if (!m_sim.c.Check13[i])
+            continue;
+        m_picture3->box(i)->setChecked(true);
+        Check1_Click(i);
+    }
+}
+
+void Graphes::syncBoxes()
+{
+    for (int i = 0; i < kQuantities; ++i)
+        m_picture3->box(i)->setChecked(m_choice[i]);
+}
+
+void Graphes::Check1_Click(int index)
+{
+    if (m_encours)
+        return;
+    m_encours = true;
+    m_choice.at(index) = m_picture3->box(index)->isChecked();
+    if (m_choice[index])
+        applyGroupRule(m_choice, index);
+    else if (!anyChecked(m_choice))
+        m_choice[index] = true; // one quantity is always shown
+    syncBoxes();
+    m_encours = false;
+    tracegraphe();
+}
+
+void Graphes::tracegraphe()
+{
+    if (!anyChecked(m_choice))
+        return;
+    m_graph.tracegraphe(flightOf(m_sim), m_choice);
+    m_picture1->update();
+    fillGrid();
+}
+
+void Graphes::fillGrid()
+{
+    const ValueTable &table = m_graph.table();
+    const int pitchX = kCellWidth + 1, pitchY = kCellHeight + 1;
+    const int width = table.cols() * pitchX + 2;
+    const int height = table.rows * pitchY + 2;
+    const int left = (kPicture1.left() - width) / 2;
+    m_grid->clearContents();
+    m_grid->setRowCount(table.rows);
+    m_grid->setColumnCount(table.cols());
+    m_grid->setGeometry(left, kGrid.top(), width, height);
+    for (int r = 0; r < table.rows; ++r) {
+        for (int c = 0; c < table.cols(); ++c) {
+            auto *item = new QTableWidgetItem(table.cells[r][c]);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            item->setBackground(Qt::white);
+            item->setFlags(Qt::ItemIsEnabled);
+            m_grid->setItem(r, c, item);
+        }
+    }
+    m_grid->scrollToTop();
+    m_picture2->setGeometry(left, kPicture2.top(), width, kPicture2.height());
+    m_picture2->setColumns(table.quantities, pitchX);
+}
+
+void Graphes::MSFlexGrid1_SelChange()
+{
+    const QSignalBlocker block(m_grid);
+    m_grid->clearSelection();
+    if (m_grid->rowCount() > 0 && m_grid->columnCount() > 0)
+        m_grid->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
+}
+
+void Graphes::setCellBackground(int row, int column, const QColor &colour)
+{
+    if (QTableWidgetItem *item = m_grid->item(row, column))
+        item->setBackground(colour);
+}
+
+void Graphes::Picture1_MouseMove(int, int, double x, double y)
+{
+    const bool inside = x > kSquareMin && x < kSquareMax && y > kSquareMin && y < kSquareMax;
+    m_picture1->setCursor(inside ? Qt::CrossCursor : Qt::ArrowCursor);
+
+    const ValueTable &table = m_graph.table();
+    const PointsTab &pts = m_graph.pointstab();
+    int h = -1;
+    for (int k = 1; k < table.cols() && k < int(pts.size()); ++k) {
+        for (int r = 0; r < table.rows; ++r) {
+            if (pts[k][r] - 3 < y && y < pts[k][r] + 3 && pts[0][r] - 3 < x && x < pts[0][r] + 3) {
+                setCellBackground(r, k, kHighlight);
+                setCellBackground(r, 0, kHighlight);
+                h = r;
+            }
+        }
+    }
+    if (m_lignesel != -1 && m_lignesel != h) {
+        for (int c = 0; c < m_grid->columnCount(); ++c)
+            setCellBackground(m_lignesel, c, Qt::white);
+    }
+    m_lignesel = h;
+
+    if (inside && m_graph.framed()) {
+        showReadout(x, y);
+    } else {
+        m_picture1->label1()->hide();
+        m_picture1->label2()->hide();
+    }
+}
+
+void Graphes::showReadout(double x, double y)
+{
+    QLabel *l1 = m_picture1->label1();
+    QLabel *l2 = m_picture1->label2();
+    l1->setText(numfmt::fixed(m_graph.timeAt(x), 2));
+    l2->setText(numfmt::fixed(m_graph.valueAt(y), 2));
+    for (QLabel *l : {l1, l2})
+        l->resize(std::max(32, l->fontMetrics().horizontalAdvance(l->text()) + 4), 13);
+    // Time centred on x under the time axis; value right-aligned on x = 16, centred on y.
+    l1->move(GraphView::toWidget(QPointF(x - l1->width() / 2.0, m_graph.yzero() + 4)));
+    l2->move(GraphView::toWidget(QPointF(16 - l2->width(), y - l2->height() / 2.0)));
+    l1->show();
+    l2->show();
+}
+
+void Graphes::Image1_Click(int index)
+{
+    switch (index) {
+    case 1:
+        accept();
+        break;
+    case 2:
+        if (m_actions.print)
+            m_actions.print(m_graph.image());
+        break;
+    case 3:
+        if (m_actions.copy)
+            m_actions.copy(m_graph.image());
+        break;
+    case 4:
+        if (m_actions.calculator)
+            m_actions.calculator();
+        break;
+    case 5:
+        if (m_actions.exportValues)
+            m_actions.exportValues();
+        break;
+    default:
+        break;
+    }
+}
+
+void Graphes::mouseMoveEvent(QMouseEvent *)
+{
+    Picture1_MouseMove(1, 0, 0, 0);
+}
+
+void Graphes::resizeEvent(QResizeEvent *)
+{
+    m_picture3->setGeometry(0, 0, width(), GraphToolBar::kHeight);
+    m_picture3->update();
+}
+
+void showGraphes(const Simulation &sim, const GraphWindowActions &actions, QWidget *mainWindow)
+{
+    Graphes window(sim, actions, mainWindow);
+    window.exec();
+}
+
+} // namespace orbane::graphs

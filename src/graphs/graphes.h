@@ -1,0 +1,86 @@
+#pragma once
+
+#include "graphs/quantities.h"
+#include "graphs/windowgraph.h"
+
+#include <QDialog>
+#include <functional>
+
+class QTableWidget;
+
+namespace orbane {
+class Simulation;
+}
+
+namespace orbane::graphs {
+
+class GraphToolBar;
+class GraphView;
+class TableHeader;
+
+// What the graph window's image buttons hand over to the rest of the program.
+struct GraphWindowActions
+{
+    std::function<void(const QImage &)> print; // "Imprimer": set-up dialog, then the image centred
+    std::function<void(const QImage &)> copy;  // "Copier": the image on the clipboard
+    std::function<void()> calculator;          // "Calculatrice": the calculator, modal
+    std::function<void()> exportValues;        // the flight's values for a spreadsheet
+};
+
+// The modal graph window `graphes`: lies exactly over the main window and shows, for the whole
+// flight, the chosen quantities with a table of values, crosses on the curves for its rows and a
+// read-out under the pointer. It starts with the main window's choice and never changes it.
+class Graphes : public QDialog
+{
+    Q_OBJECT
+public:
+    static constexpr int kCellWidth = 64;  // the grid's own cell size, in pixels
+    static constexpr int kCellHeight = 16;
+    static constexpr QRect kPicture1{280, 88, 508, 412};
+    static constexpr QRect kPicture2{16, 96, 265, 25};
+    static constexpr QRect kGrid{16, 120, 260, 232};
+
+    Graphes(const Simulation &sim, const GraphWindowActions &actions, QWidget *mainWindow);
+
+    void Check1_Click(int index);
+    void tracegraphe();
+    void Picture1_MouseMove(int button, int shift, double x, double y);
+    void MSFlexGrid1_SelChange();
+    void Image1_Click(int index);
+
+    const Choice &choice() const { return m_choice; }
+    const WindowGraph &graph() const { return m_graph; }
+    int lignesel() const { return m_lignesel; }
+    QTableWidget *grid() const { return m_grid; }
+    GraphToolBar *toolBar() const { return m_picture3; }
+    GraphView *view() const { return m_picture1; }
+    TableHeader *header() const { return m_picture2; }
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void Form_Load(QWidget *mainWindow);
+    void buildGrid();
+    void fillGrid();
+    void syncBoxes();
+    void setCellBackground(int row, int column, const QColor &colour);
+    void showReadout(double x, double y);
+
+    const Simulation &m_sim;
+    GraphWindowActions m_actions;
+    WindowGraph m_graph;
+    Choice m_choice{};
+    bool m_encours = false;
+    int m_lignesel = -1;
+    GraphToolBar *m_picture3 = nullptr;
+    GraphView *m_picture1 = nullptr;
+    TableHeader *m_picture2 = nullptr;
+    QTableWidget *m_grid = nullptr;
+};
+
+// Opens a fresh graph window over `mainWindow` and waits until it is closed.
+void showGraphes(const Simulation &sim, const GraphWindowActions &actions, QWidget *mainWindow);
+
+} // namespace orbane::graphs

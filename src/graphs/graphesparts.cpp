@@ -1,0 +1,212 @@
+#include "graphs/graphesparts.h"
+
+#include "graphs/textpen.h"
+#include "graphs/windowgraph.h"
+
+#include <QCheckBox>
+#include <QIcon>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolButton>
+
+namespace orbane::graphs {
+
+namespace {
+
+QFont toolFont() { return graphFont(8.25); }
+
+struct ImageButton
+{
+    const char *icon;
+    const char *tip;
+    int slot; // place from the right
+};
+// Index 5, the export of the values, stands beside "Copier".
+const std::array<ImageButton, GraphToolBar::kImageButtons> kImages = {
+    ImageButton{"fermer", "Fermer", 0}, ImageButton{"imprimer", "Imprimer", 1},
+    ImageButton{"copier", "Copier", 2}, ImageButton{"calculatrice", "Calculatrice", 4},
+    ImageButton{"exporter", "Exporter les valeurs", 3}};
+
+} // namespace
+
+// ---- Picture3 -------------------------------------------------------------------------------
+
+GraphToolBar::GraphToolBar(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Picture3"));
+    setFont(toolFont());
+    for (int i = 0; i < kQuantities; ++i) {
+        auto *box = new QCheckBox(this);
+        box->setObjectName(QStringLiteral("Check1"));
+        box->setProperty("index", i);
+        const Legend l = legend(i);
+        box->setAccessibleName(l.letter + l.index + l.rest);
+        box->setGeometry(16 + 56 * i, 11, 17, 17);
+        connect(box, &QCheckBox::clicked, this, [this, i] { emit boxClicked(i); });
+        m_boxes[i] = box;
+    }
+    for (int i = 0; i < kImageButtons; ++i) {
+        auto *b = new QToolButton(this);
+        b->setObjectName(QStringLiteral("Image1"));
+        b->setProperty("index", i + 1);
+        b->setToolTip(QString::fromUtf8(kImages[i].tip));
+        b->setAccessibleName(QString::fromUtf8(kImages[i].tip));
+        b->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(kImages[i].icon))));
+        b->setIconSize(QSize(24, 24));
+        b->setAutoRaise(true);
+        b->setCursor(Qt::PointingHandCursor);
+        b->resize(32, 32);
+        connect(b, &QToolButton::clicked, this, [this, i] { emit imageClicked(i + 1); });
+        m_images[i] = b;
+    }
+}
+
+void GraphToolBar::resizeEvent(QResizeEvent *) { Picture3_Resize(); }
+
+void GraphToolBar::Picture3_Resize()
+{
+    // "Fermer" rightmost, the others 40 pixels apart to its left.
+    const int w = width();
+    const int top = (height() - 32) / 2;
+    for (int i = 0; i < kImageButtons; ++i)
+        m_images[i]->move(w - 50 - 40 * kImages[i].slot, top);
+}
+
+void GraphToolBar::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, QColor(192, 192, 192));
+    p.setPen(Qt::white);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(QColor(128, 128, 128));
+    p.drawLine(r.left() + 1, r.bottom() - 1, r.right(), r.bottom() - 1);
+    p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+    p.setPen(Qt::black);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+
+    TextPen pen(p, 0);
+    for (int i = 0; i < kQuantities; ++i) {
+        const QRect box = m_boxes[i]->geometry();
+        pen.x = box.right() + 1 + 2;
+        pen.y = box.top() + 2;
+        pen.setPointSize(8.25);
+        pen.writeLegend(legend(i), 8.25, 7);
+    }
+}
+
+// ---- Picture1 -------------------------------------------------------------------------------
+
+GraphView::GraphView(const WindowGraph &graph, QWidget *parent) : QWidget(parent), m_graph(graph)
+{
+    setObjectName(QStringLiteral("Picture1"));
+    setMouseTracking(true);
+    resize(WindowGraph::kSize);
+    for (QLabel **label : {&m_label1, &m_label2}) {
+        *label = new QLabel(this);
+        (*label)->setFont(graphFont(8));
+        (*label)->setAutoFillBackground(true);
+        QPalette pal = (*label)->palette();
+        pal.setColor(QPalette::Window, Qt::white);
+        pal.setColor(QPalette::WindowText, Qt::black);
+        (*label)->setPalette(pal);
+        (*label)->setAttribute(Qt::WA_TransparentForMouseEvents);
+        (*label)->resize(32, 13); // 480 x 195 twips
+        (*label)->hide();
+    }
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setAlignment(Qt::AlignCenter);
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+QPoint GraphView::toWidget(QPointF units)
+{
+    return (units - QPointF(WindowGraph::kOrigin)).toPoint();
+}
+
+QPointF GraphView::toUnits(QPoint widgetPos)
+{
+    return QPointF(widgetPos + WindowGraph::kOrigin);
+}
+
+void GraphView::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.drawImage(QPoint(0, 0), m_graph.image());
+}
+
+void GraphView::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved(toUnits(event->position().toPoint()));
+}
+
+// ---- Picture2 -------------------------------------------------------------------------------
+
+QList<TitlePiece> columnTitle(int quantity)
+{
+    const QString ms = QStringLiteral("(m · s");
+    const QList<TitlePiece> velocityUnit = {{ms, 0}, {QStringLiteral("-1"), -1}, {QStringLiteral(")"), 0}};
+    auto lowered = [](const char *letter, const char *index, QList<TitlePiece> rest) {
+        QList<TitlePiece> t = {{QString::fromLatin1(letter), 0}, {QString::fromLatin1(index), 1}};
+        return t + rest;
+    };
+    const QList<TitlePiece> joule = {{QStringLiteral("(J)"), 0}};
+    switch (quantity) {
+    case -1: return {{QStringLiteral("t(s)"), 0}};
+    case 0: return {{QStringLiteral("x(m)"), 0}};
+    case 1: return {{QStringLiteral("y(m)"), 0}};
+    case 2: return lowered("v", "x", velocityUnit);
+    case 3: return lowered("v", "y", velocityUnit);
+    case 4: return QList<TitlePiece>{{QStringLiteral("v"), 0}} + velocityUnit;
+    case 5: return lowered("E", "c", joule);
+    case 6: return lowered("E", "p", joule);
+    case 7: return lowered("E", "m", joule);
+    default: return {};
+    }
+}
+
+TableHeader::TableHeader(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Picture2"));
+    setFont(graphFont(8.25));
+}
+
+void TableHeader::setColumns(const QList<int> &quantities, int pitch)
+{
+    m_quantities = quantities;
+    m_pitch = pitch;
+    update();
+}
+
+void TableHeader::paintEvent(QPaintEvent *)
+{
+    constexpr int kTextTop = 4; // 60 twips below the top edge
+    constexpr int kShift = 3;   // 45 twips
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0, 0, 192));
+    const QFontMetrics fm(font());
+    QList<int> columns = {-1};
+    columns += m_quantities;
+    for (int c = 0; c < columns.size(); ++c) {
+        const QList<TitlePiece> title = columnTitle(columns[c]);
+        QString measured;
+        for (const TitlePiece &piece : title)
+            measured += piece.text;
+        int x = c * m_pitch + (m_pitch - fm.horizontalAdvance(measured)) / 2;
+        p.setPen(Qt::white);
+        for (const TitlePiece &piece : title) {
+            p.drawText(QPoint(x, kTextTop + kShift * piece.shift + fm.ascent()), piece.text);
+            x += fm.horizontalAdvance(piece.text);
+        }
+        p.setPen(Qt::black);
+        const int sep = (c + 1) * m_pitch - 1;
+        p.drawLine(sep, 0, sep, height());
+    }
+}
+
+} // namespace orbane::graphs

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "graphs/quantities.h"
+
+#include <QList>
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QToolButton;
+
+namespace orbane::graphs {
+
+class WindowGraph;
+
+// The grey tool bar `Picture3` of the graph window: the eight boxes `Check1` with their painted
+// labels and the image buttons `Image1` (1 "Fermer", 2 "Imprimer", 3 "Copier", 4 "Calculatrice")
+// at its right end.
+class GraphToolBar : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int kImageButtons = 5;
+    static constexpr int kHeight = 41; // 615 twips
+
+    explicit GraphToolBar(QWidget *parent);
+    QCheckBox *box(int index) const { return m_boxes.at(index); }
+    QToolButton *image(int index) const { return m_images.at(index - 1); }
+    // Places the image buttons at the right end of the bar.
+    void Picture3_Resize();
+
+signals:
+    void boxClicked(int index);
+    void imageClicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    std::array<QCheckBox *, kQuantities> m_boxes{};
+    std::array<QToolButton *, kImageButtons> m_images{};
+};
+
+// The graph surface `Picture1`: shows the window's graph and reports the pointer in the graph's
+// units (x = -36 at its left edge). It holds the read-out labels `Label1` and `Label2`.
+class GraphView : public QWidget
+{
+    Q_OBJECT
+public:
+    GraphView(const WindowGraph &graph, QWidget *parent);
+    QLabel *label1() const { return m_label1; }
+    QLabel *label2() const { return m_label2; }
+    // Widget pixel of a point in the graph's units, and back.
+    static QPoint toWidget(QPointF units);
+    static QPointF toUnits(QPoint widgetPos);
+
+signals:
+    void mouseMoved(QPointF units);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    const WindowGraph &m_graph;
+    QLabel *m_label1 = nullptr;
+    QLabel *m_label2 = nullptr;
+};
+
+// One piece of a column title: raised (-1), on the line (0) or lowered (1).
+struct TitlePiece
+{
+    QString text;
+    int shift = 0;
+};
+// Title of the time column (quantity -1) or of a quantity's column.
+QList<TitlePiece> columnTitle(int quantity);
+
+// The header bar `Picture2` over the table: the column titles, dark blue with white text.
+class TableHeader : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TableHeader(QWidget *parent);
+    // Quantities of the value columns and the column pitch in pixels.
+    void setColumns(const QList<int> &quantities, int pitch);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QList<int> m_quantities;
+    int m_pitch = 65;
+};
+
+} // namespace orbane::graphs

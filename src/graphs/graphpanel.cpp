@@ -1,0 +1,280 @@
+#include "graphs/graphpanel.h"
+
+#include "core/simulation.h"
+#include "graphs/textpen.h"
+#include "scene/scenerenderer.h"
+
+#include <QCheckBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace orbane::graphs {
+
+namespace {
+
+const QColor kPanelBackground(240, 235, 230);
+
+QString hintChoice()
+{
+    return QStringLiteral("Sélectionner le graphe qui sera affiché pendant l'animation");
+}
+
+// A magnifying glass with a plus: the graph can be enlarged.
+QPixmap drawEnlargeCursor()
+{
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(19, 19), QPointF(28, 28));
+    p.setPen(QPen(Qt::black, 2));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(12, 12), 9, 9);
+    p.setPen(QPen(QColor(0, 0, 200), 2));
+    p.drawLine(QPointF(8, 12), QPointF(16, 12));
+    p.drawLine(QPointF(12, 8), QPointF(12, 16));
+    return pm;
+}
+
+void drawSunkenBorder(QPainter &p, const QRect &r)
+{
+    p.setPen(QColor(128, 128, 128));
+    p.drawLine(r.left(), r.top(), r.right(), r.top());
+    p.drawLine(r.left(), r.top(), r.left(), r.bottom());
+    p.setPen(Qt::white);
+    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+    p.setPen(QColor(64, 64, 64));
+    p.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
+    p.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
+    p.setPen(QColor(192, 192, 192));
+    p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
+    p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+}
+
+} // namespace
+
+// ---- Picture5 -------------------------------------------------------------------------------
+
+QPoint ChoicePanel::boxPosition(int index)
+{
+    // Row 1: x, y; row 2: v, vx, vy; row 3: Ec, Ep, Em (design twips / 15).
+    static const std::array<QPoint, kQuantities> positions = {
+        QPoint(48, 40),  QPoint(152, 40),  QPoint(152, 96),  QPoint(248, 96),
+        QPoint(48, 96),  QPoint(48, 152),  QPoint(152, 152), QPoint(248, 152)};
+    return positions.at(index);
+}
+
+ChoicePanel::ChoicePanel(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Picture5"));
+    setMouseTracking(true);
+    for (int i = 0; i < kQuantities; ++i) {
+        auto *box = new QCheckBox(this);
+        box->setObjectName(QStringLiteral("Check13"));
+        box->setProperty("index", i);
+        const Legend l = legend(i);
+        box->setAccessibleName(l.letter + l.index + l.rest);
+        box->setGeometry(QRect(boxPosition(i), QSize(17, 13)));
+        connect(box, &QCheckBox::clicked, this, [this, i] { emit boxClicked(i); });
+        m_boxes[i] = box;
+    }
+    m_command6 = new QPushButton(QStringLiteral("Afficher"), this);
+    m_command6->setObjectName(QStringLiteral("Command6"));
+    m_command6->resize(70, 22);
+}
+
+void ChoicePanel::resizeEvent(QResizeEvent *)
+{
+    m_command6->move(width() - m_command6->width() - 6, 6);
+}
+
+void ChoicePanel::mouseMoveEvent(QMouseEvent *) { emit hintChanged(hintChoice()); }
+
+void ChoicePanel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), kPanelBackground);
+    QFont title(QStringLiteral("Verdana"));
+    title.setPointSizeF(8);
+    title.setBold(true);
+    p.setFont(title);
+    p.setPen(Qt::black);
+    const QFontMetrics fm(title);
+    const std::array<std::pair<int, QString>, 3> titles = {
+        std::pair{0, QStringLiteral("Position")}, std::pair{2, QStringLiteral("Vitesse")},
+        std::pair{5, QStringLiteral("Énergie")}};
+    for (const auto &[index, text] : titles)
+        p.drawText(QPoint(12, boxPosition(index).y() - 20 + fm.ascent()), text);
+
+    TextPen pen(p, 0);
+    for (int i = 0; i < kQuantities; ++i) {
+        pen.x = boxPosition(i).x() + 20;
+        pen.y = boxPosition(i).y();
+        pen.setColour(Qt::black);
+        pen.writeLegend(legend(i), 8, 7);
+        pen.setPointSize(8);
+    }
+}
+
+// ---- frame1 ---------------------------------------------------------------------------------
+
+const QCursor &GraphPanel::enlargeCursor()
+{
+    static const QCursor cursor(drawEnlargeCursor(), 12, 12);
+    return cursor;
+}
+
+GraphPanel::GraphPanel(Simulation &sim, QWidget *parent) : QWidget(parent), m_sim(sim)
+{
+    setObjectName(QStringLiteral("frame1"));
+    setMouseTracking(true);
+    resize(kDesignSize);
+
+    m_command3 = new QPushButton(QStringLiteral("Menu"), this);
+    m_command3->setObjectName(QStringLiteral("Command3"));
+    m_command3->setGeometry(280, 5, 70, 20);
+    m_command5 = new QPushButton(QStringLiteral("Agrandir"), this);
+    m_command5->setObjectName(QStringLiteral("Command5"));
+    m_command5->setGeometry(280, 27, 70, 20);
+    connect(m_command3, &QPushButton::clicked, this, &GraphPanel::Command3_Click);
+    connect(m_command5, &QPushButton::clicked, this, &GraphPanel::Command5_Click);
+
+    m_picture5 = new ChoicePanel(this);
+    m_picture5->hide();
+    connect(m_picture5, &ChoicePanel::boxClicked, this, &GraphPanel::Check13_Click);
+    connect(m_picture5, &ChoicePanel::hintChanged, this, &GraphPanel::hintChanged);
+    connect(m_picture5->command6(), &QPushButton::clicked, this, &GraphPanel::Command6_Click);
+    connect(&m_sim, &Simulation::changed, this, &GraphPanel::refresh);
+
+    refresh();
+    // The start-up state: nothing chosen, so the choice panel is open.
+    if (!anyChecked(m_sim.c.Check13))
+        Command3_Click();
+}
+
+void GraphPanel::refresh()
+{
+    m_command3->setEnabled(m_sim.d.command3Enabled);
+    m_command5->setEnabled(m_sim.d.command5Enabled);
+    for (int i = 0; i < kQuantities; ++i)
+        m_picture5->box(i)->setChecked(m_sim.c.Check13[i]);
+    m_picture5->command6()->setEnabled(anyChecked(m_sim.c.Check13));
+}
+
+void GraphPanel::repgraphe()
+{
+    if (m_graph.repgraphe(flightOf(m_sim), m_sim.c.Check13) == LiveGraph::Outcome::Menu)
+        Command3_Click();
+    update();
+}
+
+void GraphPanel::tracegraphe()
+{
+    const SimState &s = m_sim.s;
+    const auto outcome = m_graph.tracegraphe(flightOf(m_sim), m_sim.c.Check13, s.temps, s.dt,
+                                             s.enrebond != 0);
+    if (outcome == LiveGraph::Outcome::Menu)
+        Command3_Click();
+    else if (outcome == LiveGraph::Outcome::Drawn)
+        update();
+}
+
+void GraphPanel::Check13_Click(int index)
+{
+    auto &choice = m_sim.c.Check13;
+    choice.at(index) = m_picture5->box(index)->isChecked();
+    applyGroupRule(choice, index);
+    refresh();
+    if (anyChecked(choice))
+        repgraphe();
+}
+
+void GraphPanel::Command3_Click()
+{
+    if (!m_picture5->isHidden())
+        return;
+    placeChoicePanel();
+    m_picture5->show();
+    m_picture5->raise();
+    m_picture5->update();
+}
+
+void GraphPanel::Command6_Click() { m_picture5->hide(); }
+
+void GraphPanel::Command5_Click()
+{
+    m_command5->setCursor(Qt::WaitCursor);
+    if (openGraphWindow)
+        openGraphWindow();
+    m_command5->setCursor(Qt::ArrowCursor);
+}
+
+void GraphPanel::placeChoicePanel()
+{
+    m_picture5->setGeometry(kBorder, kBorder, width() - 2 * kBorder, height() - 2 * kBorder);
+}
+
+void GraphPanel::resizeEvent(QResizeEvent *)
+{
+    if (!m_picture5->isHidden())
+        placeChoicePanel();
+}
+
+QPointF GraphPanel::toUnits(QPoint widgetPos)
+{
+    return QPointF(widgetPos - QPoint(kBorder, kBorder) + LiveGraph::kOrigin);
+}
+
+bool GraphPanel::cursorIsEnlarge() const { return m_enlargeShown; }
+
+void GraphPanel::frame1_MouseMove(double x, double)
+{
+    m_enlargeShown = x < kEnlargeLimit && m_sim.d.command3Enabled;
+    if (m_enlargeShown)
+        setCursor(enlargeCursor());
+    else
+        setCursor(Qt::ArrowCursor);
+    emit hintChanged(m_sim.d.command3Enabled
+                         ? QStringLiteral("Ce graphe peut être agrandi")
+                         : QStringLiteral("Le graphe est tracé pendant l'animation"));
+}
+
+void GraphPanel::frame1_Click()
+{
+    if (!cursorIsEnlarge())
+        return;
+    setCursor(Qt::WaitCursor);
+    Command5_Click();
+    setCursor(enlargeCursor());
+}
+
+void GraphPanel::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPointF u = toUnits(event->position().toPoint());
+    frame1_MouseMove(u.x(), u.y());
+}
+
+void GraphPanel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        frame1_Click();
+}
+
+void GraphPanel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.drawImage(QPoint(kBorder, kBorder), m_graph.image());
+    drawSunkenBorder(p, rect());
+}
+
+void connectLiveGraph(SceneRenderer &renderer, GraphPanel &panel)
+{
+    renderer.onRepgraphe = [&panel] { panel.repgraphe(); };
+    renderer.onTracegraphe = [&panel] { panel.tracegraphe(); };
+}
+
+} // namespace orbane::graphs

@@ -1,0 +1,54 @@
+#include "graphs/livegraph.h"
+
+namespace orbane::graphs {
+
+const FrameGeometry LiveGraph::kGeometry{240.0, 180.0, 200.0, 110.0, 280.0, 120.0, 120.0};
+
+LiveGraph::LiveGraph() : m_surface(kSize, kOrigin) {}
+
+LiveGraph::Outcome LiveGraph::repgraphe(const Flight &flight, const Choice &choice)
+{
+    if (!anyChecked(choice))
+        return Outcome::Menu;
+    m_surface.clear();
+    // A flight time that cannot be computed leaves the surface empty, as a zero one does,
+    // rather than scaling the new flight to an old one.
+    m_tvol = timeOfFlight(flight).value_or(0.0);
+    m_framed = false;
+    if (m_tvol <= 0.0)
+        return Outcome::Nothing;
+    m_ranges = computeRanges(flight, choice, m_tvol);
+    if (!m_ranges.found())
+        return Outcome::Nothing;
+    drawFrame(m_surface, kGeometry, m_ranges, choice);
+    m_framed = true;
+    return Outcome::Drawn;
+}
+
+LiveGraph::Outcome LiveGraph::tracegraphe(const Flight &flight, const Choice &choice,
+                                          double temps, double dt, bool inBounce)
+{
+    if (temps == 0.0 || inBounce)
+        return Outcome::Nothing;
+    if (!anyChecked(choice))
+        return Outcome::Menu;
+    if (!m_framed)
+        return Outcome::Nothing;
+    double t2 = temps;
+    double t1 = temps - dt;
+    if (t2 + dt > m_tvol)
+        t2 = m_tvol; // the last piece before landing reaches the end of the flight
+    if (t1 < 0.0)
+        t1 = 0.0;
+    const double x1 = timeToX(kGeometry, m_ranges, t1);
+    const double x2 = timeToX(kGeometry, m_ranges, t2);
+    for (int i = 0; i < kQuantities; ++i) {
+        if (!choice[i])
+            continue;
+        m_surface.line(x1, valueToY(kGeometry, m_ranges, value(i, flight, t1)), x2,
+                       valueToY(kGeometry, m_ranges, value(i, flight, t2)), colour(i));
+    }
+    return Outcome::Drawn;
+}
+
+} // namespace orbane::graphs

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "graphs/frame.h"
+#include "graphs/quantities.h"
+#include "graphs/ranges.h"
+#include "graphs/surface.h"
+
+namespace orbane::graphs {
+
+// The live graph `frame1`: a frame scaled to the whole flight, drawn before it, and the piece
+// of each chosen curve added at every redraw during the free flight. Headless: it only draws
+// on its picture, in the surface's units (the top-left pixel is (3, 3)).
+class LiveGraph
+{
+public:
+    static constexpr QSize kSize{357, 205};
+    static constexpr QPoint kOrigin{3, 3};
+    static const FrameGeometry kGeometry;
+
+    enum class Outcome {
+        Drawn,   // something was drawn
+        Nothing, // nothing to draw
+        Menu     // no quantity chosen: the choice panel must be shown
+    };
+
+    LiveGraph();
+
+    // Clears the surface and draws the frame for the flight starting now.
+    Outcome repgraphe(const Flight &flight, const Choice &choice);
+    // Adds the pieces of curve of the time step that ended at `temps`.
+    Outcome tracegraphe(const Flight &flight, const Choice &choice, double temps, double dt,
+                        bool inBounce);
+
+    const QImage &image() const { return m_surface.image(); }
+    const Surface &surface() const { return m_surface; }
+
+    double tvol() const { return m_tvol; }
+    const Ranges &ranges() const { return m_ranges; }
+    bool axeneg() const { return m_ranges.axeneg; }
+    int echt() const { return m_ranges.time.mantissa; }
+    int expt() const { return m_ranges.time.exponent; }
+    int echy() const { return m_ranges.value.mantissa; }
+    int expy() const { return m_ranges.value.exponent; }
+
+private:
+    Surface m_surface;
+    double m_tvol = 0.0;
+    Ranges m_ranges;
+    bool m_framed = false; // a frame is drawn: pieces of curve may be added
+};
+
+} // namespace orbane::graphs

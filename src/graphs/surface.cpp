@@ -1,0 +1,73 @@
+#include "graphs/surface.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace orbane::graphs {
+
+Surface::Surface(QSize size, QPoint origin)
+    : m_image(size, QImage::Format_RGB32), m_origin(origin)
+{
+    m_image.fill(Qt::white);
+}
+
+QPoint Surface::toPixel(double x, double y) const
+{
+    return {int(std::lround(float(x))) - m_origin.x(), int(std::lround(float(y))) - m_origin.y()};
+}
+
+void Surface::clear(const QColor &background)
+{
+    endText();
+    m_image.fill(background);
+}
+
+void Surface::line(double x1, double y1, double x2, double y2, const QColor &colour)
+{
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return;
+    // Far outside the picture nothing shows; keep the integer arithmetic safe.
+    constexpr double kFar = 1e6;
+    if (std::abs(x1) > kFar || std::abs(y1) > kFar || std::abs(x2) > kFar || std::abs(y2) > kFar)
+        return;
+    endText();
+    const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
+    const QRgb value = colour.rgb();
+    const QRect bounds = m_image.rect();
+    uchar *bits = m_image.bits();
+    const qsizetype stride = m_image.bytesPerLine();
+    const int dx = std::abs(b.x() - a.x()), dy = -std::abs(b.y() - a.y());
+    const int sx = a.x() < b.x() ? 1 : -1, sy = a.y() < b.y() ? 1 : -1;
+    int err = dx + dy;
+    QPoint p = a;
+    while (p != b) {
+        if (bounds.contains(p))
+            reinterpret_cast<QRgb *>(bits + p.y() * stride)[p.x()] = value;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            p.rx() += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            p.ry() += sy;
+        }
+    }
+}
+
+QPainter *Surface::beginText()
+{
+    if (!m_painter.isActive()) {
+        m_painter.begin(&m_image);
+        m_painter.translate(-m_origin);
+    }
+    return &m_painter;
+}
+
+void Surface::endText() const
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+} // namespace orbane::graphs

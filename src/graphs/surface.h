@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <QSize>
+
+namespace orbane::graphs {
+
+// A picture surface with its own user coordinates (one unit per pixel, `origin` at the
+// top-left pixel). Lines are aliased and leave out their last point, like the platform's line
+// primitive the graphs were designed with: (X - 2, Y)-(X + 3, Y) is five pixels centred on X.
+class Surface
+{
+public:
+    Surface(QSize size, QPoint origin);
+
+    const QImage &image() const
+    {
+        endText();
+        return m_image;
+    }
+    QPoint origin() const { return m_origin; }
+    // Pixel of the image under a point in user coordinates.
+    QPoint toPixel(double x, double y) const;
+
+    void clear(const QColor &background = Qt::white);
+    // Coordinates are taken in single precision and rounded to the nearest pixel.
+    void line(double x1, double y1, double x2, double y2, const QColor &colour);
+
+    // A painter in user coordinates, for text; end it before drawing lines again.
+    QPainter *beginText();
+    void endText() const;
+
+private:
+    QImage m_image;
+    QPoint m_origin;
+    mutable QPainter m_painter;
+};
+
+} // namespace orbane::graphs

@@ -1,0 +1,165 @@
+#include "print/confimp.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace orbane::print {
+
+UpDown::UpDown(int minimum, int maximum, QWidget *parent)
+    : QWidget(parent), m_minimum(minimum), m_maximum(maximum), m_value(minimum),
+      m_up(new QToolButton(this)), m_down(new QToolButton(this))
+{
+    setFixedSize(17, 26);
+    m_up->setArrowType(Qt::UpArrow);
+    m_down->setArrowType(Qt::DownArrow);
+    m_up->setGeometry(0, 0, 17, 13);
+    m_down->setGeometry(0, 13, 17, 13);
+    m_up->setAutoRepeat(true);
+    m_down->setAutoRepeat(true);
+    m_up->setAccessibleName(QStringLiteral("Plus d'exemplaires"));
+    m_down->setAccessibleName(QStringLiteral("Moins d'exemplaires"));
+    connect(m_up, &QToolButton::clicked, this, [this] { step(1); });
+    connect(m_down, &QToolButton::clicked, this, [this] { step(-1); });
+}
+
+void UpDown::setValue(int value)
+{
+    const int v = qBound(m_minimum, value, m_maximum);
+    if (v == m_value)
+        return;
+    m_value = v;
+    emit valueChanged(m_value);
+}
+
+void UpDown::step(int delta) { setValue(m_value + delta); }
+
+Confimp::Confimp(PrinterService &printer, PrintSources sources, QWidget *mainWindow)
+    : QDialog(mainWindow), m_printer(printer), m_sources(std::move(sources))
+{
+    setObjectName(QStringLiteral("confimp"));
+    setWindowTitle(QStringLiteral("Imprimer"));
+    setModal(true);
+    setFixedSize(360, 250);
+    buildOptions();
+    buildButtons();
+    Form_Load(mainWindow);
+}
+
+void Confimp::buildOptions()
+{
+    m_frame1 = new QGroupBox(QStringLiteral("Options"), this);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_frame1->setGeometry(10, 8, 340, 150);
+    m_option1 = new QRadioButton(QStringLiteral("Imprimer l'animation"), m_frame1);
+    m_option1->setObjectName(QStringLiteral("Option1"));
+    m_option1->setGeometry(16, 22, 300, 20);
+    m_option1->setChecked(true);
+    m_option2 = new QRadioButton(QStringLiteral("Imprimer le graphe"), m_frame1);
+    m_option2->setObjectName(QStringLiteral("Option2"));
+    m_option2->setGeometry(16, 42, 300, 20);
+    const std::array<QString, 2> centre = {QStringLiteral("Centrer l'image horizontalement"),
+                                           QStringLiteral("Centrer l'image verticalement")};
+    for (int i = 0; i < 2; ++i) {
+        m_chec[i] = new QCheckBox(centre[i], m_frame1);
+        m_chec[i]->setObjectName(QStringLiteral("Chec"));
+        m_chec[i]->setProperty("index", i);
+        m_chec[i]->setGeometry(16, 70 + 20 * i, 300, 20);
+    }
+    auto *label3 = new QLabel(QStringLiteral("Nombre d'exemplaires:"), m_frame1);
+    label3->setObjectName(QStringLiteral("Label3"));
+    label3->setGeometry(16, 118, 140, 20);
+    m_label4 = new QLabel(QStringLiteral("1"), m_frame1);
+    m_label4->setObjectName(QStringLiteral("Label4"));
+    m_label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_label4->setGeometry(156, 118, 24, 20);
+    m_upDown1 = new UpDown(1, 40, m_frame1);
+    m_upDown1->setObjectName(QStringLiteral("UpDown1"));
+    m_upDown1->move(186, 115);
+    connect(m_upDown1, &UpDown::valueChanged, this,
+            [this](int v) { m_label4->setText(QString::number(v)); });
+
+    m_frame2 = new QGroupBox(this);
+    m_frame2->setObjectName(QStringLiteral("Frame2"));
+    m_frame2->setGeometry(10, 8, 340, 150);
+    auto *label1 = new QLabel(QStringLiteral("Veuillez patienter quelques instants..."), m_frame2);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setAlignment(Qt::AlignCenter);
+    label1->setGeometry(10, 60, 320, 24);
+    m_frame2->hide();
+}
+
+void Confimp::buildButtons()
+{
+    auto *label2 = new QLabel(QStringLiteral("Imprimante:"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setGeometry(10, 170, 80, 22);
+    m_defaut = new QLineEdit(this);
+    m_defaut->setObjectName(QStringLiteral("defaut"));
+    m_defaut->setReadOnly(true);
+    m_defaut->setGeometry(90, 170, 260, 22);
+
+    const struct
+    {
+        QPushButton **button;
+        const char *name;
+        const char *caption;
+        int left;
+    } buttons[] = {{&m_command1, "Command1", "&OK", 10},
+                   {&m_command2, "Command2", "&Imprimantes", 130},
+                   {&m_command3, "Command3", "&Annuler", 250}};
+    for (const auto &b : buttons) {
+        *b.button = new QPushButton(QString::fromUtf8(b.caption), this);
+        (*b.button)->setObjectName(QString::fromLatin1(b.name));
+        (*b.button)->setGeometry(b.left, 208, 100, 28);
+        (*b.button)->setAutoDefault(false);
+    }
+    m_command1->setDefault(true);
+    connect(m_command1, &QPushButton::clicked, this, &Confimp::Command1_Click);
+    connect(m_command2, &QPushButton::clicked, this, &Confimp::Command2_Click);
+    connect(m_command3, &QPushButton::clicked, this, &Confimp::Command3_Click);
+}
+
+void Confimp::Form_Load(QWidget *mainWindow)
+{
+    if (mainWindow) {
+        const QRect main = mainWindow->geometry();
+        move(main.left() + (main.width() - width()) / 2, main.top() + 20);
+    }
+    m_defaut->setText(m_printer.printerName());
+}
+
+PrintOptions Confimp::options() const
+{
+    return {m_chec[0]->isChecked(), m_chec[1]->isChecked(), m_upDown1->value()};
+}
+
+bool Confimp::sceneChosen() const { return m_option1->isChecked(); }
+
+void Confimp::Command1_Click()
+{
+    m_command1->hide();
+    m_command2->hide();
+    m_command3->hide();
+    m_frame1->hide();
+    m_frame2->show();
+    repaint();
+    const auto &source = sceneChosen() ? m_sources.scene : m_sources.graph;
+    if (source)
+        printCopies(m_printer, source(), options());
+    accept();
+}
+
+void Confimp::Command2_Click()
+{
+    if (m_printer.setup(this))
+        m_defaut->setText(m_printer.printerName());
+}
+
+void Confimp::Command3_Click() { reject(); }
+
+} // namespace orbane::print

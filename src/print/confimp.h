@@ -1,0 +1,81 @@
+#pragma once
+
+#include "print/printing.h"
+
+#include <QDialog>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+namespace orbane::print {
+
+// An up-down control: two arrows that step a value between its bounds.
+class UpDown : public QWidget
+{
+    Q_OBJECT
+public:
+    UpDown(int minimum, int maximum, QWidget *parent);
+    int value() const { return m_value; }
+    void setValue(int value);
+    void step(int delta);
+    QToolButton *up() const { return m_up; }
+    QToolButton *down() const { return m_down; }
+
+signals:
+    void valueChanged(int value);
+
+private:
+    int m_minimum, m_maximum, m_value;
+    QToolButton *m_up, *m_down;
+};
+
+// Where the print window takes its pictures: the scene canvas and the live graph.
+struct PrintSources
+{
+    std::function<PrintSource()> scene;
+    std::function<PrintSource()> graph;
+};
+
+// The print window `confimp` ("Imprimer"): scene or graph, centring, 1 to 40 copies, the
+// printer's name and its set-up dialog.
+class Confimp : public QDialog
+{
+    Q_OBJECT
+public:
+    Confimp(PrinterService &printer, PrintSources sources, QWidget *mainWindow);
+
+    void Command1_Click(); // "&OK": print, then close
+    void Command2_Click(); // "&Imprimantes": printer set-up
+    void Command3_Click(); // "&Annuler"
+    PrintOptions options() const;
+    bool sceneChosen() const;
+
+private:
+    void Form_Load(QWidget *mainWindow);
+    void buildOptions();
+    void buildButtons();
+
+    PrinterService &m_printer;
+    PrintSources m_sources;
+    QGroupBox *m_frame1 = nullptr;
+    QRadioButton *m_option1 = nullptr;
+    QRadioButton *m_option2 = nullptr;
+    std::array<QCheckBox *, 2> m_chec{};
+    QLabel *m_label4 = nullptr;
+    UpDown *m_upDown1 = nullptr;
+    QLineEdit *m_defaut = nullptr;
+    QPushButton *m_command1 = nullptr;
+    QPushButton *m_command2 = nullptr;
+    QPushButton *m_command3 = nullptr;
+    QGroupBox *m_frame2 = nullptr;
+};
+
+} // namespace orbane::print

@@ -1,0 +1,143 @@
+#include "print/sceneoutput.h"
+
+#include "core/services.h"
+#include "core/simulation.h"
+#include "core/tables.h"
+#include "scene/scenerenderer.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <cmath>
+
+namespace orbane::print {
+
+namespace {
+bool graphWindowVisible()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("graphes") && w->isVisible())
+            return true;
+    return false;
+}
+} // namespace
+
+SceneOutput::SceneOutput(Simulation &sim, SceneRenderer &renderer, PrinterService &printer,
+                         ClipboardService &clipboard, Beeper *beeper, QObject *parent)
+    : QObject(parent), m_sim(sim), m_renderer(renderer), m_printer(printer),
+      m_clipboard(clipboard), m_beeper(beeper)
+{
+}
+
+QImage SceneOutput::sceneImage() const { return m_renderer.canvas().composed(); }
+
+PrintSources SceneOutput::sources() const
+{
+    PrintSources s;
+    s.scene = [this] {
+        const QImage image = sceneImage();
+        return PrintSource{image, image.size()};
+    };
+    s.graph = [this] {
+        const QImage image = graphImage ? graphImage() : QImage();
+        return PrintSource{image, graphFrameSize ? graphFrameSize() : image.size()};
+    };
+    return s;
+}
+
+void SceneOutput::miseniv()
+{
+    auto &check1 = m_sim.c.Check[1];
+    const bool axes = check1;
+    if (axes) {
+        check1 = false;
+        m_sim.Check1_Click();
+    }
+    // Only the persistent picture is kept: what the redraws put over it is drawn again after
+    // printing, so vectors and the projectile are not frozen into the background.
+    m_sauvetage = m_renderer.canvas().persistent().copy();
+    if (axes) {
+        check1 = true;
+        m_sim.Check1_Click();
+    }
+    Canvas &canvas = m_renderer.canvas();
+    canvas.setPenStyle(Canvas::PenStyle::Solid);
+    const Display &d = m_sim.d;
+    canvas.paintPicture(QPoint(int(std::lround(d.projLeft)), int(std::lround(d.projTop))),
+                        m_renderer.projectilePicture());
+    canvas.paintPicture(QPoint(int(std::lround(d.ombreLeft)), int(scene::kGroundTop)),
+                        m_renderer.shadowPicture());
+}
+
+void SceneOutput::restaurer()
+{
+    if (!m_sauvetage.isNull())
+        m_renderer.canvas().replacePersistent(m_sauvetage);
+    m_sauvetage = QImage();
+    m_renderer.clearScene();
+    if (m_sim.s.temps != 0.0f) {
+        m_renderer.majaff(); // a paused flight shows its projectile and vectors again
+        return;
+    }
+    if (m_sim.marks.nbphotos() > 0)
+        m_renderer.lespoints();
+}
+
+void SceneOutput::Command10_Click(QWidget *mainWindow)
+{
+    if (graphWindowVisible() && m_beeper)
+        m_beeper->beep();
+    miseniv();
+    {
+        Confimp confimp(m_printer, sources(), mainWindow);
+        confimp.exec();
+    }
+    restaurer();
+    if (m_sim.c.Check[1])
+        m_renderer.repere();
+}
+
+bool SceneOutput::printPicture(const QImage &picture, QWidget *parent)
+{
+    return printCentred(m_printer, picture, parent);
+}
+
+void SceneOutput::copyPicture(const QImage &picture)
+{
+    m_clipboard.clear();
+    m_clipboard.setImage(picture);
+}
+
+void SceneOutput::copim()
+{
+    copyPicture(sceneImage());
+    emit hintChanged(m_sim.s.msgcopie);
+}
+
+void SceneOutput::copigraph()
+{
+    copyPicture(graphImage ? graphImage() : QImage());
+    emit hintChanged(m_sim.s.msgcopie);
+}
+
+QMenu *SceneOutput::menucopie(QWidget *parent)
+{
+    if (m_menu)
+        return m_menu;
+    m_menu = new QMenu(parent);
+    m_menu->setObjectName(QStringLiteral("menucopie"));
+    QAction *copimAction = m_menu->addAction(QStringLiteral("Copier l'animation"));
+    copimAction->setObjectName(QStringLiteral("copim"));
+    QAction *copigraphAction = m_menu->addAction(QStringLiteral("Copier le graphe"));
+    copigraphAction->setObjectName(QStringLiteral("copigraph"));
+    connect(copimAction, &QAction::triggered, this, &SceneOutput::copim);
+    connect(copigraphAction, &QAction::triggered, this, &SceneOutput::copigraph);
+    return m_menu;
+}
+
+void SceneOutput::Command4_Click(QWidget *mainWindow)
+{
+    menucopie(mainWindow)->popup(QCursor::pos());
+}
+
+} // namespace orbane::print

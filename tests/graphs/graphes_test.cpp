@@ -1,0 +1,252 @@
+#include "graphs/graphes.h"
+#include "graphs/graphesparts.h"
+#include "graphtesting.h"
+
+#include "core/simulation.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace orbane;
+using namespace orbane::graphs;
+namespace gt = orbane::graphs::test;
+
+namespace {
+
+struct GraphesTest : ::testing::Test
+{
+    Simulation sim{QString()};
+    QWidget main;
+    GraphWindowActions actions;
+    QList<QImage> printed, copied;
+    int calculators = 0;
+
+    void SetUp() override
+    {
+        // A 3,7 s flight from the origin.
+        sim.c.Text1 = QStringLiteral("0");
+        sim.c.Text2 = QStringLiteral("0");
+        sim.s.vox = 2.0f;
+        sim.s.voy = 18.5f;
+        sim.s.gpes = 10.0f;
+        main.setWindowTitle(QStringLiteral("Orbane 1S"));
+        main.setGeometry(40, 30, 800, 600);
+        actions.print = [this](const QImage &i) { printed << i; };
+        actions.copy = [this](const QImage &i) { copied << i; };
+        actions.calculator = [this] { ++calculators; };
+    }
+    std::unique_ptr<Graphes> open(Choice choice)
+    {
+        sim.c.Check13 = choice;
+        return std::make_unique<Graphes>(sim, actions, &main);
+    }
+    static QColor background(Graphes &w, int row, int column)
+    {
+        return w.grid()->item(row, column)->background().color();
+    }
+    static QToolButton *image(Graphes &w, int index) { return w.toolBar()->image(index); }
+};
+
+const QColor kYellow(255, 255, 200);
+
+} // namespace
+
+TEST_F(GraphesTest, OpensOverTheMainWindowWithItsChoiceDrawn)
+{
+    auto w = open({1, 1, 0, 0, 0, 0, 0, 0});
+    EXPECT_TRUE(w->isModal());
+    EXPECT_EQ(w->geometry(), main.geometry());
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Orbane 1S"));
+    EXPECT_TRUE(w->toolBar()->box(0)->isChecked());
+    EXPECT_TRUE(w->toolBar()->box(1)->isChecked());
+    EXPECT_EQ(w->choice(), (Choice{1, 1, 0, 0, 0, 0, 0, 0}));
+    QTableWidget *grid = w->grid();
+    ASSERT_EQ(grid->rowCount(), 19);
+    ASSERT_EQ(grid->columnCount(), 3);
+    EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("0,00  "));
+    EXPECT_EQ(grid->item(18, 0)->text(), QStringLiteral("3,60  "));
+    EXPECT_EQ(grid->item(18, 2)->text(), QStringLiteral("1,80  "));
+    // The grid is centred left of the graph; the header bar has its left and width.
+    EXPECT_EQ(grid->width(), 3 * 65 + 2);
+    EXPECT_EQ(grid->x(), (280 - grid->width()) / 2);
+    EXPECT_EQ(w->header()->geometry().left(), grid->x());
+    EXPECT_EQ(w->header()->width(), grid->width());
+    EXPECT_EQ(grid->height(), 19 * 17 + 2);
+    // The tool bar's image buttons sit at its right end, "Fermer" rightmost.
+    EXPECT_EQ(image(*w, 1)->x(), 800 - 50);
+    EXPECT_EQ(image(*w, 3)->x(), 800 - 130);
+    // The export of the values stands beside "Copier", the calculator after it.
+    EXPECT_EQ(image(*w, 5)->x(), 800 - 170);
+    EXPECT_EQ(image(*w, 5)->toolTip(), QStringLiteral("Exporter les valeurs"));
+    EXPECT_EQ(image(*w, 4)->x(), 800 - 210);
+    EXPECT_EQ(image(*w, 2)->toolTip(), QStringLiteral("Imprimer"));
+}
+
+TEST_F(GraphesTest, NoChoiceOpensEmpty)
+{
+    auto w = open({});
+    EXPECT_TRUE(gt::allWhite(w->graph().image()));
+    EXPECT_EQ(w->grid()->rowCount(), 0);
+    for (int i = 0; i < kQuantities; ++i)
+        EXPECT_FALSE(w->toolBar()->box(i)->isChecked());
+}
+
+TEST_F(GraphesTest, OneGroupAtATimeAndNeverNone)
+{
+    auto w = open({1, 1, 0, 0, 0, 0, 0, 0});
+    w->toolBar()->box(4)->click();
+    EXPECT_EQ(w->choice(), (Choice{0, 0, 0, 0, 1, 0, 0, 0}));
+    EXPECT_FALSE(w->toolBar()->box(0)->isChecked());
+    EXPECT_EQ(w->grid()->columnCount(), 2);
+    // Clicking the only checked box leaves it checked and redraws the same graph.
+    const QImage before = w->graph().image().copy();
+    w->toolBar()->box(4)->click();
+    EXPECT_TRUE(w->toolBar()->box(4)->isChecked());
+    EXPECT_EQ(w->choice(), (Choice{0, 0, 0, 0, 1, 0, 0, 0}));
+    EXPECT_EQ(w->graph().image(), before);
+    w->toolBar()->box(2)->click();
+    w->toolBar()->box(3)->click();
+    EXPECT_EQ(w->grid()->columnCount(), 4);
+    // The main window's choice is never changed.
+    EXPECT_EQ(sim.c.Check13, (Choice{1, 1, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST_F(GraphesTest, HighlightAndReadOutUnderThePointer)
+{
+    auto w = open({1, 1, 0, 0, 0, 0, 0, 0});
+    const PointsTab &p = w->graph().pointstab();
+    const int x = p[0][5], y = p[2][5]; // y(t) at row 5
+    w->Picture1_MouseMove(0, 0, x + 2, y - 2);
+    EXPECT_EQ(w->lignesel(), 5);
+    EXPECT_EQ(background(*w, 5, 2), kYellow);
+    EXPECT_EQ(background(*w, 5, 0), kYellow);
+    EXPECT_EQ(background(*w, 5, 1), Qt::white);
+    QLabel *l1 = w->view()->label1();
+    QLabel *l2 = w->view()->label2();
+    EXPECT_TRUE(l1->isVisibleTo(w->view()));
+    EXPECT_EQ(w->graph().pointstab()[0][5], 110);
+    EXPECT_EQ(l1->text(), QStringLiteral("1,02")); // (112 - 20)·4/360
+    // The time label is centred on x under the axis; the value label ends at x = 16.
+    EXPECT_NEAR(l1->x() + l1->width() / 2.0, GraphView::toWidget(QPointF(x + 2, 0)).x(), 1.0);
+    EXPECT_EQ(l1->y(), GraphView::toWidget(QPointF(0, 384)).y());
+    EXPECT_EQ(l2->geometry().right() + 1, GraphView::toWidget(QPointF(16, 0)).x());
+    // Three units away is too far: the whole row turns white again.
+    w->Picture1_MouseMove(0, 0, x + 3, y);
+    EXPECT_EQ(w->lignesel(), -1);
+    EXPECT_EQ(background(*w, 5, 2), Qt::white);
+    EXPECT_EQ(background(*w, 5, 0), Qt::white);
+}
+
+TEST_F(GraphesTest, ReadOutOnlyInsideThePlottingSquare)
+{
+    auto w = open({1, 0, 0, 0, 0, 0, 0, 0});
+    QLabel *l1 = w->view()->label1();
+    const struct
+    {
+        double x, y;
+        bool shown;
+        Qt::CursorShape cursor;
+    } cases[] = {{20, 200, true, Qt::CrossCursor},  {380, 200, true, Qt::CrossCursor},
+                 {19, 200, false, Qt::ArrowCursor}, {381, 200, false, Qt::ArrowCursor},
+                 {200, 19, false, Qt::ArrowCursor}, {200, 381, false, Qt::ArrowCursor},
+                 {200, 20, true, Qt::CrossCursor}};
+    for (const auto &c : cases) {
+        w->Picture1_MouseMove(0, 0, c.x, c.y);
+        EXPECT_EQ(l1->isVisibleTo(w->view()), c.shown) << c.x << "," << c.y;
+        EXPECT_EQ(w->view()->label2()->isVisibleTo(w->view()), c.shown) << c.x << "," << c.y;
+        EXPECT_EQ(w->view()->cursor().shape(), c.cursor) << c.x << "," << c.y;
+    }
+    // The window's own mouse move hides the read-out.
+    w->Picture1_MouseMove(0, 0, 200, 200);
+    w->show();
+    QTest::mouseMove(w.get(), QPoint(700, 560));
+    EXPECT_FALSE(l1->isVisibleTo(w->view()));
+}
+
+TEST_F(GraphesTest, PointerEventsReachTheReadOut)
+{
+    auto w = open({1, 0, 0, 0, 0, 0, 0, 0});
+    w->show();
+    QTest::mouseMove(w->view(), GraphView::toWidget(QPointF(200, 200)));
+    EXPECT_TRUE(w->view()->label1()->isVisibleTo(w->view()));
+    EXPECT_EQ(w->view()->label1()->text(), QStringLiteral("2,00"));
+}
+
+TEST_F(GraphesTest, ACellClickLeavesNothingSelected)
+{
+    auto w = open({1, 1, 0, 0, 0, 0, 0, 0});
+    w->show();
+    QTableWidget *grid = w->grid();
+    const QRect cell = grid->visualItemRect(grid->item(4, 2));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_TRUE(grid->selectedItems().isEmpty());
+    EXPECT_EQ(grid->currentRow(), 0);
+    EXPECT_EQ(grid->currentColumn(), 0);
+}
+
+TEST_F(GraphesTest, ImageButtons)
+{
+    auto w = open({0, 0, 0, 0, 0, 1, 1, 1});
+    image(*w, 2)->click();
+    image(*w, 3)->click();
+    image(*w, 4)->click();
+    ASSERT_EQ(printed.size(), 1);
+    ASSERT_EQ(copied.size(), 1);
+    EXPECT_EQ(printed[0], w->graph().image());
+    EXPECT_EQ(copied[0], w->graph().image());
+    EXPECT_EQ(calculators, 1);
+    w->show();
+    image(*w, 1)->click();
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(GraphesTest, ShowGraphesIsModalUntilFermer)
+{
+    sim.c.Check13 = {1, 0, 0, 0, 0, 0, 0, 0};
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        seen = modal->objectName();
+        for (auto *b : modal->findChildren<QToolButton *>(QStringLiteral("Image1")))
+            if (b->property("index").toInt() == 1)
+                b->click();
+    });
+    QTimer::singleShot(5000, [] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close(); // never hang
+    });
+    showGraphes(sim, actions, &main);
+    EXPECT_EQ(seen, QStringLiteral("graphes"));
+}
+
+TEST(GraphesHeader, ColumnTitles)
+{
+    const struct
+    {
+        int quantity;
+        const char *measured;
+        int lowered, raised;
+    } cases[] = {{-1, "t(s)", 0, 0},         {0, "x(m)", 0, 0},         {1, "y(m)", 0, 0},
+                 {2, "vx(m · s-1)", 1, 1},   {3, "vy(m · s-1)", 1, 1},  {4, "v(m · s-1)", 0, 1},
+                 {5, "Ec(J)", 1, 0},         {6, "Ep(J)", 1, 0},        {7, "Em(J)", 1, 0}};
+    for (const auto &c : cases) {
+        QString measured;
+        int lowered = 0, raised = 0;
+        for (const TitlePiece &p : columnTitle(c.quantity)) {
+            measured += p.text;
+            lowered += p.shift > 0;
+            raised += p.shift < 0;
+        }
+        EXPECT_EQ(measured, QString::fromUtf8(c.measured));
+        EXPECT_EQ(lowered, c.lowered) << c.measured;
+        EXPECT_EQ(raised, c.raised) << c.measured;
+    }
+}

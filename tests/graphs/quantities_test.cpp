@@ -1,0 +1,97 @@
+#include "graphs/quantities.h"
+
+#include <gtest/gtest.h>
+#include <cmath>
+
+using namespace orbane::graphs;
+
+namespace {
+// x0 = 1, y0 = 2, vox = 3, voy = 4, g = 10, m = 0.5
+const Flight kFlight{1.0, 2.0, 3.0, 4.0, 10.0, 0.5};
+} // namespace
+
+TEST(Quantities, FormulasAtHalfASecond)
+{
+    // At t = 0.5: x = 2.5, y = 2 + 2 - 1.25, vy = -1, v² = 10, Ec = ½·0.5·10, Ep = 0.5·10·2.75.
+    const struct
+    {
+        int index;
+        double expected;
+    } cases[] = {{0, 2.5}, {1, 2.75}, {2, 3.0},   {3, -1.0},
+                 {4, std::sqrt(10.0)}, {5, 2.5}, {6, 13.75}, {7, 16.25}};
+    for (const auto &c : cases)
+        EXPECT_NEAR(value(c.index, kFlight, 0.5), c.expected, 1e-12) << "index " << c.index;
+}
+
+TEST(Quantities, RangeSamplingUsesMechanicalEnergyForEveryEnergy)
+{
+    for (int i : {5, 6, 7})
+        EXPECT_DOUBLE_EQ(sampledValue(i, kFlight, 0.3), value(7, kFlight, 0.3)) << i;
+    for (int i : {0, 1, 2, 3, 4})
+        EXPECT_DOUBLE_EQ(sampledValue(i, kFlight, 0.3), value(i, kFlight, 0.3)) << i;
+}
+
+TEST(Quantities, TimeOfFlight)
+{
+    // Dropped from 4.9 m with g = 9.8: one second.
+    EXPECT_NEAR(*timeOfFlight({0, 4.9, 0, 0, 9.8, 1}), 1.0, 1e-12);
+    // Thrown up at 9.8 m/s from the ground: two seconds.
+    EXPECT_NEAR(*timeOfFlight({0, 0, 5, 9.8, 9.8, 1}), 2.0, 1e-12);
+    // Thrown down from the ground: no flight.
+    EXPECT_EQ(*timeOfFlight({0, 0, 5, -3, 9.8, 1}), 0.0);
+    // Must fail: no field; below the ground and never reaching it.
+    EXPECT_FALSE(timeOfFlight({0, 1, 0, 0, 0, 1}).has_value());
+    EXPECT_FALSE(timeOfFlight({0, -5, 0, 1, 9.8, 1}).has_value());
+}
+
+TEST(Quantities, GroupRuleKeepsOneGroup)
+{
+    const struct
+    {
+        const char *name;
+        Choice before;
+        int clicked;
+        Choice after;
+    } cases[] = {
+        {"y added to x", {1, 1, 0, 0, 0, 0, 0, 0}, 1, {1, 1, 0, 0, 0, 0, 0, 0}},
+        {"v replaces positions", {1, 1, 0, 0, 1, 0, 0, 0}, 4, {0, 0, 0, 0, 1, 0, 0, 0}},
+        {"vy joins v", {0, 0, 0, 1, 1, 0, 0, 0}, 3, {0, 0, 0, 1, 1, 0, 0, 0}},
+        {"Ec replaces velocities", {0, 0, 1, 1, 1, 1, 0, 0}, 5, {0, 0, 0, 0, 0, 1, 0, 0}},
+        {"x replaces energies", {1, 0, 0, 0, 0, 1, 1, 1}, 0, {1, 0, 0, 0, 0, 0, 0, 0}},
+        {"vx replaces x and Em", {1, 0, 1, 0, 0, 0, 0, 1}, 2, {0, 0, 1, 0, 0, 0, 0, 0}},
+        {"an unchecked box changes nothing", {1, 0, 0, 0, 1, 0, 0, 0}, 2, {1, 0, 0, 0, 1, 0, 0, 0}},
+    };
+    for (const auto &c : cases) {
+        Choice choice = c.before;
+        applyGroupRule(choice, c.clicked);
+        EXPECT_EQ(choice, c.after) << c.name;
+    }
+}
+
+TEST(Quantities, UnitFollowsTheGroup)
+{
+    EXPECT_EQ(unitOf({0, 1, 0, 0, 0, 0, 0, 0}).text, QStringLiteral(" m"));
+    const Unit velocity = unitOf({0, 0, 0, 1, 0, 0, 0, 0});
+    EXPECT_EQ(velocity.text, QStringLiteral(" m · s"));
+    EXPECT_EQ(velocity.exponent, QStringLiteral("-1"));
+    EXPECT_EQ(unitOf({0, 0, 0, 0, 0, 0, 1, 0}).text, QStringLiteral(" J"));
+    EXPECT_TRUE(unitOf({}).text.isEmpty());
+}
+
+TEST(Quantities, LegendsAndColours)
+{
+    const QColor blue(0, 0, 255), red(255, 0, 0), green(0, 128, 0);
+    const struct
+    {
+        int index;
+        const char *shown;
+        QColor colour;
+    } cases[] = {{0, "x(t)", blue},  {1, "y(t)", red},   {2, "vx(t)", blue}, {3, "vy(t)", red},
+                 {4, "v(t)", green}, {5, "Ec(t)", blue}, {6, "Ep(t)", red},  {7, "Em(t)", green}};
+    for (const auto &c : cases) {
+        const Legend l = legend(c.index);
+        EXPECT_EQ(l.letter + l.index + l.rest, QString::fromUtf8(c.shown));
+        EXPECT_EQ(colour(c.index), c.colour) << c.index;
+    }
+    EXPECT_EQ(legend(3).index, QStringLiteral("y"));
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "print/clipboardservice.h"
+#include "print/printerservice.h"
+
+#include <QList>
+#include <deque>
+#include <functional>
+
+namespace orbane::print::test {
+
+// A printer that keeps every page it is given; its set-up dialog answers as queued ("OK" by
+// default) and, when accepted, may switch to another printer.
+class RecordingPrinter final : public PrinterService
+{
+public:
+    struct Drawing
+    {
+        QPointF at;
+        QSizeF size;
+        QImage picture;
+    };
+    QList<QList<Drawing>> pages; // pages of the documents ended so far
+    QList<Drawing> current;
+    int documents = 0;
+    QSizeF page{11000, 15500};
+    QString name = QStringLiteral("Imprimante de test");
+    QString nameAfterSetup;
+    std::deque<bool> setupAnswers;
+    int setupCalls = 0;
+    std::function<void()> onDraw;
+
+    QString printerName() const override { return name; }
+    bool setup(QWidget *) override
+    {
+        ++setupCalls;
+        bool ok = true;
+        if (!setupAnswers.empty()) {
+            ok = setupAnswers.front();
+            setupAnswers.pop_front();
+        }
+        if (ok && !nameAfterSetup.isEmpty())
+            name = nameAfterSetup;
+        return ok;
+    }
+    QSizeF pageTwips() const override { return page; }
+    bool drawPicture(QPointF at, QSizeF size, const QImage &picture) override
+    {
+        if (onDraw)
+            onDraw();
+        current << Drawing{at, size, picture};
+        return true;
+    }
+    void newPage() override
+    {
+        pages << current;
+        current.clear();
+    }
+    void endDocument() override
+    {
+        pages << current;
+        current.clear();
+        ++documents;
+    }
+};
+
+// Records what the program puts on the clipboard, in order ("clear", "image").
+class RecordingClipboard final : public ClipboardService
+{
+public:
+    QStringList calls;
+    QImage image;
+    void clear() override
+    {
+        calls << QStringLiteral("clear");
+        image = QImage();
+    }
+    void setImage(const QImage &i) override
+    {
+        calls << QStringLiteral("image");
+        image = i;
+    }
+};
+
+} // namespace orbane::print::test
