@@ -15,3 +15,5 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/resources/icons/orbane1s.png)
   install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/orbane1s.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 endif()
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/orbane1s-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME orbane1s.xml)

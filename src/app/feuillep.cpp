@@ -8,6 +8,7 @@
 #include "app/tabstrip.h"
 #include "app/welcome.h"
 #include "calc/machine.h"
+#include "config/configloader.h"
 #include "config/configshared.h"
 #include "config/enregistrer.h"
 #include "config/ouvrir.h"
@@ -24,6 +25,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -362,6 +364,34 @@ void FeuilleP::exportPositions()
         },
         *m_services.dialogs);
     dialog.exec();
+}
+
+// A file given on the command line (a double click in a file manager) opens as the open
+// window or the exercise chooser would open it.
+void FeuilleP::openFile(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString suffix = info.suffix().toUpper();
+    if (suffix == QStringLiteral("P08")) {
+        if (!info.isFile()) {
+            m_services.dialogs->message(QStringLiteral("Nom de fichier incorrect ou chemin non valide"),
+                                        QStringLiteral("impossible d'ouvrir ce fichier"),
+                                        MsgIcon::Critical);
+            return;
+        }
+        config::ConfigShared::instance().setCurrentFolder(info.absolutePath());
+        config::fichconfig() = info.absoluteFilePath();
+        config::chargeconfig(m_sim, *m_services.dialogs);
+        return;
+    }
+    if (suffix == QStringLiteral("E20") && openExercise) {
+        openExercise(info.absoluteFilePath());
+        return;
+    }
+    m_services.dialogs->message(QStringLiteral("Le fichier ") + path +
+                                    QStringLiteral(" n'est ni une configuration (.P08) ni un "
+                                                   "exercice (.E20) d'Orbane 1S."),
+                                QStringLiteral("Orbane 1S"), MsgIcon::Exclamation);
 }
 
 void FeuilleP::exportValues()

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -56,6 +57,9 @@ public:
 
     // Runs the start-up sequence; false when the program must end (missing picture).
     bool load();
+    // Opens a configuration (".P08") or an exercise (".E20") named on the command line.
+    void openFile(const QString &path);
+    std::function<void(const QString &)> openExercise; // set once the exercises are wired
 
 signals:
     void unloading(); // the program ends: auxiliary windows close

@@ -15,5 +15,8 @@ int main(int argc, char *argv[])
     if (!window.load())
         return 1;
     window.show();
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() > 1)
+        window.openFile(args.at(1));
     return QApplication::exec();
 }

@@ -1,10 +1,12 @@
 #include "app/feuillep.h"
+#include "config/configwriter.h"
 #include "core/handshake.h"
 #include "core/recordfile.h"
 #include "support/doubles.h"
 #include "support/programdir.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QTextEdit>
 #include <QLabel>
@@ -131,4 +133,43 @@ TEST_F(MainWindowTest, FileNameBoxShowsTheEndOfALongPath)
     w.fich()->clear();
     w.supertext()->setPlainText(QStringLiteral("x"));
     EXPECT_EQ(w.sim().s.textemodif, 0);
+}
+
+TEST_F(MainWindowTest, FilesGivenOnTheCommandLineOpenLikeTheOpenWindow)
+{
+    // A configuration written for Mars with the apple.
+    Controls saved;
+    saved.Combo1 = 2;
+    saved.Combo2 = 0;
+    saved.Text3 = QStringLiteral("12,00");
+    const QString good = dir.file(QStringLiteral("mars.P08"));
+    ASSERT_TRUE(config::writeConfig(good, saved).ok);
+    {
+        FeuilleP w(dir.path(), &services);
+        ASSERT_TRUE(w.load());
+        w.openFile(good);
+        EXPECT_EQ(w.sim().c.Combo1, 2);
+        EXPECT_EQ(w.sim().c.Combo2, 0);
+        EXPECT_FLOAT_EQ(w.sim().s.gpes, 3.71f);
+        EXPECT_EQ(w.sim().c.Text3, QStringLiteral("12,00"));
+        EXPECT_TRUE(w.windowTitle().endsWith(good));
+        EXPECT_TRUE(dialogs.shown.empty());
+    }
+    // A damaged file gives the loader's message and leaves the start-up state.
+    const QString bad = dir.file(QStringLiteral("abime.P08"));
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("\x08\x00ORBANE1S", 10));
+    f.close();
+    FeuilleP w(dir.path(), &services);
+    ASSERT_TRUE(w.load());
+    w.openFile(bad);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].prompt, QStringLiteral("Lecture impossible sur disque"));
+    EXPECT_EQ(w.sim().c.Combo1, 0);
+    EXPECT_EQ(w.sim().c.Text3, QStringLiteral("15,00"));
+
+    w.openFile(dir.file(QStringLiteral("introuvable.P08")));
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].title, QStringLiteral("impossible d'ouvrir ce fichier"));
 }
