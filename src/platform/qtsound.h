@@ -2,6 +2,8 @@
 
 #include "core/services.h"
 
+#include <QObject>
+#include <QString>
 #include <memory>
 
 class QSoundEffect;
@@ -18,9 +20,15 @@ public:
     void open(const QString &path) override;
     void play() override;
     void close() override;
+    // A sound is ready to play (its file exists and the device was prepared).
+    bool isPrepared() const { return m_effect != nullptr; }
 
 private:
+    static constexpr int kPrepareDelayMs = 150;
+    void prepare();
     std::unique_ptr<QSoundEffect> m_effect;
+    QString m_path;
+    QObject m_guard; // cancels a pending preparation when the device goes away
 };
 
 } // namespace orbane
