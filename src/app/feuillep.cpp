@@ -9,6 +9,9 @@
 #include "app/welcome.h"
 #include "calc/machine.h"
 #include "config/configloader.h"
+#include "exercises/exercisecommands.h"
+#include "exercises/filedialogs.h"
+#include "exercises/optionexo.h"
 #include "config/configshared.h"
 #include "config/enregistrer.h"
 #include "config/ouvrir.h"
@@ -69,6 +72,7 @@ FeuilleP::FeuilleP(const QString &programDir, const Services *services, ColourCh
     buildTabs();
     buildBottom();
     buildOutput();
+    buildExercises();
     bindPanels();
     bindTextBoxes();
     bindTabKeys();
@@ -122,6 +126,35 @@ void FeuilleP::buildOutput()
     const auto showHint = [this](const QString &hint) { m_info->setText(hint); };
     connect(m_frame1, &graphs::GraphPanel::hintChanged, this, showHint);
     connect(m_output.get(), &print::SceneOutput::hintChanged, this, showHint);
+}
+
+void FeuilleP::buildExercises()
+{
+    m_fileDialogs = std::make_unique<exercises::QtFileDialogs>(this);
+    m_exercises = new exercises::ExerciseCommands(m_sim, m_supertext, m_fich, *m_services.dialogs,
+                                                  *m_fileDialogs, this);
+    m_exercises->setBienvenue([this] { bienvenue(m_supertext); });
+    m_optionexo = new exercises::OptionExo(*m_exercises, this);
+    connect(m_btexo, &QToolButton::clicked, this, [this] { m_optionexo->btexo_Click(m_btexo); });
+    openExercise = [this](const QString &path) { m_exercises->ouvreur(path); };
+}
+
+// Each activation: the animation buttons follow the initial conditions, and an exercise
+// handed over by the courseware suite is opened.
+void FeuilleP::activate()
+{
+    m_sim.Form_Activate();
+    QTimer::singleShot(0, this, &FeuilleP::takeHandedOverExercise);
+}
+
+void FeuilleP::takeHandedOverExercise()
+{
+    const QString name = handshake::takeExercise(m_sim.programDir()).trimmed();
+    if (name.isEmpty())
+        return;
+    hide();
+    m_exercises->openHandedOver(name);
+    show();
 }
 
 void FeuilleP::openGraphes()
@@ -184,8 +217,6 @@ void FeuilleP::bindPanels()
     connect(m_command14, &QToolButton::clicked, this, &FeuilleP::openGraphes);
     connect(m_pc.exporter, &QPushButton::clicked, this, &FeuilleP::exportPositions);
     connect(m_toolBar[6], &QToolButton::clicked, this, &FeuilleP::Command7_Click);
-    // The exercises button stays greyed out until the exercises are wired.
-    m_btexo->setEnabled(false);
 }
 
 void FeuilleP::bindParameterBoxes()
@@ -510,7 +541,7 @@ bool FeuilleP::eventFilter(QObject *watched, QEvent *event)
 void FeuilleP::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        m_sim.Form_Activate();
+        activate();
     // Maximised or stretched, the window comes back to 800 x 600, centred; minimising stays
     // possible.
     if (event->type() == QEvent::WindowStateChange && !(windowState() & Qt::WindowMinimized) &&
@@ -525,7 +556,7 @@ void FeuilleP::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (!event->spontaneous())
-        m_sim.Form_Activate();
+        activate();
 }
 
 void FeuilleP::closeEvent(QCloseEvent *event)

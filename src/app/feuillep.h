@@ -24,6 +24,11 @@ class Hints;
 namespace calc {
 class Machine;
 }
+namespace exercises {
+class ExerciseCommands;
+class OptionExo;
+class QtFileDialogs;
+}
 namespace graphs {
 class GraphPanel;
 }
@@ -98,6 +103,9 @@ private:
     void exportValues();
     void openGraphes();
     void buildOutput();
+    void buildExercises();
+    void activate();
+    void takeHandedOverExercise();
     void Command7_Click();
 
     QtServices m_qtServices;
@@ -137,6 +145,9 @@ private:
     std::unique_ptr<print::PrinterService> m_printer;
     std::unique_ptr<print::ClipboardService> m_clipboard;
     std::unique_ptr<print::SceneOutput> m_output;
+    std::unique_ptr<exercises::QtFileDialogs> m_fileDialogs;
+    exercises::ExerciseCommands *m_exercises = nullptr;
+    exercises::OptionExo *m_optionexo = nullptr;
 };
 
 } // namespace orbane

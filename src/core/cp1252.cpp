@@ -29,6 +29,9 @@ static char encodeOne(QChar ch)
     const char16_t u = ch.unicode();
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
         return static_cast<char>(u);
+    // The five bytes the code page leaves undefined were decoded as themselves: keep them.
+    if (u >= 0x80 && u <= 0x9F && kHigh[u - 0x80] == 0)
+        return static_cast<char>(u);
     for (std::size_t i = 0; i < kHigh.size(); ++i)
         if (kHigh[i] == u && u != 0)
             return static_cast<char>(0x80 + i);

@@ -173,3 +173,33 @@ TEST_F(MainWindowTest, FilesGivenOnTheCommandLineOpenLikeTheOpenWindow)
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].title, QStringLiteral("impossible d'ouvrir ce fichier"));
 }
+
+TEST_F(MainWindowTest, ExerciseHandedOverBySuiteOpensAtTheFirstActivation)
+{
+    records::writeFile(handshake::path(dir.path()), 31, QStringLiteral("CHUTE.E20"));
+    FeuilleP w(dir.path(), &services);
+    ASSERT_TRUE(w.load());
+    w.show();
+    QTest::qWait(50);
+    EXPECT_EQ(records::readFile(handshake::path(dir.path()), 31).text, QString());
+    EXPECT_TRUE(w.fich()->text().endsWith(QStringLiteral("CHUTE.E20"), Qt::CaseInsensitive))
+        << w.fich()->text().toStdString();
+    EXPECT_FALSE(w.supertext()->isReadOnly());
+    EXPECT_EQ(w.sim().s.exocharge, 1);
+    EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral("CHUTE.P08")));
+    const QString text = w.supertext()->toPlainText();
+    w.hide();
+    w.show(); // a later activation finds nothing more
+    QTest::qWait(50);
+    EXPECT_EQ(w.supertext()->toPlainText(), text);
+}
+
+TEST_F(MainWindowTest, ExerciseGivenOnTheCommandLineOpensLikeTheChooser)
+{
+    FeuilleP w(dir.path(), &services);
+    ASSERT_TRUE(w.load());
+    w.openFile(dir.file(QStringLiteral("HORIZ.E20")));
+    EXPECT_TRUE(w.fich()->text().endsWith(QStringLiteral("HORIZ.E20"), Qt::CaseInsensitive));
+    EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral("HORIZ.P08")));
+    EXPECT_TRUE(dialogs.shown.empty());
+}

@@ -24,6 +24,11 @@ TEST(RecordFile, ImageRoundTripsTextsWithAccentsAndWindowsCharacters)
     EXPECT_EQ(records::decode(image.bytes(), 2).text, QString());
     EXPECT_EQ(records::decode(image.bytes(), 3).text, QStringLiteral("boule de pétanque — 10 €"));
     EXPECT_EQ(cp1252::encode(QStringLiteral("é€")), QByteArray("\xE9\x80"));
+    // Every byte survives a decode and an encode, the undefined ones included.
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    EXPECT_EQ(cp1252::encode(cp1252::decode(all)), all);
 }
 
 TEST(RecordFile, TextLongerThanARecordIsRefusedAndLeavesTheImageAlone)

@@ -1,0 +1,292 @@
+#include "exercises/exercisecommands.h"
+
+#include "config/configloader.h"
+#include "config/configshared.h"
+#include "core/simulation.h"
+#include "exercises/exercisefile.h"
+#include "exercises/exercisepaths.h"
+#include "exercises/fichexo.h"
+#include "exercises/filedialogs.h"
+#include "exercises/richtextfile.h"
+#include "exercises/textprinting.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QTextEdit>
+
+namespace orbane::exercises {
+
+namespace {
+
+const QString kGettingStarted = QStringLiteral("ORBANE.PEM");
+const QString kRtfFilter = QStringLiteral("Texte au format RTF|*.RTF");
+
+bool blank(const QString &s) { return s.trimmed().isEmpty(); }
+
+// The hourglass over the main window while files load; the arrow comes back for every
+// message box shown meanwhile.
+struct OverrideCursor
+{
+    explicit OverrideCursor(Qt::CursorShape shape) { QGuiApplication::setOverrideCursor(shape); }
+    ~OverrideCursor() { QGuiApplication::restoreOverrideCursor(); }
+    OverrideCursor(const OverrideCursor &) = delete;
+    OverrideCursor &operator=(const OverrideCursor &) = delete;
+};
+
+struct WaitCursor : OverrideCursor
+{
+    WaitCursor() : OverrideCursor(Qt::WaitCursor) {}
+};
+
+struct ArrowCursor : OverrideCursor
+{
+    ArrowCursor() : OverrideCursor(Qt::ArrowCursor) {}
+};
+
+} // namespace
+
+ExerciseCommands::ExerciseCommands(Simulation &sim, QTextEdit *supertext, QLineEdit *fich,
+                                   Dialogs &dialogs, FileDialogs &files, QObject *parent)
+    : QObject(parent), m_sim(sim), m_supertext(supertext), m_fich(fich), m_dialogs(dialogs),
+      m_files(files)
+{
+    m_bienvenue = [this] {
+        m_supertext->clear();
+        m_supertext->setReadOnly(true);
+    };
+    m_print = [this](const QTextDocument &doc) { printWithDialog(doc, m_supertext->window()); };
+    m_loadConfig = [this](const QString &path) {
+        config::fichconfig() = path;
+        config::chargeconfig(m_sim, m_dialogs);
+    };
+    m_chooser = [this] {
+        Fichexo window(*this, m_supertext->window());
+        return window.exec() == QDialog::Accepted;
+    };
+}
+
+QString ExerciseCommands::programDir() const { return m_sim.programDir(); }
+
+bool ExerciseCommands::correctionAvailable() const { return m_sim.s.exocharge == 1; }
+
+bool ExerciseCommands::exerciseOpen() const { return !m_fich->text().isEmpty(); }
+
+bool ExerciseCommands::confirmDiscard()
+{
+    if (m_sim.s.textemodif != 1)
+        return true;
+    return m_dialogs.message(QStringLiteral("Attention: perte des modifications du texte."),
+                             QStringLiteral("Abandon des données?"), MsgIcon::Question,
+                             MsgButtons::OkCancel) != MsgAnswer::Cancel;
+}
+
+bool ExerciseCommands::loadText(const QString &path)
+{
+    if (!rtf::loadFile(path, *m_supertext->document()))
+        return false;
+    ++m_loads;
+    m_supertext->moveCursor(QTextCursor::Start);
+    return true;
+}
+
+void ExerciseCommands::setReadOnly(bool readOnly) { m_supertext->setReadOnly(readOnly); }
+
+void ExerciseCommands::unreadableExercise()
+{
+    ArrowCursor arrow;
+    m_dialogs.message(QStringLiteral("Vérifier:\n- le nom du fichier,\n- l'état du lecteur."),
+                      QStringLiteral("Lecture impossible"), MsgIcon::Critical);
+}
+
+void ExerciseCommands::missingFile(const QString &name)
+{
+    ArrowCursor arrow;
+    m_dialogs.message(QStringLiteral("Le fichier ") + m_sim.s.nomexo + name +
+                          QStringLiteral(" est introuvable"),
+                      QStringLiteral("Fichier absent"), MsgIcon::Critical);
+}
+
+bool ExerciseCommands::loadExerciseConfig(const QString &name)
+{
+    const QString path = resolve(m_sim.s.nomexo, name);
+    if (!QFileInfo(path).isFile()) {
+        missingFile(name);
+        return false;
+    }
+    ArrowCursor arrow; // an invalid file is the loader's to report
+    m_loadConfig(path);
+    return true;
+}
+
+bool ExerciseCommands::ouvreur(const QString &fichierexo)
+{
+    if (blank(fichierexo))
+        return false;
+    WaitCursor wait;
+    const auto exercise = readExercise(fichierexo);
+    if (!exercise) {
+        unreadableExercise();
+        return false;
+    }
+    // Names in the file are relative to its folder, wherever it was chosen from.
+    m_sim.s.nomexo = folderOf(fichierexo);
+    if (!loadText(resolve(m_sim.s.nomexo, exercise->statement))) {
+        missingFile(exercise->statement);
+        return false;
+    }
+    m_fich->setText(fichierexo);
+    m_sim.s.exocharge = exercise->corrected() ? 1 : 0;
+    setReadOnly(false);
+    m_sim.s.textemodif = 0;
+    if (!blank(exercise->configuration) && !loadExerciseConfig(exercise->configuration))
+        return false;
+    setReadOnly(false);
+    m_sim.s.textemodif = 0;
+    return true;
+}
+
+bool ExerciseCommands::openHandedOver(const QString &name)
+{
+    m_sim.s.nomexo = withSeparator(programDir());
+    return ouvreur(resolve(m_sim.s.nomexo, name));
+}
+
+void ExerciseCommands::openexo_Click()
+{
+    if (!confirmDiscard())
+        return;
+    const qint16 before = m_sim.s.textemodif;
+    const int loads = m_loads;
+    m_sim.s.textemodif = 0;
+    m_chooser();
+    if (m_loads == loads) // closed without loading: the text and its changes are still there
+        m_sim.s.textemodif = before;
+}
+
+void ExerciseCommands::opencor_Click()
+{
+    if (!correctionAvailable() || !confirmDiscard())
+        return;
+    const qint16 before = m_sim.s.textemodif;
+    WaitCursor wait;
+    const QString file = m_fich->text();
+    const auto exercise = readExercise(file);
+    if (!exercise) {
+        unreadableExercise();
+        return;
+    }
+    // The exercise in use, not the folder last looked at in the chooser.
+    m_sim.s.nomexo = folderOf(file);
+    if (!blank(exercise->correction)) {
+        if (!loadText(resolve(m_sim.s.nomexo, exercise->correction))) {
+            m_sim.s.textemodif = before;
+            missingFile(exercise->correction);
+            return;
+        }
+        setReadOnly(true);
+    }
+    m_sim.s.textemodif = 0;
+    if (!blank(exercise->correctionConfiguration) &&
+        !loadExerciseConfig(exercise->correctionConfiguration))
+        return;
+    setReadOnly(true);
+    m_sim.s.textemodif = 0;
+}
+
+void ExerciseCommands::PRISENMAIN_Click()
+{
+    const QString folder = withSeparator(programDir());
+    const QString pem = resolve(folder, kGettingStarted);
+    if (!QFileInfo(pem).isFile() || !confirmDiscard())
+        return;
+    m_sim.s.nomexo = folder;
+    const auto installationError = [this] {
+        ArrowCursor arrow;
+        m_dialogs.message(QStringLiteral("Fichier introuvable. Revoir l'installation du logiciel."),
+                          QStringLiteral("Erreur lors du chargement"), MsgIcon::Critical);
+    };
+    const auto exercise = readExercise(pem);
+    if (!exercise || !loadText(resolve(folder, exercise->statement))) {
+        installationError();
+        return;
+    }
+    m_fich->setText(pem);
+    m_sim.s.exocharge = 0;
+    setReadOnly(false);
+    m_sim.s.textemodif = 0;
+    if (!blank(exercise->configuration)) {
+        const QString config = resolve(folder, exercise->configuration);
+        if (!QFileInfo(config).isFile()) {
+            installationError();
+            return;
+        }
+        m_loadConfig(config);
+    }
+    setReadOnly(false);
+    m_sim.s.textemodif = 0;
+}
+
+void ExerciseCommands::opentexte_Click()
+{
+    if (!confirmDiscard())
+        return;
+    const QString path = m_files.openFileName(kRtfFilter, QStringLiteral("*.rtf"));
+    if (path.isEmpty())
+        return;
+    if (!loadText(path)) {
+        // The text shown and its state stay as they were.
+        m_dialogs.message(QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."),
+                          QStringLiteral("Erreur de lecture."), MsgIcon::Critical);
+        return;
+    }
+    m_sim.s.exocharge = 0;
+    setReadOnly(false);
+    m_fich->setText(QStringLiteral("Texte: ") + path);
+    m_sim.s.textemodif = 0;
+}
+
+void ExerciseCommands::savetexte_Click()
+{
+    QString path = m_files.saveFileName(kRtfFilter, QStringLiteral("RTF"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".RTF");
+    if (QFileInfo::exists(path) &&
+        m_dialogs.message(QStringLiteral("Le fichier ") + QFileInfo(path).fileName() +
+                              QStringLiteral(" existe déjà.\nEcraser l'ancien?"),
+                          QStringLiteral("Ecraser le fichier?"), MsgIcon::Question,
+                          MsgButtons::OkCancel) == MsgAnswer::Cancel)
+        return;
+    if (!rtf::saveFile(*m_supertext->document(), path)) {
+        m_dialogs.message(QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."),
+                          QStringLiteral("Erreur d'écriture."), MsgIcon::Critical);
+        return;
+    }
+    m_sim.s.textemodif = 0;
+}
+
+void ExerciseCommands::imprimetexte_Click()
+{
+    const QTextCursor selection = m_supertext->textCursor();
+    if (!selection.hasSelection()) {
+        m_print(*m_supertext->document());
+        return;
+    }
+    QTextDocument part;
+    copySelection(selection, part);
+    m_print(part);
+}
+
+void ExerciseCommands::Closexo_Click()
+{
+    if (!exerciseOpen() || !confirmDiscard())
+        return;
+    m_sim.s.textemodif = 0;
+    m_fich->clear();
+    m_bienvenue();
+    m_sim.s.exocharge = 0;
+}
+
+} // namespace orbane::exercises

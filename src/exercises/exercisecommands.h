@@ -1,0 +1,86 @@
+#pragma once
+
+#include "core/services.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QLineEdit;
+class QTextDocument;
+class QTextEdit;
+
+namespace orbane {
+class Simulation;
+}
+
+namespace orbane::exercises {
+
+class FileDialogs;
+
+// The exercises menu's commands and the chooser's open command, working on the main window's
+// rich-text box `supertext` and file-name box `fich`. The shared variables `nomexo`,
+// `exocharge` and `textemodif` are those of the simulation's state.
+class ExerciseCommands : public QObject
+{
+    Q_OBJECT
+public:
+    ExerciseCommands(Simulation &sim, QTextEdit *supertext, QLineEdit *fich, Dialogs &dialogs,
+                     FileDialogs &files, QObject *parent = nullptr);
+
+    // `bienvenue`: puts the welcome text back (and makes the box read-only).
+    void setBienvenue(std::function<void()> bienvenue) { m_bienvenue = std::move(bienvenue); }
+    // Prints a document after the printer set-up dialog (cancelling it prints nothing).
+    void setPrinter(std::function<void(const QTextDocument &)> print) { m_print = std::move(print); }
+    // Loads a configuration file into the simulator; by default `chargeconfig`, which shows
+    // its own messages.
+    void setConfigLoader(std::function<void(const QString &path)> load) { m_loadConfig = std::move(load); }
+    // Shows the chooser, modal; true when an exercise was opened from it. By default the
+    // window `Fichexo` over the main window.
+    void setChooser(std::function<bool()> chooser) { m_chooser = std::move(chooser); }
+
+    // The menu's items.
+    void PRISENMAIN_Click();
+    void openexo_Click();
+    void opencor_Click();
+    void savetexte_Click();
+    void opentexte_Click();
+    void imprimetexte_Click();
+    void Closexo_Click();
+
+    // `ouvreur`: opens the exercise file `fichierexo` (statement and configuration); true when
+    // the chooser may close. Its failures leave what was loaded already.
+    bool ouvreur(const QString &fichierexo);
+    // An exercise handed over by the courseware suite: a file name in the program's folder.
+    bool openHandedOver(const QString &name);
+
+    // "Voir la correction" is offered when the exercise in use has a correction.
+    bool correctionAvailable() const;
+    // "Fermer l'exercice" is offered when a text belongs to a file.
+    bool exerciseOpen() const;
+
+    Simulation &simulation() { return m_sim; }
+    QString programDir() const;
+    // The "Lecture impossible" message, also shown by the chooser's preview.
+    void unreadableExercise();
+
+private:
+    bool confirmDiscard();
+    bool loadText(const QString &path);
+    bool loadExerciseConfig(const QString &name);
+    void setReadOnly(bool readOnly);
+    void missingFile(const QString &name);
+
+    Simulation &m_sim;
+    QTextEdit *m_supertext;
+    QLineEdit *m_fich;
+    Dialogs &m_dialogs;
+    FileDialogs &m_files;
+    std::function<void()> m_bienvenue;
+    std::function<void(const QTextDocument &)> m_print;
+    std::function<void(const QString &)> m_loadConfig;
+    std::function<bool()> m_chooser;
+    int m_loads = 0; // texts loaded into the box so far
+};
+
+} // namespace orbane::exercises

@@ -1,0 +1,113 @@
+#include "exercises/fichexowidgets.h"
+
+#include <QDir>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+#include <algorithm>
+
+namespace orbane::exercises {
+
+TitleBand::TitleBand(const QString &text, QWidget *parent) : QWidget(parent), m_text(text)
+{
+    setObjectName(QStringLiteral("tito"));
+    setFixedHeight(52);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(0, 0, 128));
+    setPalette(p);
+}
+
+void TitleBand::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QFont font = painter.font();
+    font.setPointSize(24);
+    font.setBold(true);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const int n = int(m_text.size());
+    const int top = (height() - metrics.height()) / 2 - 2;
+    int x = 30;
+    for (int k = 1; k <= n; ++k) {
+        const QString letter = m_text.mid(k - 1, 1);
+        painter.setPen(QColor(255, 255, letterBlue(k, n)));
+        painter.drawText(x, top + metrics.ascent(), letter);
+        x += metrics.horizontalAdvance(letter);
+    }
+}
+
+ExerciseFileList::ExerciseFileList(QWidget *parent) : QListWidget(parent)
+{
+    setObjectName(QStringLiteral("File1"));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!fileName().isEmpty())
+            emit fileClicked(fileName());
+    });
+    connect(this, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem *item) { emit fileOpened(item->text()); });
+}
+
+bool ExerciseFileList::isExerciseName(const QString &fileName)
+{
+    return fileName.size() > 4 && fileName.endsWith(QStringLiteral(".E20"), Qt::CaseInsensitive);
+}
+
+void ExerciseFileList::setPath(const QString &path)
+{
+    m_path = QDir::cleanPath(QDir(path).absolutePath());
+    const QSignalBlocker quiet(this);
+    clear();
+    QStringList names;
+    const QStringList all = QDir(m_path).entryList(QDir::Files);
+    for (const QString &name : all)
+        if (isExerciseName(name))
+            names << name;
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    addItems(names);
+    setCurrentRow(-1);
+}
+
+QString ExerciseFileList::fileName() const
+{
+    const QListWidgetItem *item = currentItem();
+    return item && item->isSelected() ? item->text() : QString();
+}
+
+void ExerciseFileList::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !fileName().isEmpty()) {
+        emit fileOpened(fileName());
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+QPixmap markPicture(bool lit)
+{
+    QPixmap pixmap(22, 22);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath star;
+    for (int i = 0; i < 10; ++i) {
+        const double r = i % 2 == 0 ? 10.0 : 4.2;
+        const double a = -M_PI / 2 + i * M_PI / 5;
+        const QPointF pt(11 + r * std::cos(a), 11 + r * std::sin(a));
+        i == 0 ? star.moveTo(pt) : star.lineTo(pt);
+    }
+    star.closeSubpath();
+    p.setPen(QPen(lit ? QColor(160, 90, 0) : QColor(60, 60, 60), 1));
+    p.setBrush(lit ? QColor(255, 200, 0) : QColor(90, 90, 90));
+    p.drawPath(star);
+    return pixmap;
+}
+
+} // namespace orbane::exercises

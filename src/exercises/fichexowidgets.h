@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QListWidget>
+#include <QPixmap>
+#include <QWidget>
+#include <cmath>
+
+// The pieces of the exercise chooser that are drawn or listed in their own way.
+namespace orbane::exercises {
+
+// `tito`: the title band, its text painted letter by letter from pale yellow to white.
+class TitleBand : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TitleBand(const QString &text, QWidget *parent = nullptr);
+    QString text() const { return m_text; }
+    // Blue part of letter k (from 1) of n.
+    static int letterBlue(int k, int n) { return int(std::lround(k * 100.0 / n)) + 155; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_text;
+};
+
+// `File1`: the exercise files ("*.E20", whatever the case) of one folder.
+class ExerciseFileList : public QListWidget
+{
+    Q_OBJECT
+public:
+    explicit ExerciseFileList(QWidget *parent = nullptr);
+
+    QString path() const { return m_path; }
+    void setPath(const QString &path);
+    QString fileName() const; // the highlighted file, or empty
+
+    static bool isExerciseName(const QString &fileName);
+
+signals:
+    void fileClicked(const QString &name);
+    void fileOpened(const QString &name); // double click or Enter
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QString m_path;
+};
+
+// The pictures of a difficulty mark: `Imagalu` (lit) and `Imagenoir` (dark).
+QPixmap markPicture(bool lit);
+
+} // namespace orbane::exercises

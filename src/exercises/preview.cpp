@@ -1,0 +1,26 @@
+#include "exercises/preview.h"
+
+#include "exercises/exercisefile.h"
+
+namespace orbane::exercises {
+
+Preview apercu(const QString &fichierexo)
+{
+    Preview p;
+    if (fichierexo.trimmed().isEmpty())
+        return p;
+    const auto exercise = readExercise(fichierexo);
+    if (!exercise) {
+        p.state = Preview::State::Unreadable;
+        return p;
+    }
+    p.state = Preview::State::Shown;
+    p.status = exercise->corrected() ? QStringLiteral("Exercice corrigé")
+                                     : QStringLiteral("Non corrigé");
+    p.level = exercise->level;
+    p.notions = exercise->notions.join(QLatin1Char('\n'));
+    p.title = exercise->title;
+    return p;
+}
+
+} // namespace orbane::exercises

@@ -1,0 +1,519 @@
+#include "exercises/exerciserig.h"
+#include "exercises/optionexo.h"
+#include "exercises/preview.h"
+
+#include "core/simulation.h"
+#include "exercises/richtextfile.h"
+#include "exercises/textprinting.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QToolButton>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+using namespace orbane;
+using namespace orbane::test;
+using exercises::Preview;
+
+namespace {
+
+const QString kLoss = QStringLiteral("Abandon des données?");
+
+// ---- preview ---------------------------------------------------------------------------------
+
+struct PreviewCase
+{
+    const char *name;
+    QStringList records;
+    const char *status;
+    std::array<bool, 3> lit;
+    const char *notions;
+    const char *title;
+};
+
+void PrintTo(const PreviewCase &c, std::ostream *os) { *os << c.name; }
+
+class PreviewCases : public ::testing::TestWithParam<PreviewCase>
+{};
+
+TEST_P(PreviewCases, ShowsStatusMarksNotionsAndTitle)
+{
+    ExerciseRig r;
+    const QString path = r.file(QStringLiteral("EXO.E20"));
+    writeExerciseFile(path, GetParam().records);
+    const Preview p = exercises::apercu(path);
+    ASSERT_EQ(p.state, Preview::State::Shown);
+    EXPECT_EQ(p.status, QString::fromUtf8(GetParam().status));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(p.markLit(i), GetParam().lit[i]) << "mark " << i;
+    EXPECT_EQ(p.notions, QString::fromUtf8(GetParam().notions));
+    EXPECT_EQ(p.title, QString::fromUtf8(GetParam().title));
+}
+
+const PreviewCase kPreviews[] = {
+    {"BlankCorrectionIsNotCorrected", {"E.RTF", "E.P08", "  ", "", "2", "", "Vitesse", "", "", "", " Titre "},
+     "Non corrigé", {true, true, false}, "Vitesse", "Titre"},
+    {"CorrectionTextMakesItCorrected", {"E.RTF", "", "C.RTF", "", "0"},
+     "Exercice corrigé", {false, false, false}, "", ""},
+    {"CorrectionConfigurationAloneMakesItCorrected", {"E.RTF", "", "", "C.P08", "3"},
+     "Exercice corrigé", {true, true, true}, "", ""},
+    {"NotionsKeptAsStoredBlankOnesSkipped",
+     {"E.RTF", "", "", "", "1", "ignoré", "  Chute libre ", "   ", "Énergie", "", "Titre"},
+     "Non corrigé", {true, false, false}, "  Chute libre \nÉnergie", "Titre"},
+    {"LevelReadAsItsLeadingNumber", {"E.RTF", "", "", "", " 2 niveaux"},
+     "Non corrigé", {true, true, false}, "", ""},
+    {"LevelAboveThreeLightsAll", {"E.RTF", "", "", "", "9"}, "Non corrigé", {true, true, true}, "", ""},
+    {"NegativeOrTextLevelLightsNone", {"E.RTF", "", "", "", "-1"}, "Non corrigé", {false, false, false}, "", ""},
+    {"ShortFileReadsAsBlankRecords", {"E.RTF"}, "Non corrigé", {false, false, false}, "", ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Exercises, PreviewCases, ::testing::ValuesIn(kPreviews),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Preview, BlankMissingAndDamagedFiles)
+{
+    ExerciseRig r;
+    EXPECT_EQ(exercises::apercu(QStringLiteral("  ")).state, Preview::State::Blank);
+    EXPECT_EQ(exercises::apercu(r.file(QStringLiteral("ABSENT.E20"))).state, Preview::State::Unreadable);
+    EXPECT_FALSE(QFileInfo::exists(r.file(QStringLiteral("ABSENT.E20")))); // not created
+    QFile bad(r.file(QStringLiteral("BAD.E20")));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray(128 * 3, '\0') + QByteArray("\xFF\xFF", 2)); // record 4 too long
+    bad.close();
+    EXPECT_EQ(exercises::apercu(bad.fileName()).state, Preview::State::Unreadable);
+}
+
+// ---- opening an exercise ------------------------------------------------------------------
+
+class Commands : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        writeRtf(r.file("ENONCE.RTF"), "\\b Enonce\\b0  de l'exercice");
+        writeRtf(r.file("CORR.RTF"), "Correction");
+        writeExerciseFile(r.file("EXO.E20"), {"ENONCE.RTF", "CONF.P08", "CORR.RTF", "CONF2.P08",
+                                             "2", "", "Chute libre", "", "", "", "Titre"});
+        writeExerciseFile(r.file("SIMPLE.E20"), {"ENONCE.RTF", "", "", "", "0"});
+        r.commands.setConfigLoader([this](const QString &path) { r.configs << path; });
+        QFile::copy(QStringLiteral(ORBANE_DATA_DIR "/CHUTE.P08"), r.file("CONF.P08"));
+        QFile::copy(QStringLiteral(ORBANE_DATA_DIR "/CHUTEC.P08"), r.file("CONF2.P08"));
+    }
+    Simulation &sim() { return r.rig.sim; }
+    ExerciseRig r;
+};
+
+TEST_F(Commands, OuvreurLoadsStatementAndConfiguration)
+{
+    ASSERT_TRUE(r.commands.ouvreur(r.file("EXO.E20")));
+    EXPECT_EQ(r.supertext.toPlainText(), QStringLiteral("Enonce de l'exercice"));
+    EXPECT_EQ(r.fich.text(), r.file("EXO.E20"));
+    EXPECT_FALSE(r.supertext.isReadOnly());
+    EXPECT_EQ(sim().s.exocharge, 1);
+    EXPECT_EQ(sim().s.textemodif, 0);
+    EXPECT_EQ(sim().s.nomexo, r.program.path() + '/');
+    EXPECT_EQ(r.configs, QStringList{r.file("CONF.P08")});
+    EXPECT_EQ(r.messages(), 0);
+    EXPECT_TRUE(r.commands.correctionAvailable());
+    EXPECT_TRUE(r.commands.exerciseOpen());
+}
+
+TEST_F(Commands, BlankConfigurationLeavesTheSimulatorAlone)
+{
+    const Controls before = sim().c;
+    ASSERT_TRUE(r.commands.ouvreur(r.file("SIMPLE.E20")));
+    EXPECT_TRUE(r.configs.isEmpty());
+    EXPECT_EQ(sim().c, before);
+    EXPECT_EQ(sim().s.exocharge, 0);
+    EXPECT_FALSE(r.commands.correctionAvailable());
+}
+
+TEST_F(Commands, TheRealLoaderPutsTheConfigurationIntoTheControls)
+{
+    ExerciseRig fresh;
+    writeRtf(fresh.file("E.RTF"), "x");
+    QFile::copy(QStringLiteral(ORBANE_DATA_DIR "/CHUTE.P08"), fresh.file("CHUTE.P08"));
+    writeExerciseFile(fresh.file("EXO.E20"), {"E.RTF", "CHUTE.P08"});
+    exercises::ExerciseCommands real(fresh.rig.sim, &fresh.supertext, &fresh.fich,
+                                     fresh.rig.dialogs, fresh.files);
+    ASSERT_TRUE(real.ouvreur(fresh.file("EXO.E20")));
+    EXPECT_EQ(fresh.rig.sim.c.Combo2, 0); // pomme
+    EXPECT_EQ(fresh.rig.sim.c.Text2, QStringLiteral("5,00"));
+    EXPECT_TRUE(fresh.rig.sim.c.Check[12]);
+    EXPECT_EQ(fresh.messages(), 0);
+}
+
+struct Failure
+{
+    const char *name;
+    QStringList records;
+    const char *title;
+    const char *prompt; // %1: the program folder with its separator
+    bool statementLoaded;
+};
+
+void PrintTo(const Failure &c, std::ostream *os) { *os << c.name; }
+
+class OuvreurFailures : public Commands, public ::testing::WithParamInterface<Failure>
+{};
+
+TEST_P(OuvreurFailures, ShowsItsMessageAndKeepsWhatWasThere)
+{
+    const Failure &f = GetParam();
+    if (!f.records.isEmpty())
+        writeExerciseFile(r.file("F.E20"), f.records);
+    r.fich.setText(QStringLiteral("avant"));
+    EXPECT_FALSE(r.commands.ouvreur(r.file("F.E20")));
+    ASSERT_EQ(r.messages(), 1);
+    EXPECT_EQ(r.lastTitle(), QString::fromUtf8(f.title));
+    EXPECT_EQ(r.rig.dialogs.shown.back().prompt,
+              QString::fromUtf8(f.prompt).arg(r.program.path() + '/'));
+    EXPECT_EQ(r.rig.dialogs.shown.back().icon, MsgIcon::Critical);
+    EXPECT_EQ(r.supertext.toPlainText() != QStringLiteral("Bienvenue"), f.statementLoaded);
+    EXPECT_EQ(r.fich.text() == r.file("F.E20"), f.statementLoaded);
+    EXPECT_TRUE(r.configs.isEmpty());
+}
+
+const Failure kFailures[] = {
+    {"MissingExerciseFile", {}, "Lecture impossible",
+     "Vérifier:\n- le nom du fichier,\n- l'état du lecteur.", false},
+    {"MissingStatement", {"ABSENT.RTF", "CONF.P08"}, "Fichier absent",
+     "Le fichier %1ABSENT.RTF est introuvable", false},
+    {"BlankStatement", {"", "CONF.P08"}, "Fichier absent", "Le fichier %1 est introuvable", false},
+    {"StatementThatIsNotRtf", {"CONF.P08"}, "Fichier absent", "Le fichier %1CONF.P08 est introuvable",
+     false},
+    {"MissingConfiguration", {"ENONCE.RTF", "ABSENT.P08"}, "Fichier absent",
+     "Le fichier %1ABSENT.P08 est introuvable", true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Exercises, OuvreurFailures, ::testing::ValuesIn(kFailures),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(Commands, NamesWrittenOnAnotherSystemAreFound)
+{
+    QDir(r.program.path()).mkdir(QStringLiteral("Textes"));
+    writeRtf(r.file("Textes/Enonce.rtf"), "dans un dossier");
+    writeExerciseFile(r.file("AUTRE.E20"), {"TEXTES\\ENONCE.RTF", "conf.p08"});
+    ASSERT_TRUE(r.commands.ouvreur(r.file("AUTRE.E20")));
+    EXPECT_EQ(r.supertext.toPlainText(), QStringLiteral("dans un dossier"));
+    EXPECT_EQ(r.configs, QStringList{r.file("CONF.P08")});
+}
+
+TEST_F(Commands, HandedOverExerciseOpensFromTheProgramFolder)
+{
+    ASSERT_TRUE(r.commands.openHandedOver(QStringLiteral("SIMPLE.E20")));
+    EXPECT_EQ(r.fich.text(), r.file("SIMPLE.E20"));
+    EXPECT_EQ(sim().s.exocharge, 0); // no correction to offer
+    ASSERT_TRUE(r.commands.openHandedOver(QStringLiteral("EXO.E20")));
+    EXPECT_EQ(sim().s.exocharge, 1);
+}
+
+// ---- correction ---------------------------------------------------------------------------
+
+TEST_F(Commands, CorrectionLoadsReadOnlyWithItsConfiguration)
+{
+    ASSERT_TRUE(r.commands.ouvreur(r.file("EXO.E20")));
+    sim().s.nomexo = QStringLiteral("/ailleurs/"); // the chooser looked at another folder
+    r.commands.opencor_Click();
+    EXPECT_EQ(r.supertext.toPlainText(), QStringLiteral("Correction"));
+    EXPECT_TRUE(r.supertext.isReadOnly());
+    EXPECT_EQ(r.configs, (QStringList{r.file("CONF.P08"), r.file("CONF2.P08")}));
+    EXPECT_EQ(sim().s.textemodif, 0);
+    EXPECT_EQ(r.messages(), 0);
+}
+
+TEST_F(Commands, NoCorrectionWithoutOne)
+{
+    ASSERT_TRUE(r.commands.ouvreur(r.file("SIMPLE.E20")));
+    r.commands.opencor_Click();
+    EXPECT_EQ(r.supertext.toPlainText(), QStringLiteral("Enonce de l'exercice"));
+    EXPECT_TRUE(r.configs.isEmpty());
+}
+
+TEST_F(Commands, CorrectionAsksBeforeDiscardingTypedText)
+{
+    ASSERT_TRUE(r.commands.ouvreur(r.file("EXO.E20")));
+    r.type(QStringLiteral(" ma réponse"));
+    ASSERT_EQ(sim().s.textemodif, 1);
+    r.rig.dialogs.answers.push_back(MsgAnswer::Cancel);
+    r.commands.opencor_Click();
+    EXPECT_EQ(r.lastTitle(), kLoss);
+    EXPECT_TRUE(r.supertext.toPlainText().endsWith(QStringLiteral("ma réponse")));
+    EXPECT_EQ(sim().s.textemodif, 1);
+    r.commands.opencor_Click(); // OK this time
+    EXPECT_EQ(r.supertext.toPlainText(), QStringLiteral("Correction"));
+}
+
+TEST_F(Commands, MissingCorrectionKeepsTheTextAndItsChanges)
+{
+    writeExerciseFile(r.file("EXO.E20"), {"ENONCE.RTF", "", "ABSENT.RTF", "", "1"});
+    ASSERT_TRUE(r.commands.ouvreur(r.file("EXO.E20")));
+    r.type(QStringLiteral(" réponse"));
+    r.commands.opencor_Click();
+    EXPECT_EQ(r.lastTitle(), QStringLiteral("Fichier absent"));
+    EXPECT_TRUE(r.supertext.toPlainText().endsWith(QStringLiteral("réponse")));
+    EXPECT_EQ(sim().s.textemodif, 1); // the changes are still there, still to be saved
+}
+
+// ---- getting started ------------------------------------------------------------------------
+
+TEST_F(Commands, GettingStartedWithoutItsFileDoesNothing)
+{
+    r.commands.PRISENMAIN_Click();
+    EXPECT_EQ(r.messages(), 0);
+    EXPECT_EQ(r.supertext.toPlainText(), QStringLiteral("Bienvenue"));
+    EXPECT_TRUE(r.fich.text().isEmpty());
+    EXPECT_TRUE(r.configs.isEmpty());
+}
+
+TEST_F(Commands, GettingStartedOpensOrbanePem)
+{
+    writeExerciseFile(r.file("ORBANE.PEM"), {"ENONCE.RTF", "CONF.P08"});
+    sim().s.exocharge = 1;
+    r.commands.PRISENMAIN_Click();
+    EXPECT_EQ(r.supertext.toPlainText(), QStringLiteral("Enonce de l'exercice"));
+    EXPECT_EQ(r.fich.text(), r.file("ORBANE.PEM"));
+    EXPECT_EQ(sim().s.exocharge, 0);
+    EXPECT_FALSE(r.supertext.isReadOnly());
+    EXPECT_EQ(r.configs, QStringList{r.file("CONF.P08")});
+}
+
+TEST_F(Commands, GettingStartedWithAMissingPieceReportsTheInstallation)
+{
+    for (const QStringList &records : {QStringList{"ABSENT.RTF"}, QStringList{"ENONCE.RTF", "ABSENT.P08"}}) {
+        writeExerciseFile(r.file("ORBANE.PEM"), records);
+        const int before = r.messages();
+        r.commands.PRISENMAIN_Click();
+        ASSERT_EQ(r.messages(), before + 1);
+        EXPECT_EQ(r.rig.dialogs.shown.back().prompt,
+                  QStringLiteral("Fichier introuvable. Revoir l'installation du logiciel."));
+        EXPECT_EQ(r.lastTitle(), QStringLiteral("Erreur lors du chargement"));
+    }
+}
+
+// ---- closing ------------------------------------------------------------------------------
+
+TEST_F(Commands, TypingThenClosingAsksAndCancelKeepsTheText)
+{
+    ASSERT_TRUE(r.commands.ouvreur(r.file("EXO.E20")));
+    r.type(QStringLiteral(" t = 1,01 s"));
+    r.rig.dialogs.answers.push_back(MsgAnswer::Cancel);
+    r.commands.Closexo_Click();
+    ASSERT_EQ(r.messages(), 1);
+    const auto &asked = r.rig.dialogs.shown.back();
+    EXPECT_EQ(asked.title, kLoss);
+    EXPECT_EQ(asked.prompt, QStringLiteral("Attention: perte des modifications du texte."));
+    EXPECT_EQ(asked.icon, MsgIcon::Question);
+    EXPECT_EQ(asked.buttons, MsgButtons::OkCancel);
+    EXPECT_TRUE(r.supertext.toPlainText().endsWith(QStringLiteral("t = 1,01 s")));
+    EXPECT_EQ(r.fich.text(), r.file("EXO.E20"));
+    EXPECT_EQ(r.welcomes, 0);
+
+    r.commands.Closexo_Click(); // OK
+    EXPECT_EQ(r.welcomes, 1);
+    EXPECT_TRUE(r.fich.text().isEmpty());
+    EXPECT_EQ(sim().s.exocharge, 0);
+    EXPECT_EQ(sim().s.textemodif, 0);
+    EXPECT_TRUE(r.supertext.isReadOnly());
+}
+
+TEST_F(Commands, SavingThenClosingAsksNothing)
+{
+    ASSERT_TRUE(r.commands.ouvreur(r.file("EXO.E20")));
+    r.type(QStringLiteral(" réponse"));
+    r.files.answers.push_back(r.file("REPONSE"));
+    r.commands.savetexte_Click();
+    EXPECT_EQ(r.files.calls, QStringList{"save Texte au format RTF|*.RTF RTF"});
+    EXPECT_EQ(sim().s.textemodif, 0);
+    r.commands.Closexo_Click();
+    EXPECT_EQ(r.messages(), 0);
+    EXPECT_EQ(r.welcomes, 1);
+    // The default extension was added, and the file reads back.
+    QTextDocument back;
+    ASSERT_TRUE(rtf::loadFile(r.file("REPONSE.RTF"), back));
+    EXPECT_EQ(back.toPlainText(), QStringLiteral("Enonce de l'exercice réponse"));
+}
+
+TEST_F(Commands, ClosingIsOfferedOnlyWithAFile)
+{
+    EXPECT_FALSE(r.commands.exerciseOpen());
+    r.commands.Closexo_Click();
+    EXPECT_EQ(r.welcomes, 0);
+}
+
+// ---- saving and reopening texts -------------------------------------------------------------
+
+TEST_F(Commands, SavingOverAFileAsksFirst)
+{
+    ASSERT_TRUE(r.commands.ouvreur(r.file("EXO.E20")));
+    r.type(QStringLiteral(" nouveau"));
+    writeRtf(r.file("ANCIEN.RTF"), "ancien");
+    r.files.answers = {r.file("ANCIEN.RTF"), r.file("ANCIEN.RTF")};
+    r.rig.dialogs.answers.push_back(MsgAnswer::Cancel);
+    r.commands.savetexte_Click();
+    ASSERT_EQ(r.messages(), 1);
+    EXPECT_EQ(r.lastTitle(), QStringLiteral("Ecraser le fichier?"));
+    EXPECT_EQ(r.rig.dialogs.shown.back().prompt,
+              QStringLiteral("Le fichier ANCIEN.RTF existe déjà.\nEcraser l'ancien?"));
+    QTextDocument back;
+    ASSERT_TRUE(rtf::loadFile(r.file("ANCIEN.RTF"), back));
+    EXPECT_EQ(back.toPlainText(), QStringLiteral("ancien"));
+    EXPECT_EQ(sim().s.textemodif, 1);
+
+    r.commands.savetexte_Click(); // OK
+    ASSERT_TRUE(rtf::loadFile(r.file("ANCIEN.RTF"), back));
+    EXPECT_TRUE(back.toPlainText().endsWith(QStringLiteral("nouveau")));
+    EXPECT_EQ(sim().s.textemodif, 0);
+}
+
+TEST_F(Commands, SavingFailureSaysSoAndKeepsTheChanges)
+{
+    ASSERT_TRUE(r.commands.ouvreur(r.file("EXO.E20")));
+    r.type(QStringLiteral(" x"));
+    r.files.answers.push_back(r.file("ABSENT/TEXTE.RTF"));
+    r.commands.savetexte_Click();
+    EXPECT_EQ(r.lastTitle(), QStringLiteral("Erreur d'écriture."));
+    EXPECT_EQ(r.rig.dialogs.shown.back().prompt,
+              QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."));
+    EXPECT_EQ(sim().s.textemodif, 1);
+    r.commands.savetexte_Click(); // cancelled chooser: nothing at all
+    EXPECT_EQ(r.messages(), 1);
+}
+
+TEST_F(Commands, ReopeningAText)
+{
+    r.files.answers.push_back(r.file("CORR.RTF"));
+    r.commands.opentexte_Click();
+    EXPECT_EQ(r.files.calls, QStringList{"open Texte au format RTF|*.RTF *.rtf"});
+    EXPECT_EQ(r.supertext.toPlainText(), QStringLiteral("Correction"));
+    EXPECT_EQ(r.fich.text(), QStringLiteral("Texte: ") + r.file("CORR.RTF"));
+    EXPECT_FALSE(r.supertext.isReadOnly());
+    EXPECT_EQ(sim().s.exocharge, 0);
+    EXPECT_EQ(sim().s.textemodif, 0);
+    EXPECT_TRUE(r.commands.exerciseOpen());
+}
+
+TEST_F(Commands, ReopeningAnUnreadableTextKeepsEverything)
+{
+    ASSERT_TRUE(r.commands.ouvreur(r.file("EXO.E20")));
+    r.type(QStringLiteral(" mes calculs"));
+    r.files.answers.push_back(r.file("CONF.P08")); // not a text
+    r.commands.opentexte_Click();
+    EXPECT_EQ(r.lastTitle(), QStringLiteral("Erreur de lecture."));
+    EXPECT_TRUE(r.supertext.toPlainText().endsWith(QStringLiteral("mes calculs")));
+    EXPECT_EQ(r.fich.text(), r.file("EXO.E20"));
+    EXPECT_EQ(sim().s.textemodif, 1);
+    EXPECT_EQ(sim().s.exocharge, 1);
+}
+
+TEST_F(Commands, CancellingTheOpenChooserKeepsTheChanges)
+{
+    ASSERT_TRUE(r.commands.ouvreur(r.file("EXO.E20")));
+    r.type(QStringLiteral(" x"));
+    r.commands.opentexte_Click(); // confirmed, then the chooser is cancelled
+    EXPECT_EQ(r.lastTitle(), kLoss);
+    EXPECT_EQ(sim().s.textemodif, 1);
+}
+
+// ---- the exercises chooser from the menu ------------------------------------------------------
+
+TEST_F(Commands, ChooserClosedWithoutOpeningKeepsTheChanges)
+{
+    ASSERT_TRUE(r.commands.ouvreur(r.file("EXO.E20")));
+    r.type(QStringLiteral(" x"));
+    int shown = 0;
+    r.commands.setChooser([&shown] { ++shown; return false; });
+    r.rig.dialogs.answers.push_back(MsgAnswer::Cancel);
+    r.commands.openexo_Click();
+    EXPECT_EQ(shown, 0);
+    r.commands.openexo_Click(); // OK: the chooser shows, then is closed
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(sim().s.textemodif, 1);
+
+    r.commands.setChooser([this] { return r.commands.ouvreur(r.file("SIMPLE.E20")); });
+    r.commands.openexo_Click();
+    EXPECT_EQ(sim().s.textemodif, 0);
+    EXPECT_EQ(r.fich.text(), r.file("SIMPLE.E20"));
+}
+
+// ---- printing -----------------------------------------------------------------------------
+
+TEST_F(Commands, PrintsTheWholeTextOrTheSelection)
+{
+    ASSERT_TRUE(r.commands.ouvreur(r.file("EXO.E20")));
+    r.commands.imprimetexte_Click();
+    QTextCursor c = r.supertext.textCursor();
+    c.setPosition(0);
+    c.setPosition(6, QTextCursor::KeepAnchor);
+    r.supertext.setTextCursor(c);
+    r.commands.imprimetexte_Click();
+    EXPECT_EQ(r.printed, (QStringList{"Enonce de l'exercice", "Enonce"}));
+}
+
+TEST(TextPrinting, SelectionCarriesItsPictures)
+{
+    QTextDocument doc;
+    QImage img(4, 4, QImage::Format_RGB32);
+    img.fill(Qt::green);
+    doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("p")), img);
+    QTextCursor c(&doc);
+    c.insertText(QStringLiteral("a"));
+    QTextImageFormat f;
+    f.setName(QStringLiteral("p"));
+    c.insertImage(f);
+    c.insertText(QStringLiteral("b"));
+    c.setPosition(1);
+    c.setPosition(3, QTextCursor::KeepAnchor);
+    QTextDocument part;
+    exercises::copySelection(c, part);
+    EXPECT_EQ(part.toPlainText(), QString(QChar::ObjectReplacementCharacter) + 'b');
+    EXPECT_EQ(part.resource(QTextDocument::ImageResource, QUrl(QStringLiteral("p"))).value<QImage>(), img);
+}
+
+// ---- the menu -------------------------------------------------------------------------------
+
+TEST_F(Commands, MenuItemsInOrderWithTheirStates)
+{
+    exercises::OptionExo menu(r.commands);
+    EXPECT_EQ(menu.objectName(), QStringLiteral("optionexo"));
+    QStringList names, captions;
+    for (QAction *a : menu.actions()) {
+        names << a->objectName();
+        captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    }
+    EXPECT_EQ(names, (QStringList{"PRISENMAIN", "separons1", "openexo", "opencor", "separons2",
+                                  "savetexte", "opentexte", "imprimetexte", "separons3", "Closexo"}));
+    EXPECT_EQ(captions, (QStringList{"Prise en main", "-", "Ouvrir un exercice (énoncé + configuration)",
+                                     "Voir la correction", "-",
+                                     "Enregistrer le contenu de la fenêtre exercice",
+                                     "Retrouver un texte",
+                                     "Imprimer le contenu de la fenêtre exercice", "-",
+                                     "Fermer l'exercice"}));
+
+    QToolButton btexo;
+    btexo.resize(40, 30);
+    menu.btexo_Click(&btexo);
+    EXPECT_FALSE(menu.item("opencor")->isEnabled());
+    EXPECT_FALSE(menu.item("Closexo")->isEnabled());
+    EXPECT_TRUE(menu.item("PRISENMAIN")->isEnabled());
+    menu.hide();
+
+    ASSERT_TRUE(r.commands.ouvreur(r.file("EXO.E20")));
+    menu.btexo_Click(&btexo);
+    EXPECT_TRUE(menu.item("opencor")->isEnabled());
+    EXPECT_TRUE(menu.item("Closexo")->isEnabled());
+    EXPECT_EQ(menu.pos(), btexo.mapToGlobal(QPoint(0, btexo.height())));
+    menu.hide();
+
+    // An item runs its command.
+    menu.item("Closexo")->trigger();
+    EXPECT_EQ(r.welcomes, 1);
+    EXPECT_FALSE(r.commands.exerciseOpen());
+}
+
+} // namespace

@@ -1,0 +1,223 @@
+// The exercises that ship: each opens, loads its configuration and its correction, and the
+// flights their texts describe stay on the scene with the numbers the texts give.
+#include "exercises/exerciserig.h"
+
+#include "config/configloader.h"
+#include "config/configshared.h"
+#include "core/simulation.h"
+#include "exercises/exercisefile.h"
+
+#include <QDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <cmath>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace orbane;
+using namespace orbane::test;
+
+namespace {
+
+QStringList shippedExercises()
+{
+    return QDir(QStringLiteral(ORBANE_DATA_DIR)).entryList({QStringLiteral("*.E20")}, QDir::Files);
+}
+
+QString firstParagraph(const QTextEdit &box)
+{
+    return box.document()->begin().text().replace(QChar(0x2019), QLatin1Char('\''));
+}
+
+TEST(ShippedExercises, CatalogueCoversTheProgramme)
+{
+    const QStringList names = shippedExercises();
+    ASSERT_GE(names.size(), 8);
+    int corrected = 0;
+    QSet<int> levels;
+    for (const QString &name : names) {
+        const auto e = exercises::readExercise(QStringLiteral(ORBANE_DATA_DIR "/") + name);
+        ASSERT_TRUE(e) << name.toStdString();
+        EXPECT_FALSE(e->title.isEmpty()) << name.toStdString();
+        EXPECT_FALSE(e->notions.isEmpty()) << name.toStdString();
+        EXPECT_TRUE(e->level >= 0 && e->level <= 3) << name.toStdString();
+        EXPECT_FALSE(e->configuration.isEmpty()) << name.toStdString();
+        corrected += e->corrected() ? 1 : 0;
+        levels << e->level;
+    }
+    EXPECT_GT(corrected, names.size() / 2);
+    EXPECT_EQ(levels, (QSet<int>{0, 1, 2, 3}));
+    EXPECT_TRUE(exercises::readExercise(QStringLiteral(ORBANE_DATA_DIR "/ORBANE.PEM")));
+}
+
+class EveryExercise : public ::testing::TestWithParam<QString>
+{};
+
+TEST_P(EveryExercise, OpensLoadsItsConfigurationAndItsCorrection)
+{
+    ExerciseRig r(ExerciseRig::allDataFiles());
+    r.commands.setConfigLoader([&r](const QString &path) {
+        config::fichconfig() = path;
+        const config::LoadResult result = config::chargeconfig(r.rig.sim, r.rig.dialogs);
+        EXPECT_TRUE(result.ok()) << path.toStdString();
+        r.configs << path;
+    });
+    const QString path = r.file(GetParam());
+    const auto e = exercises::readExercise(path);
+    ASSERT_TRUE(e);
+    ASSERT_TRUE(r.commands.ouvreur(path));
+    EXPECT_EQ(r.messages(), 0);
+    EXPECT_EQ(firstParagraph(r.supertext), e->title);
+    EXPECT_EQ(r.configs, QStringList{r.file(e->configuration)});
+    EXPECT_EQ(r.rig.sim.s.exocharge, e->corrected() ? 1 : 0);
+    EXPECT_FALSE(r.supertext.isReadOnly());
+    if (!e->corrected())
+        return;
+    r.commands.opencor_Click();
+    EXPECT_EQ(r.messages(), 0);
+    EXPECT_EQ(firstParagraph(r.supertext), e->title + QStringLiteral(" : correction"));
+    EXPECT_TRUE(r.supertext.isReadOnly());
+    EXPECT_EQ(r.configs.size(), e->correctionConfiguration.isEmpty() ? 1 : 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Data, EveryExercise, ::testing::ValuesIn(shippedExercises()),
+                         [](const auto &info) {
+                             return info.param.section('.', 0, 0).toStdString();
+                         });
+
+TEST(ShippedExercises, GettingStartedOpensFromTheMenu)
+{
+    ExerciseRig r(ExerciseRig::allDataFiles());
+    r.commands.setConfigLoader([&r](const QString &path) {
+        config::fichconfig() = path;
+        EXPECT_TRUE(config::chargeconfig(r.rig.sim, r.rig.dialogs).ok());
+    });
+    r.commands.PRISENMAIN_Click();
+    EXPECT_EQ(r.messages(), 0);
+    EXPECT_EQ(r.fich.text(), r.file("ORBANE.PEM"));
+    EXPECT_EQ(firstParagraph(r.supertext), QStringLiteral("Prise en main d'Orbane 1S"));
+    EXPECT_EQ(r.rig.sim.c.Combo2, 2); // the ballon
+}
+
+// ---- the flights the texts describe --------------------------------------------------------
+
+struct Flight
+{
+    bool exited = false;
+    double x = 0;                // where it ended
+    std::vector<double> peaks;   // heights at the tops of the arcs
+};
+
+Flight fly(const QString &config, const std::function<void(Simulation &)> &change)
+{
+    ProgramDir program(ExerciseRig::allDataFiles());
+    Rig rig(program.path());
+    rig.sim.Form_Load();
+    config::fichconfig() = program.file(config);
+    EXPECT_TRUE(config::chargeconfig(rig.sim, rig.dialogs).ok()) << config.toStdString();
+    if (change)
+        change(rig.sim);
+    rig.sim.command15_Click();
+    Flight f;
+    double last = rig.sim.s.xy[1];
+    bool rising = false;
+    for (int n = 0; rig.sim.d.timer1 && n < 40000; ++n) {
+        rig.sim.Timer1_Timer();
+        const double y = rig.sim.s.xy[1];
+        if (rising && y < last)
+            f.peaks.push_back(last);
+        rising = y > last;
+        last = y;
+        f.x = rig.sim.s.xy[0];
+    }
+    EXPECT_FALSE(rig.sim.d.timer1) << "never landed";
+    f.exited = rig.beeper.beeps > 0;
+    return f;
+}
+
+void set(Simulation &sim, int box, const char *value)
+{
+    QString *boxes[] = {nullptr, &sim.c.Text1, &sim.c.Text2, &sim.c.Text3, &sim.c.Text4};
+    *boxes[box] = QString::fromUtf8(value);
+    sim.TextN_LostFocus(box);
+}
+
+void place(Simulation &sim, int index)
+{
+    sim.c.Combo1 = index;
+    sim.Combo1_Click();
+}
+
+struct FlightCase
+{
+    const char *name;
+    const char *config;
+    std::function<void(Simulation &)> change;
+    double x = NAN, xTolerance = 0;   // where the text says it lands
+    double peak = NAN, peakTolerance = 0;
+};
+
+void PrintTo(const FlightCase &c, std::ostream *os) { *os << c.name; }
+
+class TextFlights : public ::testing::TestWithParam<FlightCase>
+{};
+
+TEST_P(TextFlights, StayOnTheSceneWithTheTextsNumbers)
+{
+    const FlightCase &c = GetParam();
+    const Flight f = fly(QString::fromLatin1(c.config), c.change);
+    EXPECT_FALSE(f.exited);
+    if (!std::isnan(c.x)) {
+        EXPECT_NEAR(f.x, c.x, c.xTolerance);
+    }
+    if (!std::isnan(c.peak)) {
+        ASSERT_FALSE(f.peaks.empty());
+        EXPECT_NEAR(f.peaks.front(), c.peak, c.peakTolerance);
+    }
+}
+
+// Slow motion (0,005 s a tick) lands within a few centimetres; normal speed (0,04 s) may
+// overshoot by the distance of one tick.
+const FlightCase kFlights[] = {
+    {"TourOnTheEarth", "ORBANE.P08", {}, NAN, 0, 2.00, 0.02},
+    {"TourOnTheMoon", "ORBANE.P08", [](Simulation &s) { place(s, 1); }},
+    {"FreeFall", "CHUTE.P08", {}, 5.00, 0.001},
+    {"HorizontalLaunch", "HORIZ.P08", {}, 5.05, 0.21},
+    {"HorizontalLaunchSlow", "HORIZC.P08", {}, 5.05, 0.03},
+    {"HorizontalLaunchToEightMetres", "HORIZ.P08", [](Simulation &s) { set(s, 3, "7,92"); }, 8.00, 0.33},
+    {"VerticalOnTheMoon", "ASTRES.P08", {}, NAN, 0, 7.72, 0.02},
+    {"VerticalOnTheEarth", "ASTRES.P08", [](Simulation &s) { place(s, 0); }, NAN, 0, 1.28, 0.02},
+    {"VerticalOnMars", "ASTRES.P08", [](Simulation &s) { place(s, 2); }, NAN, 0, 3.37, 0.02},
+    {"ObliqueOnTheMoon", "ASTRESC.P08", {}, 9.88, 0.12},
+    {"ObliqueOnTheEarth", "ASTRESC.P08", [](Simulation &s) { place(s, 0); }, 1.63, 0.12},
+    {"GraphsFlight", "GRAPHES.P08", {}, 7.18, 0.21, 2.92, 0.02},
+    {"Range15", "PORTEE.P08", [](Simulation &s) { set(s, 4, "15"); }, 4.13, 0.05, 0.28, 0.01},
+    {"Range30", "PORTEE.P08", [](Simulation &s) { set(s, 4, "30"); }, 7.16, 0.05, 1.03, 0.01},
+    {"Range45", "PORTEE.P08", {}, 8.27, 0.05, 2.07, 0.01},
+    {"Range60", "PORTEE.P08", [](Simulation &s) { set(s, 4, "60"); }, 7.16, 0.05, 3.10, 0.01},
+    {"Range75", "PORTEE.P08", [](Simulation &s) { set(s, 4, "75"); }, 4.13, 0.05, 3.86, 0.01},
+    {"RangeFromTwoMetresAt38", "PORTEEC.P08", {}, 8.29, 0.05},
+    {"RangeFromTwoMetresAt45", "PORTEEC.P08", [](Simulation &s) { set(s, 4, "45"); }, 8.14, 0.05},
+    {"EnergyFlight", "ENERGIE.P08", {}, 6.55, 0.25, 4.46, 0.02},
+    {"EnergyDownwards", "ENERGIE.P08", [](Simulation &s) { set(s, 4, "-30"); }, 3.37, 0.25},
+    {"EnergySteep", "ENERGIE.P08", [](Simulation &s) { set(s, 4, "60"); }, 4.73, 0.25},
+    {"VelocityVariation", "DELTAV.P08", {}, 5.66, 0.2, 2.45, 0.02},
+    {"VelocityVariationOnMars", "DELTAV.P08", [](Simulation &s) { set(s, 3, "4"); place(s, 2); }, 3.73, 0.1},
+    {"VelocityVariationOnTheMoon", "DELTAV.P08", [](Simulation &s) { set(s, 3, "4"); place(s, 1); }, 8.55, 0.1},
+    {"Bounces", "REBOND.P08", {}, NAN, 0, 2.50, 0.06},
+    {"Petanque", "PETANQUE.P08", [](Simulation &s) { set(s, 3, "7,10"); }, 6.00, 0.05, 2.29, 0.01},
+};
+
+INSTANTIATE_TEST_SUITE_P(Data, TextFlights, ::testing::ValuesIn(kFlights),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(ShippedExercises, BouncesKeepAboutHalfTheirHeight)
+{
+    const Flight f = fly(QStringLiteral("REBOND.P08"), {});
+    ASSERT_GE(f.peaks.size(), 3u);
+    EXPECT_NEAR(f.peaks[1] / f.peaks[0], 0.49, 0.02);
+    EXPECT_NEAR(f.peaks[2] / f.peaks[1], 0.49, 0.02);
+    EXPECT_EQ(f.peaks.size(), 4u); // the ball stops at its fifth contact
+}
+
+} // namespace
