@@ -1,5 +1,6 @@
 #include "app/backdrop.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -12,9 +13,19 @@ QColor Backdrop::gradientAt(int y)
     return {r, r, b};
 }
 
-void Backdrop::paintEvent(QPaintEvent *)
+void Backdrop::paintEvent(QPaintEvent *event)
 {
+    if (m_image.size() != size())
+        drawOnce();
     QPainter p(this);
+    p.drawImage(event->rect().topLeft(), m_image, event->rect());
+}
+
+// The background is drawn once into an image, as the window's persistent picture.
+void Backdrop::drawOnce()
+{
+    m_image = QImage(size(), QImage::Format_RGB32);
+    QPainter p(&m_image);
     for (int y = 0; y <= 600; ++y) {
         p.setPen(gradientAt(y));
         p.drawLine(0, y, 800, y);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 namespace orbane {
@@ -17,6 +18,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    void drawOnce();
+    QImage m_image; // drawn once, then only copied
 };
 
 } // namespace orbane

@@ -115,17 +115,26 @@ bool FeuilleP::load()
 
 void FeuilleP::buildOutput()
 {
-    m_printer = std::make_unique<print::QtPrinterService>();
-    m_clipboard = std::make_unique<print::QtClipboard>();
-    m_output = std::make_unique<print::SceneOutput>(m_sim, m_renderer, *m_printer, *m_clipboard,
-                                                    m_services.beeper);
-    m_output->graphImage = [this] { return m_frame1->image(); };
-    m_output->graphFrameSize = [this] { return m_frame1->size(); };
     graphs::connectLiveGraph(m_renderer, *m_frame1);
     m_frame1->openGraphWindow = [this] { openGraphes(); };
-    const auto showHint = [this](const QString &hint) { m_info->setText(hint); };
-    connect(m_frame1, &graphs::GraphPanel::hintChanged, this, showHint);
-    connect(m_output.get(), &print::SceneOutput::hintChanged, this, showHint);
+    connect(m_frame1, &graphs::GraphPanel::hintChanged, this,
+            [this](const QString &hint) { m_info->setText(hint); });
+}
+
+// The printer is looked for only when first needed: finding the printers takes a while.
+print::SceneOutput &FeuilleP::output()
+{
+    if (!m_output) {
+        m_printer = std::make_unique<print::QtPrinterService>();
+        m_clipboard = std::make_unique<print::QtClipboard>();
+        m_output = std::make_unique<print::SceneOutput>(m_sim, m_renderer, *m_printer,
+                                                        *m_clipboard, m_services.beeper);
+        m_output->graphImage = [this] { return m_frame1->image(); };
+        m_output->graphFrameSize = [this] { return m_frame1->size(); };
+        connect(m_output.get(), &print::SceneOutput::hintChanged, this,
+                [this](const QString &hint) { m_info->setText(hint); });
+    }
+    return *m_output;
 }
 
 void FeuilleP::buildExercises()
@@ -161,9 +170,9 @@ void FeuilleP::openGraphes()
 {
     graphs::GraphWindowActions actions;
     actions.print = [this](const QImage &image) {
-        m_output->printPicture(image, QApplication::activeModalWidget());
+        output().printPicture(image, QApplication::activeModalWidget());
     };
-    actions.copy = [this](const QImage &image) { m_output->copyPicture(image); };
+    actions.copy = [this](const QImage &image) { output().copyPicture(image); };
     actions.calculator = [this] { calculatrice(); };
     actions.exportValues = [this] { exportValues(); };
     graphs::showGraphes(m_sim, actions, this);
@@ -212,8 +221,8 @@ void FeuilleP::bindPanels()
     });
     connect(&config::ConfigShared::instance(), &config::ConfigShared::titleChanged, this,
             &QWidget::setWindowTitle);
-    connect(m_toolBar[4], &QToolButton::clicked, this, [this] { m_output->Command10_Click(this); });
-    connect(m_toolBar[3], &QToolButton::clicked, this, [this] { m_output->Command4_Click(this); });
+    connect(m_toolBar[4], &QToolButton::clicked, this, [this] { output().Command10_Click(this); });
+    connect(m_toolBar[3], &QToolButton::clicked, this, [this] { output().Command4_Click(this); });
     connect(m_command14, &QToolButton::clicked, this, &FeuilleP::openGraphes);
     connect(m_pc.exporter, &QPushButton::clicked, this, &FeuilleP::exportPositions);
     connect(m_toolBar[6], &QToolButton::clicked, this, &FeuilleP::Command7_Click);

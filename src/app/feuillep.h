@@ -103,6 +103,7 @@ private:
     void exportValues();
     void openGraphes();
     void buildOutput();
+    print::SceneOutput &output();
     void buildExercises();
     void activate();
     void takeHandedOverExercise();
