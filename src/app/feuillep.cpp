@@ -200,7 +200,10 @@ void FeuilleP::bindPanels()
         if (!m_refreshing)
             m_sim.VScroll3_Change(v);
     });
-    connect(m_pc.UpDown1, &UpDown::valueChanged, &m_sim, &Simulation::UpDown1_Change);
+    connect(m_pc.UpDown1, &UpDown::valueChanged, this, [this](int v) {
+        if (!m_refreshing)
+            m_sim.UpDown1_Change(v);
+    });
     connect(m_pc.command12, &QToolButton::clicked, &m_sim, &Simulation::command12_Click);
     m_pc.Label5->installEventFilter(this);
 

@@ -151,6 +151,8 @@ void buildVectorsPanel(PanelControls &pc, QWidget *parent)
     pc.Label9->setAutoFillBackground(true);
     pc.UpDown1 = new UpDown(1, 20, panel);
     pc.UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    pc.UpDown1->setArrowNames(QStringLiteral("Augmenter l'intervalle"),
+                              QStringLiteral("Diminuer l'intervalle"));
     pc.UpDown1->move(286, 91);
 
     pc.VScroll1 = scaleBar(QStringLiteral("VScroll1"), QStringLiteral("Échelle du vecteur vitesse"),

@@ -32,34 +32,6 @@ void Swatch::mouseReleaseEvent(QMouseEvent *event)
         emit clicked(m_index);
 }
 
-UpDown::UpDown(int minimum, int maximum, QWidget *parent)
-    : QWidget(parent), m_minimum(minimum), m_maximum(maximum), m_value(minimum),
-      m_up(new QToolButton(this)), m_down(new QToolButton(this))
-{
-    setFixedSize(17, 26);
-    m_up->setArrowType(Qt::UpArrow);
-    m_down->setArrowType(Qt::DownArrow);
-    m_up->setGeometry(0, 0, 17, 13);
-    m_down->setGeometry(0, 13, 17, 13);
-    m_up->setAutoRepeat(true);
-    m_down->setAutoRepeat(true);
-    m_up->setAccessibleName(QStringLiteral("Augmenter l'intervalle"));
-    m_down->setAccessibleName(QStringLiteral("Diminuer l'intervalle"));
-    connect(m_up, &QToolButton::clicked, this, [this] { step(1); });
-    connect(m_down, &QToolButton::clicked, this, [this] { step(-1); });
-}
-
-void UpDown::setValue(int value) { m_value = qBound(m_minimum, value, m_maximum); }
-
-void UpDown::step(int delta)
-{
-    const int next = qBound(m_minimum, m_value + delta, m_maximum);
-    if (next == m_value)
-        return;
-    m_value = next;
-    emit valueChanged(m_value);
-}
-
 ParameterBox::ParameterBox(const QString &name, QWidget *parent) : QLineEdit(parent)
 {
     setObjectName(name);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/controls.h"
+#include "platform/updown.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -28,24 +29,6 @@ protected:
 
 private:
     int m_index;
-};
-
-// `UpDown1`: two arrows stepping a value, shown elsewhere (`Label9`).
-class UpDown : public QWidget
-{
-    Q_OBJECT
-public:
-    UpDown(int minimum, int maximum, QWidget *parent);
-    int value() const { return m_value; }
-    void setValue(int value); // no signal: the window's own refresh
-
-signals:
-    void valueChanged(int value); // the user stepped it
-
-private:
-    void step(int delta);
-    int m_minimum, m_maximum, m_value;
-    QToolButton *m_up, *m_down;
 };
 
 // A parameter box whose keys go through the simulation's filter. Enter applies the box at

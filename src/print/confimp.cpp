@@ -10,34 +10,6 @@
 
 namespace orbane::print {
 
-UpDown::UpDown(int minimum, int maximum, QWidget *parent)
-    : QWidget(parent), m_minimum(minimum), m_maximum(maximum), m_value(minimum),
-      m_up(new QToolButton(this)), m_down(new QToolButton(this))
-{
-    setFixedSize(17, 26);
-    m_up->setArrowType(Qt::UpArrow);
-    m_down->setArrowType(Qt::DownArrow);
-    m_up->setGeometry(0, 0, 17, 13);
-    m_down->setGeometry(0, 13, 17, 13);
-    m_up->setAutoRepeat(true);
-    m_down->setAutoRepeat(true);
-    m_up->setAccessibleName(QStringLiteral("Plus d'exemplaires"));
-    m_down->setAccessibleName(QStringLiteral("Moins d'exemplaires"));
-    connect(m_up, &QToolButton::clicked, this, [this] { step(1); });
-    connect(m_down, &QToolButton::clicked, this, [this] { step(-1); });
-}
-
-void UpDown::setValue(int value)
-{
-    const int v = qBound(m_minimum, value, m_maximum);
-    if (v == m_value)
-        return;
-    m_value = v;
-    emit valueChanged(m_value);
-}
-
-void UpDown::step(int delta) { setValue(m_value + delta); }
-
 Confimp::Confimp(PrinterService &printer, PrintSources sources, QWidget *mainWindow)
     : QDialog(mainWindow), m_printer(printer), m_sources(std::move(sources))
 {
@@ -78,6 +50,8 @@ void Confimp::buildOptions()
     m_label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_label4->setGeometry(156, 118, 24, 20);
     m_upDown1 = new UpDown(1, 40, m_frame1);
+    m_upDown1->setArrowNames(QStringLiteral("Plus d'exemplaires"),
+                             QStringLiteral("Moins d'exemplaires"));
     m_upDown1->setObjectName(QStringLiteral("UpDown1"));
     m_upDown1->move(186, 115);
     connect(m_upDown1, &UpDown::valueChanged, this,

@@ -2,6 +2,8 @@
 
 #include "print/printing.h"
 
+#include "platform/updown.h"
+
 #include <QDialog>
 #include <QWidget>
 #include <array>
@@ -16,26 +18,6 @@ class QRadioButton;
 class QToolButton;
 
 namespace orbane::print {
-
-// An up-down control: two arrows that step a value between its bounds.
-class UpDown : public QWidget
-{
-    Q_OBJECT
-public:
-    UpDown(int minimum, int maximum, QWidget *parent);
-    int value() const { return m_value; }
-    void setValue(int value);
-    void step(int delta);
-    QToolButton *up() const { return m_up; }
-    QToolButton *down() const { return m_down; }
-
-signals:
-    void valueChanged(int value);
-
-private:
-    int m_minimum, m_maximum, m_value;
-    QToolButton *m_up, *m_down;
-};
 
 // Where the print window takes its pictures: the scene canvas and the live graph.
 struct PrintSources

@@ -69,7 +69,7 @@ TEST_F(ConfimpTest, ImprimantesReloadsTheNameUnlessCancelled)
 
 TEST_F(ConfimpTest, CopiesBetweenOneAndForty)
 {
-    auto *updown = child<UpDown>("UpDown1");
+    auto *updown = child<orbane::UpDown>("UpDown1");
     updown->down()->click();
     EXPECT_EQ(updown->value(), 1);
     for (int i = 0; i < 50; ++i)
@@ -84,7 +84,7 @@ TEST_F(ConfimpTest, OkPrintsTheChosenPictureAndCloses)
 {
     child<QRadioButton>("Option2")->click();
     child<QCheckBox>("Chec", 0)->click();
-    child<UpDown>("UpDown1")->up()->click();
+    child<orbane::UpDown>("UpDown1")->up()->click();
     bool waiting = false;
     printer.onDraw = [&] {
         waiting = !child<QGroupBox>("Frame2")->isHidden() &&
