@@ -156,7 +156,7 @@ void FolderList::fill()
 
 // ---- files ---------------------------------------------------------------------------------
 
-FileList::FileList(QWidget *parent) : QListWidget(parent)
+FileList::FileList(QWidget *parent, const QString &suffix) : QListWidget(parent), m_suffix(suffix)
 {
     setObjectName(QStringLiteral("File1"));
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -168,9 +168,14 @@ FileList::FileList(QWidget *parent) : QListWidget(parent)
             [this](QListWidgetItem *item) { emit fileDoubleClicked(item->text()); });
 }
 
+bool FileList::hasSuffix(const QString &fileName, const QString &suffix)
+{
+    return fileName.size() > suffix.size() && fileName.endsWith(suffix, Qt::CaseInsensitive);
+}
+
 bool FileList::isConfigName(const QString &fileName)
 {
-    return fileName.size() > 4 && fileName.endsWith(QStringLiteral(".P08"), Qt::CaseInsensitive);
+    return hasSuffix(fileName, QStringLiteral(".P08"));
 }
 
 void FileList::setPath(const QString &path)
@@ -183,7 +188,7 @@ void FileList::setPath(const QString &path)
     QStringList names;
     const QStringList all = QDir(m_path).entryList(QDir::Files);
     for (const QString &name : all) {
-        if (isConfigName(name))
+        if (hasSuffix(name, m_suffix))
             names << name;
     }
     std::sort(names.begin(), names.end(), lessCaseless);

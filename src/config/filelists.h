@@ -66,7 +66,8 @@ class FileList : public QListWidget
 {
     Q_OBJECT
 public:
-    explicit FileList(QWidget *parent = nullptr);
+    // Lists the files of a folder whose names end in `suffix`, whatever its case.
+    explicit FileList(QWidget *parent = nullptr, const QString &suffix = QStringLiteral(".P08"));
 
     QString path() const { return m_path; }
     void setPath(const QString &path);
@@ -75,6 +76,7 @@ public:
     bool selectFile(const QString &name);
 
     static bool isConfigName(const QString &fileName);
+    static bool hasSuffix(const QString &fileName, const QString &suffix);
 
 signals:
     void fileClicked(const QString &name);
@@ -82,6 +84,7 @@ signals:
     void pathChanged(const QString &path);
 
 private:
+    QString m_suffix;
     QString m_path;
 };
 

@@ -38,45 +38,15 @@ void TitleBand::paintEvent(QPaintEvent *)
     }
 }
 
-ExerciseFileList::ExerciseFileList(QWidget *parent) : QListWidget(parent)
+ExerciseFileList::ExerciseFileList(QWidget *parent)
+    : config::FileList(parent, QStringLiteral(".E20"))
 {
-    setObjectName(QStringLiteral("File1"));
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!fileName().isEmpty())
-            emit fileClicked(fileName());
-    });
-    connect(this, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem *item) { emit fileOpened(item->text()); });
+    connect(this, &config::FileList::fileDoubleClicked, this, &ExerciseFileList::fileOpened);
 }
 
 bool ExerciseFileList::isExerciseName(const QString &fileName)
 {
-    return fileName.size() > 4 && fileName.endsWith(QStringLiteral(".E20"), Qt::CaseInsensitive);
-}
-
-void ExerciseFileList::setPath(const QString &path)
-{
-    m_path = QDir::cleanPath(QDir(path).absolutePath());
-    const QSignalBlocker quiet(this);
-    clear();
-    QStringList names;
-    const QStringList all = QDir(m_path).entryList(QDir::Files);
-    for (const QString &name : all)
-        if (isExerciseName(name))
-            names << name;
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
-    addItems(names);
-    setCurrentRow(-1);
-}
-
-QString ExerciseFileList::fileName() const
-{
-    const QListWidgetItem *item = currentItem();
-    return item && item->isSelected() ? item->text() : QString();
+    return hasSuffix(fileName, QStringLiteral(".E20"));
 }
 
 void ExerciseFileList::keyPressEvent(QKeyEvent *event)
@@ -87,7 +57,7 @@ void ExerciseFileList::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    QListWidget::keyPressEvent(event);
+    config::FileList::keyPressEvent(event);
 }
 
 QPixmap markPicture(bool lit)

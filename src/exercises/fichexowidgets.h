@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/filelists.h"
+
 #include <QListWidget>
 #include <QPixmap>
 #include <QWidget>
@@ -25,28 +27,20 @@ private:
     QString m_text;
 };
 
-// `File1`: the exercise files ("*.E20", whatever the case) of one folder.
-class ExerciseFileList : public QListWidget
+// `File1`: the exercise files ("*.E20", whatever the case) of one folder; a double click or
+// Enter opens the highlighted one.
+class ExerciseFileList : public config::FileList
 {
     Q_OBJECT
 public:
     explicit ExerciseFileList(QWidget *parent = nullptr);
-
-    QString path() const { return m_path; }
-    void setPath(const QString &path);
-    QString fileName() const; // the highlighted file, or empty
-
     static bool isExerciseName(const QString &fileName);
 
 signals:
-    void fileClicked(const QString &name);
-    void fileOpened(const QString &name); // double click or Enter
+    void fileOpened(const QString &name);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    QString m_path;
 };
 
 // The pictures of a difficulty mark: `Imagalu` (lit) and `Imagenoir` (dark).
