@@ -1,5 +1,7 @@
 #include "graphs/surface.h"
 
+#include "scene/pixelline.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -32,27 +34,8 @@ void Surface::line(double x1, double y1, double x2, double y2, const QColor &col
         return;
     endText();
     const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
-    const QRgb value = colour.rgb();
-    const QRect bounds = m_image.rect();
-    uchar *bits = m_image.bits();
-    const qsizetype stride = m_image.bytesPerLine();
-    const int dx = std::abs(b.x() - a.x()), dy = -std::abs(b.y() - a.y());
-    const int sx = a.x() < b.x() ? 1 : -1, sy = a.y() < b.y() ? 1 : -1;
-    int err = dx + dy;
-    QPoint p = a;
-    while (p != b) {
-        if (bounds.contains(p))
-            reinterpret_cast<QRgb *>(bits + p.y() * stride)[p.x()] = value;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            p.rx() += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            p.ry() += sy;
-        }
-    }
+    // The platform's lines leave out their last pixel.
+    plotLine(m_image, a, b, colour.rgb(), LastPixel::Left);
 }
 
 QPainter *Surface::beginText()

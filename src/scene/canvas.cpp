@@ -1,5 +1,7 @@
 #include "scene/canvas.h"
 
+#include "scene/pixelline.h"
+
 #include <QPen>
 #include <cmath>
 #include <cstring>
@@ -108,37 +110,6 @@ void Canvas::touch(const QRect &r)
         data.dirty.push_back(clipped);
 }
 
-// A one-pixel line straight into the layer's memory (Bresenham, both ends included): exact
-// pixels and far cheaper than a painter call. Dotted lines light one pixel in two.
-void Canvas::plotLine(QPoint a, QPoint b, const QColor &colour, bool dotted)
-{
-    QImage &img = m_layers[index(m_target)].image;
-    const QRgb value = qPremultiply(colour.rgba());
-    uchar *bits = img.bits();
-    const qsizetype stride = img.bytesPerLine();
-    const QRect bounds = img.rect();
-    const int dx = std::abs(b.x() - a.x()), dy = -std::abs(b.y() - a.y());
-    const int sx = a.x() < b.x() ? 1 : -1, sy = a.y() < b.y() ? 1 : -1;
-    int err = dx + dy, step = 0;
-    QPoint p = a;
-    for (;;) {
-        if ((!dotted || step % 2 == 0) && bounds.contains(p))
-            reinterpret_cast<QRgb *>(bits + p.y() * stride)[p.x()] = value;
-        ++step;
-        if (p == b)
-            break;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            p.rx() += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            p.ry() += sy;
-        }
-    }
-}
-
 void Canvas::line(double x1, double y1, double x2, double y2, const QColor &colour)
 {
     const QPoint a(int(std::lround(x1)), int(std::lround(y1)));
@@ -147,7 +118,8 @@ void Canvas::line(double x1, double y1, double x2, double y2, const QColor &colo
     touch(QRect(a, b).normalized().adjusted(-m, -m, m, m));
     // A wide pen is always solid, as on the platform the program was designed for.
     if (m_penWidth <= 1) {
-        plotLine(a, b, colour, m_penStyle == PenStyle::Dot);
+        plotLine(m_layers[index(m_target)].image, a, b, qPremultiply(colour.rgba()),
+                 LastPixel::Drawn, m_penStyle == PenStyle::Dot);
         return;
     }
     QPainter &p = painter();

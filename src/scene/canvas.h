@@ -79,7 +79,6 @@ private:
     QPainter &painter();
     void endPainting() const;
     void touch(const QRect &r);
-    void plotLine(QPoint a, QPoint b, const QColor &colour, bool dotted);
 
     QImage m_persistent;
     std::array<LayerData, kLayers> m_layers;
