@@ -507,8 +507,11 @@ void FeuilleP::refreshControls()
     m_pc.VScroll3->setValue(c.VScroll3);
     m_pc.UpDown1->setValue(c.UpDown1);
     m_pc.Label9->setText(vectorscale::label9(c.UpDown1));
-    m_pc.command12->setIcon(QIcon(d.recording ? QStringLiteral(":/icons/camera-stop.png")
-                                              : QStringLiteral(":/icons/camera.png")));
+    if (m_shownRecording != int(d.recording)) {
+        m_shownRecording = int(d.recording);
+        m_pc.command12->setIcon(QIcon(d.recording ? QStringLiteral(":/icons/camera-stop.png")
+                                                  : QStringLiteral(":/icons/camera.png")));
+    }
     m_pc.command12->setToolTip(d.command12Tip);
     m_pc.command12->setAccessibleName(d.command12Tip);
     m_pc.Label5->setText(d.Label5);
@@ -529,7 +532,13 @@ void FeuilleP::refresh()
                        static_cast<QWidget *>(m_command16), static_cast<QWidget *>(m_command18)})
         w->setEnabled(d.animationButtons);
     m_vscroll2->setValue(d.VScroll2);
-    m_onglets->update();
+    // The panels paint texts that follow a few values: repaint them only when those change.
+    const std::array<quint32, 4> painted = {quint32(m_sim.c.VScroll1), quint32(m_sim.c.VScroll3),
+                                            quint32(m_sim.c.Combo2), m_sim.c.Label4[0]};
+    if (painted != m_paintedState) {
+        m_paintedState = painted;
+        m_onglets->update();
+    }
     m_refreshing = false;
 }
 

@@ -140,6 +140,8 @@ private:
     QLineEdit *m_fich = nullptr;
     QTextEdit *m_supertext = nullptr;
     int m_shownCombo2 = -1;
+    int m_shownRecording = -1;
+    std::array<quint32, 4> m_paintedState{}; // what the panels' painted texts show
     // One calculator for the whole run: it keeps its last answer between openings.
     calc::Machine *m_machine = nullptr;
     // One printer and clipboard for the run: the chosen printer is remembered.

@@ -21,6 +21,8 @@ Swatch::Swatch(int index, QWidget *parent) : QLabel(parent), m_index(index)
 
 void Swatch::setColour(Rgb colour)
 {
+    if (palette().color(QPalette::Window) == QColor::fromRgb(colour))
+        return; // the window refreshes at every tick: no palette change for nothing
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor::fromRgb(colour));
     setPalette(p);
