@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
@@ -179,4 +180,25 @@ TEST_F(FaceTest, TabStripIsATabListForScreenReadersAndTheKeyboard)
     strip->setFocus();
     QTest::keyClick(strip, Qt::Key_Left);
     EXPECT_EQ(strip->onglet(), 5);
+}
+
+TEST_F(FaceTest, ScaleBarLengthensTheVelocityScaleSegment)
+{
+    w->onglets()->setOnglet(3);
+    w->onglets()->repaint();
+    QWidget *panel = child<QWidget>("Picture1");
+    // Line1 starts at x = 160 on y = 127; its length is 50 - VScroll1 pixels.
+    const auto segmentEnd = [&] {
+        const QImage img = panel->grab().toImage();
+        int end = 160;
+        while (end + 1 < img.width() && img.pixelColor(end + 1, 127) == QColor(Qt::black))
+            ++end;
+        return end;
+    };
+    EXPECT_EQ(segmentEnd(), 160 + 20);
+    auto *bar = child<QScrollBar>("VScroll1");
+    for (int i = 0; i < 8; ++i)
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(w->sim().c.VScroll1, 22);
+    EXPECT_EQ(segmentEnd(), 160 + 28);
 }
