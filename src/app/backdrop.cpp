@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace orbane {
@@ -21,15 +22,23 @@ void Backdrop::paintEvent(QPaintEvent *event)
     p.drawImage(event->rect().topLeft(), m_image, event->rect());
 }
 
+// Row by row straight into the image: a pen line per row cost more than the rest of the
+// first frame.
+void Backdrop::fillGradient()
+{
+    for (int y = 0; y < m_image.height(); ++y) {
+        const QRgb colour = gradientAt(std::min(y, 600)).rgb();
+        auto *row = reinterpret_cast<QRgb *>(m_image.scanLine(y));
+        std::fill(row, row + m_image.width(), colour);
+    }
+}
+
 // The background is drawn once into an image, as the window's persistent picture.
 void Backdrop::drawOnce()
 {
     m_image = QImage(size(), QImage::Format_RGB32);
+    fillGradient();
     QPainter p(&m_image);
-    for (int y = 0; y <= 600; ++y) {
-        p.setPen(gradientAt(y));
-        p.drawLine(0, y, 800, y);
-    }
     if (!shadowOf.isNull())
         p.fillRect(shadowOf.translated(3, 3), QColor(128, 128, 128));
     QFont f(QStringLiteral("Arial"), 14);

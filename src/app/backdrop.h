@@ -21,6 +21,7 @@ protected:
 
 private:
     void drawOnce();
+    void fillGradient();
     QImage m_image; // drawn once, then only copied
 };
 
