@@ -24,6 +24,19 @@ QRect twips(int left, int top, int width, int height)
 
 constexpr int kScrollMaxTwips = 5145;
 
+// Fixed colours through the palette: a style sheet makes Qt polish its widget with a
+// style-sheet style, which is costly at start-up.
+void paintIn(QWidget *w, const QColor &text, const QColor &background)
+{
+    QPalette palette = w->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+        palette.setColor(role, text);
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base})
+        palette.setColor(role, background);
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
+}
+
 struct ToolButtonDesign
 {
     const char *name, *caption, *icon, *tip;
@@ -71,8 +84,8 @@ void FeuilleP::buildReadouts()
 {
     auto *band = new QLabel(centralWidget());
     band->setGeometry(twips(120, 720, 6135, 255));
-    band->setStyleSheet(QStringLiteral("background: rgb(0, 0, 128);"));
-    const QString style = QStringLiteral("color: white; background: rgb(0, 0, 128);");
+    const QColor navy(0, 0, 128);
+    paintIn(band, Qt::white, navy);
     m_label3 = new QLabel(centralWidget());
     m_label3->setObjectName(QStringLiteral("Label3"));
     m_label3->setGeometry(twips(135, 735, 1695, 255));
@@ -80,7 +93,7 @@ void FeuilleP::buildReadouts()
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setGeometry(twips(1800, 735, 4215, 255));
     for (QLabel *l : {m_label3, m_label1}) {
-        l->setStyleSheet(style);
+        paintIn(l, Qt::white, navy);
         l->setFont(QFont(QStringLiteral("Arial"), 8));
         l->setAccessibleDescription(QStringLiteral("Lecture de la position"));
     }
@@ -187,8 +200,7 @@ void FeuilleP::buildBottom()
     m_fich->setGeometry(twips(6360, 4800, 5415, 285));
     m_fich->setReadOnly(true);
     m_fich->setFrame(false);
-    m_fich->setStyleSheet(
-        QStringLiteral("QLineEdit { color: white; background: rgb(128, 0, 0); }"));
+    paintIn(m_fich, Qt::white, QColor(128, 0, 0));
     m_fich->setAccessibleName(QStringLiteral("Fichier de l'exercice"));
 
     m_supertext = new QTextEdit(centralWidget());

@@ -144,6 +144,23 @@ TEST_F(FaceTest, BackgroundGradientRunsFromWhiteToSand)
     EXPECT_EQ(Backdrop::gradientAt(0), QColor(255, 255, 255));
     EXPECT_EQ(Backdrop::gradientAt(600), QColor(200, 200, 180));
     EXPECT_EQ(Backdrop::gradientAt(300), QColor(228, 228, 218));
+    // Drawn: every row of the right-hand column, which nothing covers, has its colour.
+    QWidget *backdrop = w->centralWidget();
+    QImage drawn(backdrop->size(), QImage::Format_RGB32);
+    backdrop->render(&drawn, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    for (int y = 0; y < drawn.height(); ++y)
+        ASSERT_EQ(drawn.pixelColor(drawn.width() - 1, y), Backdrop::gradientAt(y)) << y;
+}
+
+TEST_F(FaceTest, ReadoutBandAndFileBandKeepTheirColours)
+{
+    for (const char *name : {"Label3", "Label1", "fich"}) {
+        auto *band = child<QWidget>(name);
+        const QImage drawn = band->grab().toImage();
+        const QColor expected = QByteArray(name) == "fich" ? QColor(128, 0, 0) : QColor(0, 0, 128);
+        EXPECT_EQ(drawn.pixelColor(drawn.width() - 2, drawn.height() / 2), expected) << name;
+        EXPECT_EQ(band->palette().color(band->foregroundRole()), QColor(Qt::white)) << name;
+    }
 }
 
 TEST_F(FaceTest, CalculatorOpensFromTheToolBar)
