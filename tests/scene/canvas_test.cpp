@@ -18,6 +18,7 @@ TEST(Canvas, ClearShowsThePersistentPictureAgain)
 {
     Canvas canvas(409, 800);
     canvas.replacePersistent(plainPicture(Qt::darkGreen));
+    EXPECT_EQ(canvas.composed(), plainPicture(Qt::darkGreen)); // fresh layers are transparent
     canvas.line(10, 10, 100, 10, Qt::yellow);
     EXPECT_EQ(canvas.composed().pixelColor(50, 10), QColor(Qt::yellow));
     canvas.clear();
