@@ -7,10 +7,30 @@
 
 namespace orbane {
 
-SceneRenderer::SceneRenderer(Simulation &sim, QObject *parent)
-    : QObject(parent), m_sim(sim), m_canvas(scene::kCanvasWidth, scene::kCanvasHeight)
+namespace {
+// What the first drawing needs: the projectiles and the place the program starts on (the
+// list's first). Other places are read when chosen: reading them all at start-up slows the
+// start on two cores.
+QStringList startupPictures(const QString &programDir)
 {
-    m_sprites.load(sim.programDir());
+    return Sprites::files(programDir)
+           << programFile(programDir, QString::fromLatin1(places().front().picture));
+}
+} // namespace
+
+SceneRenderer::SceneRenderer(Simulation &sim, QObject *parent)
+    : QObject(parent), m_sim(sim), m_canvas(scene::kCanvasWidth, scene::kCanvasHeight),
+      m_pictures(startupPictures(sim.programDir()))
+{
+}
+
+const Sprites &SceneRenderer::sprites() const
+{
+    if (!m_spritesRead) {
+        m_sprites.load(m_sim.programDir(), m_pictures);
+        m_spritesRead = true;
+    }
+    return m_sprites;
 }
 
 QColor SceneRenderer::swatch(int i) const { return QColor::fromRgb(m_sim.c.Label4.at(i)); }
@@ -31,7 +51,7 @@ void SceneRenderer::done()
 
 bool SceneRenderer::loadBackground(const QString &path)
 {
-    const QImage picture(path);
+    const QImage picture = m_pictures.picture(path);
     if (picture.isNull())
         return false;
     m_canvas.replacePersistent(picture);

@@ -2,6 +2,7 @@
 
 #include "core/simulation.h"
 #include "scene/canvas.h"
+#include "scene/picturestore.h"
 #include "scene/sprites.h"
 
 #include <QColor>
@@ -21,9 +22,8 @@ public:
 
     Canvas &canvas() { return m_canvas; }
     const Canvas &canvas() const { return m_canvas; }
-    Sprites &sprites() { return m_sprites; }
-    const QImage &projectilePicture() const { return m_sprites.projectile(m_sim.c.Combo2); }
-    const QImage &shadowPicture() const { return m_sprites.shadow(m_sim.c.Combo2); }
+    const QImage &projectilePicture() const { return sprites().projectile(m_sim.c.Combo2); }
+    const QImage &shadowPicture() const { return sprites().shadow(m_sim.c.Combo2); }
 
     // The live graph's hooks, filled by the graphs layer.
     std::function<void()> onRepgraphe;
@@ -54,6 +54,7 @@ signals:
     void canvasChanged();
 
 private:
+    const Sprites &sprites() const;
     QColor swatch(int i) const;
     bool vectorsHidden() const;
     void drawVectors();
@@ -66,7 +67,9 @@ private:
 
     Simulation &m_sim;
     Canvas m_canvas;
-    Sprites m_sprites;
+    mutable PictureStore m_pictures;
+    mutable Sprites m_sprites;
+    mutable bool m_spritesRead = false;
     int m_cachedMarks = 0;
     quint64 m_cachedGeneration = 0;
 };

@@ -1,6 +1,7 @@
 #include "scene/sprites.h"
 
 #include "core/tables.h"
+#include "scene/picturestore.h"
 
 #include <QPainter>
 
@@ -40,19 +41,27 @@ static QImage fallbackShadow()
     return img;
 }
 
-static QImage loadOr(const QString &path, QImage (*fallback)())
+static QImage orFallback(const QImage &img, QImage (*fallback)())
 {
-    QImage img(path);
     if (img.isNull())
         return fallback();
     return img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-void Sprites::load(const QString &programDir)
+QStringList Sprites::files(const QString &programDir)
 {
+    QStringList paths;
+    for (int i = 0; i < 5; ++i)
+        paths << programFile(programDir, pictureName(i)) << programFile(programDir, shadowName(i));
+    return paths;
+}
+
+void Sprites::load(const QString &programDir, PictureStore &store)
+{
+    const QStringList paths = files(programDir);
     for (int i = 0; i < 5; ++i) {
-        m_projectiles[i] = loadOr(programFile(programDir, pictureName(i)), fallbackProjectile);
-        m_shadows[i] = loadOr(programFile(programDir, shadowName(i)), fallbackShadow);
+        m_projectiles[i] = orFallback(store.picture(paths.at(2 * i)), fallbackProjectile);
+        m_shadows[i] = orFallback(store.picture(paths.at(2 * i + 1)), fallbackShadow);
     }
 }
 
