@@ -1,15 +1,17 @@
 #include "app/feuillep.h"
+#include "platform/fontwarmup.h"
 #include "platform/frenchui.h"
 
 #include <QApplication>
 
-// Resources of a static library must be registered by the program.
 int main(int argc, char *argv[])
 {
+    orbane::FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbane 1S"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orbane1s.png")));
     orbane::installFrenchTranslations(app);
+    fonts.wait();
 
     orbane::FeuilleP window(QCoreApplication::applicationDirPath());
     if (!window.load())

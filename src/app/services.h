@@ -3,7 +3,9 @@
 #include "core/services.h"
 #include "platform/qtbeeper.h"
 #include "platform/qtdialogs.h"
-#include "platform/qtsound.h"
+#include "platform/soundmodule.h"
+
+#include <QCoreApplication>
 
 namespace orbane {
 
@@ -11,7 +13,7 @@ namespace orbane {
 struct QtServices
 {
     QtDialogs dialogs;
-    QtSound sound;
+    ModuleSound sound{QCoreApplication::applicationDirPath()};
     QtBeeper beeper;
     Services all() { return {&dialogs, &sound, &beeper}; }
 };
