@@ -32,17 +32,21 @@ void ModuleSound::open(const QString &path)
         m_device->open(path);
         return;
     }
-    QTimer::singleShot(kLoadDelayMs, &m_guard, [this] {
-        if (SoundDevice *d = device(); d && !m_path.isEmpty())
-            d->open(m_path);
-    });
+    QTimer::singleShot(kLoadDelayMs, &m_guard, [this] { loadWithFile(); });
+}
+
+// Makes the device and gives it the current file, once: a device made earlier (by an impact,
+// or an earlier pending load) already has it.
+void ModuleSound::loadWithFile()
+{
+    if (m_device || m_path.isEmpty() || !device())
+        return;
+    m_device->open(m_path);
 }
 
 void ModuleSound::play()
 {
-    // An impact before the module is loaded loads it at once.
-    if (!m_device && !m_path.isEmpty() && device())
-        m_device->open(m_path);
+    loadWithFile(); // an impact before the module is loaded loads it at once
     if (m_device)
         m_device->play();
 }

@@ -26,6 +26,7 @@ public:
 
 private:
     SoundDevice *device();
+    void loadWithFile();
 
     QString m_moduleDir;
     std::unique_ptr<SoundDevice> m_device;
