@@ -207,12 +207,29 @@ TEST(HelpDocument, EveryPictureIsShippedSmallAndOfItsStatedSize)
         EXPECT_TRUE(doc.images.contains(name)) << name.toStdString() << " is not used";
 }
 
-TEST(OpenHelp, MissingFileShowsItsFullPathAndOpensNothing)
+// A program folder with the shipped help, a parent window and the help opened over it.
+class OpenHelp : public ::testing::Test
 {
+protected:
+    // Shows the parent, opens the help over it and waits until it appears.
+    void showHelp()
+    {
+        parent.show();
+        ASSERT_TRUE(openHelp(&parent, dir.path(), dialogs));
+        help = helpOf(parent);
+        ASSERT_NE(help, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    }
+
     ProgramDir dir;
-    ASSERT_TRUE(dir.remove(QStringLiteral("ZEPH.html")));
     ScriptedDialogs dialogs;
     QWidget parent;
+    HelpWindow *help = nullptr;
+};
+
+TEST_F(OpenHelp, MissingFileShowsItsFullPathAndOpensNothing)
+{
+    ASSERT_TRUE(dir.remove(QStringLiteral("ZEPH.html")));
     EXPECT_FALSE(openHelp(&parent, dir.path(), dialogs));
     ASSERT_EQ(dialogs.shown.size(), 1u);
     const auto &shown = dialogs.shown.front();
@@ -224,26 +241,18 @@ TEST(OpenHelp, MissingFileShowsItsFullPathAndOpensNothing)
     EXPECT_EQ(helpOf(parent), nullptr);
 }
 
-TEST(OpenHelp, HelpPathIsZephHtmlInTheProgramFolder)
+TEST_F(OpenHelp, HelpPathIsZephHtmlInTheProgramFolder)
 {
-    ProgramDir dir;
     EXPECT_EQ(QFileInfo(HelpWindow::helpPath(dir.path())).canonicalFilePath(),
               QFileInfo(dir.file(QStringLiteral("ZEPH.html"))).canonicalFilePath());
     EXPECT_EQ(QFileInfo(HelpWindow::helpPath(dir.path() + QStringLiteral("/"))).canonicalFilePath(),
               QFileInfo(dir.file(QStringLiteral("ZEPH.html"))).canonicalFilePath());
 }
 
-TEST(OpenHelp, OpensANonModalReadOnlyWindowOnTheContents)
+TEST_F(OpenHelp, OpensANonModalReadOnlyWindowOnTheContents)
 {
-    ProgramDir dir;
-    ScriptedDialogs dialogs;
-    QWidget parent;
-    parent.show();
-    ASSERT_TRUE(openHelp(&parent, dir.path(), dialogs));
+    ASSERT_NO_FATAL_FAILURE(showHelp());
     EXPECT_TRUE(dialogs.shown.empty());
-    HelpWindow *help = helpOf(parent);
-    ASSERT_NE(help, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
     EXPECT_TRUE(help->isWindow());
     EXPECT_EQ(help->windowTitle(), QStringLiteral("Aide - Orbane 1S"));
     EXPECT_EQ(help->windowModality(), Qt::NonModal);
@@ -260,16 +269,9 @@ TEST(OpenHelp, OpensANonModalReadOnlyWindowOnTheContents)
     EXPECT_FALSE(picture.value<QImage>().isNull());
 }
 
-TEST(OpenHelp, ButtonsGoBackToTheContentsAndThroughTheHistory)
+TEST_F(OpenHelp, ButtonsGoBackToTheContentsAndThroughTheHistory)
 {
-    ProgramDir dir;
-    ScriptedDialogs dialogs;
-    QWidget parent;
-    parent.show();
-    ASSERT_TRUE(openHelp(&parent, dir.path(), dialogs));
-    HelpWindow *help = helpOf(parent);
-    ASSERT_NE(help, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    ASSERT_NO_FATAL_FAILURE(showHelp());
     QTextBrowser *browser = help->browser();
     auto *sommaire = help->findChild<QPushButton *>(QStringLiteral("sommaire"));
     auto *precedent = help->findChild<QPushButton *>(QStringLiteral("precedent"));
@@ -309,16 +311,9 @@ TEST(OpenHelp, ButtonsGoBackToTheContentsAndThroughTheHistory)
     EXPECT_TRUE(alive.isNull());
 }
 
-TEST(OpenHelp, OpeningAgainReusesTheWindowOnTheContents)
+TEST_F(OpenHelp, OpeningAgainReusesTheWindowOnTheContents)
 {
-    ProgramDir dir;
-    ScriptedDialogs dialogs;
-    QWidget parent;
-    parent.show();
-    ASSERT_TRUE(openHelp(&parent, dir.path(), dialogs));
-    HelpWindow *help = helpOf(parent);
-    ASSERT_NE(help, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    ASSERT_NO_FATAL_FAILURE(showHelp());
     QUrl elsewhere = help->browser()->source();
     elsewhere.setFragment(QStringLiteral("calculatrice"));
     help->browser()->setSource(elsewhere);
@@ -331,9 +326,8 @@ TEST(OpenHelp, OpeningAgainReusesTheWindowOnTheContents)
     EXPECT_TRUE(anchorShown(help->browser(), HelpWindow::contentsAnchor()));
 }
 
-TEST(OpenHelp, KeyboardFollowsLinksInsideAndHandsWebLinksToTheDesktop)
+TEST_F(OpenHelp, KeyboardFollowsLinksInsideAndHandsWebLinksToTheDesktop)
 {
-    ProgramDir dir;
     {
         QFile html(dir.file(QStringLiteral("ZEPH.html")));
         ASSERT_TRUE(html.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -346,13 +340,7 @@ TEST(OpenHelp, KeyboardFollowsLinksInsideAndHandsWebLinksToTheDesktop)
     }
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
-    ScriptedDialogs dialogs;
-    QWidget parent;
-    parent.show();
-    ASSERT_TRUE(openHelp(&parent, dir.path(), dialogs));
-    HelpWindow *help = helpOf(parent);
-    ASSERT_NE(help, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    ASSERT_NO_FATAL_FAILURE(showHelp());
     QTextBrowser *browser = help->browser();
     browser->setFocus();
 
