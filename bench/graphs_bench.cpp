@@ -57,7 +57,7 @@ private:
 // The graph and the table's contents, without widgets.
 void BM_WindowGraphHeadless(benchmark::State &state)
 {
-    const Flight f = flightOf(moonFlight());
+    const Flight f = moonFlight().flight();
     WindowGraph g;
     FrameShare share(state);
     for (auto _ : state) {
@@ -95,7 +95,7 @@ BENCHMARK(BM_GraphesRedrawAndPaint)->Unit(benchmark::kMillisecond);
 // For comparison: one live-graph frame, drawn at each launch.
 void BM_LiveGraphFrame(benchmark::State &state)
 {
-    const Flight f = flightOf(moonFlight());
+    const Flight f = moonFlight().flight();
     LiveGraph g;
     FrameShare share(state);
     for (auto _ : state)

@@ -25,9 +25,10 @@ void Simulation::rebond()
     }
 
     const double arc = double(s.temps) - double(s.trebond);
-    s.xy[0] = double(s.xrebond) + double(s.vxrebond) * arc;
+    const Flight law = bounceArc();
+    s.xy[0] = law.x(arc);
     d.projLeft = scene::leftOf(s.xy[0]);
-    s.xy[1] = double(s.yrebond) + double(s.vyrebond) * arc - 0.5 * double(s.gpes) * arc * arc;
+    s.xy[1] = law.y(arc);
     d.projTop = scene::topOf(s.xy[1]);
     const double shownY = s.xy[1] >= 0.0 ? s.xy[1] : 0.0;
     if (s.xy[1] < 0.0)

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "core/quantities.h"
+#include "core/rgb.h"
+
 #include <QString>
-#include <QtGlobal>
 #include <array>
 
 namespace orbane {
-
-// A colour as the swatches hold it: 0xRRGGBB.
-using Rgb = quint32;
-constexpr Rgb rgb(int r, int g, int b) { return Rgb((r << 16) | (g << 8) | b); }
 
 // The values held by the main window's controls. The simulation reads them the way the
 // program reads its controls, a configuration file is a copy of them, and the widgets are
@@ -28,8 +26,8 @@ struct Controls
     // Check1..Check12 (index 0 unused).
     std::array<bool, 13> Check = defaultChecks();
     bool speed = false; // "Animation au ralenti"
-    // Check13(0..7): the quantities of the live graph.
-    std::array<bool, 8> Check13{}; // none checked at start-up
+    // Check13: the quantities of the live graph.
+    std::array<bool, kQuantities> Check13{}; // none checked at start-up
 
     int VScroll1 = 30;
     int VScroll3 = 70;

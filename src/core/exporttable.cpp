@@ -1,5 +1,7 @@
 #include "core/exporttable.h"
 
+#include "core/quantities.h"
+
 #include <QStringList>
 #include <cmath>
 
@@ -25,33 +27,28 @@ QString row(const std::vector<std::pair<double, int>> &cells, Separator separato
     return parts.join(QLatin1Char('\t'));
 }
 
+QString flightHeader()
+{
+    QString header = QStringLiteral("t");
+    for (const Quantity &q : kQuantityTable)
+        header += QLatin1Char('\t') + QLatin1String(q.column);
+    return header;
+}
+
 QString flightRow(const Flight &f, double t, Separator separator)
 {
-    const double x = f.x0 + f.vox * t;
-    const double y = f.y0 + f.voy * t - 0.5 * f.g * t * t;
-    const double vy = f.voy - f.g * t;
-    const double v2 = f.vox * f.vox + vy * vy;
-    const double ec = 0.5 * f.masse * v2;
-    const double ep = f.masse * f.g * y;
-    return row({{t, 3}, {x, 4}, {y, 4}, {f.vox, 4}, {vy, 4}, {std::sqrt(v2), 4}, {ec, 4},
-                {ep, 4}, {ec + ep, 4}},
-               separator);
+    std::vector<std::pair<double, int>> cells{{t, 3}};
+    for (int i = 0; i < kQuantities; ++i)
+        cells.emplace_back(quantityValue(i, f, t), 4);
+    return row(cells, separator);
 }
 
 } // namespace
 
-double Flight::timeOfFlight() const
-{
-    const double disc = voy * voy + 2.0 * g * y0;
-    if (g <= 0.0 || disc < 0.0)
-        return 0.0;
-    return std::max(0.0, (voy + std::sqrt(disc)) / g);
-}
-
 QString flightTable(const Flight &flight, double step, Separator separator, const QString &eol)
 {
-    QString out = QStringLiteral("t\tx\ty\tvx\tvy\tv\tEc\tEp\tEm") + eol;
-    const double end = flight.timeOfFlight();
+    QString out = flightHeader() + eol;
+    const double end = flight.timeOfFlight().value_or(0.0);
     if (!(step > 0.0))
         step = end > 0.0 ? end : 1.0;
     // Counted steps, not accumulated times: no drift and no near-duplicate last line.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/flight.h"
+
 #include <QString>
 #include <vector>
 
@@ -9,20 +11,15 @@ namespace orbane::exporttable {
 
 enum class Separator { Comma, Point };
 
-struct Flight
-{
-    double x0 = 0, y0 = 0, vox = 0, voy = 0, g = 9.8, masse = 0.45;
-    // Time until the projectile is back on the ground (0 when it cannot move).
-    double timeOfFlight() const;
-};
+using orbane::Flight;
 
 struct PhotoPosition
 {
     double t, x, y; // s, m (centre of the projectile)
 };
 
-// t x y vx vy v Ec Ep Em from t = 0 to the end of the flight, every `step` seconds, the last
-// line exactly at the end of the flight.
+// t and every quantity (x y vx vy v Ec Ep Em) from t = 0 to the end of the flight, every `step`
+// seconds, the last line exactly at the end of the flight.
 QString flightTable(const Flight &flight, double step, Separator separator,
                     const QString &eol = QStringLiteral("\r\n"));
 // t x y of each chronophotograph.

@@ -2,6 +2,7 @@
 
 #include "core/controls.h"
 #include "core/exporttable.h"
+#include "core/flight.h"
 #include "core/services.h"
 #include "core/simstate.h"
 
@@ -54,7 +55,9 @@ public:
     PhotoMarks marks;
     // Time and centre of each chronophotograph, in both modes, for the export.
     std::vector<exporttable::PhotoPosition> photoPositions;
-    exporttable::Flight flight() const;
+    // The free flight from the initial conditions of the boxes, and the current bounce arc.
+    Flight flight() const;
+    Flight bounceArc() const;
 
     // Start-up and activation.
     void Form_Load();

@@ -44,13 +44,14 @@ void Simulation::Timer1_Timer()
     }
 
     const double t = s.temps;
+    const Flight law = flight();
     if (x0) {
-        s.xy[0] = *x0 + double(s.vox) * t;
+        s.xy[0] = law.x(t);
         d.projLeft = scene::leftOf(s.xy[0]);
     }
     double shownY = s.xy[1] >= 0.0 ? s.xy[1] : 0.0;
     if (y0) {
-        s.xy[1] = *y0 - 0.5 * double(s.gpes) * t * t + double(s.voy) * t;
+        s.xy[1] = law.y(t);
         shownY = s.xy[1] >= 0.0 ? s.xy[1] : 0.0;
     }
     showReadouts(t, s.xy[0], shownY);
@@ -101,9 +102,15 @@ void Simulation::recordPhotoPosition()
         photoPositions.push_back({double(s.temps), s.xy[0], std::max(s.xy[1], 0.0)});
 }
 
-exporttable::Flight Simulation::flight() const
+Flight Simulation::flight() const
 {
     return {x0(), y0(), double(s.vox), double(s.voy), double(s.gpes), double(s.masse)};
+}
+
+Flight Simulation::bounceArc() const
+{
+    return {double(s.xrebond), double(s.yrebond), double(s.vxrebond), double(s.vyrebond),
+            double(s.gpes), double(s.masse)};
 }
 
 bool Simulation::leftTheScreen(bool testTop) const

@@ -114,7 +114,7 @@ void Graphes::tracegraphe()
 {
     if (!anyChecked(m_choice))
         return;
-    m_graph.tracegraphe(flightOf(m_sim), m_choice);
+    m_graph.tracegraphe(m_sim.flight(), m_choice);
     m_picture1->update();
     fillGrid();
 }

@@ -149,25 +149,26 @@ void GraphView::mouseMoveEvent(QMouseEvent *event)
 
 QList<TitlePiece> columnTitle(int quantity)
 {
-    const QString ms = QStringLiteral("(m · s");
-    const QList<TitlePiece> velocityUnit = {{ms, 0}, {QStringLiteral("-1"), -1}, {QStringLiteral(")"), 0}};
-    auto lowered = [](const char *letter, const char *index, QList<TitlePiece> rest) {
-        QList<TitlePiece> t = {{QString::fromLatin1(letter), 0}, {QString::fromLatin1(index), 1}};
-        return t + rest;
-    };
-    const QList<TitlePiece> joule = {{QStringLiteral("(J)"), 0}};
-    switch (quantity) {
-    case -1: return {{QStringLiteral("t(s)"), 0}};
-    case 0: return {{QStringLiteral("x(m)"), 0}};
-    case 1: return {{QStringLiteral("y(m)"), 0}};
-    case 2: return lowered("v", "x", velocityUnit);
-    case 3: return lowered("v", "y", velocityUnit);
-    case 4: return QList<TitlePiece>{{QStringLiteral("v"), 0}} + velocityUnit;
-    case 5: return lowered("E", "c", joule);
-    case 6: return lowered("E", "p", joule);
-    case 7: return lowered("E", "m", joule);
-    default: return {};
-    }
+    if (quantity == -1)
+        return {{QStringLiteral("t(s)"), 0}};
+    if (quantity < 0 || quantity >= kQuantities)
+        return {};
+    // The symbol with its lowered index, then the group's unit in brackets with its exponent.
+    const Quantity &q = kQuantityTable[std::size_t(quantity)];
+    const Unit unit = groupUnit(q.group);
+    const QList<TitlePiece> pieces = {{QString::fromUtf8(q.letter), 0},
+                                      {QString::fromUtf8(q.index), 1},
+                                      {QStringLiteral("(") + unit.text.trimmed(), 0},
+                                      {unit.exponent, -1},
+                                      {QStringLiteral(")"), 0}};
+    // A title with neither index nor exponent is written in one piece.
+    if (*q.index == '\0' && unit.exponent.isEmpty())
+        return {{pieces[0].text + pieces[2].text + pieces[4].text, 0}};
+    QList<TitlePiece> title;
+    for (const TitlePiece &piece : pieces)
+        if (!piece.text.isEmpty())
+            title << piece;
+    return title;
 }
 
 TableHeader::TableHeader(QWidget *parent) : QWidget(parent)

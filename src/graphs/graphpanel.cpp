@@ -60,11 +60,10 @@ void drawSunkenBorder(QPainter &p, const QRect &r)
 
 QPoint ChoicePanel::boxPosition(int index)
 {
-    // Row 1: x, y; row 2: v, vx, vy; row 3: Ec, Ep, Em (design twips / 15).
-    static const std::array<QPoint, kQuantities> positions = {
-        QPoint(48, 40),  QPoint(152, 40),  QPoint(152, 96),  QPoint(248, 96),
-        QPoint(48, 96),  QPoint(48, 152),  QPoint(152, 152), QPoint(248, 152)};
-    return positions.at(index);
+    // A row per group (x, y; v, vx, vy; Ec, Ep, Em), in design twips / 15.
+    static constexpr std::array<int, 3> columns = {48, 152, 248};
+    const Quantity &q = kQuantityTable.at(std::size_t(index));
+    return {columns.at(std::size_t(q.choiceColumn)), 40 + 56 * int(q.group)};
 }
 
 ChoicePanel::ChoicePanel(QWidget *parent) : QWidget(parent)
@@ -103,11 +102,9 @@ void ChoicePanel::paintEvent(QPaintEvent *)
     p.setFont(title);
     p.setPen(Qt::black);
     const QFontMetrics fm(title);
-    const std::array<std::pair<int, QString>, 3> titles = {
-        std::pair{0, QStringLiteral("Position")}, std::pair{2, QStringLiteral("Vitesse")},
-        std::pair{5, QStringLiteral("Énergie")}};
-    for (const auto &[index, text] : titles)
-        p.drawText(QPoint(12, boxPosition(index).y() - 20 + fm.ascent()), text);
+    for (std::size_t g = 0; g < kQuantityGroups.size(); ++g)
+        p.drawText(QPoint(12, 40 + 56 * int(g) - 20 + fm.ascent()),
+                   QString::fromUtf8(kQuantityGroups[g].title));
 
     TextPen pen(p, 0);
     for (int i = 0; i < kQuantities; ++i) {
@@ -166,7 +163,7 @@ void GraphPanel::refresh()
 
 void GraphPanel::repgraphe()
 {
-    if (m_graph.repgraphe(flightOf(m_sim), m_sim.c.Check13) == LiveGraph::Outcome::Menu)
+    if (m_graph.repgraphe(m_sim.flight(), m_sim.c.Check13) == LiveGraph::Outcome::Menu)
         Command3_Click();
     update();
 }
@@ -174,7 +171,7 @@ void GraphPanel::repgraphe()
 void GraphPanel::tracegraphe()
 {
     const SimState &s = m_sim.s;
-    const auto outcome = m_graph.tracegraphe(flightOf(m_sim), m_sim.c.Check13, s.temps, s.dt,
+    const auto outcome = m_graph.tracegraphe(m_sim.flight(), m_sim.c.Check13, s.temps, s.dt,
                                              s.enrebond != 0);
     if (outcome == LiveGraph::Outcome::Menu)
         Command3_Click();

@@ -13,7 +13,7 @@ LiveGraph::Outcome LiveGraph::repgraphe(const Flight &flight, const Choice &choi
     m_surface.clear();
     // A flight time that cannot be computed leaves the surface empty, as a zero one does,
     // rather than scaling the new flight to an old one.
-    m_tvol = timeOfFlight(flight).value_or(0.0);
+    m_tvol = flight.timeOfFlight().value_or(0.0);
     m_framed = false;
     if (m_tvol <= 0.0)
         return Outcome::Nothing;

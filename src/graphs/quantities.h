@@ -1,43 +1,25 @@
 #pragma once
 
+#include "core/quantities.h"
+
 #include <QColor>
 #include <QString>
 #include <array>
-#include <optional>
 
-namespace orbane {
-class Simulation;
-}
-
-// The eight quantities plotted against time: x, y, vx, vy, v, Ec, Ep, Em, in three unit groups.
+// The quantities as the graphs show them, derived from the one table of the core.
 namespace orbane::graphs {
 
-inline constexpr int kQuantities = 8;
+using orbane::Flight;
+using orbane::kQuantities;
 using Choice = std::array<bool, kQuantities>;
+using Group = QuantityGroup;
 
-// The initial conditions the curves are computed from (exact motion law).
-struct Flight
-{
-    double x0 = 0.0, y0 = 0.0;
-    double vox = 0.0, voy = 0.0;
-    double gpes = 9.8;
-    double masse = 0.45;
-};
-
-// x0 and y0 as typed in the parameter boxes, the rest from the shared state.
-Flight flightOf(const Simulation &sim);
-
-enum class Group { Position, Velocity, Energy };
 Group groupOf(int index);
 
-// Value of quantity `index` at time t; each energy with its own formula.
+// Value of quantity `index` at time t.
 double value(int index, const Flight &f, double t);
-// Value used when searching the ranges: the energies are represented by Em alone.
+// Value used when searching the ranges: a group may be bounded by one of its quantities.
 double sampledValue(int index, const Flight &f, double t);
-
-// Time until the projectile is back at height 0; nothing when it cannot be computed
-// (no field, or a start below the ground that never reaches it).
-std::optional<double> timeOfFlight(const Flight &f);
 
 QColor colour(int index);
 
@@ -54,9 +36,9 @@ struct Unit
     QString text, exponent;
 };
 Unit unitOf(const Choice &choice);
+Unit groupUnit(Group group);
 
 bool anyChecked(const Choice &choice);
-int checkedCount(const Choice &choice);
 
 // One group at a time: checking a box unchecks the boxes of the other groups.
 void applyGroupRule(Choice &choice, int clicked);

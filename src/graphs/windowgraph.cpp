@@ -22,7 +22,7 @@ void WindowGraph::tracegraphe(const Flight &flight, const Choice &choice)
     m_table = ValueTable{};
     for (auto &column : m_pointstab)
         column.fill(0);
-    m_tvol = timeOfFlight(flight).value_or(0.0);
+    m_tvol = flight.timeOfFlight().value_or(0.0);
     if (m_tvol <= 0.0)
         return;
     m_ranges = computeRanges(flight, choice, m_tvol);

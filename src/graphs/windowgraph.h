@@ -23,7 +23,7 @@ struct ValueTable
 };
 
 // `pointstab`(0, r): x of row r's time on the graph; (k, r): y of the k-th value column.
-using PointsTab = std::array<std::array<qint16, ValueTable::kMaxRows>, 5>;
+using PointsTab = std::array<std::array<qint16, ValueTable::kMaxRows>, 1 + largestGroup()>;
 
 // The graph window's graph `Picture1` (the left edge is x = -36) for the whole flight, with the
 // rows of its table marked by crosses. Headless.

@@ -37,11 +37,10 @@ void SceneRenderer::fleche(double bpx, double bpy, double cpx, double cpy, const
 
 QPointF SceneRenderer::velocityAt(double tau) const
 {
-    const SimState &s = m_sim.s;
-    const double g = s.gpes;
-    if (s.enrebond == 2)
-        return {double(s.vxrebond), g * (tau - double(s.trebond)) - double(s.vyrebond)};
-    return {double(s.vox), g * tau - double(s.voy)};
+    const bool bouncing = m_sim.s.enrebond == 2;
+    const Flight law = bouncing ? m_sim.bounceArc() : m_sim.flight();
+    const double t = bouncing ? tau - double(m_sim.s.trebond) : tau;
+    return {law.vx(t), -law.vy(t)};
 }
 
 // The velocity-related vectors are not shown before the launch.

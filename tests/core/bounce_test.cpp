@@ -9,7 +9,7 @@ using namespace orbane;
 using orbane::test::Rig;
 
 namespace {
-struct Flight
+struct BallDrop
 {
     std::vector<double> arcPeaks;    // highest y of each arc (the first is the drop)
     std::vector<float> contactTimes; // temps at each ground contact
@@ -17,7 +17,7 @@ struct Flight
 };
 
 // Drops the ball and records its arcs until it rests.
-Flight dropBall(Rig &rig, const char *y0)
+BallDrop dropBall(Rig &rig, const char *y0)
 {
     Simulation &sim = rig.sim;
     sim.c.Text2 = QString::fromLatin1(y0);
@@ -25,7 +25,7 @@ Flight dropBall(Rig &rig, const char *y0)
     sim.voxvoy();
     sim.command18_Click();
     sim.command15_Click();
-    Flight f;
+    BallDrop f;
     f.arcPeaks.push_back(sim.s.xy[1]);
     bool rising = false;
     double previous = sim.s.xy[1];
@@ -61,7 +61,7 @@ struct BounceTest : ::testing::Test
 TEST_F(BounceTest, BallDroppedFromTwoMetresOnTheEarth)
 {
     ASSERT_EQ(rig.sim.c.Combo2, kBallon);
-    const Flight f = dropBall(rig, "2");
+    const BallDrop f = dropBall(rig, "2");
     ASSERT_FALSE(rig.sim.d.timer1) << "the ball never came to rest";
     ASSERT_GE(f.contactTimes.size(), 2u);
     // sqrt(2 * 2 / 9.8) = 0.639 s: the first tick below the ground is t = 0.64 s.
@@ -129,11 +129,11 @@ TEST_F(BounceTest, SlowMotionStartsTheFirstArcTwentyMillisecondsLater)
 
 TEST_F(BounceTest, MoonBouncesAreSilentAndSlower)
 {
-    const Flight earth = dropBall(rig, "2");
+    const BallDrop earth = dropBall(rig, "2");
     rig.sim.c.Combo1 = kMoon;
     rig.sim.Combo1_Click();
     const int playsBefore = rig.sound.plays;
-    const Flight moon = dropBall(rig, "2");
+    const BallDrop moon = dropBall(rig, "2");
     EXPECT_EQ(rig.sound.plays, playsBefore);
     ASSERT_FALSE(moon.contactTimes.empty());
     // sqrt(2 * 2 / 1.62) = 1.57 s.

@@ -1,5 +1,10 @@
+#include "core/exporttable.h"
+#include "core/numberformat.h"
 #include "graphs/quantities.h"
+#include "support/doubles.h"
 
+#include <QStringList>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <cmath>
 
@@ -8,6 +13,7 @@ using namespace orbane::graphs;
 namespace {
 // x0 = 1, y0 = 2, vox = 3, voy = 4, g = 10, m = 0.5
 const Flight kFlight{1.0, 2.0, 3.0, 4.0, 10.0, 0.5};
+std::optional<double> timeOfFlight(const Flight &f) { return f.timeOfFlight(); }
 } // namespace
 
 TEST(Quantities, FormulasAtHalfASecond)
@@ -94,4 +100,40 @@ TEST(Quantities, LegendsAndColours)
         EXPECT_EQ(colour(c.index), c.colour) << c.index;
     }
     EXPECT_EQ(legend(3).index, QStringLiteral("y"));
+}
+
+// The tick's read-outs, the graphs' values and the exported rows come from one motion law.
+TEST(Quantities, GraphExportAndReadoutsAgreeOnEveryPlace)
+{
+    QTemporaryDir dir;
+    orbane::test::Rig rig(dir.path());
+    orbane::Simulation &sim = rig.sim;
+    sim.Form_Load();
+    for (int place = 0; place < 3; ++place) {
+        sim.c.Combo1 = place;
+        sim.Combo1_Click();
+        sim.command15_Click();
+        int checked = 0;
+        while (sim.d.timer1 && sim.s.enrebond == 0 && checked < 400) {
+            sim.Timer1_Timer();
+            if (!sim.d.timer1 || sim.s.enrebond != 0)
+                break;
+            const double t = sim.s.temps;
+            const Flight f = sim.flight();
+            const double x = value(0, f, t), y = value(1, f, t);
+            EXPECT_EQ(sim.d.Label1, QStringLiteral("Coordonnées : x = ") +
+                                        orbane::numfmt::readout(x) + QStringLiteral(" m ; y = ") +
+                                        orbane::numfmt::readout(std::max(y, 0.0)) +
+                                        QStringLiteral(" m. "));
+            const QStringList row = orbane::exporttable::flightTable(
+                                        f, t, orbane::exporttable::Separator::Point)
+                                        .split(QStringLiteral("\r\n"))[2]
+                                        .split(QLatin1Char('\t'));
+            for (int q = 0; q < kQuantities; ++q)
+                EXPECT_NEAR(row[q + 1].toDouble(), value(q, f, t), 5e-5) << place << " " << t;
+            ++checked;
+        }
+        EXPECT_GT(checked, 10) << place;
+        sim.command18_Click();
+    }
 }
