@@ -12,7 +12,7 @@
 #include "exercises/exercisecommands.h"
 #include "exercises/filedialogs.h"
 #include "exercises/optionexo.h"
-#include "config/configshared.h"
+#include "config/configsession.h"
 #include "config/enregistrer.h"
 #include "config/ouvrir.h"
 #include "graphs/graphes.h"
@@ -47,7 +47,7 @@ namespace orbane {
 FeuilleP::FeuilleP(const QString &programDir, const Services *services, ColourChooser *chooser,
                    QWidget *parent)
     : QMainWindow(parent), m_chooser(chooser ? chooser : &m_qtChooser), m_sim(programDir),
-      m_renderer(m_sim)
+      m_renderer(m_sim), m_configs(new config::ConfigSession(this))
 {
     installTabStripAccessibility();
     setObjectName(QStringLiteral("feuilleP"));
@@ -140,8 +140,8 @@ print::SceneOutput &FeuilleP::output()
 void FeuilleP::buildExercises()
 {
     m_fileDialogs = std::make_unique<exercises::QtFileDialogs>(this);
-    m_exercises = new exercises::ExerciseCommands(m_sim, m_supertext, m_fich, *m_services.dialogs,
-                                                  *m_fileDialogs, this);
+    m_exercises = new exercises::ExerciseCommands(m_sim, *m_configs, m_supertext, m_fich,
+                                                  *m_services.dialogs, *m_fileDialogs, this);
     m_exercises->setBienvenue([this] { bienvenue(m_supertext); });
     m_optionexo = new exercises::OptionExo(*m_exercises, this);
     connect(m_btexo, &QToolButton::clicked, this, [this] { m_optionexo->btexo_Click(m_btexo); });
@@ -215,14 +215,14 @@ void FeuilleP::bindPanels()
     connect(m_toolBar[7], &QToolButton::clicked, this, &QWidget::close);
     connect(m_toolBar[5], &QToolButton::clicked, this, &FeuilleP::calculatrice);
     connect(m_toolBar[2], &QToolButton::clicked, this, [this] {
-        config::Enregistrer window(m_sim, *m_services.dialogs, this);
+        config::Enregistrer window(m_sim, *m_configs, *m_services.dialogs, this);
         window.exec();
     });
     connect(m_toolBar[1], &QToolButton::clicked, this, [this] {
-        config::Ouvrir window(m_sim, *m_services.dialogs, this);
+        config::Ouvrir window(m_sim, *m_configs, *m_services.dialogs, this);
         window.exec();
     });
-    connect(&config::ConfigShared::instance(), &config::ConfigShared::titleChanged, this,
+    connect(m_configs, &config::ConfigSession::titleChanged, this,
             &QWidget::setWindowTitle);
     connect(m_toolBar[4], &QToolButton::clicked, this, [this] { output().Command10_Click(this); });
     connect(m_toolBar[3], &QToolButton::clicked, this, [this] { output().Command4_Click(this); });
@@ -422,9 +422,8 @@ void FeuilleP::openFile(const QString &path)
                                         MsgIcon::Critical);
             return;
         }
-        config::ConfigShared::instance().setCurrentFolder(info.absolutePath());
-        config::fichconfig() = info.absoluteFilePath();
-        config::chargeconfig(m_sim, *m_services.dialogs);
+        m_configs->setCurrentFolder(info.absolutePath());
+        m_configs->chargeconfig(m_sim, info.absoluteFilePath(), *m_services.dialogs);
         return;
     }
     if (suffix == QStringLiteral("E20") && openExercise) {

@@ -24,6 +24,9 @@ class Hints;
 namespace calc {
 class Machine;
 }
+namespace config {
+class ConfigSession;
+}
 namespace exercises {
 class ExerciseCommands;
 class OptionExo;
@@ -115,6 +118,8 @@ private:
     ColourChooser *m_chooser;
     Simulation m_sim;
     SceneRenderer m_renderer;
+    // The configuration in use and the file windows' folder, for the whole run.
+    config::ConfigSession *m_configs;
     QTimer m_timer;
     bool m_refreshing = false;
     Hints *m_hints = nullptr;

@@ -1,7 +1,7 @@
 #include "config/configloader.h"
 
 #include "config/configformat.h"
-#include "config/configshared.h"
+#include "config/configsession.h"
 #include "core/simulation.h"
 
 #include <QFile>
@@ -96,15 +96,6 @@ void applyConfig(Simulation &sim, const Controls &loaded)
     sim.Text3_LostFocus();
     sim.Text4_LostFocus();
     sim.chrono_LostFocus();
-}
-
-LoadResult chargeconfig(Simulation &sim, Dialogs &dialogs)
-{
-    const QString path = fichconfig();
-    const LoadResult result = loadConfig(path, sim, dialogs);
-    if (result.ok())
-        ConfigShared::instance().announceTitle(path);
-    return result;
 }
 
 } // namespace orbane::config

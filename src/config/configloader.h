@@ -30,8 +30,4 @@ LoadResult loadConfig(const QString &path, Simulation &sim, Dialogs &dialogs);
 // the user had left them, in order: place, projectile, x0, y0, v, angle, interval.
 void applyConfig(Simulation &sim, const Controls &loaded);
 
-// `chargeconfig`: loads the file named by `fichconfig` and, when it loaded, announces the main
-// window's new title.
-LoadResult chargeconfig(Simulation &sim, Dialogs &dialogs);
-
 } // namespace orbane::config

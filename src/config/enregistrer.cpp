@@ -1,6 +1,6 @@
 #include "config/enregistrer.h"
 
-#include "config/configshared.h"
+#include "config/configsession.h"
 #include "config/configwriter.h"
 #include "config/filelists.h"
 #include "config/savename.h"
@@ -21,12 +21,11 @@ void placeBesideMainWindow(QWidget *window, const QWidget *mainWindow)
         window->move(mainWindow->pos() + QPoint(20, 20));
 }
 
-void openListsOnCurrentFolder(DriveList *drive, FolderList *dir, FileList *file)
+void openListsOnFolder(const QString &folder, DriveList *drive, FolderList *dir, FileList *file)
 {
-    const QStringList candidates = {ConfigShared::instance().currentFolder(), QDir::homePath(),
-                                    QDir::rootPath()};
-    for (const QString &folder : candidates) {
-        if (dir->setPath(folder))
+    const QStringList candidates = {folder, QDir::homePath(), QDir::rootPath()};
+    for (const QString &candidate : candidates) {
+        if (dir->setPath(candidate))
             break;
     }
     drive->setDriveOf(dir->path());
@@ -60,8 +59,9 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 
 } // namespace
 
-Enregistrer::Enregistrer(Simulation &sim, Dialogs &dialogs, QWidget *mainWindow)
-    : QDialog(mainWindow), m_sim(sim), m_dialogs(dialogs)
+Enregistrer::Enregistrer(Simulation &sim, ConfigSession &session, Dialogs &dialogs,
+                         QWidget *mainWindow)
+    : QDialog(mainWindow), m_sim(sim), m_session(session), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("enregistrer"));
     setWindowTitle(QStringLiteral("Enregistrer les paramètres."));
@@ -92,8 +92,8 @@ Enregistrer::Enregistrer(Simulation &sim, Dialogs &dialogs, QWidget *mainWindow)
     grid->setRowStretch(3, 1);
     resize(520, 340);
 
-    openListsOnCurrentFolder(m_drive1, m_dir1, m_file1);
-    m_text1->setText(fichconfig());
+    openListsOnFolder(m_session.currentFolder(), m_drive1, m_dir1, m_file1);
+    m_text1->setText(m_session.fichconfig());
     placeBesideMainWindow(this, mainWindow);
 
     connect(m_drive1, &DriveList::driveChosen, this, &Enregistrer::Drive1_Change);
@@ -143,8 +143,8 @@ void Enregistrer::Command1_Click()
     }
     const QString target = existingSpelling(*path);
     m_text1->setText(target);
-    fichconfig() = target;
-    ConfigShared::instance().setCurrentFolder(m_file1->path());
+    m_session.setFichconfig(target);
+    m_session.setCurrentFolder(m_file1->path());
 
     if (QFileInfo(target).isFile() &&
         m_dialogs.message(QStringLiteral("Ecraser le fichier existant?"),
@@ -159,7 +159,7 @@ void Enregistrer::Command1_Click()
         restorePointer();
         return;
     }
-    ConfigShared::instance().announceTitle(target);
+    m_session.announceTitle(target);
     restorePointer();
     accept();
 }

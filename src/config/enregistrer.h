@@ -13,6 +13,7 @@ class Simulation;
 
 namespace orbane::config {
 
+class ConfigSession;
 class DriveList;
 class FileList;
 class FolderList;
@@ -24,7 +25,7 @@ class Enregistrer : public QDialog
     Q_OBJECT
 public:
     // mainWindow places the window and is left alone otherwise; it may be null.
-    Enregistrer(Simulation &sim, Dialogs &dialogs, QWidget *mainWindow);
+    Enregistrer(Simulation &sim, ConfigSession &session, Dialogs &dialogs, QWidget *mainWindow);
 
     // "ENREGISTRER".
     void Command1_Click();
@@ -36,6 +37,7 @@ private:
     void restorePointer();
 
     Simulation &m_sim;
+    ConfigSession &m_session;
     Dialogs &m_dialogs;
     DriveList *m_drive1 = nullptr;
     FolderList *m_dir1 = nullptr;
@@ -48,8 +50,8 @@ private:
 // Places a configuration window 20 pixels right of and below the main window's corner.
 void placeBesideMainWindow(QWidget *window, const QWidget *mainWindow);
 
-// The folder the lists open on: the last one used, or the nearest readable one.
-void openListsOnCurrentFolder(DriveList *drive, FolderList *dir, FileList *file);
+// The lists open on `folder` (the last one used), or the nearest readable one.
+void openListsOnFolder(const QString &folder, DriveList *drive, FolderList *dir, FileList *file);
 
 // A drive chosen: the folder list moves there; the drive list then follows the folder list
 // (a drive that cannot be read leaves both where they were); the file list follows.

@@ -1,7 +1,7 @@
 #include "config/ouvrir.h"
 
 #include "config/configloader.h"
-#include "config/configshared.h"
+#include "config/configsession.h"
 #include "config/enregistrer.h"
 #include "config/filelists.h"
 
@@ -47,8 +47,8 @@ QFrame *patienceFrame(QWidget *parent)
 
 } // namespace
 
-Ouvrir::Ouvrir(Simulation &sim, Dialogs &dialogs, QWidget *mainWindow)
-    : QDialog(mainWindow), m_sim(sim), m_dialogs(dialogs)
+Ouvrir::Ouvrir(Simulation &sim, ConfigSession &session, Dialogs &dialogs, QWidget *mainWindow)
+    : QDialog(mainWindow), m_sim(sim), m_session(session), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("ouvrir"));
     setWindowTitle(QStringLiteral("Ouvrir une configuration"));
@@ -80,7 +80,7 @@ Ouvrir::Ouvrir(Simulation &sim, Dialogs &dialogs, QWidget *mainWindow)
     grid->setRowStretch(1, 1);
     resize(520, 360);
 
-    openListsOnCurrentFolder(m_drive1, m_dir1, m_file1);
+    openListsOnFolder(m_session.currentFolder(), m_drive1, m_dir1, m_file1);
     placeBesideMainWindow(this, mainWindow);
 
     connect(m_drive1, &DriveList::driveChosen, this,
@@ -101,7 +101,7 @@ void Ouvrir::File1_Click(const QString &name)
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     m_ficharge->setText(folder + name);
-    ConfigShared::instance().setCurrentFolder(m_file1->path());
+    m_session.setCurrentFolder(m_file1->path());
 }
 
 void Ouvrir::Command1_Click()
@@ -109,16 +109,17 @@ void Ouvrir::Command1_Click()
     const QString typed = m_ficharge->text().trimmed();
     if (typed.isEmpty())
         return;
-    fichconfig() =
-        QDir::cleanPath(QDir(ConfigShared::instance().currentFolder()).absoluteFilePath(typed));
-    if (!QFileInfo(fichconfig()).isFile()) {
+    const QString path =
+        QDir::cleanPath(QDir(m_session.currentFolder()).absoluteFilePath(typed));
+    m_session.setFichconfig(path);
+    if (!QFileInfo(path).isFile()) {
         m_dialogs.message(QStringLiteral("Nom de fichier incorrect ou chemin non valide"),
                           QStringLiteral("impossible d'ouvrir ce fichier"), MsgIcon::Critical);
         return;
     }
     m_frame1->show();
     repaint();
-    const LoadResult result = chargeconfig(m_sim, m_dialogs);
+    const LoadResult result = m_session.chargeconfig(m_sim, path, m_dialogs);
     done(result.ok() ? Accepted : Rejected);
 }
 

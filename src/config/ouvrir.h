@@ -14,6 +14,7 @@ class Simulation;
 
 namespace orbane::config {
 
+class ConfigSession;
 class DriveList;
 class FileList;
 class FolderList;
@@ -25,7 +26,7 @@ class Ouvrir : public QDialog
     Q_OBJECT
 public:
     // mainWindow places the window and is left alone otherwise; it may be null.
-    Ouvrir(Simulation &sim, Dialogs &dialogs, QWidget *mainWindow);
+    Ouvrir(Simulation &sim, ConfigSession &session, Dialogs &dialogs, QWidget *mainWindow);
 
     // "OUVRIR".
     void Command1_Click();
@@ -34,6 +35,7 @@ private:
     void File1_Click(const QString &name);
 
     Simulation &m_sim;
+    ConfigSession &m_session;
     Dialogs &m_dialogs;
     DriveList *m_drive1 = nullptr;
     FolderList *m_dir1 = nullptr;

@@ -1,7 +1,7 @@
 #include "exercises/exercisecommands.h"
 
 #include "config/configloader.h"
-#include "config/configshared.h"
+#include "config/configsession.h"
 #include "core/simulation.h"
 #include "exercises/exercisefile.h"
 #include "exercises/exercisepaths.h"
@@ -46,20 +46,18 @@ struct ArrowCursor : OverrideCursor
 
 } // namespace
 
-ExerciseCommands::ExerciseCommands(Simulation &sim, QTextEdit *supertext, QLineEdit *fich,
-                                   Dialogs &dialogs, FileDialogs &files, QObject *parent)
-    : QObject(parent), m_sim(sim), m_supertext(supertext), m_fich(fich), m_dialogs(dialogs),
-      m_files(files)
+ExerciseCommands::ExerciseCommands(Simulation &sim, config::ConfigSession &session,
+                                   QTextEdit *supertext, QLineEdit *fich, Dialogs &dialogs,
+                                   FileDialogs &files, QObject *parent)
+    : QObject(parent), m_sim(sim), m_session(session), m_supertext(supertext), m_fich(fich),
+      m_dialogs(dialogs), m_files(files)
 {
     m_bienvenue = [this] {
         m_supertext->clear();
         m_supertext->setReadOnly(true);
     };
     m_print = [this](const QTextDocument &doc) { printWithDialog(doc, m_supertext->window()); };
-    m_loadConfig = [this](const QString &path) {
-        config::fichconfig() = path;
-        config::chargeconfig(m_sim, m_dialogs);
-    };
+    m_loadConfig = [this](const QString &path) { m_session.chargeconfig(m_sim, path, m_dialogs); };
     m_chooser = [this] {
         Fichexo window(*this, m_supertext->window());
         return window.exec() == QDialog::Accepted;

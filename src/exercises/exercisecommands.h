@@ -14,6 +14,10 @@ namespace orbane {
 class Simulation;
 }
 
+namespace orbane::config {
+class ConfigSession;
+}
+
 namespace orbane::exercises {
 
 class FileDialogs;
@@ -25,8 +29,9 @@ class ExerciseCommands : public QObject
 {
     Q_OBJECT
 public:
-    ExerciseCommands(Simulation &sim, QTextEdit *supertext, QLineEdit *fich, Dialogs &dialogs,
-                     FileDialogs &files, QObject *parent = nullptr);
+    ExerciseCommands(Simulation &sim, config::ConfigSession &session, QTextEdit *supertext,
+                     QLineEdit *fich, Dialogs &dialogs, FileDialogs &files,
+                     QObject *parent = nullptr);
 
     // `bienvenue`: puts the welcome text back (and makes the box read-only).
     void setBienvenue(std::function<void()> bienvenue) { m_bienvenue = std::move(bienvenue); }
@@ -60,6 +65,7 @@ public:
     bool exerciseOpen() const;
 
     Simulation &simulation() { return m_sim; }
+    config::ConfigSession &session() { return m_session; }
     QString programDir() const;
     // The "Lecture impossible" message, also shown by the chooser's preview.
     void unreadableExercise();
@@ -72,6 +78,7 @@ private:
     void missingFile(const QString &name);
 
     Simulation &m_sim;
+    config::ConfigSession &m_session;
     QTextEdit *m_supertext;
     QLineEdit *m_fich;
     Dialogs &m_dialogs;

@@ -1,6 +1,6 @@
 #include "exercises/fichexo.h"
 
-#include "config/configshared.h"
+#include "config/configsession.h"
 #include "config/filelists.h"
 #include "core/simulation.h"
 #include "exercises/exercisecommands.h"
@@ -225,7 +225,7 @@ void Fichexo::resizeEvent(QResizeEvent *event)
 void Fichexo::File1_Click(const QString &name)
 {
     const QString folder = withSeparator(m_file1->path());
-    config::ConfigShared::instance().setCurrentFolder(m_file1->path());
+    m_commands.session().setCurrentFolder(m_file1->path());
     m_commands.simulation().s.nomexo = folder;
     m_fichierexo->setText(folder + name);
     apercu();

@@ -1,6 +1,6 @@
 #include "config/configfixture.h"
 #include "config/configloader.h"
-#include "config/configshared.h"
+#include "config/configsession.h"
 #include "config/configwriter.h"
 #include "core/tables.h"
 
@@ -189,14 +189,13 @@ TEST_F(ConfigLoader, RecordsBeyondTheConfigurationAreNeverRead)
 
 TEST_F(ConfigLoader, ChargeconfigLoadsFichconfigAndAnnouncesTheTitle)
 {
-    QSignalSpy titles(&ConfigShared::instance(), &ConfigShared::titleChanged);
-    fichconfig() = dataFile(QStringLiteral("custom.P08"));
-    EXPECT_TRUE(chargeconfig(sim(), dialogs()).ok());
+    ConfigSession session;
+    QSignalSpy titles(&session, &ConfigSession::titleChanged);
+    EXPECT_TRUE(session.chargeconfig(sim(), dataFile(QStringLiteral("custom.P08")), dialogs()).ok());
     ASSERT_EQ(titles.size(), 1);
-    EXPECT_EQ(titles[0][0].toString(), QStringLiteral("Orbane 1S - ") + fichconfig());
+    EXPECT_EQ(titles[0][0].toString(), QStringLiteral("Orbane 1S - ") + session.fichconfig());
 
-    fichconfig() = dataFile(QStringLiteral("lowercase.P08"));
-    EXPECT_FALSE(chargeconfig(sim(), dialogs()).ok());
+    EXPECT_FALSE(
+        session.chargeconfig(sim(), dataFile(QStringLiteral("lowercase.P08")), dialogs()).ok());
     EXPECT_EQ(titles.size(), 1);
-    fichconfig().clear();
 }

@@ -1,6 +1,6 @@
 #include "config/configfixture.h"
 #include "config/configformat.h"
-#include "config/configshared.h"
+#include "config/configsession.h"
 #include "config/enregistrer.h"
 #include "config/filelists.h"
 #include "config/ouvrir.h"
@@ -26,6 +26,7 @@ namespace {
 struct ConfigWindows : test::ConfigTest
 {
     QString work;
+    ConfigSession session;
     QWidget mainWindow;
     std::unique_ptr<QSignalSpy> titles;
 
@@ -40,11 +41,10 @@ struct ConfigWindows : test::ConfigTest
         copyData(QStringLiteral("custom.P08"), QStringLiteral("travail/c.txt"));
         copyData(QStringLiteral("custom.P08"), QStringLiteral("travail/d.P08.bak"));
         copyData(QStringLiteral("lowercase.P08"), QStringLiteral("travail/sous/minuscule.P08"));
-        ConfigShared::instance().setCurrentFolder(work);
-        fichconfig().clear();
+        session.setCurrentFolder(work);
         mainWindow.move(100, 80);
         titles =
-            std::make_unique<QSignalSpy>(&ConfigShared::instance(), &ConfigShared::titleChanged);
+            std::make_unique<QSignalSpy>(&session, &ConfigSession::titleChanged);
     }
 
     template <class W> static W *child(QWidget *w, const char *name)
@@ -103,7 +103,7 @@ struct ConfigWindows : test::ConfigTest
         const Decoded d = decode(readBytes(file), Controls{});
         ASSERT_TRUE(d.controls);
         EXPECT_EQ(*d.controls, sim().c);
-        EXPECT_EQ(fichconfig(), file);
+        EXPECT_EQ(session.fichconfig(), file);
         ASSERT_FALSE(titles->isEmpty());
         EXPECT_EQ(titles->last()[0].toString(), QStringLiteral("Orbane 1S - ") + file);
     }
@@ -125,8 +125,8 @@ struct ConfigWindows : test::ConfigTest
 
 TEST_F(ConfigWindows, SaveWindowOpensBesideTheMainWindowOnTheLastPath)
 {
-    fichconfig() = QStringLiteral("/ailleurs/dernier.P08");
-    Enregistrer w(sim(), dialogs(), &mainWindow);
+    session.setFichconfig(QStringLiteral("/ailleurs/dernier.P08"));
+    Enregistrer w(sim(), session, dialogs(), &mainWindow);
     EXPECT_EQ(w.objectName(), QStringLiteral("enregistrer"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Enregistrer les paramètres."));
     EXPECT_EQ(w.pos(), QPoint(120, 100));
@@ -156,14 +156,14 @@ TEST_F(ConfigWindows, TypedNamesAreSavedWithTheP08Extension)
     QDir(dir.path()).mkpath(QStringLiteral("autre"));
     QDir(dir.path()).mkpath(QStringLiteral("mon.dossier"));
     for (const auto &row : rows) {
-        Enregistrer w(sim(), dialogs(), &mainWindow);
+        Enregistrer w(sim(), session, dialogs(), &mainWindow);
         show(w);
         type(child<QLineEdit>(&w, "Text1"), row.typed);
         QTest::mouseClick(child<QPushButton>(&w, "Command1"), Qt::LeftButton);
         EXPECT_FALSE(w.isVisible()) << row.typed.toStdString();
         EXPECT_EQ(w.result(), QDialog::Accepted);
         expectSavedHere(row.file);
-        EXPECT_EQ(ConfigShared::instance().currentFolder(), work);
+        EXPECT_EQ(session.currentFolder(), work);
     }
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("mon.P08"))));
     expectMessages({});
@@ -173,7 +173,7 @@ TEST_F(ConfigWindows, ANameWithNothingLeftIsRefused)
 {
     for (const QString &typed : {QStringLiteral(".P08"), QStringLiteral("   "), QString()}) {
         dialogs().shown.clear();
-        Enregistrer w(sim(), dialogs(), &mainWindow);
+        Enregistrer w(sim(), session, dialogs(), &mainWindow);
         show(w);
         type(child<QLineEdit>(&w, "Text1"), typed);
         QTest::mouseClick(child<QPushButton>(&w, "Command1"), Qt::LeftButton);
@@ -189,7 +189,7 @@ TEST_F(ConfigWindows, ANameWithNothingLeftIsRefused)
 
 TEST_F(ConfigWindows, EnterInTheNameBoxSaves)
 {
-    Enregistrer w(sim(), dialogs(), &mainWindow);
+    Enregistrer w(sim(), session, dialogs(), &mainWindow);
     show(w);
     type(child<QLineEdit>(&w, "Text1"), QStringLiteral("entree"));
     QTest::keyClick(child<QLineEdit>(&w, "Text1"), Qt::Key_Return);
@@ -199,8 +199,8 @@ TEST_F(ConfigWindows, EnterInTheNameBoxSaves)
 
 TEST_F(ConfigWindows, ChangingFolderKeepsOnlyTheFileNameOfATypedPath)
 {
-    fichconfig() = work + QStringLiteral("/tir.P08");
-    Enregistrer w(sim(), dialogs(), &mainWindow);
+    session.setFichconfig(work + QStringLiteral("/tir.P08"));
+    Enregistrer w(sim(), session, dialogs(), &mainWindow);
     show(w);
     auto *dir1 = child<FolderList>(&w, "Dir1");
     dir1->setCurrentItem(item(dir1, QStringLiteral("sous")));
@@ -212,9 +212,9 @@ TEST_F(ConfigWindows, ChangingFolderKeepsOnlyTheFileNameOfATypedPath)
     expectSavedHere(work + QStringLiteral("/sous/tir.P08"));
 
     // Both windows reopen on that folder.
-    Enregistrer again(sim(), dialogs(), &mainWindow);
+    Enregistrer again(sim(), session, dialogs(), &mainWindow);
     EXPECT_EQ(child<FolderList>(&again, "Dir1")->path(), work + QStringLiteral("/sous"));
-    Ouvrir open(sim(), dialogs(), &mainWindow);
+    Ouvrir open(sim(), session, dialogs(), &mainWindow);
     EXPECT_EQ(child<FolderList>(&open, "Dir1")->path(), work + QStringLiteral("/sous"));
 }
 
@@ -222,7 +222,7 @@ TEST_F(ConfigWindows, DoubleClickingAnExistingFileAsksBeforeWritingOverIt)
 {
     const QString file = work + QStringLiteral("/a.P08");
     const QByteArray old = readBytes(file);
-    Enregistrer w(sim(), dialogs(), &mainWindow);
+    Enregistrer w(sim(), session, dialogs(), &mainWindow);
     show(w);
     dialogs().answers = {MsgAnswer::No};
     doubleClickItem(child<FileList>(&w, "File1"), QStringLiteral("a.P08"));
@@ -242,7 +242,7 @@ TEST_F(ConfigWindows, DoubleClickingAnExistingFileAsksBeforeWritingOverIt)
 
 TEST_F(ConfigWindows, AFileListedWithALowerCaseExtensionIsTheOneWrittenOver)
 {
-    Enregistrer w(sim(), dialogs(), &mainWindow);
+    Enregistrer w(sim(), session, dialogs(), &mainWindow);
     show(w);
     doubleClickItem(child<FileList>(&w, "File1"), QStringLiteral("b.p08"));
     expectMessages({"Ecraser le fichier existant?"});
@@ -255,7 +255,7 @@ TEST_F(ConfigWindows, ABoxOf127CharactersCannotBeSavedAndTheOldFileStays)
     const QString file = work + QStringLiteral("/a.P08");
     const QByteArray old = readBytes(file);
     sim().c.Text3 = QString(127, QLatin1Char('5'));
-    Enregistrer w(sim(), dialogs(), &mainWindow);
+    Enregistrer w(sim(), session, dialogs(), &mainWindow);
     show(w);
     type(child<QLineEdit>(&w, "Text1"), QStringLiteral("a"));
     QTest::mouseClick(child<QPushButton>(&w, "Command1"), Qt::LeftButton);
@@ -270,7 +270,7 @@ TEST_F(ConfigWindows, ABoxOf127CharactersCannotBeSavedAndTheOldFileStays)
 
 TEST_F(ConfigWindows, AnnulerClosesWithoutSaving)
 {
-    Enregistrer w(sim(), dialogs(), &mainWindow);
+    Enregistrer w(sim(), session, dialogs(), &mainWindow);
     show(w);
     type(child<QLineEdit>(&w, "Text1"), QStringLiteral("jamais"));
     QTest::mouseClick(child<QPushButton>(&w, "Command2"), Qt::LeftButton);
@@ -283,7 +283,7 @@ TEST_F(ConfigWindows, AnnulerClosesWithoutSaving)
 
 TEST_F(ConfigWindows, OuvrirWithoutAFileDoesNothing)
 {
-    Ouvrir w(sim(), dialogs(), &mainWindow);
+    Ouvrir w(sim(), session, dialogs(), &mainWindow);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Ouvrir une configuration"));
     EXPECT_EQ(w.pos(), QPoint(120, 100));
     show(w);
@@ -300,24 +300,24 @@ TEST_F(ConfigWindows, OuvrirWithoutAFileDoesNothing)
 
 TEST_F(ConfigWindows, ClickingAFileNamesItAndMakesItsFolderCurrent)
 {
-    ConfigShared::instance().setCurrentFolder(work);
-    Ouvrir w(sim(), dialogs(), &mainWindow);
+    session.setCurrentFolder(work);
+    Ouvrir w(sim(), session, dialogs(), &mainWindow);
     show(w);
     auto *dir1 = child<FolderList>(&w, "Dir1");
     dir1->setCurrentItem(item(dir1, QStringLiteral("sous")));
     QTest::keyClick(dir1, Qt::Key_Return);
     EXPECT_EQ(items(child<FileList>(&w, "File1")), QStringList{QStringLiteral("minuscule.P08")});
-    EXPECT_EQ(ConfigShared::instance().currentFolder(), work); // not yet
+    EXPECT_EQ(session.currentFolder(), work); // not yet
     clickItem(child<FileList>(&w, "File1"), QStringLiteral("minuscule.P08"));
     EXPECT_EQ(child<QLineEdit>(&w, "ficharge")->text(),
               work + QStringLiteral("/sous/minuscule.P08"));
-    EXPECT_EQ(ConfigShared::instance().currentFolder(), work + QStringLiteral("/sous"));
+    EXPECT_EQ(session.currentFolder(), work + QStringLiteral("/sous"));
     EXPECT_TRUE(w.isVisible());
 }
 
 TEST_F(ConfigWindows, DoubleClickingAFileLoadsItAndCloses)
 {
-    Ouvrir w(sim(), dialogs(), &mainWindow);
+    Ouvrir w(sim(), session, dialogs(), &mainWindow);
     show(w);
     doubleClickItem(child<FileList>(&w, "File1"), QStringLiteral("a.P08"));
     EXPECT_FALSE(w.isVisible());
@@ -325,15 +325,15 @@ TEST_F(ConfigWindows, DoubleClickingAFileLoadsItAndCloses)
     EXPECT_TRUE(child<QFrame>(&w, "Frame1")->isVisibleTo(&w)); // "Patience" was shown
     EXPECT_EQ(sim().c.Combo1, 2);
     EXPECT_EQ(sim().c.Label4[8], rgb(17, 34, 51));
-    EXPECT_EQ(fichconfig(), work + QStringLiteral("/a.P08"));
+    EXPECT_EQ(session.fichconfig(), work + QStringLiteral("/a.P08"));
     ASSERT_EQ(titles->size(), 1);
-    EXPECT_EQ(titles->last()[0].toString(), QStringLiteral("Orbane 1S - ") + fichconfig());
+    EXPECT_EQ(titles->last()[0].toString(), QStringLiteral("Orbane 1S - ") + session.fichconfig());
     expectMessages({});
 }
 
 TEST_F(ConfigWindows, APathThatNamesNoFileIsReportedAndTheWindowStays)
 {
-    Ouvrir w(sim(), dialogs(), &mainWindow);
+    Ouvrir w(sim(), session, dialogs(), &mainWindow);
     show(w);
     const test::Snapshot before = snapshot();
     for (const QString &typed : {path(QStringLiteral("absent.P08")), work}) {
@@ -351,7 +351,7 @@ TEST_F(ConfigWindows, APathThatNamesNoFileIsReportedAndTheWindowStays)
 
 TEST_F(ConfigWindows, AFileOfAnotherKindIsReportedAndNothingChanges)
 {
-    Ouvrir w(sim(), dialogs(), &mainWindow);
+    Ouvrir w(sim(), session, dialogs(), &mainWindow);
     show(w);
     const test::Snapshot before = snapshot();
     type(child<QLineEdit>(&w, "ficharge"), QStringLiteral("sous/minuscule.P08"));
@@ -368,7 +368,7 @@ TEST_F(ConfigWindows, ChoosingADriveMovesTheListsUnlessItCannotBeRead)
     const QString key = path(QStringLiteral("cle"));
     QDir(dir.path()).mkpath(QStringLiteral("cle"));
     copyData(QStringLiteral("custom.P08"), QStringLiteral("cle/sur-la-cle.P08"));
-    Ouvrir w(sim(), dialogs(), &mainWindow);
+    Ouvrir w(sim(), session, dialogs(), &mainWindow);
     show(w);
     auto *drive1 = child<DriveList>(&w, "Drive1");
     drive1->setVolumes({{QStringLiteral("/"), QString()},

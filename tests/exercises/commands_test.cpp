@@ -139,7 +139,7 @@ TEST_F(Commands, TheRealLoaderPutsTheConfigurationIntoTheControls)
     writeRtf(fresh.file("E.RTF"), "x");
     QFile::copy(QStringLiteral(ORBANE_DATA_DIR "/CHUTE.P08"), fresh.file("CHUTE.P08"));
     writeExerciseFile(fresh.file("EXO.E20"), {"E.RTF", "CHUTE.P08"});
-    exercises::ExerciseCommands real(fresh.rig.sim, &fresh.supertext, &fresh.fich,
+    exercises::ExerciseCommands real(fresh.rig.sim, fresh.session, &fresh.supertext, &fresh.fich,
                                      fresh.rig.dialogs, fresh.files);
     ASSERT_TRUE(real.ouvreur(fresh.file("EXO.E20")));
     EXPECT_EQ(fresh.rig.sim.c.Combo2, 0); // pomme

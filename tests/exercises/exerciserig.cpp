@@ -38,7 +38,7 @@ QStringList ExerciseRig::allDataFiles()
 
 ExerciseRig::ExerciseRig(const QStringList &dataFiles)
     : program(dataFiles), rig(program.path()),
-      commands(rig.sim, &supertext, &fich, rig.dialogs, files)
+      commands(rig.sim, session, &supertext, &fich, rig.dialogs, files)
 {
     // What the main window does on changes of its two boxes.
     QObject::connect(&supertext, &QTextEdit::textChanged, [this] {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/configsession.h"
 #include "exercises/exercisecommands.h"
 #include "exercises/filedialogs.h"
 #include "support/doubles.h"
@@ -42,6 +43,7 @@ struct ExerciseRig
 
     ProgramDir program;
     Rig rig;
+    config::ConfigSession session;
     QTextEdit supertext;
     QLineEdit fich;
     ScriptedFileDialogs files;

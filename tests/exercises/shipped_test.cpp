@@ -3,7 +3,7 @@
 #include "exercises/exerciserig.h"
 
 #include "config/configloader.h"
-#include "config/configshared.h"
+#include "config/configsession.h"
 #include "core/simulation.h"
 #include "exercises/exercisefile.h"
 
@@ -57,8 +57,7 @@ TEST_P(EveryExercise, OpensLoadsItsConfigurationAndItsCorrection)
 {
     ExerciseRig r(ExerciseRig::allDataFiles());
     r.commands.setConfigLoader([&r](const QString &path) {
-        config::fichconfig() = path;
-        const config::LoadResult result = config::chargeconfig(r.rig.sim, r.rig.dialogs);
+        const config::LoadResult result = r.session.chargeconfig(r.rig.sim, path, r.rig.dialogs);
         EXPECT_TRUE(result.ok()) << path.toStdString();
         r.configs << path;
     });
@@ -89,8 +88,7 @@ TEST(ShippedExercises, GettingStartedOpensFromTheMenu)
 {
     ExerciseRig r(ExerciseRig::allDataFiles());
     r.commands.setConfigLoader([&r](const QString &path) {
-        config::fichconfig() = path;
-        EXPECT_TRUE(config::chargeconfig(r.rig.sim, r.rig.dialogs).ok());
+        EXPECT_TRUE(r.session.chargeconfig(r.rig.sim, path, r.rig.dialogs).ok());
     });
     r.commands.PRISENMAIN_Click();
     EXPECT_EQ(r.messages(), 0);
@@ -113,8 +111,9 @@ Flight fly(const QString &config, const std::function<void(Simulation &)> &chang
     ProgramDir program(ExerciseRig::allDataFiles());
     Rig rig(program.path());
     rig.sim.Form_Load();
-    config::fichconfig() = program.file(config);
-    EXPECT_TRUE(config::chargeconfig(rig.sim, rig.dialogs).ok()) << config.toStdString();
+    config::ConfigSession session;
+    EXPECT_TRUE(session.chargeconfig(rig.sim, program.file(config), rig.dialogs).ok())
+        << config.toStdString();
     if (change)
         change(rig.sim);
     rig.sim.command15_Click();
