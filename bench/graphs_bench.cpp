@@ -23,12 +23,18 @@ const Choice kVelocities{0, 0, 1, 1, 1, 0, 0, 0};
 Simulation &moonFlight()
 {
     static Simulation sim{QString()};
-    sim.c.Text1 = QStringLiteral("0");
-    sim.c.Text2 = QStringLiteral("2");
-    sim.s.gpes = 1.6f;
-    sim.s.vox = 10.0f;
-    sim.s.voy = 17.32f;
-    sim.c.Check13 = kVelocities;
+    static const bool ready = [] {
+        sim.Combo1_Click(1);
+        sim.TextN_Change(1, QStringLiteral("0"));
+        sim.TextN_Change(2, QStringLiteral("2"));
+        sim.TextN_Change(3, QStringLiteral("20"));
+        sim.TextN_Change(4, QStringLiteral("60"));
+        sim.voxvoy();
+        for (int i = 0; i < kQuantities; ++i)
+            sim.Check13_Click(i, kVelocities[i]);
+        return true;
+    }();
+    Q_UNUSED(ready);
     return sim;
 }
 

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 
 using namespace orbane;
@@ -29,17 +30,15 @@ struct Rig
         renderer->onTracegraphe = [this] { ++graphCalls; };
         sim->setSceneHooks(renderer.get());
         sim->Form_Load();
-        sim->c.Combo1 = 1; // the Moon: long flights
-        sim->Combo1_Click();
-        sim->c.Check[4] = false;
+        sim->Combo1_Click(1); // the Moon: long flights
+        sim->Check_Click(4, false);
     }
     ~Rig() { sim->setSceneHooks(nullptr); }
 
     void options(std::initializer_list<int> checks, bool camera)
     {
-        sim->c.Check.fill(false);
-        for (int i : checks)
-            sim->c.Check[i] = true;
+        for (int i = 1; i <= 12; ++i)
+            sim->Check_Click(i, std::find(checks.begin(), checks.end(), i) != checks.end());
         m_camera = camera;
         restart();
     }
@@ -124,7 +123,7 @@ BENCHMARK(BM_TickCommon)->Unit(benchmark::kMicrosecond);
 static void BM_TickWorstImageMode(benchmark::State &state)
 {
     Rig rig;
-    rig.sim->c.chrono = QStringLiteral("10");
+    rig.sim->chrono_Change(QStringLiteral("10"));
     rig.options({1, 3, 5, 6, 7, 8, 9, 10, 11, 12}, true);
     for (auto _ : state)
         rig.tick();
@@ -136,9 +135,9 @@ BENCHMARK(BM_TickWorstImageMode)->Unit(benchmark::kMicrosecond);
 static void BM_TickWorstMarkMode(benchmark::State &state)
 {
     Rig rig;
-    rig.sim->c.chrono = QStringLiteral("10");
+    rig.sim->chrono_Change(QStringLiteral("10"));
     for (int i = 0; i < 5000; ++i)
-        rig.sim->marks.add({qint16(30 + i % 360), qint16(40 + (i / 360) * 25), 0x0000ff,
+        rig.sim->drawingMarks().add({qint16(30 + i % 360), qint16(40 + (i / 360) * 25), 0x0000ff,
                             0xfb4291, true});
     rig.options({1, 2, 3, 5, 6, 7, 8, 10, 11, 12}, true);
     for (auto _ : state)

@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     CHECK(numbersOnly == *first.controls);
 
     Simulation &sim = simulation();
-    applyConfig(sim, *first.controls);
+    sim.applyControls(*first.controls);
     checkRanges(sim.c);
     checkBoxes(sim.c);
     return 0;

@@ -180,30 +180,16 @@ void FeuilleP::openGraphes()
 
 void FeuilleP::bindPanels()
 {
-    connect(m_pc.Combo1, &QComboBox::activated, this, [this](int index) {
-        m_sim.c.Combo1 = index;
-        m_sim.Combo1_Click();
-    });
-    connect(m_pc.Combo2, &QComboBox::activated, this, [this](int index) {
-        m_sim.c.Combo2 = index;
-        m_sim.Combo2_Click();
-    });
+    // Lists and scales report the user's choices only: the window's own updates are silent.
+    connect(m_pc.Combo1, &QComboBox::activated, &m_sim, &Simulation::Combo1_Click);
+    connect(m_pc.Combo2, &QComboBox::activated, &m_sim, &Simulation::Combo2_Click);
     bindParameterBoxes();
     bindOptions();
     for (Swatch *s : m_pc.Label4)
         connect(s, &Swatch::clicked, this, &FeuilleP::chooseColour);
-    connect(m_pc.VScroll1, &QScrollBar::valueChanged, this, [this](int v) {
-        if (!m_refreshing)
-            m_sim.VScroll1_Change(v);
-    });
-    connect(m_pc.VScroll3, &QScrollBar::valueChanged, this, [this](int v) {
-        if (!m_refreshing)
-            m_sim.VScroll3_Change(v);
-    });
-    connect(m_pc.UpDown1, &UpDown::valueChanged, this, [this](int v) {
-        if (!m_refreshing)
-            m_sim.UpDown1_Change(v);
-    });
+    connect(m_pc.VScroll1, &QScrollBar::valueChanged, &m_sim, &Simulation::VScroll1_Change);
+    connect(m_pc.VScroll3, &QScrollBar::valueChanged, &m_sim, &Simulation::VScroll3_Change);
+    connect(m_pc.UpDown1, &UpDown::valueChanged, &m_sim, &Simulation::UpDown1_Change);
     connect(m_pc.command12, &QToolButton::clicked, &m_sim, &Simulation::command12_Click);
     m_pc.Label5->installEventFilter(this);
 
@@ -235,19 +221,13 @@ void FeuilleP::bindParameterBoxes()
 {
     for (int n = 1; n <= 4; ++n) {
         ParameterBox *box = m_pc.Text[n];
-        QString *value = n == 1 ? &m_sim.c.Text1
-                         : n == 2 ? &m_sim.c.Text2
-                         : n == 3 ? &m_sim.c.Text3
-                                  : &m_sim.c.Text4;
         box->setFilter([this, n](QChar &key) {
             return m_sim.TextN_KeyPress(n, key) == Simulation::KeyResult::Accept
                        ? ParameterBox::Key::Accept
                        : ParameterBox::Key::Swallow;
         });
-        connect(box, &QLineEdit::textChanged, this, [this, value](const QString &text) {
-            if (!m_refreshing)
-                *value = text;
-        });
+        connect(box, &QLineEdit::textEdited, this,
+                [this, n](const QString &text) { m_sim.TextN_Change(n, text); });
         connect(box, &ParameterBox::focused, this, [this, n] { m_sim.TextN_GotFocus(n); });
         connect(box, &ParameterBox::applied, this, [this, n] { m_sim.TextN_LostFocus(n); });
         if (n == 2)
@@ -262,22 +242,17 @@ void FeuilleP::bindParameterBoxes()
                    ? ParameterBox::Key::Accept
                    : ParameterBox::Key::Swallow;
     });
-    connect(m_pc.chrono, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (!m_refreshing)
-            m_sim.c.chrono = text;
-    });
+    connect(m_pc.chrono, &QLineEdit::textEdited, &m_sim, &Simulation::chrono_Change);
     connect(m_pc.chrono, &ParameterBox::applied, &m_sim, &Simulation::chrono_LostFocus);
 }
 
 void FeuilleP::bindOptions()
 {
     for (int i = 1; i <= 12; ++i) {
-        connect(m_pc.Check[i], &QCheckBox::clicked, this, [this, i](bool on) {
-            m_sim.c.Check[i] = on;
-            m_sim.Check_Click(i);
-        });
+        connect(m_pc.Check[i], &QCheckBox::clicked, this,
+                [this, i](bool on) { m_sim.Check_Click(i, on); });
     }
-    connect(m_pc.speed, &QCheckBox::clicked, this, [this](bool on) { m_sim.c.speed = on; });
+    connect(m_pc.speed, &QCheckBox::clicked, &m_sim, &Simulation::speed_Click);
 }
 
 // Ctrl+Tab and Ctrl+Shift+Tab move between the tabs from anywhere in the window.
@@ -311,7 +286,7 @@ void FeuilleP::bindTextBoxes()
     });
     connect(m_supertext, &QTextEdit::textChanged, this, [this] {
         if (!m_fich->text().isEmpty())
-            m_sim.s.textemodif = 1;
+            m_sim.setTextemodif(1);
     });
 }
 
@@ -376,8 +351,6 @@ void FeuilleP::setTimerRunning(bool on)
 void FeuilleP::scrollScene(int twipsValue)
 {
     m_picture2->move(0, -int(std::lround(twipsValue / 15.0)));
-    if (!m_refreshing)
-        m_sim.d.VScroll2 = twipsValue;
 }
 
 void FeuilleP::chooseColour(int index)
@@ -502,9 +475,13 @@ void FeuilleP::refreshControls()
     m_pc.Check[7]->setEnabled(d.check7Enabled);
     for (int i = 0; i < 9; ++i)
         m_pc.Label4[i]->setColour(c.Label4[i]);
-    m_pc.VScroll1->setValue(c.VScroll1);
-    m_pc.VScroll3->setValue(c.VScroll3);
-    m_pc.UpDown1->setValue(c.UpDown1);
+    {
+        // The scales report the user's moves only.
+        const QSignalBlocker b1(m_pc.VScroll1), b3(m_pc.VScroll3), b4(m_pc.UpDown1);
+        m_pc.VScroll1->setValue(c.VScroll1);
+        m_pc.VScroll3->setValue(c.VScroll3);
+        m_pc.UpDown1->setValue(c.UpDown1);
+    }
     m_pc.Label9->setText(vectorscale::label9(c.UpDown1));
     if (m_shownRecording != int(d.recording)) {
         m_shownRecording = int(d.recording);
@@ -518,7 +495,6 @@ void FeuilleP::refreshControls()
 
 void FeuilleP::refresh()
 {
-    m_refreshing = true;
     const Display &d = m_sim.d;
     m_label3->setText(d.Label3);
     m_label1->setText(d.Label1);
@@ -530,7 +506,11 @@ void FeuilleP::refresh()
                        static_cast<QWidget *>(m_command14), static_cast<QWidget *>(m_command15),
                        static_cast<QWidget *>(m_command16), static_cast<QWidget *>(m_command18)})
         w->setEnabled(d.animationButtons);
-    m_vscroll2->setValue(d.VScroll2);
+    {
+        const QSignalBlocker block(m_vscroll2);
+        m_vscroll2->setValue(d.VScroll2);
+    }
+    scrollScene(d.VScroll2);
     // The panels paint texts that follow a few values: repaint them only when those change.
     const std::array<quint32, 4> painted = {quint32(m_sim.c.VScroll1), quint32(m_sim.c.VScroll3),
                                             quint32(m_sim.c.Combo2), m_sim.c.Label4[0]};
@@ -538,7 +518,6 @@ void FeuilleP::refresh()
         m_paintedState = painted;
         m_onglets->update();
     }
-    m_refreshing = false;
 }
 
 bool FeuilleP::eventFilter(QObject *watched, QEvent *event)

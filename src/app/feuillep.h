@@ -121,7 +121,6 @@ private:
     // The configuration in use and the file windows' folder, for the whole run.
     config::ConfigSession *m_configs;
     QTimer m_timer;
-    bool m_refreshing = false;
     Hints *m_hints = nullptr;
 
     std::array<QToolButton *, 8> m_toolBar{};

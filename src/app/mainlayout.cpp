@@ -130,6 +130,7 @@ void FeuilleP::buildScene()
     m_vscroll2->setGeometry(m_frame3->geometry().right() - 4, m_frame3->y(), 12,
                             m_frame3->height());
     connect(m_vscroll2, &QScrollBar::valueChanged, this, &FeuilleP::scrollScene);
+    connect(m_vscroll2, &QScrollBar::valueChanged, &m_sim, &Simulation::VScroll2_Change);
 }
 
 void FeuilleP::buildAnimationButtons()

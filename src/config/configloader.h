@@ -25,9 +25,4 @@ struct LoadResult
 // good file is applied. A failure shows its message box and leaves the simulation untouched.
 LoadResult loadConfig(const QString &path, Simulation &sim, Dialogs &dialogs);
 
-// Puts decoded values into the controls in the file's order, running the change reaction of
-// each scale and option whose value changes, then the reactions of the lists and boxes as if
-// the user had left them, in order: place, projectile, x0, y0, v, angle, interval.
-void applyConfig(Simulation &sim, const Controls &loaded);
-
 } // namespace orbane::config

@@ -10,22 +10,22 @@ static bool canStart(double y0, double v) { return y0 != 0.0 || v != 0.0; }
 void Simulation::command15_Click()
 {
     emit focusSceneRequested();
-    s.chronoactif = 0;
-    d.check1Enabled = true;
+    m_s.chronoactif = 0;
+    m_d.check1Enabled = true;
     maj12();
-    if (canStart(numfmt::parseOr(c.Text2, 0.0), numfmt::parseOr(c.Text3, 0.0))) {
+    if (canStart(numfmt::parseOr(m_c.Text2, 0.0), numfmt::parseOr(m_c.Text3, 0.0))) {
         setTimer(true);
-        d.projVisible = false;
-        s.affinit = false;
+        m_d.projVisible = false;
+        m_s.affinit = false;
     }
     emit changed();
 }
 
 void Simulation::command16_Click()
 {
-    if (d.timer1) {
-        s.chronoactif = 0;
-        d.check1Enabled = true;
+    if (m_d.timer1) {
+        m_s.chronoactif = 0;
+        m_d.check1Enabled = true;
         maj12();
         setTimer(false);
         emit changed();
@@ -37,11 +37,11 @@ void Simulation::command16_Click()
 void Simulation::Image4_Click()
 {
     emit focusSceneRequested();
-    s.chronoactif = 0;
-    d.check1Enabled = true;
+    m_s.chronoactif = 0;
+    m_d.check1Enabled = true;
     maj12();
     setTimer(false);
-    d.projVisible = true;
+    m_d.projVisible = true;
     retico();
     command18_Click();
 }
@@ -50,41 +50,41 @@ void Simulation::placeProjectileAtInitialPosition()
 {
     const double x = x0();
     const double y = y0();
-    s.xy[0] = x;
-    d.projLeft = scene::leftOf(x);
-    s.xy[1] = y;
-    d.projTop = scene::topOf(y);
-    d.ombreLeft = d.projLeft;
-    showReadouts(s.temps, x, y);
+    m_s.xy[0] = x;
+    m_d.projLeft = scene::leftOf(x);
+    m_s.xy[1] = y;
+    m_d.projTop = scene::topOf(y);
+    m_d.ombreLeft = m_d.projLeft;
+    showReadouts(m_s.temps, x, y);
 }
 
 void Simulation::command18_Click()
 {
-    s.temps = 0.0f;
-    s.enrebond = 0;
-    s.chronoactif = 0;
+    m_s.temps = 0.0f;
+    m_s.enrebond = 0;
+    m_s.chronoactif = 0;
     placeProjectileAtInitialPosition();
     maj12();
     plusbouton();
     retico();
-    if (!d.timer1)
-        d.projVisible = true;
+    if (!m_d.timer1)
+        m_d.projVisible = true;
     emit changed();
 }
 
-void Simulation::Command13_Click() { Combo1_Click(); }
+void Simulation::Command13_Click() { Combo1_Click(m_c.Combo1); }
 
 void Simulation::command12_Click()
 {
     emit focusSceneRequested();
-    if (s.chronoactif != 0) {
-        s.chronoactif = 0;
+    if (m_s.chronoactif != 0) {
+        m_s.chronoactif = 0;
         maj12();
         emit changed();
         return;
     }
-    const double interval = numfmt::parseOr(c.chrono, 0.0);
-    if (c.Check[9] && c.Check[6] && 2.0 * interval != 100.0 * c.UpDown1) {
+    const double interval = numfmt::parseOr(m_c.chrono, 0.0);
+    if (m_c.Check[9] && m_c.Check[6] && 2.0 * interval != 100.0 * m_c.UpDown1) {
         m_services.dialogs->message(
             QStringLiteral("Il est préférable que l'intervalle de temps qui permet de représenter "
                            "les variations\n"
@@ -97,12 +97,12 @@ void Simulation::command12_Click()
                 QStringLiteral(" ms."),
             QStringLiteral("Avertissement"), MsgIcon::Information);
     }
-    s.chronoactif = 1;
-    s.tphoto = s.temps;
-    if (!d.timer1 && canStart(numfmt::parseOr(c.Text2, 0.0), numfmt::parseOr(c.Text3, 0.0))) {
+    m_s.chronoactif = 1;
+    m_s.tphoto = m_s.temps;
+    if (!m_d.timer1 && canStart(numfmt::parseOr(m_c.Text2, 0.0), numfmt::parseOr(m_c.Text3, 0.0))) {
         setTimer(true);
-        d.projVisible = false;
-        s.affinit = false;
+        m_d.projVisible = false;
+        m_s.affinit = false;
     }
     maj12();
     emit changed();
@@ -110,16 +110,16 @@ void Simulation::command12_Click()
 
 void Simulation::maj12()
 {
-    d.recording = s.chronoactif != 0;
-    d.command12Tip = d.recording ? QStringLiteral("Arrêter la chronophotographie")
+    m_d.recording = m_s.chronoactif != 0;
+    m_d.command12Tip = m_d.recording ? QStringLiteral("Arrêter la chronophotographie")
                                  : QStringLiteral("Chronophotographie");
-    d.Label5 = d.recording ? QStringLiteral("Arrêter la chronophotographie")
+    m_d.Label5 = m_d.recording ? QStringLiteral("Arrêter la chronophotographie")
                            : QStringLiteral("Activer la chronophotographie");
 }
 
 void Simulation::plusbouton()
 {
-    d.animationButtons = !(s.voy <= 0.0f && numfmt::parseOr(c.Text2, 0.0) == 0.0);
+    m_d.animationButtons = !(m_s.voy <= 0.0f && numfmt::parseOr(m_c.Text2, 0.0) == 0.0);
 }
 
 } // namespace orbane

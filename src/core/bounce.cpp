@@ -14,47 +14,47 @@ constexpr float kRestSpeed = 2.0f;
 // components multiplied by 0.7 and the vertical one reversed, until it is too slow to rise.
 void Simulation::rebond()
 {
-    if (s.enrebond == 1) {
-        s.xrebond = float(scene::xOfLeft(d.projLeft));
-        s.yrebond = float(scene::yOfTop(d.projTop));
-        s.vxrebond = kRestitution * s.vox;
-        s.vyrebond = -kRestitution * (s.voy - s.gpes * s.temps);
-        s.trebond = s.temps;
-        s.enrebond = 2;
-        s.temps += slowMotion() ? 0.02f : 0.04f;
+    if (m_s.enrebond == 1) {
+        m_s.xrebond = float(scene::xOfLeft(m_d.projLeft));
+        m_s.yrebond = float(scene::yOfTop(m_d.projTop));
+        m_s.vxrebond = kRestitution * m_s.vox;
+        m_s.vyrebond = -kRestitution * (m_s.voy - m_s.gpes * m_s.temps);
+        m_s.trebond = m_s.temps;
+        m_s.enrebond = 2;
+        m_s.temps += slowMotion() ? 0.02f : 0.04f;
     }
 
-    const double arc = double(s.temps) - double(s.trebond);
+    const double arc = double(m_s.temps) - double(m_s.trebond);
     const Flight law = bounceArc();
-    s.xy[0] = law.x(arc);
-    d.projLeft = scene::leftOf(s.xy[0]);
-    s.xy[1] = law.y(arc);
-    d.projTop = scene::topOf(s.xy[1]);
-    const double shownY = s.xy[1] >= 0.0 ? s.xy[1] : 0.0;
-    if (s.xy[1] < 0.0)
-        s.xy[1] = 0.0;
-    showReadouts(s.temps, s.xy[0], shownY);
+    m_s.xy[0] = law.x(arc);
+    m_d.projLeft = scene::leftOf(m_s.xy[0]);
+    m_s.xy[1] = law.y(arc);
+    m_d.projTop = scene::topOf(m_s.xy[1]);
+    const double shownY = m_s.xy[1] >= 0.0 ? m_s.xy[1] : 0.0;
+    if (m_s.xy[1] < 0.0)
+        m_s.xy[1] = 0.0;
+    showReadouts(m_s.temps, m_s.xy[0], shownY);
 
-    if (d.projTop > scene::kGroundTop) {
-        d.projTop = scene::kGroundTop;
+    if (m_d.projTop > scene::kGroundTop) {
+        m_d.projTop = scene::kGroundTop;
         playImpact();
-        s.xrebond = float(scene::xOfLeft(d.projLeft));
-        s.yrebond = float(scene::yOfTop(d.projTop));
-        s.vxrebond = kRestitution * s.vxrebond;
-        s.vyrebond = -kRestitution * (s.vyrebond - s.gpes * (s.temps - s.trebond));
-        s.trebond = s.temps;
-        s.enrebond = 2;
-        if (std::abs(s.vyrebond) < kRestSpeed) {
+        m_s.xrebond = float(scene::xOfLeft(m_d.projLeft));
+        m_s.yrebond = float(scene::yOfTop(m_d.projTop));
+        m_s.vxrebond = kRestitution * m_s.vxrebond;
+        m_s.vyrebond = -kRestitution * (m_s.vyrebond - m_s.gpes * (m_s.temps - m_s.trebond));
+        m_s.trebond = m_s.temps;
+        m_s.enrebond = 2;
+        if (std::abs(m_s.vyrebond) < kRestSpeed) {
             endOfMotion();
-            s.enrebond = 0;
-            s.temps = 0.0f;
-            d.ombreLeft = d.projLeft;
+            m_s.enrebond = 0;
+            m_s.temps = 0.0f;
+            m_d.ombreLeft = m_d.projLeft;
         }
     }
 
-    d.ombreLeft = d.projLeft;
+    m_d.ombreLeft = m_d.projLeft;
 
-    if (c.Check[4] && leftTheScreen(false))
+    if (m_c.Check[4] && leftTheScreen(false))
         exitFromScreen();
 
     recordPhotoPosition();

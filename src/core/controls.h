@@ -27,7 +27,7 @@ struct Controls
     std::array<bool, 13> Check = defaultChecks();
     bool speed = false; // "Animation au ralenti"
     // Check13: the quantities of the live graph.
-    std::array<bool, kQuantities> Check13{}; // none checked at start-up
+    QuantityChoice Check13{}; // none checked at start-up
 
     int VScroll1 = 30;
     int VScroll3 = 70;

@@ -27,10 +27,19 @@ Simulation::KeyResult Simulation::TextN_KeyPress(int box, QChar &key) const
     return KeyResult::Swallow;
 }
 
+void Simulation::TextN_Change(int box, const QString &text)
+{
+    QString *boxes[] = {&m_c.Text1, &m_c.Text2, &m_c.Text3, &m_c.Text4};
+    if (box >= 1 && box <= 4)
+        *boxes[box - 1] = text;
+}
+
+void Simulation::chrono_Change(const QString &text) { m_c.chrono = text; }
+
 void Simulation::TextN_GotFocus(int)
 {
-    if (!c.Check[1]) {
-        c.Check[1] = true;
+    if (!m_c.Check[1]) {
+        m_c.Check[1] = true;
         Check1_Click();
     }
 }
@@ -60,45 +69,45 @@ void Simulation::TextN_LostFocus(int box)
 void Simulation::applyParameterChange(bool clearAlways)
 {
     setTimer(false);
-    d.projVisible = true;
-    if (clearAlways || !s.affinit)
+    m_d.projVisible = true;
+    if (clearAlways || !m_s.affinit)
         retico();
-    d.check1Enabled = true;
+    m_d.check1Enabled = true;
     command18_Click();
 }
 
 void Simulation::Text1_LostFocus()
 {
-    if (const auto x0 = numfmt::parse(c.Text1))
-        d.projLeft = std::clamp(scene::leftOf(*x0), kLeftMin, kLeftMax);
-    d.ombreLeft = d.projLeft;
-    c.Text1 = numfmt::box(scene::xOfLeft(d.projLeft));
+    if (const auto x0 = numfmt::parse(m_c.Text1))
+        m_d.projLeft = std::clamp(scene::leftOf(*x0), kLeftMin, kLeftMax);
+    m_d.ombreLeft = m_d.projLeft;
+    m_c.Text1 = numfmt::box(scene::xOfLeft(m_d.projLeft));
     applyParameterChange(true);
 }
 
 void Simulation::Text2_LostFocus()
 {
-    if (const auto y0 = numfmt::parse(c.Text2))
-        d.projTop = std::clamp(scene::topOf(*y0), kTopMin, kTopMax);
-    c.Text2 = numfmt::box(scene::yOfTop(d.projTop));
+    if (const auto y0 = numfmt::parse(m_c.Text2))
+        m_d.projTop = std::clamp(scene::topOf(*y0), kTopMin, kTopMax);
+    m_c.Text2 = numfmt::box(scene::yOfTop(m_d.projTop));
     applyParameterChange(false);
 }
 
 // v and a: text that is not a number reads as 0.
 void Simulation::Text3_LostFocus()
 {
-    const double v = std::clamp(numfmt::parseOr(c.Text3, 0.0), 0.0, 20.0);
-    c.Text3 = numfmt::box(v);
+    const double v = std::clamp(numfmt::parseOr(m_c.Text3, 0.0), 0.0, 20.0);
+    m_c.Text3 = numfmt::box(v);
     voxvoy();
     applyParameterChange(true);
 }
 
 void Simulation::Text4_LostFocus()
 {
-    double a = std::clamp(numfmt::parseOr(c.Text4, 0.0), -180.0, 180.0);
+    double a = std::clamp(numfmt::parseOr(m_c.Text4, 0.0), -180.0, 180.0);
     if (std::abs(a) < 5.0)
         a = 0.0;
-    c.Text4 = numfmt::box(a);
+    m_c.Text4 = numfmt::box(a);
     voxvoy();
     applyParameterChange(false);
 }
@@ -110,68 +119,68 @@ Simulation::KeyResult Simulation::chrono_KeyPress(QChar key) const
 
 void Simulation::chrono_LostFocus()
 {
-    const double value = numfmt::parseOr(c.chrono, 0.0);
+    const double value = numfmt::parseOr(m_c.chrono, 0.0);
     if (value < 10.0)
-        c.chrono = QStringLiteral("10");
+        m_c.chrono = QStringLiteral("10");
     else if (value > 5000.0)
-        c.chrono = QStringLiteral("5000");
+        m_c.chrono = QStringLiteral("5000");
     else
-        c.chrono = QString::number(qint64(value));
+        m_c.chrono = QString::number(qint64(value));
     emit changed();
 }
 
 void Simulation::projectile_MouseMove(bool leftOnly, bool anyButton, int x, int y)
 {
     if (!anyButton) {
-        s.glisse = 0;
+        m_s.glisse = 0;
         return;
     }
     if (!leftOnly)
         return;
     setTimer(false);
-    d.projVisible = true;
-    d.command3Enabled = true;
-    d.command5Enabled = true;
-    if (!s.affinit)
+    m_d.projVisible = true;
+    m_d.command3Enabled = true;
+    m_d.command5Enabled = true;
+    if (!m_s.affinit)
         retico();
-    d.check1Enabled = true;
-    s.temps = 0.0f;
-    s.enrebond = 0;
-    if (s.glisse == 0) {
-        s.glissex = qint16(x);
-        s.glissey = qint16(y);
-        s.glisse = 1;
+    m_d.check1Enabled = true;
+    m_s.temps = 0.0f;
+    m_s.enrebond = 0;
+    if (m_s.glisse == 0) {
+        m_s.glissex = qint16(x);
+        m_s.glissey = qint16(y);
+        m_s.glisse = 1;
     }
-    d.projLeft = std::clamp(d.projLeft + x - s.glissex, kLeftMin, kLeftMax);
-    d.projTop = std::clamp(d.projTop + y - s.glissey, kTopMin, kTopMax);
-    d.ombreLeft = d.projLeft;
-    c.Text1 = numfmt::box(scene::xOfLeft(d.projLeft));
-    c.Text2 = numfmt::box(scene::yOfTop(d.projTop));
-    showReadouts(s.temps, numfmt::parseOr(c.Text1, 0.0), numfmt::parseOr(c.Text2, 0.0));
+    m_d.projLeft = std::clamp(m_d.projLeft + x - m_s.glissex, kLeftMin, kLeftMax);
+    m_d.projTop = std::clamp(m_d.projTop + y - m_s.glissey, kTopMin, kTopMax);
+    m_d.ombreLeft = m_d.projLeft;
+    m_c.Text1 = numfmt::box(scene::xOfLeft(m_d.projLeft));
+    m_c.Text2 = numfmt::box(scene::yOfTop(m_d.projTop));
+    showReadouts(m_s.temps, numfmt::parseOr(m_c.Text1, 0.0), numfmt::parseOr(m_c.Text2, 0.0));
     plusbouton();
     emit changed();
 }
 
 void Simulation::voxvoy()
 {
-    const auto a = numfmt::parse(c.Text4);
-    const auto v = numfmt::parse(c.Text3);
+    const auto a = numfmt::parse(m_c.Text4);
+    const auto v = numfmt::parse(m_c.Text3);
     if (!a || !v)
         return;
     const double rad = *a * kPi / 180.0;
-    s.vox = float(*v * std::cos(rad));
-    s.voy = float(*v * std::sin(rad));
+    m_s.vox = float(*v * std::cos(rad));
+    m_s.voy = float(*v * std::sin(rad));
 }
 
 void Simulation::retico()
 {
-    d.command3Enabled = true;
-    d.command5Enabled = true;
+    m_d.command3Enabled = true;
+    m_d.command5Enabled = true;
     m_hooks->clearScene();
-    s.affinit = true;
-    if (c.Check[1])
+    m_s.affinit = true;
+    if (m_c.Check[1])
         m_hooks->repere();
-    if (marks.nbphotos() >= 1)
+    if (m_marks.nbphotos() >= 1)
         m_hooks->lespoints();
 }
 

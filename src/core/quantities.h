@@ -63,6 +63,12 @@ inline double quantityValue(int index, const Flight &flight, double t)
     return (flight.*kQuantityTable[std::size_t(index)].value)(t);
 }
 
+// Which quantities are chosen, by index.
+using QuantityChoice = std::array<bool, kQuantities>;
+
+// One group at a time: checking a box unchecks the boxes of the other groups.
+void applyGroupRule(QuantityChoice &choice, int clicked);
+
 // The largest number of quantities of one group, which may be shown together.
 constexpr int largestGroup()
 {

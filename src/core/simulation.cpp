@@ -22,37 +22,38 @@ void Simulation::setServices(const Services &services)
 
 void Simulation::setSceneHooks(SceneHooks *hooks) { m_hooks = hooks ? hooks : &m_nullHooks; }
 
-double Simulation::x0() const { return numfmt::parseOr(c.Text1, s.xy[0]); }
-double Simulation::y0() const { return numfmt::parseOr(c.Text2, s.xy[1]); }
+double Simulation::x0() const { return numfmt::parseOr(m_c.Text1, m_s.xy[0]); }
+double Simulation::y0() const { return numfmt::parseOr(m_c.Text2, m_s.xy[1]); }
 
 QString Simulation::soundPath() const
 {
-    return programFile(m_programDir, QString::fromLatin1(projectiles().at(c.Combo2).sound));
+    return programFile(m_programDir, QString::fromLatin1(projectiles().at(m_c.Combo2).sound));
 }
 
 void Simulation::setTimer(bool on)
 {
-    if (d.timer1 == on)
+    if (m_d.timer1 == on)
         return;
-    d.timer1 = on;
+    m_d.timer1 = on;
     emit timerChanged(on);
 }
 
 void Simulation::showReadouts(double t, double x, double shownY)
 {
-    d.Label3 = QStringLiteral(" Date: t = ") + numfmt::readout(t) + QStringLiteral(" s.");
-    d.Label1 = QStringLiteral("Coordonnées : x = ") + numfmt::readout(x) +
+    m_d.Label3 = QStringLiteral(" Date: t = ") + numfmt::readout(t) + QStringLiteral(" s.");
+    m_d.Label1 = QStringLiteral("Coordonnées : x = ") + numfmt::readout(x) +
                QStringLiteral(" m ; y = ") + numfmt::readout(shownY) + QStringLiteral(" m. ");
 }
 
 void Simulation::playImpact()
 {
-    if (c.Combo1 != kMoon)
+    if (m_c.Combo1 != kMoon)
         m_services.sound->play();
 }
 
-void Simulation::Check_Click(int index)
+void Simulation::Check_Click(int index, bool on)
 {
+    m_c.Check.at(index) = on;
     switch (index) {
     case 1:
         Check1_Click();
@@ -78,48 +79,92 @@ void Simulation::Check_Click(int index)
 
 void Simulation::Check1_Click()
 {
-    d.check3Enabled = c.Check[1];
+    m_d.check3Enabled = m_c.Check[1];
     m_hooks->majaff();
     emit changed();
 }
 
 void Simulation::Check6_Click()
 {
-    d.check7Enabled = c.Check[6];
+    m_d.check7Enabled = m_c.Check[6];
     m_hooks->majaff();
     emit changed();
 }
 
-void Simulation::Check8_Click() { s.trajsuite = false; }
+void Simulation::Check8_Click() { m_s.trajsuite = false; }
 
 void Simulation::Label4_Chosen(int index, Rgb colour)
 {
-    c.Label4.at(index) = colour;
-    if (index == 4 && c.Check[1])
+    m_c.Label4.at(index) = colour;
+    if (index == 4 && m_c.Check[1])
         m_hooks->repere();
     m_hooks->majaff();
     emit changed();
 }
 
+void Simulation::speed_Click(bool on) { m_c.speed = on; }
+
+void Simulation::Check13_Click(int index, bool on)
+{
+    m_c.Check13.at(index) = on;
+    applyGroupRule(m_c.Check13, index);
+}
+
+void Simulation::VScroll2_Change(int twips) { m_d.VScroll2 = twips; }
+
 void Simulation::VScroll1_Change(int value)
 {
-    c.VScroll1 = value;
+    m_c.VScroll1 = value;
     m_hooks->majaff();
     emit changed();
 }
 
 void Simulation::VScroll3_Change(int value)
 {
-    c.VScroll3 = value;
+    m_c.VScroll3 = value;
     m_hooks->majaff();
     emit changed();
 }
 
 void Simulation::UpDown1_Change(int value)
 {
-    c.UpDown1 = value;
+    m_c.UpDown1 = value;
     m_hooks->majaff();
     emit changed();
+}
+
+void Simulation::applyControls(const Controls &loaded)
+{
+    // Lists and boxes take their values; their reactions run below, once, in order.
+    m_c.Combo1 = loaded.Combo1;
+    m_c.Combo2 = loaded.Combo2;
+    m_c.Text1 = loaded.Text1;
+    m_c.Text2 = loaded.Text2;
+    m_c.Text3 = loaded.Text3;
+    m_c.Text4 = loaded.Text4;
+    // A scale's or an option's reaction fires when its value changes, as for the user's change.
+    if (m_c.VScroll1 != loaded.VScroll1)
+        VScroll1_Change(loaded.VScroll1);
+    if (m_c.UpDown1 != loaded.UpDown1)
+        UpDown1_Change(loaded.UpDown1);
+    if (m_c.VScroll3 != loaded.VScroll3)
+        VScroll3_Change(loaded.VScroll3);
+    m_c.chrono = loaded.chrono;
+    for (int i = 1; i < int(m_c.Check.size()); ++i)
+        if (m_c.Check[i] != loaded.Check[i])
+            Check_Click(i, loaded.Check[i]);
+    m_c.speed = loaded.speed;
+    m_c.Label4 = loaded.Label4;
+
+    Combo1_Click(m_c.Combo1);
+    if (m_fatal)
+        return;
+    Combo2_Click(m_c.Combo2);
+    Text1_LostFocus();
+    Text2_LostFocus();
+    Text3_LostFocus();
+    Text4_LostFocus();
+    chrono_LostFocus();
 }
 
 } // namespace orbane

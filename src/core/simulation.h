@@ -11,6 +11,10 @@
 
 namespace orbane {
 
+namespace test {
+struct SimulationAccess;
+}
+
 // What the simulation asks of the scene and of the live graph, which live in higher layers.
 class SceneHooks
 {
@@ -49,12 +53,28 @@ public:
 
     QString programDir() const { return m_programDir; }
 
-    Controls c;      // values of the controls
-    Display d;       // what the window shows besides them
-    SimState s;      // the simulated projectile
-    PhotoMarks marks;
+private:
+    friend struct test::SimulationAccess; // tests set a state up directly
+
+    Controls m_c;
+    Display m_d;
+    SimState m_s;
+    PhotoMarks m_marks;
+    std::vector<exporttable::PhotoPosition> m_photoPositions;
+
+public:
+    // The state, read-only for the windows: they change it through the handlers below.
+    const Controls &c = m_c; // values of the controls
+    const Display &d = m_d;  // what the window shows besides them
+    const SimState &s = m_s; // the simulated projectile
+    const PhotoMarks &marks = m_marks;
     // Time and centre of each chronophotograph, in both modes, for the export.
-    std::vector<exporttable::PhotoPosition> photoPositions;
+    const std::vector<exporttable::PhotoPosition> &photoPositions = m_photoPositions;
+
+    // The redraw keeps its drawing variables in the state (the trajectory's previous point,
+    // the photograph taken) and records the marks.
+    SimState &drawingState() { return m_s; }
+    PhotoMarks &drawingMarks() { return m_marks; }
     // The free flight from the initial conditions of the boxes, and the current bounce arc.
     Flight flight() const;
     Flight bounceArc() const;
@@ -66,8 +86,8 @@ public:
     bool Form_QueryUnload();
     // Unloading: the sound device is released and the suite told the program has stopped.
     void Form_Unload();
-    void Combo1_Click(); // place chosen
-    void Combo2_Click(); // projectile chosen
+    void Combo1_Click(int index); // place chosen
+    void Combo2_Click(int index); // projectile chosen
 
     // Animation.
     void Timer1_Timer();
@@ -86,6 +106,8 @@ public:
     // What a parameter box (1..4 for Text1..Text4) does with a typed character; "." comes
     // back as ",". Enter is not a character here: the window applies the box at once.
     KeyResult TextN_KeyPress(int box, QChar &key) const;
+    // The text of a parameter box (1..4) as the user typed it; it is applied on leaving.
+    void TextN_Change(int box, const QString &text);
     void TextN_GotFocus(int box);
     void TextN_LostFocus(int box);
     void Text1_LostFocus();
@@ -93,6 +115,7 @@ public:
     void Text3_LostFocus();
     void Text4_LostFocus();
     KeyResult chrono_KeyPress(QChar key) const;
+    void chrono_Change(const QString &text);
     void chrono_LostFocus();
     // Drag of the projectile: buttons held, pointer position within the picture (pixels).
     void projectile_MouseMove(bool leftOnly, bool anyButton, int x, int y);
@@ -106,13 +129,24 @@ public:
     void VScroll1_Change(int value);
     void VScroll3_Change(int value);
     void UpDown1_Change(int value);
+    // The scene's scroll bar, in twips.
+    void VScroll2_Change(int twips);
 
-    // Options with a handler of their own.
-    // A click on Check1..Check12 (the value is already in c.Check): each option's reaction.
-    void Check_Click(int index);
-    void Check1_Click();
-    void Check6_Click();
-    void Check8_Click();
+    // Check1..Check12 set or cleared, and each option's reaction.
+    void Check_Click(int index, bool on);
+    // "Animation au ralenti".
+    void speed_Click(bool on);
+    // A quantity of the live graph chosen or dropped: one group at a time.
+    void Check13_Click(int index, bool on);
+    // Puts a configuration's values into the controls in the file's order, running the change
+    // reaction of each scale and option whose value changes, then the reactions of the lists
+    // and boxes as if the user had left them: place, projectile, x0, y0, v, angle, interval.
+    void applyControls(const Controls &loaded);
+
+    // The exercise variables, kept by the exercise commands.
+    void setNomexo(const QString &folder) { m_s.nomexo = folder; }
+    void setExocharge(qint16 value) { m_s.exocharge = value; }
+    void setTextemodif(qint16 value) { m_s.textemodif = value; }
 
     bool fatalErrorShown() const { return m_fatal; }
     QString soundPath() const;
@@ -124,6 +158,9 @@ signals:
     void focusSceneRequested();
 
 private:
+    void Check1_Click();
+    void Check6_Click();
+    void Check8_Click();
     void setTimer(bool on);
     void applyParameterChange(bool clearAlways);
     void showReadouts(double t, double x, double shownY);

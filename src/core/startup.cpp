@@ -8,28 +8,26 @@ namespace orbane {
 void Simulation::Form_Load()
 {
     handshake::markRunning(m_programDir);
-    s.chronoactif = 0;
-    s.temps = 0.0f;
+    m_s.chronoactif = 0;
+    m_s.temps = 0.0f;
     m_hooks->clearScene();
-    d.projTop = scene::kGroundTop;
-    d.ombreLeft = d.projLeft;
+    m_d.projTop = scene::kGroundTop;
+    m_d.ombreLeft = m_d.projLeft;
 
-    c.Combo1 = 0;
-    Combo1_Click();
+    Combo1_Click(0);
     if (m_fatal)
         return;
-    c.Combo2 = 2;
-    Combo2_Click();
+    Combo2_Click(2);
 
-    c.Text1 = numfmt::box(scene::xOfLeft(d.projLeft));
-    c.Text2 = numfmt::box(scene::yOfTop(d.projTop));
+    m_c.Text1 = numfmt::box(scene::xOfLeft(m_d.projLeft));
+    m_c.Text2 = numfmt::box(scene::yOfTop(m_d.projTop));
     voxvoy();
-    d.info = QStringLiteral("Vous pouvez modifier les paramètres,\nouvrir une configuration ou un exercice");
-    s.msgcopie = QStringLiteral(
+    m_d.info = QStringLiteral("Vous pouvez modifier les paramètres,\nouvrir une configuration ou un exercice");
+    m_s.msgcopie = QStringLiteral(
         "L'image est copiée: vous pouvez la retrouver depuis toute application Windows (coller)");
-    c.VScroll1 = 30;
-    c.VScroll3 = 70;
-    c.UpDown1 = 6;
+    m_c.VScroll1 = 30;
+    m_c.VScroll3 = 70;
+    m_c.UpDown1 = 6;
     m_hooks->repgraphe();
     emit changed();
 }
@@ -43,7 +41,7 @@ void Simulation::Form_Activate()
 bool Simulation::Form_QueryUnload()
 {
     Dialogs &dialogs = *m_services.dialogs;
-    if (s.textemodif == 1 &&
+    if (m_s.textemodif == 1 &&
         dialogs.message(QStringLiteral("Attention: perte des modifications du texte."),
                         QStringLiteral("Abandon des données?"), MsgIcon::Question,
                         MsgButtons::OkCancel) == MsgAnswer::Cancel)
@@ -59,14 +57,15 @@ void Simulation::Form_Unload()
     handshake::markStopped(m_programDir);
 }
 
-void Simulation::Combo1_Click()
+void Simulation::Combo1_Click(int index)
 {
-    marks.clear();
-    photoPositions.clear();
+    m_c.Combo1 = index;
+    m_marks.clear();
+    m_photoPositions.clear();
     retico();
-    const Place &place = places().at(c.Combo1);
+    const Place &place = places().at(m_c.Combo1);
     const QString path = programFile(m_programDir, QString::fromLatin1(place.picture));
-    s.gpes = place.g;
+    m_s.gpes = place.g;
     if (!m_hooks->loadBackground(path)) {
         m_fatal = true;
         m_services.dialogs->message(
@@ -78,24 +77,25 @@ void Simulation::Combo1_Click()
         return;
     }
     setTimer(false);
-    s.trajsuite = false;
-    d.projVisible = true;
+    m_s.trajsuite = false;
+    m_d.projVisible = true;
     retico();
-    d.check1Enabled = true;
+    m_d.check1Enabled = true;
     command18_Click();
-    d.VScroll2 = 0;
+    m_d.VScroll2 = 0;
     emit changed();
 }
 
-void Simulation::Combo2_Click()
+void Simulation::Combo2_Click(int index)
 {
-    s.masse = projectiles().at(c.Combo2).mass;
+    m_c.Combo2 = index;
+    m_s.masse = projectiles().at(m_c.Combo2).mass;
     setTimer(false);
     retico();
-    d.projVisible = true;
-    d.check1Enabled = true;
-    s.enrebond = 0;
-    s.temps = 0.0f;
+    m_d.projVisible = true;
+    m_d.check1Enabled = true;
+    m_s.enrebond = 0;
+    m_s.temps = 0.0f;
 
     m_services.sound->close();
     m_services.sound->open(soundPath());

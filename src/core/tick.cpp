@@ -10,59 +10,59 @@ namespace orbane {
 // photograph timing, the ground and the exit from the screen, then redraw.
 void Simulation::Timer1_Timer()
 {
-    d.command3Enabled = false;
-    d.command5Enabled = false;
+    m_d.command3Enabled = false;
+    m_d.command5Enabled = false;
 
-    const auto x0 = numfmt::parse(c.Text1);
-    const auto y0 = numfmt::parse(c.Text2);
+    const auto x0 = numfmt::parse(m_c.Text1);
+    const auto y0 = numfmt::parse(m_c.Text2);
 
     // Launch from the initial position.
-    if (s.temps == 0.0f) {
-        s.trajsuite = true;
+    if (m_s.temps == 0.0f) {
+        m_s.trajsuite = true;
         if (x0)
-            s.xprec = scene::kPixelsPerMetre * *x0 + scene::kOriginLeft + scene::kHalfSize;
+            m_s.xprec = scene::kPixelsPerMetre * *x0 + scene::kOriginLeft + scene::kHalfSize;
         if (y0)
-            s.yprec = scene::kGroundTop - scene::kPixelsPerMetre * *y0 + scene::kHalfSize;
+            m_s.yprec = scene::kGroundTop - scene::kPixelsPerMetre * *y0 + scene::kHalfSize;
         m_hooks->repgraphe();
     }
 
-    s.dt = slowMotion() ? 0.005f : 0.04f;
-    s.temps += s.dt;
+    m_s.dt = slowMotion() ? 0.005f : 0.04f;
+    m_s.temps += m_s.dt;
 
     // Chronophotography: pull the time back to the photograph's exact time.
-    s.photo = 0;
-    if (s.chronoactif == 1 && s.temps >= s.tphoto) {
-        s.temps = s.tphoto;
-        s.tphoto += float(numfmt::parseOr(c.chrono, 0.0) / 1000.0);
-        s.photo = 1;
-        s.photoTaken = false;
+    m_s.photo = 0;
+    if (m_s.chronoactif == 1 && m_s.temps >= m_s.tphoto) {
+        m_s.temps = m_s.tphoto;
+        m_s.tphoto += float(numfmt::parseOr(m_c.chrono, 0.0) / 1000.0);
+        m_s.photo = 1;
+        m_s.photoTaken = false;
     }
 
-    if (s.enrebond != 0) {
+    if (m_s.enrebond != 0) {
         rebond();
         return;
     }
 
-    const double t = s.temps;
+    const double t = m_s.temps;
     const Flight law = flight();
     if (x0) {
-        s.xy[0] = law.x(t);
-        d.projLeft = scene::leftOf(s.xy[0]);
+        m_s.xy[0] = law.x(t);
+        m_d.projLeft = scene::leftOf(m_s.xy[0]);
     }
-    double shownY = s.xy[1] >= 0.0 ? s.xy[1] : 0.0;
+    double shownY = m_s.xy[1] >= 0.0 ? m_s.xy[1] : 0.0;
     if (y0) {
-        s.xy[1] = law.y(t);
-        shownY = s.xy[1] >= 0.0 ? s.xy[1] : 0.0;
+        m_s.xy[1] = law.y(t);
+        shownY = m_s.xy[1] >= 0.0 ? m_s.xy[1] : 0.0;
     }
-    showReadouts(t, s.xy[0], shownY);
-    d.projTop = scene::topOf(s.xy[1]);
+    showReadouts(t, m_s.xy[0], shownY);
+    m_d.projTop = scene::topOf(m_s.xy[1]);
 
-    if (d.projTop > scene::kGroundTop)
+    if (m_d.projTop > scene::kGroundTop)
         landing();
 
-    d.ombreLeft = d.projLeft;
+    m_d.ombreLeft = m_d.projLeft;
 
-    if (c.Check[4] && leftTheScreen(true))
+    if (m_c.Check[4] && leftTheScreen(true))
         exitFromScreen();
 
     recordPhotoPosition();
@@ -72,13 +72,13 @@ void Simulation::Timer1_Timer()
 
 void Simulation::landing()
 {
-    d.projTop = scene::kGroundTop;
+    m_d.projTop = scene::kGroundTop;
     playImpact();
-    if (projectiles().at(c.Combo2).bounces) {
-        s.enrebond = 1;
+    if (projectiles().at(m_c.Combo2).bounces) {
+        m_s.enrebond = 1;
         return;
     }
-    s.temps = 0.0f;
+    m_s.temps = 0.0f;
     endOfMotion();
 }
 
@@ -86,36 +86,36 @@ void Simulation::landing()
 void Simulation::endOfMotion()
 {
     setTimer(false);
-    c.Check[8] = false;
-    d.projVisible = true;
-    d.command3Enabled = true;
-    d.command5Enabled = true;
+    m_c.Check[8] = false;
+    m_d.projVisible = true;
+    m_d.command3Enabled = true;
+    m_d.command5Enabled = true;
     m_hooks->clearScene();
-    d.check1Enabled = true;
-    s.chronoactif = 0;
+    m_d.check1Enabled = true;
+    m_s.chronoactif = 0;
     maj12();
 }
 
 void Simulation::recordPhotoPosition()
 {
-    if (s.photo == 1)
-        photoPositions.push_back({double(s.temps), s.xy[0], std::max(s.xy[1], 0.0)});
+    if (m_s.photo == 1)
+        m_photoPositions.push_back({double(m_s.temps), m_s.xy[0], std::max(m_s.xy[1], 0.0)});
 }
 
 Flight Simulation::flight() const
 {
-    return {x0(), y0(), double(s.vox), double(s.voy), double(s.gpes), double(s.masse)};
+    return {x0(), y0(), double(m_s.vox), double(m_s.voy), double(m_s.gpes), double(m_s.masse)};
 }
 
 Flight Simulation::bounceArc() const
 {
-    return {double(s.xrebond), double(s.yrebond), double(s.vxrebond), double(s.vyrebond),
-            double(s.gpes), double(s.masse)};
+    return {double(m_s.xrebond), double(m_s.yrebond), double(m_s.vxrebond), double(m_s.vyrebond),
+            double(m_s.gpes), double(m_s.masse)};
 }
 
 bool Simulation::leftTheScreen(bool testTop) const
 {
-    return d.projLeft < -16.0 || d.projLeft > 400.0 || (testTop && d.projTop < -16.0);
+    return m_d.projLeft < -16.0 || m_d.projLeft > 400.0 || (testTop && m_d.projTop < -16.0);
 }
 
 // Back to the initial position with a beep.
@@ -123,18 +123,18 @@ void Simulation::exitFromScreen()
 {
     // Pause stops a running animation; when it is not running (single step) it would step
     // again and, off the screen, recurse without end: stop without stepping instead.
-    if (d.timer1)
+    if (m_d.timer1)
         command16_Click();
     else {
-        s.chronoactif = 0;
-        d.check1Enabled = true;
+        m_s.chronoactif = 0;
+        m_d.check1Enabled = true;
         maj12();
     }
     command18_Click();
-    s.trajsuite = false;
+    m_s.trajsuite = false;
     retico();
-    d.projVisible = true;
-    c.Check[8] = false;
+    m_d.projVisible = true;
+    m_c.Check[8] = false;
     m_services.beeper->beep();
 }
 

@@ -128,25 +128,25 @@ bool ExerciseCommands::ouvreur(const QString &fichierexo)
         return false;
     }
     // Names in the file are relative to its folder, wherever it was chosen from.
-    m_sim.s.nomexo = folderOf(fichierexo);
+    m_sim.setNomexo(folderOf(fichierexo));
     if (!loadText(resolve(m_sim.s.nomexo, exercise->statement))) {
         missingFile(exercise->statement);
         return false;
     }
     m_fich->setText(fichierexo);
-    m_sim.s.exocharge = exercise->corrected() ? 1 : 0;
+    m_sim.setExocharge(exercise->corrected() ? 1 : 0);
     setReadOnly(false);
-    m_sim.s.textemodif = 0;
+    m_sim.setTextemodif(0);
     if (!blank(exercise->configuration) && !loadExerciseConfig(exercise->configuration))
         return false;
     setReadOnly(false);
-    m_sim.s.textemodif = 0;
+    m_sim.setTextemodif(0);
     return true;
 }
 
 bool ExerciseCommands::openHandedOver(const QString &name)
 {
-    m_sim.s.nomexo = withSeparator(programDir());
+    m_sim.setNomexo(withSeparator(programDir()));
     return ouvreur(resolve(m_sim.s.nomexo, name));
 }
 
@@ -156,10 +156,10 @@ void ExerciseCommands::openexo_Click()
         return;
     const qint16 before = m_sim.s.textemodif;
     const int loads = m_loads;
-    m_sim.s.textemodif = 0;
+    m_sim.setTextemodif(0);
     m_chooser();
     if (m_loads == loads) // closed without loading: the text and its changes are still there
-        m_sim.s.textemodif = before;
+        m_sim.setTextemodif(before);
 }
 
 void ExerciseCommands::opencor_Click()
@@ -175,21 +175,21 @@ void ExerciseCommands::opencor_Click()
         return;
     }
     // The exercise in use, not the folder last looked at in the chooser.
-    m_sim.s.nomexo = folderOf(file);
+    m_sim.setNomexo(folderOf(file));
     if (!blank(exercise->correction)) {
         if (!loadText(resolve(m_sim.s.nomexo, exercise->correction))) {
-            m_sim.s.textemodif = before;
+            m_sim.setTextemodif(before);
             missingFile(exercise->correction);
             return;
         }
         setReadOnly(true);
     }
-    m_sim.s.textemodif = 0;
+    m_sim.setTextemodif(0);
     if (!blank(exercise->correctionConfiguration) &&
         !loadExerciseConfig(exercise->correctionConfiguration))
         return;
     setReadOnly(true);
-    m_sim.s.textemodif = 0;
+    m_sim.setTextemodif(0);
 }
 
 void ExerciseCommands::PRISENMAIN_Click()
@@ -198,7 +198,7 @@ void ExerciseCommands::PRISENMAIN_Click()
     const QString pem = resolve(folder, kGettingStarted);
     if (!QFileInfo(pem).isFile() || !confirmDiscard())
         return;
-    m_sim.s.nomexo = folder;
+    m_sim.setNomexo(folder);
     const auto installationError = [this] {
         ArrowCursor arrow;
         m_dialogs.message(QStringLiteral("Fichier introuvable. Revoir l'installation du logiciel."),
@@ -210,9 +210,9 @@ void ExerciseCommands::PRISENMAIN_Click()
         return;
     }
     m_fich->setText(pem);
-    m_sim.s.exocharge = 0;
+    m_sim.setExocharge(0);
     setReadOnly(false);
-    m_sim.s.textemodif = 0;
+    m_sim.setTextemodif(0);
     if (!blank(exercise->configuration)) {
         const QString config = resolve(folder, exercise->configuration);
         if (!QFileInfo(config).isFile()) {
@@ -222,7 +222,7 @@ void ExerciseCommands::PRISENMAIN_Click()
         m_loadConfig(config);
     }
     setReadOnly(false);
-    m_sim.s.textemodif = 0;
+    m_sim.setTextemodif(0);
 }
 
 void ExerciseCommands::opentexte_Click()
@@ -238,10 +238,10 @@ void ExerciseCommands::opentexte_Click()
                           QStringLiteral("Erreur de lecture."), MsgIcon::Critical);
         return;
     }
-    m_sim.s.exocharge = 0;
+    m_sim.setExocharge(0);
     setReadOnly(false);
     m_fich->setText(QStringLiteral("Texte: ") + path);
-    m_sim.s.textemodif = 0;
+    m_sim.setTextemodif(0);
 }
 
 void ExerciseCommands::savetexte_Click()
@@ -262,7 +262,7 @@ void ExerciseCommands::savetexte_Click()
                           QStringLiteral("Erreur d'écriture."), MsgIcon::Critical);
         return;
     }
-    m_sim.s.textemodif = 0;
+    m_sim.setTextemodif(0);
 }
 
 void ExerciseCommands::imprimetexte_Click()
@@ -281,10 +281,10 @@ void ExerciseCommands::Closexo_Click()
 {
     if (!exerciseOpen() || !confirmDiscard())
         return;
-    m_sim.s.textemodif = 0;
+    m_sim.setTextemodif(0);
     m_fich->clear();
     m_bienvenue();
-    m_sim.s.exocharge = 0;
+    m_sim.setExocharge(0);
 }
 
 } // namespace orbane::exercises

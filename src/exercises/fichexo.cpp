@@ -226,7 +226,7 @@ void Fichexo::File1_Click(const QString &name)
 {
     const QString folder = withSeparator(m_file1->path());
     m_commands.session().setCurrentFolder(m_file1->path());
-    m_commands.simulation().s.nomexo = folder;
+    m_commands.simulation().setNomexo(folder);
     m_fichierexo->setText(folder + name);
     apercu();
 }

@@ -85,7 +85,7 @@ void Graphes::Form_Load(QWidget *mainWindow)
         if (!m_sim.c.Check13[i])
             continue;
         m_picture3->box(i)->setChecked(true);
-        Check1_Click(i);
+        Check1_Click(i, true);
     }
 }
 
@@ -95,12 +95,12 @@ void Graphes::syncBoxes()
         m_picture3->box(i)->setChecked(m_choice[i]);
 }
 
-void Graphes::Check1_Click(int index)
+void Graphes::Check1_Click(int index, bool on)
 {
     if (m_encours)
         return;
     m_encours = true;
-    m_choice.at(index) = m_picture3->box(index)->isChecked();
+    m_choice.at(index) = on;
     if (m_choice[index])
         applyGroupRule(m_choice, index);
     else if (!anyChecked(m_choice))

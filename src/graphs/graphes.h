@@ -42,7 +42,7 @@ public:
 
     Graphes(const Simulation &sim, const GraphWindowActions &actions, QWidget *mainWindow);
 
-    void Check1_Click(int index);
+    void Check1_Click(int index, bool on);
     void tracegraphe();
     void Picture1_MouseMove(int button, int shift, double x, double y);
     void MSFlexGrid1_SelChange();

@@ -43,7 +43,7 @@ GraphToolBar::GraphToolBar(QWidget *parent) : QWidget(parent)
         const Legend l = legend(i);
         box->setAccessibleName(l.letter + l.index + l.rest);
         box->setGeometry(16 + 56 * i, 11, 17, 17);
-        connect(box, &QCheckBox::clicked, this, [this, i] { emit boxClicked(i); });
+        connect(box, &QCheckBox::clicked, this, [this, i](bool on) { emit boxClicked(i, on); });
         m_boxes[i] = box;
     }
     for (int i = 0; i < kImageButtons; ++i) {

@@ -31,7 +31,7 @@ public:
     void Picture3_Resize();
 
 signals:
-    void boxClicked(int index);
+    void boxClicked(int index, bool on);
     void imageClicked(int index);
 
 protected:

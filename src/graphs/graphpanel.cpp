@@ -77,7 +77,7 @@ ChoicePanel::ChoicePanel(QWidget *parent) : QWidget(parent)
         const Legend l = legend(i);
         box->setAccessibleName(l.letter + l.index + l.rest);
         box->setGeometry(QRect(boxPosition(i), QSize(17, 13)));
-        connect(box, &QCheckBox::clicked, this, [this, i] { emit boxClicked(i); });
+        connect(box, &QCheckBox::clicked, this, [this, i](bool on) { emit boxClicked(i, on); });
         m_boxes[i] = box;
     }
     m_command6 = new QPushButton(QStringLiteral("Afficher"), this);
@@ -179,13 +179,11 @@ void GraphPanel::tracegraphe()
         update();
 }
 
-void GraphPanel::Check13_Click(int index)
+void GraphPanel::Check13_Click(int index, bool on)
 {
-    auto &choice = m_sim.c.Check13;
-    choice.at(index) = m_picture5->box(index)->isChecked();
-    applyGroupRule(choice, index);
+    m_sim.Check13_Click(index, on);
     refresh();
-    if (anyChecked(choice))
+    if (anyChecked(m_sim.c.Check13))
         repgraphe();
 }
 

@@ -32,7 +32,7 @@ public:
     static QPoint boxPosition(int index);
 
 signals:
-    void boxClicked(int index);
+    void boxClicked(int index, bool on);
     void hintChanged(const QString &text);
 
 protected:
@@ -70,7 +70,7 @@ public:
 
     void repgraphe();
     void tracegraphe();
-    void Check13_Click(int index);
+    void Check13_Click(int index, bool on);
     void Command3_Click(); // "Menu": shows the choice panel
     void Command5_Click(); // "Agrandir": the graph window
     void Command6_Click(); // "Afficher": hides the choice panel

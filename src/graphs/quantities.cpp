@@ -59,14 +59,4 @@ bool anyChecked(const Choice &choice)
     return std::any_of(choice.begin(), choice.end(), [](bool b) { return b; });
 }
 
-void applyGroupRule(Choice &choice, int clicked)
-{
-    if (clicked < 0 || clicked >= kQuantities || !choice[clicked])
-        return;
-    const Group keep = groupOf(clicked);
-    for (int i = 0; i < kQuantities; ++i)
-        if (groupOf(i) != keep)
-            choice[i] = false;
-}
-
 } // namespace orbane::graphs

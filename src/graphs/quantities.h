@@ -11,7 +11,8 @@ namespace orbane::graphs {
 
 using orbane::Flight;
 using orbane::kQuantities;
-using Choice = std::array<bool, kQuantities>;
+using Choice = QuantityChoice;
+using orbane::applyGroupRule;
 using Group = QuantityGroup;
 
 Group groupOf(int index);
@@ -39,8 +40,5 @@ Unit unitOf(const Choice &choice);
 Unit groupUnit(Group group);
 
 bool anyChecked(const Choice &choice);
-
-// One group at a time: checking a box unchecks the boxes of the other groups.
-void applyGroupRule(Choice &choice, int clicked);
 
 } // namespace orbane::graphs

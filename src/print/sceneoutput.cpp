@@ -47,19 +47,14 @@ PrintSources SceneOutput::sources() const
 
 void SceneOutput::miseniv()
 {
-    auto &check1 = m_sim.c.Check[1];
-    const bool axes = check1;
-    if (axes) {
-        check1 = false;
-        m_sim.Check1_Click();
-    }
+    const bool axes = m_sim.c.Check[1];
+    if (axes)
+        m_sim.Check_Click(1, false);
     // Only the persistent picture is kept: what the redraws put over it is drawn again after
     // printing, so vectors and the projectile are not frozen into the background.
     m_sauvetage = m_renderer.canvas().persistent().copy();
-    if (axes) {
-        check1 = true;
-        m_sim.Check1_Click();
-    }
+    if (axes)
+        m_sim.Check_Click(1, true);
     Canvas &canvas = m_renderer.canvas();
     canvas.setPenStyle(Canvas::PenStyle::Solid);
     const Display &d = m_sim.d;

@@ -87,7 +87,7 @@ void SceneRenderer::paintProjections()
 
 void SceneRenderer::tracetraj()
 {
-    SimState &s = m_sim.s;
+    SimState &s = m_sim.drawingState();
     const QPointF p = base(true);
     if (s.trajsuite)
         m_canvas.line(s.xprec, s.yprec, p.x(), p.y(), swatch(5));
@@ -114,7 +114,7 @@ void SceneRenderer::drawVectors()
 void SceneRenderer::majaff()
 {
     const Controls &c = m_sim.c;
-    SimState &s = m_sim.s;
+    SimState &s = m_sim.drawingState();
     const int width = c.Check[10] ? 2 : 1;
 
     m_canvas.clear();

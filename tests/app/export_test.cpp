@@ -14,8 +14,8 @@ using ExportTest = orbane::test::AppFixture;
 
 TEST_F(ExportTest, PositionsOfThePhotographsGoToAFileAndTheClipboard)
 {
-    w->sim().c.Text2 = QStringLiteral("6");
-    w->sim().c.Text3 = QStringLiteral("0");
+    w->sim().TextN_Change(2, QStringLiteral("6"));
+    w->sim().TextN_Change(3, QStringLiteral("0"));
     w->sim().voxvoy();
     w->sim().Text2_LostFocus();
     w->sim().command12_Click();

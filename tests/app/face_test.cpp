@@ -126,7 +126,7 @@ TEST_F(FaceTest, HintsFollowThePointer)
 TEST_F(FaceTest, SceneToolTipGivesTheCoordinatesUnderThePointer)
 {
     QWidget *scene = child<QWidget>("Picture2");
-    w->sim().c.Text2 = QStringLiteral("5"); // the projectile's picture off the origin
+    w->sim().TextN_Change(2, QStringLiteral("5")); // the projectile's picture off the origin
     w->sim().Text2_LostFocus();
     QTest::mouseMove(scene, QPoint(30, 436));
     EXPECT_EQ(scene->toolTip(), QStringLiteral("x = 0,00 m ; y = 0,00 m."));

@@ -52,7 +52,7 @@ void changeEverything(Controls &c)
 
 TEST_F(ConfigLoader, SaveThenLoadGivesBackEveryControl)
 {
-    changeEverything(sim().c);
+    changeEverything(test::controlsOf(sim()));
     const Controls saved = sim().c;
     const QString file = path(QStringLiteral("tout.P08"));
     ASSERT_TRUE(writeConfig(file, saved).ok);
@@ -101,8 +101,7 @@ TEST_F(ConfigLoader, ValuesTheBoxesRejectAreRejectedAsWhenTyped)
 
 TEST_F(ConfigLoader, AScaleOrOptionReactsOnlyWhenItsValueChanges)
 {
-    sim().c.Check[1] = true;
-    sim().Check_Click(1);
+    sim().Check_Click(1, true);
     // Each row changes one value; the reactions that redraw run once for it, the others never.
     const struct
     {

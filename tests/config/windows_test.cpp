@@ -254,7 +254,7 @@ TEST_F(ConfigWindows, ABoxOf127CharactersCannotBeSavedAndTheOldFileStays)
 {
     const QString file = work + QStringLiteral("/a.P08");
     const QByteArray old = readBytes(file);
-    sim().c.Text3 = QString(127, QLatin1Char('5'));
+    sim().TextN_Change(3, QString(127, QLatin1Char('5')));
     Enregistrer w(sim(), session, dialogs(), &mainWindow);
     show(w);
     type(child<QLineEdit>(&w, "Text1"), QStringLiteral("a"));

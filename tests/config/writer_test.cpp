@@ -36,7 +36,7 @@ TEST_F(ConfigWriter, ATextOf127CharactersLeavesTheOldFileByteIdentical)
 {
     const QString file = copyData(QStringLiteral("custom.P08"), QStringLiteral("ancien.P08"));
     const QByteArray before = readBytes(file);
-    sim().c.Text1 = QString(127, QLatin1Char('1'));
+    sim().TextN_Change(1, QString(127, QLatin1Char('1')));
     const WriteResult r = writeConfig(file, sim().c);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.detail, QStringLiteral("record 4: Text1 does not fit in a record"));
@@ -45,7 +45,7 @@ TEST_F(ConfigWriter, ATextOf127CharactersLeavesTheOldFileByteIdentical)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
               (QStringList{QStringLiteral("ancien.P08"), QStringLiteral("TEMP1S.TMP")}));
 
-    sim().c.Text1 = QString(126, QLatin1Char('1'));
+    sim().TextN_Change(1, QString(126, QLatin1Char('1')));
     EXPECT_TRUE(writeConfig(file, sim().c).ok);
     EXPECT_EQ(records::decode(readBytes(file), 4).text.size(), 126);
 }

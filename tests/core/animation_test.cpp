@@ -35,27 +35,27 @@ TEST_F(AnimationTest, PauseStopsThenSingleSteps)
 
 TEST_F(AnimationTest, ProjectileThatCannotMoveDisablesTheAnimationButtons)
 {
-    sim.c.Text4 = QStringLiteral("-30");
+    sim.TextN_Change(4, QStringLiteral("-30"));
     sim.voxvoy();
     sim.command18_Click();
     EXPECT_FALSE(sim.d.animationButtons);
-    sim.c.Text4 = QStringLiteral("77");
-    sim.c.Text3 = QStringLiteral("0");
+    sim.TextN_Change(4, QStringLiteral("77"));
+    sim.TextN_Change(3, QStringLiteral("0"));
     sim.voxvoy();
     sim.command18_Click();
     EXPECT_FALSE(sim.d.animationButtons);
     // Even if pressed, "Simulation" starts nothing on the ground with no speed.
     sim.command15_Click();
     EXPECT_FALSE(sim.d.timer1);
-    sim.c.Text2 = QStringLiteral("3");
+    sim.TextN_Change(2, QStringLiteral("3"));
     sim.command18_Click();
     EXPECT_TRUE(sim.d.animationButtons);
 }
 
 TEST_F(AnimationTest, StopAndResetBringBackTheInitialSituation)
 {
-    sim.c.Text1 = QStringLiteral("2,5");
-    sim.c.Text2 = QStringLiteral("1");
+    sim.TextN_Change(1, QStringLiteral("2,5"));
+    sim.TextN_Change(2, QStringLiteral("1"));
     sim.command18_Click();
     EXPECT_EQ(sim.d.Label1, QStringLiteral("Coordonnées : x = 2,50 m ; y = 1,00 m. "));
     sim.command12_Click();
@@ -74,15 +74,15 @@ TEST_F(AnimationTest, StopAndResetBringBackTheInitialSituation)
 
 TEST_F(AnimationTest, CameraWarnsWhenTheVariationIntervalIsNotTwiceThePhotoInterval)
 {
-    sim.c.Check[6] = true;
-    sim.c.Check[9] = true;
+    test::controlsOf(sim).Check[6] = true;
+    test::controlsOf(sim).Check[9] = true;
     sim.command12_Click(); // 2 x 300 = 6 x 100: no warning
     EXPECT_TRUE(rig.dialogs.shown.empty());
     sim.command12_Click(); // stops recording
     EXPECT_EQ(sim.s.chronoactif, 0);
     EXPECT_TRUE(sim.d.timer1); // the animation goes on
 
-    sim.c.UpDown1 = 5;
+    test::controlsOf(sim).UpDown1 = 5;
     sim.command12_Click();
     ASSERT_EQ(rig.dialogs.shown.size(), 1u);
     EXPECT_EQ(rig.dialogs.shown[0].title, QStringLiteral("Avertissement"));
@@ -103,7 +103,7 @@ TEST_F(AnimationTest, EffacerForgetsMarksAndReturnsToTheStart)
     sim.command15_Click();
     for (int i = 0; i < 10; ++i)
         sim.Timer1_Timer();
-    sim.marks.add({50, 60, 0, 0, true});
+    sim.drawingMarks().add({50, 60, 0, 0, true});
     const int loads = rig.hooks.loaded.size();
     sim.Command13_Click();
     EXPECT_EQ(sim.marks.nbphotos(), 0);

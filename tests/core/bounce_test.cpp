@@ -20,8 +20,8 @@ struct BallDrop
 BallDrop dropBall(Rig &rig, const char *y0)
 {
     Simulation &sim = rig.sim;
-    sim.c.Text2 = QString::fromLatin1(y0);
-    sim.c.Text3 = QStringLiteral("0");
+    sim.TextN_Change(2, QString::fromLatin1(y0));
+    sim.TextN_Change(3, QStringLiteral("0"));
     sim.voxvoy();
     sim.command18_Click();
     sim.command15_Click();
@@ -87,7 +87,7 @@ TEST_F(BounceTest, BallDroppedFromTwoMetresOnTheEarth)
 TEST_F(BounceTest, EachContactKeepsSeventyPercentOfTheVelocity)
 {
     Simulation &sim = rig.sim;
-    sim.c.Text4 = QStringLiteral("85"); // steep enough to keep bouncing inside the scene
+    sim.TextN_Change(4, QStringLiteral("85")); // steep enough to keep bouncing inside the scene
     sim.voxvoy();
     sim.command18_Click();
     sim.command15_Click();
@@ -111,9 +111,9 @@ TEST_F(BounceTest, EachContactKeepsSeventyPercentOfTheVelocity)
 TEST_F(BounceTest, SlowMotionStartsTheFirstArcTwentyMillisecondsLater)
 {
     Simulation &sim = rig.sim;
-    sim.c.speed = true;
-    sim.c.Text2 = QStringLiteral("1");
-    sim.c.Text3 = QStringLiteral("0");
+    sim.speed_Click(true);
+    sim.TextN_Change(2, QStringLiteral("1"));
+    sim.TextN_Change(3, QStringLiteral("0"));
     sim.voxvoy();
     sim.command18_Click();
     sim.command15_Click();
@@ -130,8 +130,7 @@ TEST_F(BounceTest, SlowMotionStartsTheFirstArcTwentyMillisecondsLater)
 TEST_F(BounceTest, MoonBouncesAreSilentAndSlower)
 {
     const BallDrop earth = dropBall(rig, "2");
-    rig.sim.c.Combo1 = kMoon;
-    rig.sim.Combo1_Click();
+    rig.sim.Combo1_Click(kMoon);
     const int playsBefore = rig.sound.plays;
     const BallDrop moon = dropBall(rig, "2");
     EXPECT_EQ(rig.sound.plays, playsBefore);
@@ -144,9 +143,9 @@ TEST_F(BounceTest, MoonBouncesAreSilentAndSlower)
 TEST_F(BounceTest, BallBouncingOffTheRightEdgeReturnsWithABeep)
 {
     Simulation &sim = rig.sim;
-    sim.c.Text1 = QStringLiteral("9"); // lands at 10.4 m, bounces past the edge
-    sim.c.Text3 = QStringLiteral("4");
-    sim.c.Text4 = QStringLiteral("60");
+    sim.TextN_Change(1, QStringLiteral("9")); // lands at 10.4 m, bounces past the edge
+    sim.TextN_Change(3, QStringLiteral("4"));
+    sim.TextN_Change(4, QStringLiteral("60"));
     sim.voxvoy();
     sim.command18_Click();
     sim.command15_Click();
@@ -165,8 +164,8 @@ TEST_F(BounceTest, BallBouncingOffTheRightEdgeReturnsWithABeep)
 TEST_F(BounceTest, RestStopsTheRecording)
 {
     Simulation &sim = rig.sim;
-    sim.c.Text2 = QStringLiteral("1");
-    sim.c.Text3 = QStringLiteral("0");
+    sim.TextN_Change(2, QStringLiteral("1"));
+    sim.TextN_Change(3, QStringLiteral("0"));
     sim.voxvoy();
     sim.command18_Click();
     sim.command12_Click(); // camera: records and launches

@@ -52,11 +52,11 @@ TEST(ExportTable, PhotographsAreRecordedInBothModesAndForgottenWithThePlace)
     Simulation &sim = rig.sim;
     sim.Form_Load();
     for (bool markMode : {false, true}) {
-        sim.c.Check[2] = markMode;
-        sim.c.Text2 = QStringLiteral("5");
-        sim.c.Text3 = QStringLiteral("0");
+        test::controlsOf(sim).Check[2] = markMode;
+        sim.TextN_Change(2, QStringLiteral("5"));
+        sim.TextN_Change(3, QStringLiteral("0"));
         sim.voxvoy();
-        sim.Combo1_Click();
+        sim.Combo1_Click(sim.c.Combo1);
         EXPECT_TRUE(sim.photoPositions.empty());
         sim.command12_Click();
         rig.runUntilStopped();

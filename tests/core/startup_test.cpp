@@ -93,14 +93,13 @@ TEST(Startup, ChangingPlaceLoadsItsPictureAndFieldAndForgetsMarks)
     Rig rig(dir.path());
     rig.hooks.requireFiles = true;
     rig.sim.Form_Load();
-    rig.sim.marks.add({100, 200, 0, 0, false});
+    rig.sim.drawingMarks().add({100, 200, 0, 0, false});
     rig.sim.command15_Click();
     for (int i = 0; i < 5; ++i)
         rig.sim.Timer1_Timer();
     ASSERT_GT(rig.sim.s.temps, 0.0f);
 
-    rig.sim.c.Combo1 = 1;
-    rig.sim.Combo1_Click();
+    rig.sim.Combo1_Click(1);
     EXPECT_FLOAT_EQ(rig.sim.s.gpes, 1.62f);
     EXPECT_EQ(rig.hooks.loaded.last(), programFile(dir.path(), QStringLiteral("lune.jpg")));
     EXPECT_EQ(rig.sim.marks.nbphotos(), 0);
@@ -109,8 +108,7 @@ TEST(Startup, ChangingPlaceLoadsItsPictureAndFieldAndForgetsMarks)
     EXPECT_EQ(rig.sim.d.projTop, 420.0); // back at the initial position
     EXPECT_TRUE(rig.sim.d.projVisible);
 
-    rig.sim.c.Combo1 = 2;
-    rig.sim.Combo1_Click();
+    rig.sim.Combo1_Click(2);
     EXPECT_FLOAT_EQ(rig.sim.s.gpes, 3.71f);
     EXPECT_TRUE(rig.dialogs.shown.empty());
 }
@@ -124,8 +122,7 @@ TEST(Startup, ProjectileChoiceSetsMassAndPreparesItsSound)
     const float masses[] = {0.18f, 0.33f, 0.45f, 0.8f, 1830.0f};
     for (int i = 0; i < 5; ++i) {
         const int closesBefore = rig.sound.closes;
-        rig.sim.c.Combo2 = i;
-        rig.sim.Combo2_Click();
+        rig.sim.Combo2_Click(i);
         EXPECT_FLOAT_EQ(rig.sim.s.masse, masses[i]);
         EXPECT_EQ(rig.sound.opened.last(),
                   programFile(dir.path(), QString::fromLatin1(sounds[i])));

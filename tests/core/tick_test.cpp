@@ -20,10 +20,10 @@ struct TickTest : ::testing::Test
 
     void setInitial(const char *x0, const char *y0, const char *v, const char *a)
     {
-        sim.c.Text1 = QString::fromLatin1(x0);
-        sim.c.Text2 = QString::fromLatin1(y0);
-        sim.c.Text3 = QString::fromLatin1(v);
-        sim.c.Text4 = QString::fromLatin1(a);
+        sim.TextN_Change(1, QString::fromLatin1(x0));
+        sim.TextN_Change(2, QString::fromLatin1(y0));
+        sim.TextN_Change(3, QString::fromLatin1(v));
+        sim.TextN_Change(4, QString::fromLatin1(a));
         sim.voxvoy();
         sim.command18_Click();
     }
@@ -68,7 +68,7 @@ TEST_F(TickTest, PositionFollowsTheClosedFormLawWithoutDrift)
 
 TEST_F(TickTest, SlowMotionAdvancesEightTimesLess)
 {
-    sim.c.speed = true;
+    sim.speed_Click(true);
     sim.command15_Click();
     sim.Timer1_Timer();
     EXPECT_FLOAT_EQ(sim.s.temps, 0.005f);
@@ -112,8 +112,8 @@ TEST_F(TickTest, PhotographTimeIsPulledBackToTheExactInterval)
 
 TEST_F(TickTest, NonBouncingProjectileStopsOnTheGround)
 {
-    sim.c.Combo2 = 0; // pomme
-    sim.Combo2_Click();
+    test::controlsOf(sim).Combo2 = 0; // pomme
+    sim.Combo2_Click(sim.c.Combo2);
     sim.command15_Click();
     const int ticks = rig.runUntilStopped();
     // Time of flight 2 * 14.6 / 9.8 = 2.98 s: 75 ticks.
@@ -133,12 +133,11 @@ TEST_F(TickTest, NonBouncingProjectileStopsOnTheGround)
 
 TEST_F(TickTest, LandingIsSilentOnTheMoonOnly)
 {
-    sim.c.Combo2 = 1; // pierre
-    sim.Combo2_Click();
+    test::controlsOf(sim).Combo2 = 1; // pierre
+    sim.Combo2_Click(sim.c.Combo2);
     setInitial("0", "0", "5", "77"); // lands inside the scene everywhere
     for (int place : {1, 0, 2}) {
-        sim.c.Combo1 = place;
-        sim.Combo1_Click();
+        sim.Combo1_Click(place);
         const int before = rig.sound.plays;
         sim.command15_Click();
         rig.runUntilStopped();
@@ -148,8 +147,8 @@ TEST_F(TickTest, LandingIsSilentOnTheMoonOnly)
 
 TEST_F(TickTest, LeavingTheScreenGoesBackToTheStartWithABeep)
 {
-    sim.c.Combo1 = 1; // the Moon: a long flight
-    sim.Combo1_Click();
+    test::controlsOf(sim).Combo1 = 1; // the Moon: a long flight
+    sim.Combo1_Click(sim.c.Combo1);
     setInitial("1", "2", "20", "10");
     sim.command15_Click();
     const int ticks = rig.runUntilStopped();
@@ -166,9 +165,9 @@ TEST_F(TickTest, LeavingTheScreenGoesBackToTheStartWithABeep)
 
 TEST_F(TickTest, WithoutTheExitOptionTheFlightGoesOnToTheGround)
 {
-    sim.c.Check[4] = false;
-    sim.c.Combo2 = 3; // pétanque, on Terre
-    sim.Combo2_Click();
+    test::controlsOf(sim).Check[4] = false;
+    test::controlsOf(sim).Combo2 = 3; // pétanque, on Terre
+    sim.Combo2_Click(sim.c.Combo2);
     setInitial("5", "11", "20", "45");
     sim.command15_Click();
     const int ticks = rig.runUntilStopped();

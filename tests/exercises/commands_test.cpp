@@ -218,7 +218,7 @@ TEST_F(Commands, HandedOverExerciseOpensFromTheProgramFolder)
 TEST_F(Commands, CorrectionLoadsReadOnlyWithItsConfiguration)
 {
     ASSERT_TRUE(r.commands.ouvreur(r.file("EXO.E20")));
-    sim().s.nomexo = QStringLiteral("/ailleurs/"); // the chooser looked at another folder
+    test::stateOf(sim()).nomexo = QStringLiteral("/ailleurs/"); // the chooser looked at another folder
     r.commands.opencor_Click();
     EXPECT_EQ(r.supertext.toPlainText(), QStringLiteral("Correction"));
     EXPECT_TRUE(r.supertext.isReadOnly());
@@ -274,7 +274,7 @@ TEST_F(Commands, GettingStartedWithoutItsFileDoesNothing)
 TEST_F(Commands, GettingStartedOpensOrbanePem)
 {
     writeExerciseFile(r.file("ORBANE.PEM"), {"ENONCE.RTF", "CONF.P08"});
-    sim().s.exocharge = 1;
+    test::stateOf(sim()).exocharge = 1;
     r.commands.PRISENMAIN_Click();
     EXPECT_EQ(r.supertext.toPlainText(), QStringLiteral("Enonce de l'exercice"));
     EXPECT_EQ(r.fich.text(), r.file("ORBANE.PEM"));

@@ -43,7 +43,7 @@ ExerciseRig::ExerciseRig(const QStringList &dataFiles)
     // What the main window does on changes of its two boxes.
     QObject::connect(&supertext, &QTextEdit::textChanged, [this] {
         if (!fich.text().isEmpty())
-            rig.sim.s.textemodif = 1;
+            test::stateOf(rig.sim).textemodif = 1;
     });
     commands.setBienvenue([this] {
         ++welcomes;

@@ -136,15 +136,13 @@ Flight fly(const QString &config, const std::function<void(Simulation &)> &chang
 
 void set(Simulation &sim, int box, const char *value)
 {
-    QString *boxes[] = {nullptr, &sim.c.Text1, &sim.c.Text2, &sim.c.Text3, &sim.c.Text4};
-    *boxes[box] = QString::fromUtf8(value);
+    sim.TextN_Change(box, QString::fromUtf8(value));
     sim.TextN_LostFocus(box);
 }
 
 void place(Simulation &sim, int index)
 {
-    sim.c.Combo1 = index;
-    sim.Combo1_Click();
+    sim.Combo1_Click(index);
 }
 
 struct FlightCase

@@ -3,6 +3,7 @@
 #include "graphtesting.h"
 
 #include "core/simulation.h"
+#include "support/doubles.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,11 +31,11 @@ struct GraphesTest : ::testing::Test
     void SetUp() override
     {
         // A 3,7 s flight from the origin.
-        sim.c.Text1 = QStringLiteral("0");
-        sim.c.Text2 = QStringLiteral("0");
-        sim.s.vox = 2.0f;
-        sim.s.voy = 18.5f;
-        sim.s.gpes = 10.0f;
+        sim.TextN_Change(1, QStringLiteral("0"));
+        sim.TextN_Change(2, QStringLiteral("0"));
+        orbane::test::stateOf(sim).vox = 2.0f;
+        orbane::test::stateOf(sim).voy = 18.5f;
+        orbane::test::stateOf(sim).gpes = 10.0f;
         main.setWindowTitle(QStringLiteral("Orbane 1S"));
         main.setGeometry(40, 30, 800, 600);
         actions.print = [this](const QImage &i) { printed << i; };
@@ -43,7 +44,7 @@ struct GraphesTest : ::testing::Test
     }
     std::unique_ptr<Graphes> open(Choice choice)
     {
-        sim.c.Check13 = choice;
+        orbane::test::controlsOf(sim).Check13 = choice;
         return std::make_unique<Graphes>(sim, actions, &main);
     }
     static QColor background(Graphes &w, int row, int column)
@@ -208,7 +209,7 @@ TEST_F(GraphesTest, ImageButtons)
 
 TEST_F(GraphesTest, ShowGraphesIsModalUntilFermer)
 {
-    sim.c.Check13 = {1, 0, 0, 0, 0, 0, 0, 0};
+    orbane::test::controlsOf(sim).Check13 = {1, 0, 0, 0, 0, 0, 0, 0};
     QString seen;
     QTimer::singleShot(0, [&] {
         QWidget *modal = QApplication::activeModalWidget();

@@ -91,7 +91,7 @@ TEST_F(GraphPanelTest, AfficherHidesAndMenuShowsTheChoicePanel)
     EXPECT_FALSE(panel->choicePanel()->isHidden());
     // With nothing chosen, a new frame opens the panel again.
     panel->Command6_Click();
-    sim.c.Check13 = {};
+    orbane::test::controlsOf(sim).Check13 = {};
     panel->repgraphe();
     EXPECT_FALSE(panel->choicePanel()->isHidden());
 }
@@ -112,7 +112,7 @@ TEST_F(GraphPanelTest, PointerAndHintOverTheGraph)
         {100, false, false, "Le graphe est tracé pendant l'animation"},
     };
     for (const auto &c : cases) {
-        sim.d.command3Enabled = c.menuEnabled;
+        orbane::test::displayOf(sim).command3Enabled = c.menuEnabled;
         panel->frame1_MouseMove(c.x, 50);
         const Qt::CursorShape shape = panel->cursor().shape();
         EXPECT_EQ(shape == Qt::BitmapCursor, c.enlarge) << c.x << " " << c.menuEnabled;
@@ -147,11 +147,11 @@ TEST_F(GraphPanelTest, ClickEnlargesOnlyWhereThePointerSaysSo)
     panel->frame1_MouseMove(300, 50);
     panel->frame1_Click();
     EXPECT_EQ(openings, 0);
-    sim.d.command3Enabled = false;
+    orbane::test::displayOf(sim).command3Enabled = false;
     panel->frame1_MouseMove(100, 50);
     panel->frame1_Click();
     EXPECT_EQ(openings, 0);
-    sim.d.command3Enabled = true;
+    orbane::test::displayOf(sim).command3Enabled = true;
     panel->frame1_MouseMove(100, 50);
     panel->frame1_Click();
     EXPECT_EQ(openings, 1);

@@ -110,8 +110,7 @@ TEST(Quantities, GraphExportAndReadoutsAgreeOnEveryPlace)
     orbane::Simulation &sim = rig.sim;
     sim.Form_Load();
     for (int place = 0; place < 3; ++place) {
-        sim.c.Combo1 = place;
-        sim.Combo1_Click();
+        sim.Combo1_Click(place);
         sim.command15_Click();
         int checked = 0;
         while (sim.d.timer1 && sim.s.enrebond == 0 && checked < 400) {

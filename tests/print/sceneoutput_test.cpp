@@ -92,7 +92,7 @@ struct SceneOutputTest : orbane::test::SceneFixture
     // The projectile 5 m up, away from its shadow.
     void raise()
     {
-        sim.c.Text2 = QStringLiteral("5");
+        sim.TextN_Change(2, QStringLiteral("5"));
         sim.Text2_LostFocus();
     }
 };
@@ -113,8 +113,7 @@ TEST_F(SceneOutputTest, MisenivPaintsTheProjectileOnTheScene)
 TEST_F(SceneOutputTest, PrintingTheSceneAndRestoringIt)
 {
     raise();
-    sim.c.Check[1] = true;
-    sim.Check1_Click();
+    sim.Check_Click(1, true);
     sim.command18_Click();
     const QImage before = shown();
     print("Command1");
@@ -129,8 +128,7 @@ TEST_F(SceneOutputTest, PrintingTheSceneAndRestoringIt)
 
 TEST_F(SceneOutputTest, AnnulerPrintsNothingAndRestores)
 {
-    sim.c.Check[1] = true;
-    sim.Check1_Click();
+    sim.Check_Click(1, true);
     sim.command18_Click();
     const QImage before = shown();
     print("Command3");
@@ -140,7 +138,7 @@ TEST_F(SceneOutputTest, AnnulerPrintsNothingAndRestores)
 
 TEST_F(SceneOutputTest, PrintingAPausedFlightFreezesNothingIntoTheBackground)
 {
-    sim.c.Check[5] = true; // velocity vector
+    orbane::test::controlsOf(sim).Check[5] = true; // velocity vector
     sim.command15_Click();
     for (int i = 0; i < 10; ++i)
         sim.Timer1_Timer();

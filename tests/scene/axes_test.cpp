@@ -5,8 +5,8 @@ using AxesTest = orbane::test::SceneFixture;
 
 TEST_F(AxesTest, TicksWithoutTheGrid)
 {
-    sim.c.Check[1] = true;
-    sim.c.Check[3] = false;
+    test::controlsOf(sim).Check[1] = true;
+    test::controlsOf(sim).Check[3] = false;
     renderer->repere();
     const QImage img = shown();
     const QColor white(Qt::white);
@@ -33,7 +33,7 @@ TEST_F(AxesTest, TicksWithoutTheGrid)
 
 TEST_F(AxesTest, AxesAndArrowHeads)
 {
-    sim.c.Check[3] = false;
+    test::controlsOf(sim).Check[3] = false;
     renderer->repere();
     const QImage img = shown();
     const QColor white(Qt::white);
@@ -48,7 +48,7 @@ TEST_F(AxesTest, AxesAndArrowHeads)
 
 TEST_F(AxesTest, DottedGridLiesUnderTheSolidAxes)
 {
-    sim.c.Check[3] = true;
+    test::controlsOf(sim).Check[3] = true;
     renderer->repere();
     const QImage img = shown();
     const QColor white(Qt::white);
@@ -69,13 +69,11 @@ TEST_F(AxesTest, DottedGridLiesUnderTheSolidAxes)
 
 TEST_F(AxesTest, CheckingTheAxesEnablesTheGridOptionAndKeepsItsValue)
 {
-    sim.c.Check[3] = true;
-    sim.c.Check[1] = true;
-    sim.Check_Click(1);
+    test::controlsOf(sim).Check[3] = true;
+    sim.Check_Click(1, true);
     EXPECT_TRUE(sim.d.check3Enabled);
     EXPECT_EQ(countInRow(shown(), 400, 31, 389, QColor(Qt::white)) > 100, true);
-    sim.c.Check[1] = false;
-    sim.Check_Click(1);
+    sim.Check_Click(1, false);
     EXPECT_FALSE(sim.d.check3Enabled);
     EXPECT_TRUE(sim.c.Check[3]);
     EXPECT_EQ(countInColumn(shown(), 30, 20, 436, QColor(Qt::white)), 0);
@@ -83,9 +81,9 @@ TEST_F(AxesTest, CheckingTheAxesEnablesTheGridOptionAndKeepsItsValue)
 
 TEST_F(AxesTest, SwatchFourRecoloursAxesAtTheNextRedraw)
 {
-    sim.c.Check[1] = true;
-    sim.c.Label4[4] = rgb(0, 200, 0);
-    sim.Check_Click(3);
+    test::controlsOf(sim).Check[1] = true;
+    test::controlsOf(sim).Label4[4] = rgb(0, 200, 0);
+    sim.Check_Click(3, sim.c.Check[3]);
     EXPECT_EQ(at(30, 200), QColor(0, 200, 0));
     EXPECT_EQ(at(200, 436), QColor(0, 200, 0));
 }

@@ -16,10 +16,10 @@ bool projectileAt(const QImage &img, QPoint topLeft)
 
 TEST_F(RedrawTest, ImagePhotographWithProjectionsLeavesThreeCopies)
 {
-    sim.c.Check[9] = false;
-    sim.c.Check[11] = true;
-    sim.c.Text2 = QStringLiteral("5");
-    sim.c.Text3 = QStringLiteral("3");
+    test::controlsOf(sim).Check[9] = false;
+    test::controlsOf(sim).Check[11] = true;
+    sim.TextN_Change(2, QStringLiteral("5"));
+    sim.TextN_Change(3, QStringLiteral("3"));
     sim.voxvoy();
     sim.command18_Click();
     for (int i = 0; i < 5; ++i)
@@ -38,8 +38,8 @@ TEST_F(RedrawTest, ImagePhotographWithProjectionsLeavesThreeCopies)
 
 TEST_F(RedrawTest, FrozenVectorsAreDrawnOnceOnThePhotographTick)
 {
-    sim.c.Check[5] = true;
-    sim.c.Check[9] = true;
+    test::controlsOf(sim).Check[5] = true;
+    test::controlsOf(sim).Check[9] = true;
     sim.command12_Click(); // records and launches: photograph at t = 0, then every 0.3 s
     for (int i = 0; i < 9; ++i)
         sim.Timer1_Timer();
@@ -57,10 +57,10 @@ TEST_F(RedrawTest, FrozenVectorsAreDrawnOnceOnThePhotographTick)
 
 TEST_F(RedrawTest, MarksAreCrossesThatVanishWhenForgotten)
 {
-    sim.c.Check[2] = true;
-    sim.c.Check[10] = true;
-    sim.c.Text2 = QStringLiteral("6");
-    sim.c.Text3 = QStringLiteral("0");
+    test::controlsOf(sim).Check[2] = true;
+    test::controlsOf(sim).Check[10] = true;
+    sim.TextN_Change(2, QStringLiteral("6"));
+    sim.TextN_Change(3, QStringLiteral("0"));
     sim.voxvoy();
     sim.command18_Click();
     sim.command12_Click();
@@ -89,11 +89,11 @@ TEST_F(RedrawTest, MarksAreCrossesThatVanishWhenForgotten)
 
 TEST_F(RedrawTest, ColourChangeRecoloursTheMostRecentMarkOnly)
 {
-    sim.c.Check[2] = true;
-    sim.c.Check[11] = true;
-    sim.c.Text2 = QStringLiteral("8");
-    sim.c.Text3 = QStringLiteral("4");
-    sim.c.Text4 = QStringLiteral("0");
+    test::controlsOf(sim).Check[2] = true;
+    test::controlsOf(sim).Check[11] = true;
+    sim.TextN_Change(2, QStringLiteral("8"));
+    sim.TextN_Change(3, QStringLiteral("4"));
+    sim.TextN_Change(4, QStringLiteral("0"));
     sim.voxvoy();
     sim.command18_Click();
     sim.command12_Click();
@@ -102,9 +102,9 @@ TEST_F(RedrawTest, ColourChangeRecoloursTheMostRecentMarkOnly)
     ASSERT_GE(sim.marks.nbphotos(), 2);
     sim.command16_Click();
     const QColor before = colour(sim.c.Label4[6]);
-    sim.c.Label4[6] = rgb(0, 255, 0);
-    sim.c.Label4[8] = rgb(255, 255, 255);
-    sim.Check_Click(5); // any redraw
+    test::controlsOf(sim).Label4[6] = rgb(0, 255, 0);
+    test::controlsOf(sim).Label4[8] = rgb(255, 255, 255);
+    sim.Check_Click(5, sim.c.Check[5]); // any redraw
     const QImage img = shown();
     const PhotoMark &older = sim.marks.marks[sim.marks.nbphotos() - 2];
     const PhotoMark &latest = sim.marks.marks.back();
@@ -117,8 +117,8 @@ TEST_F(RedrawTest, ColourChangeRecoloursTheMostRecentMarkOnly)
 TEST_F(RedrawTest, MarkRecordingStopsAtTheSixteenBitCount)
 {
     for (int i = 0; i < PhotoMarks::kMax; ++i)
-        sim.marks.add({qint16(30 + i % 300), 100, 0, 0, false});
-    sim.c.Check[2] = true;
+        sim.drawingMarks().add({qint16(30 + i % 300), 100, 0, 0, false});
+    test::controlsOf(sim).Check[2] = true;
     sim.command12_Click();
     sim.Timer1_Timer();
     EXPECT_EQ(sim.marks.nbphotos(), PhotoMarks::kMax);
@@ -126,7 +126,7 @@ TEST_F(RedrawTest, MarkRecordingStopsAtTheSixteenBitCount)
 
 TEST_F(RedrawTest, RecheckingTheTrajectoryRestartsItAtTheCurrentPoint)
 {
-    sim.c.Check[8] = true;
+    test::controlsOf(sim).Check[8] = true;
     sim.command15_Click();
     std::vector<QPoint> centres;
     const auto step = [&] {
@@ -136,12 +136,10 @@ TEST_F(RedrawTest, RecheckingTheTrajectoryRestartsItAtTheCurrentPoint)
     };
     for (int i = 0; i < 5; ++i)
         step();
-    sim.c.Check[8] = false;
-    sim.Check_Click(8);
+    sim.Check_Click(8, false);
     for (int i = 0; i < 5; ++i)
         step();
-    sim.c.Check[8] = true;
-    sim.Check_Click(8);
+    sim.Check_Click(8, true);
     for (int i = 0; i < 3; ++i)
         step();
     const QImage kept = canvas().persistent();
@@ -165,17 +163,16 @@ TEST_F(RedrawTest, RecheckingTheTrajectoryRestartsItAtTheCurrentPoint)
 
 TEST_F(RedrawTest, RedrawBetweenTicksDoesNotTakeThePhotographAgain)
 {
-    sim.c.Check[2] = true;
-    sim.c.Text2 = QStringLiteral("6");
-    sim.c.Text3 = QStringLiteral("0");
+    test::controlsOf(sim).Check[2] = true;
+    sim.TextN_Change(2, QStringLiteral("6"));
+    sim.TextN_Change(3, QStringLiteral("0"));
     sim.voxvoy();
     sim.command18_Click();
     sim.command12_Click();
     sim.Timer1_Timer();
     ASSERT_EQ(sim.marks.nbphotos(), 1);
-    sim.c.Check[5] = true;
-    sim.Check_Click(5); // an option clicked before the next tick
-    sim.Check_Click(1);
+    sim.Check_Click(5, true); // an option clicked before the next tick
+    sim.Check_Click(1, sim.c.Check[1]);
     EXPECT_EQ(sim.marks.nbphotos(), 1);
     sim.Timer1_Timer(); // 0.04 s: no photograph due
     EXPECT_EQ(sim.marks.nbphotos(), 1);

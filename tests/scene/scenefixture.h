@@ -2,6 +2,7 @@
 
 #include "core/simulation.h"
 #include "scene/scenerenderer.h"
+#include "support/doubles.h"
 #include "support/programdir.h"
 
 #include <QColor>
@@ -28,7 +29,7 @@ struct SceneFixture : ::testing::Test
         renderer = std::make_unique<SceneRenderer>(sim);
         sim.setSceneHooks(renderer.get());
         sim.Form_Load();
-        sim.c.Check[10] = false; // thin lines: exact pixels
+        test::controlsOf(sim).Check[10] = false; // thin lines: exact pixels
     }
     void TearDown() override { sim.setSceneHooks(nullptr); }
 

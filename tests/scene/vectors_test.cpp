@@ -55,8 +55,8 @@ TEST_F(VectorsTest, ObliqueArrowHeadIsTenPixelsBackAndFiveAside)
 TEST_F(VectorsTest, BeforeLaunchOnlyTheWeightShows)
 {
     for (int i : {5, 6, 7, 12})
-        sim.c.Check[i] = true;
-    sim.Check_Click(5);
+        test::controlsOf(sim).Check[i] = true;
+    sim.Check_Click(5, sim.c.Check[5]);
     const QImage before = shown();
     const auto count = [&](const QImage &img, Rgb c) {
         int n = 0;
@@ -72,7 +72,7 @@ TEST_F(VectorsTest, BeforeLaunchOnlyTheWeightShows)
     sim.command15_Click();
     sim.Timer1_Timer();
     sim.command16_Click(); // paused at t > 0: all appear
-    sim.Check_Click(5);
+    sim.Check_Click(5, sim.c.Check[5]);
     const QImage after = shown();
     for (int i : {0, 1, 2, 3, 7})
         EXPECT_GT(count(after, sim.c.Label4[i]), 10) << i;
@@ -80,15 +80,14 @@ TEST_F(VectorsTest, BeforeLaunchOnlyTheWeightShows)
 
 TEST_F(VectorsTest, WeightArrowLengthsOnEarth)
 {
-    sim.c.Check[12] = true;
+    test::controlsOf(sim).Check[12] = true;
     ASSERT_EQ(vectorscale::force(sim.c.VScroll3), 30);
-    sim.Check_Click(12);
+    sim.Check_Click(12, sim.c.Check[12]);
     const QColor cyan = colour(sim.c.Label4[7]);
     EXPECT_EQ(lowest(shown(), 30, cyan), 436 + 132); // 30 x 0.45 x 9.8 = 132.3
 
-    sim.c.Combo2 = kRocher;
-    sim.Combo2_Click();
-    sim.Check_Click(12);
+    sim.Combo2_Click(kRocher);
+    sim.Check_Click(12, sim.c.Check[12]);
     EXPECT_EQ(lowest(shown(), 30, cyan), 436 + 54); // 30 x 1830 x 9.8 / 10 000 = 53.8
     EXPECT_EQ(vectorscale::forceLegend(kRocher), QStringLiteral("10 000 N"));
     EXPECT_EQ(vectorscale::forceLegend(2), QStringLiteral("1 N"));
@@ -125,15 +124,15 @@ TEST_F(VectorsTest, VelocityVariationAndItsConstructionMeetAtTheTip)
 
 TEST_F(VectorsTest, VelocityVectorFollowsTheScale)
 {
-    sim.c.Check[5] = true;
-    sim.c.Text4 = QStringLiteral("0");
-    sim.c.Text2 = QStringLiteral("5");
-    sim.c.Text3 = QStringLiteral("5");
+    test::controlsOf(sim).Check[5] = true;
+    sim.TextN_Change(4, QStringLiteral("0"));
+    sim.TextN_Change(2, QStringLiteral("5"));
+    sim.TextN_Change(3, QStringLiteral("5"));
     sim.voxvoy();
     sim.command18_Click();
     sim.command16_Click(); // one step
-    sim.c.VScroll1 = 40;   // 10 pixels per m.s-1
-    sim.Check_Click(5);
+    test::controlsOf(sim).VScroll1 = 40;   // 10 pixels per m.s-1
+    sim.Check_Click(5, sim.c.Check[5]);
     const QPointF b = renderer->base(false);
     const QPointF v = renderer->velocityAt(sim.s.temps);
     const QPoint tip(int(std::lround(b.x() + 10 * v.x())), int(std::lround(b.y() + 10 * v.y())));

@@ -61,6 +61,17 @@ public:
     void repgraphe() override { ++repgraphes; }
 };
 
+// Tests set a state up directly, where a handler would also react.
+struct SimulationAccess
+{
+    static Controls &controls(Simulation &sim) { return sim.m_c; }
+    static SimState &state(Simulation &sim) { return sim.m_s; }
+    static Display &display(Simulation &sim) { return sim.m_d; }
+};
+inline Controls &controlsOf(Simulation &sim) { return SimulationAccess::controls(sim); }
+inline SimState &stateOf(Simulation &sim) { return SimulationAccess::state(sim); }
+inline Display &displayOf(Simulation &sim) { return SimulationAccess::display(sim); }
+
 // A simulation wired to test doubles.
 struct Rig
 {
