@@ -350,7 +350,7 @@ void FeuilleP::setTimerRunning(bool on)
 
 void FeuilleP::scrollScene(int twipsValue)
 {
-    m_picture2->move(0, -int(std::lround(twipsValue / 15.0)));
+    m_picture2->move(0, -twips::toPixelsRounded(twipsValue));
 }
 
 void FeuilleP::chooseColour(int index)
@@ -435,8 +435,8 @@ void FeuilleP::sceneMouseMoved(QPoint pos)
         return;
     }
     m_picture2->setCursor(Qt::CrossCursor);
-    m_picture2->setToolTip(QStringLiteral("x = ") + numfmt::fixed((pos.x() - 30) / 36.0) +
-                           QStringLiteral(" m ; y = ") + numfmt::fixed((436 - pos.y()) / 36.0) +
+    m_picture2->setToolTip(QStringLiteral("x = ") + numfmt::fixed(scene::metresX(pos.x())) +
+                           QStringLiteral(" m ; y = ") + numfmt::fixed(scene::metresY(pos.y())) +
                            QStringLiteral(" m."));
 }
 

@@ -5,6 +5,7 @@
 #include "app/scenewidget.h"
 #include "app/tabstrip.h"
 #include "app/welcome.h"
+#include "core/units.h"
 #include "graphs/graphpanel.h"
 
 #include <QLabel>
@@ -17,9 +18,10 @@
 namespace orbane {
 
 namespace {
-QRect twips(int left, int top, int width, int height)
+QRect fromTwips(int left, int top, int width, int height)
 {
-    return {left / 15, top / 15, width / 15, height / 15};
+    using twips::toPixels;
+    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
 }
 
 constexpr int kScrollMaxTwips = 5145;
@@ -69,7 +71,7 @@ void FeuilleP::buildToolBar()
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         b->setToolTip(QString::fromUtf8(d.tip));
         b->setAccessibleName(QString(b->text()).remove(QLatin1Char('&')));
-        b->setGeometry(twips(d.left, 0, d.width, 615));
+        b->setGeometry(fromTwips(d.left, 0, d.width, 615));
         // Grey buttons through the palette: style sheets cost a lot at start-up.
         QPalette palette = b->palette();
         palette.setColor(QPalette::Button, QColor(192, 192, 192));
@@ -83,15 +85,15 @@ void FeuilleP::buildToolBar()
 void FeuilleP::buildReadouts()
 {
     auto *band = new QLabel(centralWidget());
-    band->setGeometry(twips(120, 720, 6135, 255));
+    band->setGeometry(fromTwips(120, 720, 6135, 255));
     const QColor navy(0, 0, 128);
     paintIn(band, Qt::white, navy);
     m_label3 = new QLabel(centralWidget());
     m_label3->setObjectName(QStringLiteral("Label3"));
-    m_label3->setGeometry(twips(135, 735, 1695, 255));
+    m_label3->setGeometry(fromTwips(135, 735, 1695, 255));
     m_label1 = new QLabel(centralWidget());
     m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setGeometry(twips(1800, 735, 4215, 255));
+    m_label1->setGeometry(fromTwips(1800, 735, 4215, 255));
     for (QLabel *l : {m_label3, m_label1}) {
         paintIn(l, Qt::white, navy);
         l->setFont(QFont(QStringLiteral("Arial"), 8));
@@ -103,7 +105,7 @@ void FeuilleP::buildScene()
 {
     m_frame3 = new QWidget(centralWidget());
     m_frame3->setObjectName(QStringLiteral("Frame3"));
-    m_frame3->setGeometry(twips(120, 960, 6135, 6855));
+    m_frame3->setGeometry(fromTwips(120, 960, 6135, 6855));
     m_picture2 = new SceneWidget(m_renderer, m_frame3);
     m_picture2->setAccessibleName(QStringLiteral("Scène de l'animation"));
     connect(m_picture2, &SceneWidget::mouseMoved, this, &FeuilleP::sceneMouseMoved);
@@ -139,7 +141,7 @@ void FeuilleP::buildAnimationButtons()
         QToolButton *b = pictureButton(QString::fromLatin1(name),
                                        QStringLiteral(":/icons/%1.png").arg(QLatin1String(icon)),
                                        QString::fromUtf8(tip), centralWidget());
-        b->setGeometry(twips(left, 7860, 360, 360));
+        b->setGeometry(fromTwips(left, 7860, 360, 360));
         return b;
     };
     m_command18 = place("command18", "retour", "Retrouver la position initiale", 2760);
@@ -152,13 +154,13 @@ void FeuilleP::buildAnimationButtons()
     m_command14->setText(QStringLiteral("&Graphes"));
     m_command14->setToolTip(QStringLiteral("Afficher les graphes x(t), y(t) et y(x)"));
     m_command14->setAccessibleName(QStringLiteral("Graphes"));
-    m_command14->setGeometry(twips(4800, 7860, 1200, 360));
+    m_command14->setGeometry(fromTwips(4800, 7860, 1200, 360));
 }
 
 void FeuilleP::buildTabs()
 {
     m_onglets = new TabStrip(centralWidget());
-    m_onglets->setGeometry(twips(6360, 720, 5415, 3375));
+    m_onglets->setGeometry(fromTwips(6360, 720, 5415, 3375));
     buildParametersPanel(m_pc, m_onglets);
     buildDisplayPanel(m_pc, m_onglets);
     buildVectorsPanel(m_pc, m_onglets);
@@ -184,11 +186,11 @@ void FeuilleP::buildBottom()
     m_btexo->setIconSize(QSize(32, 32));
     m_btexo->setToolTip(QStringLiteral("Exercices"));
     m_btexo->setAccessibleName(QStringLiteral("Exercices"));
-    m_btexo->setGeometry(twips(6600, 4200, 615, 495));
+    m_btexo->setGeometry(fromTwips(6600, 4200, 615, 495));
 
     m_info = new QLabel(centralWidget());
     m_info->setObjectName(QStringLiteral("info"));
-    m_info->setGeometry(twips(7680, 4200, 3495, 495));
+    m_info->setGeometry(fromTwips(7680, 4200, 3495, 495));
     m_info->setWordWrap(true);
     m_info->setFont(QFont(QStringLiteral("Arial"), 8));
     m_info->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -198,7 +200,7 @@ void FeuilleP::buildBottom()
 
     m_fich = new QLineEdit(centralWidget());
     m_fich->setObjectName(QStringLiteral("fich"));
-    m_fich->setGeometry(twips(6360, 4800, 5415, 285));
+    m_fich->setGeometry(fromTwips(6360, 4800, 5415, 285));
     m_fich->setReadOnly(true);
     m_fich->setFrame(false);
     paintIn(m_fich, Qt::white, QColor(128, 0, 0));
@@ -206,7 +208,7 @@ void FeuilleP::buildBottom()
 
     m_supertext = new QTextEdit(centralWidget());
     m_supertext->setObjectName(QStringLiteral("supertext"));
-    m_supertext->setGeometry(twips(6360, 5085, 5415, 3090));
+    m_supertext->setGeometry(fromTwips(6360, 5085, 5415, 3090));
     m_supertext->setAccessibleName(QStringLiteral("Texte de l'exercice"));
 
     auto *backdrop = static_cast<Backdrop *>(centralWidget());

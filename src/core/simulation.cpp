@@ -27,7 +27,7 @@ double Simulation::y0() const { return numfmt::parseOr(m_c.Text2, m_s.xy[1]); }
 
 QString Simulation::soundPath() const
 {
-    return programFile(m_programDir, QString::fromLatin1(projectiles().at(m_c.Combo2).sound));
+    return programFile(m_programDir, QString::fromLatin1(projectile(m_c.Combo2).sound));
 }
 
 void Simulation::setTimer(bool on)
@@ -47,7 +47,7 @@ void Simulation::showReadouts(double t, double x, double shownY)
 
 void Simulation::playImpact()
 {
-    if (m_c.Combo1 != kMoon)
+    if (!place(m_c.Combo1).silentLanding)
         m_services.sound->play();
 }
 

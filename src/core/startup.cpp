@@ -63,9 +63,9 @@ void Simulation::Combo1_Click(int index)
     m_marks.clear();
     m_photoPositions.clear();
     retico();
-    const Place &place = places().at(m_c.Combo1);
-    const QString path = programFile(m_programDir, QString::fromLatin1(place.picture));
-    m_s.gpes = place.g;
+    const Place &chosen = place(m_c.Combo1);
+    const QString path = programFile(m_programDir, QString::fromLatin1(chosen.picture));
+    m_s.gpes = chosen.g;
     if (!m_hooks->loadBackground(path)) {
         m_fatal = true;
         m_services.dialogs->message(
@@ -89,7 +89,7 @@ void Simulation::Combo1_Click(int index)
 void Simulation::Combo2_Click(int index)
 {
     m_c.Combo2 = index;
-    m_s.masse = projectiles().at(m_c.Combo2).mass;
+    m_s.masse = projectile(m_c.Combo2).mass;
     setTimer(false);
     retico();
     m_d.projVisible = true;

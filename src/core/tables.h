@@ -1,33 +1,18 @@
 #pragma once
 
+#include "core/units.h"
+
 #include <QString>
-#include <array>
+#include <span>
 
 namespace orbane {
-
-// Scene mapping shared by the core and the drawing: 36 pixels per metre; the projectile's
-// 32 x 32 picture has its top-left corner at (14 + 36 x, 420 - 36 y).
-namespace scene {
-inline constexpr double kPixelsPerMetre = 36.0;
-inline constexpr double kOriginLeft = 14.0; // picture left for x = 0
-inline constexpr double kGroundTop = 420.0; // picture top for y = 0
-inline constexpr double kHalfSize = 16.0;   // corner to centre of the picture
-inline constexpr double kOriginX = 30.0;    // centre X for x = 0
-inline constexpr double kOriginY = 436.0;   // centre Y for y = 0
-inline constexpr int kCanvasWidth = 409;
-inline constexpr int kCanvasHeight = 800;
-
-inline double leftOf(double x) { return kOriginLeft + kPixelsPerMetre * x; }
-inline double topOf(double y) { return kGroundTop - kPixelsPerMetre * y; }
-inline double xOfLeft(double left) { return (left - kOriginLeft) / kPixelsPerMetre; }
-inline double yOfTop(double top) { return (kGroundTop - top) / kPixelsPerMetre; }
-} // namespace scene
 
 struct Place
 {
     const char *name; // UTF-8 list text
     float g;          // m.s-2
     const char *picture;
+    bool silentLanding; // no impact sound where nothing carries it
 };
 
 struct Projectile
@@ -37,14 +22,15 @@ struct Projectile
     const char *sound;
     const char *picture; // base name of the picture and of its shadow
     bool bounces;
+    int newtonsPerUnit; // the weight is drawn in units of this many newtons
 };
 
-inline constexpr int kMoon = 1;
-inline constexpr int kBallon = 2;
-inline constexpr int kRocher = 4;
-
-const std::array<Place, 3> &places();
-const std::array<Projectile, 5> &projectiles();
+// The lists' rows, in their order.
+std::span<const Place> places();
+std::span<const Projectile> projectiles();
+// A row by its index in the list.
+const Place &place(int index);
+const Projectile &projectile(int index);
 
 // Captions of the option boxes Check1..Check12.
 QString checkCaption(int index);

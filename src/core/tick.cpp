@@ -74,7 +74,7 @@ void Simulation::landing()
 {
     m_d.projTop = scene::kGroundTop;
     playImpact();
-    if (projectiles().at(m_c.Combo2).bounces) {
+    if (projectile(m_c.Combo2).bounces) {
         m_s.enrebond = 1;
         return;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/units.h"
+
 #include <QImage>
 #include <QPointF>
 #include <QPrinter>
@@ -14,7 +16,7 @@ class QWidget;
 namespace orbane::print {
 
 inline constexpr double kTwipsPerInch = 1440.0;
-inline constexpr double kTwipsPerPixel = 15.0;
+inline constexpr double kTwipsPerPixel = twips::kPerPixel;
 
 // The printer, as the program uses it: page size, a picture at a point, new page, end of the
 // document, the set-up dialog and the printer's name. Page coordinates are twips from the

@@ -66,8 +66,7 @@ void SceneRenderer::poids()
     const QPointF b = base(true);
     const int kp = vectorscale::force(m_sim.c.VScroll3);
     double length = std::nearbyint(double(kp) * double(m_sim.s.masse) * double(m_sim.s.gpes));
-    if (m_sim.c.Combo2 == kRocher)
-        length = std::nearbyint(length / 10000.0);
+    length = std::nearbyint(length / projectile(m_sim.c.Combo2).newtonsPerUnit);
     const QColor colour = swatch(7);
     m_canvas.line(b.x(), b.y(), b.x(), b.y() + length, colour);
     fleche(b.x(), b.y(), 0.0, length, colour);

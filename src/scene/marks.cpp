@@ -22,11 +22,13 @@ void SceneRenderer::drawMark(const PhotoMark &mark)
 {
     const int x = mark.x, y = mark.y;
     if (mark.proj) {
+        // Small crosses on the axes.
+        const int ax = int(scene::kOriginX), ay = int(scene::kOriginY);
         const QColor c1 = QColor::fromRgb(mark.coul1);
-        m_canvas.line(27, y, 33, y, c1);
-        m_canvas.line(30, y - 3, 30, y + 3, c1);
-        m_canvas.line(x - 3, 436, x + 3, 436, c1);
-        m_canvas.line(x, 433, x, 439, c1);
+        m_canvas.line(ax - 3, y, ax + 3, y, c1);
+        m_canvas.line(ax, y - 3, ax, y + 3, c1);
+        m_canvas.line(x - 3, ay, x + 3, ay, c1);
+        m_canvas.line(x, ay - 3, x, ay + 3, c1);
     }
     const QColor c2 = QColor::fromRgb(mark.coul2);
     m_canvas.line(x - 3, y, x + 3, y, c2);

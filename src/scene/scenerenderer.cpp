@@ -37,8 +37,8 @@ QColor SceneRenderer::swatch(int i) const { return QColor::fromRgb(m_sim.c.Label
 
 QPointF SceneRenderer::base(bool clampToGround) const
 {
-    const double x = scene::kOriginX + scene::kPixelsPerMetre * m_sim.s.xy[0];
-    double y = scene::kOriginY - scene::kPixelsPerMetre * m_sim.s.xy[1];
+    const double x = scene::pixelX(m_sim.s.xy[0]);
+    double y = scene::pixelY(m_sim.s.xy[1]);
     if (clampToGround)
         y = std::min(y, scene::kOriginY);
     return {x, y};

@@ -9,12 +9,12 @@ namespace orbane {
 
 QString Sprites::pictureName(int index)
 {
-    return QString::fromLatin1(projectiles().at(index).picture) + QStringLiteral(".png");
+    return QString::fromLatin1(orbane::projectile(index).picture) + QStringLiteral(".png");
 }
 
 QString Sprites::shadowName(int index)
 {
-    return QString::fromLatin1(projectiles().at(index).picture) + QStringLiteral("-ombre.png");
+    return QString::fromLatin1(orbane::projectile(index).picture) + QStringLiteral("-ombre.png");
 }
 
 static QImage fallbackProjectile()
@@ -51,7 +51,7 @@ static QImage orFallback(const QImage &img, QImage (*fallback)())
 QStringList Sprites::files(const QString &programDir)
 {
     QStringList paths;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < int(projectiles().size()); ++i)
         paths << programFile(programDir, pictureName(i)) << programFile(programDir, shadowName(i));
     return paths;
 }
@@ -59,9 +59,11 @@ QStringList Sprites::files(const QString &programDir)
 void Sprites::load(const QString &programDir, PictureStore &store)
 {
     const QStringList paths = files(programDir);
-    for (int i = 0; i < 5; ++i) {
-        m_projectiles[i] = orFallback(store.picture(paths.at(2 * i)), fallbackProjectile);
-        m_shadows[i] = orFallback(store.picture(paths.at(2 * i + 1)), fallbackShadow);
+    m_projectiles.clear();
+    m_shadows.clear();
+    for (int i = 0; i < int(projectiles().size()); ++i) {
+        m_projectiles.push_back(orFallback(store.picture(paths.at(2 * i)), fallbackProjectile));
+        m_shadows.push_back(orFallback(store.picture(paths.at(2 * i + 1)), fallbackShadow));
     }
 }
 

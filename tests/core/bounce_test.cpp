@@ -60,7 +60,7 @@ struct BounceTest : ::testing::Test
 
 TEST_F(BounceTest, BallDroppedFromTwoMetresOnTheEarth)
 {
-    ASSERT_EQ(rig.sim.c.Combo2, kBallon);
+    ASSERT_EQ(rig.sim.c.Combo2, test::kBallon);
     const BallDrop f = dropBall(rig, "2");
     ASSERT_FALSE(rig.sim.d.timer1) << "the ball never came to rest";
     ASSERT_GE(f.contactTimes.size(), 2u);
@@ -130,7 +130,7 @@ TEST_F(BounceTest, SlowMotionStartsTheFirstArcTwentyMillisecondsLater)
 TEST_F(BounceTest, MoonBouncesAreSilentAndSlower)
 {
     const BallDrop earth = dropBall(rig, "2");
-    rig.sim.Combo1_Click(kMoon);
+    rig.sim.Combo1_Click(test::kMoon);
     const int playsBefore = rig.sound.plays;
     const BallDrop moon = dropBall(rig, "2");
     EXPECT_EQ(rig.sound.plays, playsBefore);

@@ -141,7 +141,7 @@ TEST_F(TickTest, LandingIsSilentOnTheMoonOnly)
         const int before = rig.sound.plays;
         sim.command15_Click();
         rig.runUntilStopped();
-        EXPECT_EQ(rig.sound.plays - before, place == kMoon ? 0 : 1) << place;
+        EXPECT_EQ(rig.sound.plays - before, place == test::kMoon ? 0 : 1) << place;
     }
 }
 

@@ -86,10 +86,10 @@ TEST_F(VectorsTest, WeightArrowLengthsOnEarth)
     const QColor cyan = colour(sim.c.Label4[7]);
     EXPECT_EQ(lowest(shown(), 30, cyan), 436 + 132); // 30 x 0.45 x 9.8 = 132.3
 
-    sim.Combo2_Click(kRocher);
+    sim.Combo2_Click(test::kRocher);
     sim.Check_Click(12, sim.c.Check[12]);
     EXPECT_EQ(lowest(shown(), 30, cyan), 436 + 54); // 30 x 1830 x 9.8 / 10 000 = 53.8
-    EXPECT_EQ(vectorscale::forceLegend(kRocher), QStringLiteral("10 000 N"));
+    EXPECT_EQ(vectorscale::forceLegend(test::kRocher), QStringLiteral("10 000 N"));
     EXPECT_EQ(vectorscale::forceLegend(2), QStringLiteral("1 N"));
 }
 

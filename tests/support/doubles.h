@@ -61,6 +61,11 @@ public:
     void repgraphe() override { ++repgraphes; }
 };
 
+// Rows of the place and projectile lists the tests choose by name.
+inline constexpr int kMoon = 1;
+inline constexpr int kBallon = 2;
+inline constexpr int kRocher = 4;
+
 // Tests set a state up directly, where a handler would also react.
 struct SimulationAccess
 {
