@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-    qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libfontconfig-dev
+    qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libfontconfig-dev libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-liberation2 fonts-dejavu-core
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good

@@ -44,10 +44,8 @@ public:
 
     const QString &saisie() const { return m_saisie; }
     const QString &reponse() const { return m_reponse; }
-    qint16 erreur() const { return m_erreur; }
     const QString &affichage() const { return m_affichage; }
     bool radians() const { return m_radians; }
-    bool scientifique() const { return m_scientifique; }
 
     // Called with the display's new text each time the calculator sets it.
     void setDisplayListener(std::function<void(const QString &)> listener);

@@ -2,6 +2,8 @@
 
 namespace orbane::calc {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Five columns of scientific keys across the window, under the option frames.
@@ -33,52 +35,52 @@ QRect oper(int row, int col)
 std::vector<KeyDef> buildKeyTable()
 {
     std::vector<KeyDef> t = {
-        {"invsin", "INV S&IN", "Inverse sinus", upper(0, 0)},
-        {"invcos", "INV C&OS", "Inverse cosinus", upper(0, 1)},
-        {"Btoncommande3", "INV T&AN", "Inverse tangente", upper(0, 2)},
-        {"Bln", "l&n", "", upper(0, 3)},
-        {"Blog", "&Log", "", upper(0, 4)},
+        {u"invsin"_s, u"INV S&IN"_s, u"Inverse sinus"_s, upper(0, 0)},
+        {u"invcos"_s, u"INV C&OS"_s, u"Inverse cosinus"_s, upper(0, 1)},
+        {u"Btoncommande3"_s, u"INV T&AN"_s, u"Inverse tangente"_s, upper(0, 2)},
+        {u"Bln"_s, u"l&n"_s, u""_s, upper(0, 3)},
+        {u"Blog"_s, u"&Log"_s, u""_s, upper(0, 4)},
 
-        {"bsin", "&SIN", "Sinus", upper(1, 0)},
-        {"Bcos", "&COS", "Cosinus", upper(1, 1)},
-        {"Btan", "&TAN", "Tangente", upper(1, 2)},
-        {"Bexp", "", "", upper(1, 3), Glyph::ExpX},
-        {"B10x", "", "", upper(1, 4), Glyph::TenX},
+        {u"bsin"_s, u"&SIN"_s, u"Sinus"_s, upper(1, 0)},
+        {u"Bcos"_s, u"&COS"_s, u"Cosinus"_s, upper(1, 1)},
+        {u"Btan"_s, u"&TAN"_s, u"Tangente"_s, upper(1, 2)},
+        {u"Bexp"_s, u""_s, u""_s, upper(1, 3), Glyph::ExpX},
+        {u"B10x"_s, u""_s, u""_s, upper(1, 4), Glyph::TenX},
 
-        {"racine", "√", "Racine carré", upper(2, 0), Glyph::None, true},
-        {"btcarre", "", "", upper(2, 1), Glyph::XSquared},
-        {"puissance", "", "", upper(2, 2), Glyph::XPowY},
-        {"Command5", "1/x", "Inverse", upper(2, 3)},
-        {"pi", "π", "3.1415927", upper(2, 4), Glyph::None, true},
+        {u"racine"_s, u"√"_s, u"Racine carré"_s, upper(2, 0), Glyph::None, true},
+        {u"btcarre"_s, u""_s, u""_s, upper(2, 1), Glyph::XSquared},
+        {u"puissance"_s, u""_s, u""_s, upper(2, 2), Glyph::XPowY},
+        {u"Command5"_s, u"1/x"_s, u"Inverse"_s, upper(2, 3)},
+        {u"pi"_s, u"π"_s, u"3.1415927"_s, upper(2, 4), Glyph::None, true},
 
-        {"Bpo", "(", "", upper(3, 0), Glyph::None, true},
-        {"bpf", ")", "", upper(3, 1), Glyph::None, true},
-        {"ANS", "ANS", "Dernière réponse", upper(3, 2)},
-        {"EFFACE", "←", "Effacer dernier caractère", upper(3, 3), Glyph::None, true},
-        {"RAZ", "AC", "Tout effacer", upper(3, 4)},
+        {u"Bpo"_s, u"("_s, u""_s, upper(3, 0), Glyph::None, true},
+        {u"bpf"_s, u")"_s, u""_s, upper(3, 1), Glyph::None, true},
+        {u"ANS"_s, u"ANS"_s, u"Dernière réponse"_s, upper(3, 2)},
+        {u"EFFACE"_s, u"←"_s, u"Effacer dernier caractère"_s, upper(3, 3), Glyph::None, true},
+        {u"RAZ"_s, u"AC"_s, u"Tout effacer"_s, upper(3, 4)},
 
-        {"kilo", "k", "kilo", prefix(0, 0)},
-        {"mega", "M", "Méga", prefix(0, 1)},
-        {"giga", "G", "Giga", prefix(0, 2)},
-        {"tera", "T", "Téra", prefix(0, 3)},
-        {"mil", "m", "milli", prefix(1, 0)},
-        {"micro", "µ", "micro", prefix(1, 1)},
-        {"nano", "n", "nano", prefix(1, 2)},
-        {"pico", "p", "pico", prefix(1, 3)},
+        {u"kilo"_s, u"k"_s, u"kilo"_s, prefix(0, 0)},
+        {u"mega"_s, u"M"_s, u"Méga"_s, prefix(0, 1)},
+        {u"giga"_s, u"G"_s, u"Giga"_s, prefix(0, 2)},
+        {u"tera"_s, u"T"_s, u"Téra"_s, prefix(0, 3)},
+        {u"mil"_s, u"m"_s, u"milli"_s, prefix(1, 0)},
+        {u"micro"_s, u"µ"_s, u"micro"_s, prefix(1, 1)},
+        {u"nano"_s, u"n"_s, u"nano"_s, prefix(1, 2)},
+        {u"pico"_s, u"p"_s, u"pico"_s, prefix(1, 3)},
 
-        {"Command1", "M+", "Ajouter à la méoire", memory(0)},
-        {"Command2", "M-", "Soustraire à la mémoire", memory(1)},
-        {"Command3", "RM", "Rappel mémoire", memory(2)},
-        {"Command4", "CM", "Effacer la mémoire", memory(3)},
+        {u"Command1"_s, u"M+"_s, u"Ajouter à la méoire"_s, memory(0)},
+        {u"Command2"_s, u"M-"_s, u"Soustraire à la mémoire"_s, memory(1)},
+        {u"Command3"_s, u"RM"_s, u"Rappel mémoire"_s, memory(2)},
+        {u"Command4"_s, u"CM"_s, u"Effacer la mémoire"_s, memory(3)},
 
-        {"Bpoint", ".", "", keypad(3, 1), Glyph::None, true},
-        {"BtoEXP", "EXP", "x 10ª", keypad(3, 2)},
+        {u"Bpoint"_s, u"."_s, u""_s, keypad(3, 1), Glyph::None, true},
+        {u"BtoEXP"_s, u"EXP"_s, u"x 10ª"_s, keypad(3, 2)},
 
-        {"multip", "x", "", oper(0, 0), Glyph::None, true},
-        {"div", "÷", "", oper(0, 1), Glyph::None, true},
-        {"plus", "+", "", oper(1, 0), Glyph::None, true},
-        {"moins", "-", "", oper(1, 1), Glyph::None, true},
-        {"EXE", "EXE", "Calculer", {211, 355, 82, 60}},
+        {u"multip"_s, u"x"_s, u""_s, oper(0, 0), Glyph::None, true},
+        {u"div"_s, u"÷"_s, u""_s, oper(0, 1), Glyph::None, true},
+        {u"plus"_s, u"+"_s, u""_s, oper(1, 0), Glyph::None, true},
+        {u"moins"_s, u"-"_s, u""_s, oper(1, 1), Glyph::None, true},
+        {u"EXE"_s, u"EXE"_s, u"Calculer"_s, {211, 355, 82, 60}},
     };
     // 7 8 9 / 4 5 6 / 1 2 3 / 0 . EXP
     for (int d = 0; d <= 9; ++d) {

@@ -19,7 +19,7 @@ QString decode(const QByteArray &bytes)
         if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0)
             out.append(QChar(kHigh[b - 0x80]));
         else
-            out.append(QChar(b));
+            out.append(QChar(char16_t(b)));
     }
     return out;
 }

@@ -33,7 +33,7 @@ QString cleaned(const QString &text)
             out.append(QChar(QChar::ReplacementCharacter));
         } else if (c == '\t' || c == QChar::LineSeparator || c >= 0x20) {
             out.append(c == QChar::ParagraphSeparator || c == QChar::ObjectReplacementCharacter
-                           ? QChar(' ')
+                           ? QChar(u' ')
                            : text[i]);
         }
     }

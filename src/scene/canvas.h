@@ -43,12 +43,9 @@ public:
     void setTarget(Layer layer);
     void clearLayer(Layer layer);
     void setMarksShown(bool shown) { m_marksShown = shown; }
-    bool marksShown() const { return m_marksShown; }
 
     void setPenWidth(int width) { m_penWidth = width; }
-    int penWidth() const { return m_penWidth; }
     void setPenStyle(PenStyle style) { m_penStyle = style; }
-    PenStyle penStyle() const { return m_penStyle; }
 
     void line(double x1, double y1, double x2, double y2, const QColor &colour);
     void paintPicture(const QPoint &topLeft, const QImage &picture);

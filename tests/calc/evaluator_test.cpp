@@ -113,7 +113,7 @@ const Case kResults[] = {
     {"DeepBracketsAroundANumber", "((((7))))", Degres, CodeOk, "7"},
 };
 INSTANTIATE_TEST_SUITE_P(Evaluator, EvaluatorCases, ::testing::ValuesIn(kResults),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &p) { return std::string(p.param.name); });
 
 const Case kFailures[] = {
     {"OpenBracketLeft", "(2+3", Degres, CodeBrackets, ""},
@@ -146,7 +146,7 @@ const Case kFailures[] = {
     {"FunctionOfNothing", "log ()", Degres, CodeImpossible, ""},
 };
 INSTANTIATE_TEST_SUITE_P(EvaluatorMustFail, EvaluatorCases, ::testing::ValuesIn(kFailures),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &p) { return std::string(p.param.name); });
 
 } // namespace
 

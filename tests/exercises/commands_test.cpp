@@ -73,7 +73,7 @@ const PreviewCase kPreviews[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Exercises, PreviewCases, ::testing::ValuesIn(kPreviews),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &p) { return std::string(p.param.name); });
 
 TEST(Preview, BlankMissingAndDamagedFiles)
 {
@@ -192,7 +192,7 @@ const Failure kFailures[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Exercises, OuvreurFailures, ::testing::ValuesIn(kFailures),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &p) { return std::string(p.param.name); });
 
 TEST_F(Commands, NamesWrittenOnAnotherSystemAreFound)
 {

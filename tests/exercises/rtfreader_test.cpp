@@ -107,7 +107,7 @@ const Case kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Rtf, ReaderCases, ::testing::ValuesIn(kCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &p) { return std::string(p.param.name); });
 
 TEST(RtfReader, RefusesWhatIsNotRtfAndLeavesTheDocumentAlone)
 {

@@ -117,7 +117,7 @@ const SmallCase kSmall[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Rtf, WriterCases, ::testing::ValuesIn(kSmall),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &p) { return std::string(p.param.name); });
 
 TEST(RtfWriter, TablesAndListsAreWrittenAsReadableText)
 {

@@ -80,8 +80,8 @@ TEST_P(EveryExercise, OpensLoadsItsConfigurationAndItsCorrection)
 }
 
 INSTANTIATE_TEST_SUITE_P(Data, EveryExercise, ::testing::ValuesIn(shippedExercises()),
-                         [](const auto &info) {
-                             return info.param.section('.', 0, 0).toStdString();
+                         [](const auto &p) {
+                             return p.param.section('.', 0, 0).toStdString();
                          });
 
 TEST(ShippedExercises, GettingStartedOpensFromTheMenu)
@@ -206,7 +206,7 @@ const FlightCase kFlights[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Data, TextFlights, ::testing::ValuesIn(kFlights),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &p) { return std::string(p.param.name); });
 
 TEST(ShippedExercises, BouncesKeepAboutHalfTheirHeight)
 {

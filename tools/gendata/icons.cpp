@@ -4,10 +4,8 @@
 
 #include "common.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QPainterPath>
-#include <QTextStream>
 
 #include <functional>
 #include <vector>
@@ -525,14 +523,6 @@ bool writeIcons(const QString &dir)
     ok &= savePng(appIcon(48), dir + "/orbane1s-48.png");
     files << "orbane1s.png" << "orbane1s-48.png";
 
-    QFile qrc(dir + "/icons.qrc");
-    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return false;
-    QTextStream out(&qrc);
-    out << "<RCC>\n    <qresource prefix=\"/icons\">\n";
-    for (const QString &f : files)
-        out << "        <file>" << f << "</file>\n";
-    out << "    </qresource>\n</RCC>\n";
     return ok;
 }
 
