@@ -24,7 +24,8 @@ struct TabGeometry
     int hit(int x, int y) const;
 };
 
-// `Onglets`: a tab strip drawn by the program, with the panels inside it.
+// `Onglets`: a tab strip painted by hand (the platform's tabs cannot take its look), with the
+// panels inside it.
 class TabStrip : public QWidget
 {
     Q_OBJECT

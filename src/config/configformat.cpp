@@ -96,7 +96,7 @@ QString fieldName(const Field &f)
     return name;
 }
 
-// Half to even, as the program's integer conversions round; nothing for values no control holds.
+// Half to even, as every integer of the file is rounded; nothing for values no control holds.
 std::optional<qint64> roundToInteger(double v)
 {
     if (!std::isfinite(v) || std::abs(v) > 1e15)

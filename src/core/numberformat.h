@@ -24,7 +24,7 @@ QString general(double value);
 // skipped. Empty text, a lone sign or letters give no value.
 std::optional<double> parse(const QString &text);
 
-// Value of a text box the way the program reads it: a number, or nothing.
+// Value of a text box: the number it holds, or the fallback when it holds none.
 inline double parseOr(const QString &text, double fallback)
 {
     return parse(text).value_or(fallback);

@@ -8,8 +8,9 @@
 
 namespace orbane {
 
-// The simulated projectile, shared by every window. Real values are single precision as in
-// the program's design; positions are double.
+// The simulated projectile, shared by every window. Times, speeds and g are single precision:
+// the read-outs, the landing tick and the bounces depend on those roundings; positions are
+// double.
 struct SimState
 {
     float temps = 0.0f;  // t (s) since launch; 0 = at the initial position

@@ -41,7 +41,8 @@ public:
 };
 
 // The main window's behaviour without its widgets: state, start-up, tick, bounce, buttons and
-// parameter rules. Handlers keep the program's names so a reader finds each behaviour.
+// parameter rules. Handlers are named after their control and event (`Timer1_Timer`,
+// `command15_Click`) so a reader finds each behaviour from what the user touches.
 class Simulation : public QObject
 {
     Q_OBJECT

@@ -38,7 +38,7 @@ std::optional<ExerciseFile> readExercise(const QString &path);
 // Builds the image of an exercise file; no value when a field does not fit in a record.
 std::optional<QByteArray> buildExercise(const ExerciseFile &exercise);
 
-// The numeric value of a record as the program's Val reads it: the leading whole number.
+// The numeric value of a record: its leading whole number ("2 niveaux" reads as 2).
 int leadingNumber(const QString &text);
 
 } // namespace orbane::exercises

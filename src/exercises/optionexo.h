@@ -9,8 +9,8 @@ namespace orbane::exercises {
 class ExerciseCommands;
 
 // The exercises menu `optionexo` that the main window pops up under its button `btexo`.
-// Its items are named as the program names them (PRISENMAIN, openexo, opencor, savetexte,
-// opentexte, imprimetexte, Closexo; separators separons1 to separons3).
+// Each item has its own object name (PRISENMAIN, openexo, opencor, savetexte, opentexte,
+// imprimetexte, Closexo; separators separons1 to separons3), so it can be found by name.
 class OptionExo : public QMenu
 {
     Q_OBJECT

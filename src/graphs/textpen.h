@@ -9,9 +9,9 @@
 
 namespace orbane::graphs {
 
-// Writes text the way the program's picture surfaces do: at a current position (x, y = top of
-// the text) that a text either leaves at its end, on the same line, or moves to the surface's
-// left edge and one line lower (the text ends the line).
+// Writes text on a picture surface at a current position (x, y = top of the text) that a text
+// either leaves at its end, on the same line, or moves to the surface's left edge and one line
+// lower (the text ends the line).
 class TextPen
 {
 public:

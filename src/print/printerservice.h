@@ -18,7 +18,7 @@ namespace orbane::print {
 inline constexpr double kTwipsPerInch = 1440.0;
 inline constexpr double kTwipsPerPixel = twips::kPerPixel;
 
-// The printer, as the program uses it: page size, a picture at a point, new page, end of the
+// The printer as we use it: page size, a picture at a point, new page, end of the
 // document, the set-up dialog and the printer's name. Page coordinates are twips from the
 // top-left corner of the printable area.
 class PrinterService

@@ -131,7 +131,7 @@ void Canvas::line(double x1, double y1, double x2, double y2, const QColor &colo
     const QPoint b(int(std::lround(x2)), int(std::lround(y2)));
     const int m = m_penWidth + 1;
     touch(QRect(a, b).normalized().adjusted(-m, -m, m, m));
-    // A wide pen is always solid, as on the platform the program was designed for.
+    // Only one-pixel lines can be dotted: a wide pen always draws solid.
     if (m_penWidth <= 1) {
         plotLine(m_layers[index(m_target)].image, a, b, qPremultiply(colour.rgba()),
                  LastPixel::Drawn, m_penStyle == PenStyle::Dot);
