@@ -1,8 +1,10 @@
 #include "app/feuillep.h"
 
+#include "app/accessibility.h"
 #include "app/backdrop.h"
 #include "app/exportdialog.h"
 #include "app/helpwindow.h"
+#include "app/hintline.h"
 #include "app/hints.h"
 #include "app/scenewidget.h"
 #include "app/tabstrip.h"
@@ -49,7 +51,7 @@ FeuilleP::FeuilleP(const QString &programDir, const Services *services, ColourCh
     : QMainWindow(parent), m_chooser(chooser ? chooser : &m_qtChooser), m_sim(programDir),
       m_renderer(m_sim), m_configs(new config::ConfigSession(this))
 {
-    installTabStripAccessibility();
+    installAccessibility();
     setObjectName(QStringLiteral("feuilleP"));
     setWindowTitle(QStringLiteral("Orbane 1S"));
     setFixedSize(800, 600);
@@ -108,7 +110,7 @@ bool FeuilleP::load()
     m_sim.Form_Load();
     if (m_sim.fatalErrorShown())
         return false;
-    m_info->setText(m_sim.d.info);
+    m_info->showHint(m_sim.d.info);
     refresh();
     return true;
 }
@@ -118,7 +120,7 @@ void FeuilleP::buildOutput()
     graphs::connectLiveGraph(m_renderer, *m_frame1);
     m_frame1->openGraphWindow = [this] { openGraphes(); };
     connect(m_frame1, &graphs::GraphPanel::hintChanged, this,
-            [this](const QString &hint) { m_info->setText(hint); });
+            [this](const QString &hint) { m_info->showHint(hint); });
 }
 
 // The printer is looked for only when first needed: finding the printers takes a while.
@@ -132,7 +134,7 @@ print::SceneOutput &FeuilleP::output()
         m_output->graphImage = [this] { return m_frame1->image(); };
         m_output->graphFrameSize = [this] { return m_frame1->size(); };
         connect(m_output.get(), &print::SceneOutput::hintChanged, this,
-                [this](const QString &hint) { m_info->setText(hint); });
+                [this](const QString &hint) { m_info->showHint(hint); });
     }
     return *m_output;
 }
@@ -248,11 +250,13 @@ void FeuilleP::bindParameterBoxes()
 
 void FeuilleP::bindOptions()
 {
+    // Whatever ticks a box (mouse, keyboard, an accessibility action), the option follows; the
+    // window's own updates of the boxes are silent.
     for (int i = 1; i <= 12; ++i) {
-        connect(m_pc.Check[i], &QCheckBox::clicked, this,
+        connect(m_pc.Check[i], &QCheckBox::toggled, this,
                 [this, i](bool on) { m_sim.Check_Click(i, on); });
     }
-    connect(m_pc.speed, &QCheckBox::clicked, &m_sim, &Simulation::speed_Click);
+    connect(m_pc.speed, &QCheckBox::toggled, &m_sim, &Simulation::speed_Click);
 }
 
 // Ctrl+Tab and Ctrl+Shift+Tab move between the tabs from anywhere in the window.
@@ -292,7 +296,7 @@ void FeuilleP::bindTextBoxes()
 
 void FeuilleP::installHints()
 {
-    m_hints = new Hints([this](const QString &hint) { m_info->setText(hint); }, this);
+    m_hints = new Hints([this](const QString &hint) { m_info->showHint(hint); }, this);
     Hints &h = *m_hints;
     for (QWidget *w : {static_cast<QWidget *>(m_pc.Check[1]), static_cast<QWidget *>(m_pc.Check[2]),
                        static_cast<QWidget *>(m_pc.Check[3]), static_cast<QWidget *>(m_pc.frame2)})
@@ -467,9 +471,14 @@ void FeuilleP::refreshControls()
             m_pc.Text[n]->setText(*texts[n]);
     if (m_pc.chrono->text() != c.chrono)
         m_pc.chrono->setText(c.chrono);
-    for (int i = 1; i <= 12; ++i)
+    for (int i = 1; i <= 12; ++i) {
+        const QSignalBlocker block(m_pc.Check[i]);
         m_pc.Check[i]->setChecked(c.Check[i]);
-    m_pc.speed->setChecked(c.speed);
+    }
+    {
+        const QSignalBlocker block(m_pc.speed);
+        m_pc.speed->setChecked(c.speed);
+    }
     m_pc.Check[1]->setEnabled(d.check1Enabled);
     m_pc.Check[3]->setEnabled(d.check3Enabled);
     m_pc.Check[7]->setEnabled(d.check7Enabled);
@@ -482,6 +491,7 @@ void FeuilleP::refreshControls()
         m_pc.VScroll3->setValue(c.VScroll3);
         m_pc.UpDown1->setValue(c.UpDown1);
     }
+    nameScaleBars();
     m_pc.Label9->setText(vectorscale::label9(c.UpDown1));
     if (m_shownRecording != int(d.recording)) {
         m_shownRecording = int(d.recording);
@@ -489,8 +499,31 @@ void FeuilleP::refreshControls()
                                                   : QStringLiteral(":/icons/camera.png")));
     }
     m_pc.command12->setToolTip(d.command12Tip);
-    m_pc.command12->setAccessibleName(d.command12Tip);
+    renameForScreenReaders(m_pc.command12, d.command12Tip);
     m_pc.Label5->setText(d.Label5);
+}
+
+// Screen readers get the read-outs whenever the projectile rests, and at most once a second
+// during a flight, so that a flight does not flood them with a new text every tick.
+void FeuilleP::refreshReadouts()
+{
+    if (m_sim.d.timer1 && m_readoutsSaid.isValid() && m_readoutsSaid.elapsed() < 1000)
+        return;
+    m_readoutsSaid.start();
+    renameForScreenReaders(m_label3, m_sim.d.Label3.trimmed());
+    renameForScreenReaders(m_label1, m_sim.d.Label1.trimmed());
+}
+
+// The scale bars say the scale they set.
+void FeuilleP::nameScaleBars()
+{
+    const Controls &c = m_sim.c;
+    renameForScreenReaders(m_pc.VScroll1,
+                           QStringLiteral("Échelle du vecteur vitesse : 1 m·s⁻¹ pour %1 pixels")
+                               .arg(vectorscale::velocity(c.VScroll1)));
+    renameForScreenReaders(m_pc.VScroll3, QStringLiteral("Échelle des forces : %1 pour %2 pixels")
+                                              .arg(vectorscale::forceLegend(c.Combo2))
+                                              .arg(vectorscale::force(c.VScroll3)));
 }
 
 void FeuilleP::refresh()
@@ -498,8 +531,7 @@ void FeuilleP::refresh()
     const Display &d = m_sim.d;
     m_label3->setText(d.Label3);
     m_label1->setText(d.Label1);
-    m_label3->setAccessibleName(d.Label3);
-    m_label1->setAccessibleName(d.Label1);
+    refreshReadouts();
     refreshSprites();
     refreshControls();
     for (QWidget *w : {static_cast<QWidget *>(m_pc.command12),

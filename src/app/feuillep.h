@@ -1,11 +1,13 @@
 #pragma once
 
 #include "app/colourchooser.h"
+#include "app/hintline.h"
 #include "app/panels.h"
 #include "app/services.h"
 #include "core/simulation.h"
 #include "scene/scenerenderer.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
@@ -20,6 +22,7 @@ class QToolButton;
 
 namespace orbane {
 
+class HintLine;
 class Hints;
 namespace calc {
 class Machine;
@@ -60,7 +63,7 @@ public:
     QTimer &timer1() { return m_timer; }
     TabStrip *onglets() const { return m_onglets; }
     QTextEdit *supertext() const { return m_supertext; }
-    QLabel *info() const { return m_info; }
+    HintLine *info() const { return m_info; }
     QLineEdit *fich() const { return m_fich; }
 
     // Runs the start-up sequence; false when the program must end (missing picture).
@@ -96,6 +99,8 @@ private:
     void refresh();
     void refreshControls();
     void refreshSprites();
+    void refreshReadouts();
+    void nameScaleBars();
     void setTimerRunning(bool on);
     void scrollScene(int twips);
     void chooseColour(int index);
@@ -140,10 +145,11 @@ private:
     graphs::GraphPanel *m_frame1 = nullptr;
     PanelControls m_pc;
     QToolButton *m_btexo = nullptr;
-    QLabel *m_info = nullptr;
+    HintLine *m_info = nullptr;
     QLineEdit *m_fich = nullptr;
     QTextEdit *m_supertext = nullptr;
     int m_shownCombo2 = -1;
+    QElapsedTimer m_readoutsSaid; // when screen readers last got the read-outs
     int m_shownRecording = -1;
     std::array<quint32, 4> m_paintedState{}; // what the panels' painted texts show
     // One calculator for the whole run: it keeps its last answer between openings.

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -92,6 +93,8 @@ HelpWindow::HelpWindow(const QString &helpFile, QWidget *parent)
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("navigateur"));
     m_browser->setAccessibleName(QStringLiteral("Texte de l'aide"));
+    m_browser->verticalScrollBar()->setAccessibleName(QStringLiteral("Faire défiler l'aide"));
+    m_browser->horizontalScrollBar()->setAccessibleName(QStringLiteral("Faire défiler l'aide"));
     m_browser->setOpenExternalLinks(true); // web links go to the desktop's browser
 
     auto *buttons = new QHBoxLayout;

@@ -1,6 +1,7 @@
 // Where every control of the main window stands: design positions in twips (15 per pixel).
 #include "app/backdrop.h"
 #include "app/feuillep.h"
+#include "app/hintline.h"
 #include "app/panelpaint.h"
 #include "app/scenewidget.h"
 #include "app/tabstrip.h"
@@ -188,15 +189,13 @@ void FeuilleP::buildBottom()
     m_btexo->setAccessibleName(QStringLiteral("Exercices"));
     m_btexo->setGeometry(fromTwips(6600, 4200, 615, 495));
 
-    m_info = new QLabel(centralWidget());
-    m_info->setObjectName(QStringLiteral("info"));
+    m_info = new HintLine(centralWidget());
     m_info->setGeometry(fromTwips(7680, 4200, 3495, 495));
     m_info->setWordWrap(true);
     m_info->setFont(QFont(QStringLiteral("Arial"), 8));
     m_info->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_info->setAutoFillBackground(true);
     m_info->setPalette(QToolTip::palette());
-    m_info->setAccessibleName(QStringLiteral("Aide"));
 
     m_fich = new QLineEdit(centralWidget());
     m_fich->setObjectName(QStringLiteral("fich"));
@@ -210,6 +209,8 @@ void FeuilleP::buildBottom()
     m_supertext->setObjectName(QStringLiteral("supertext"));
     m_supertext->setGeometry(fromTwips(6360, 5085, 5415, 3090));
     m_supertext->setAccessibleName(QStringLiteral("Texte de l'exercice"));
+    m_supertext->verticalScrollBar()->setAccessibleName(QStringLiteral("Faire défiler le texte"));
+    m_supertext->horizontalScrollBar()->setAccessibleName(QStringLiteral("Faire défiler le texte"));
 
     auto *backdrop = static_cast<Backdrop *>(centralWidget());
     backdrop->shadowOf = QRect(QPoint(m_supertext->x(), m_fich->y()),

@@ -39,9 +39,28 @@ QCheckBox *checkBox(PanelControls &pc, int index, QWidget *parent, int x, int y)
     return box;
 }
 
+// What each swatch colours, for screen readers and tool tips.
+QString swatchName(int index)
+{
+    static const char *const names[] = {
+        "Couleur du vecteur vitesse",
+        "Couleur du vecteur variation de vitesse",
+        "Couleur du vecteur v(t + Δt / 2)",
+        "Couleur du vecteur - v(t - Δt / 2)",
+        "Couleur des axes",
+        "Couleur de la trajectoire",
+        "Couleur des marques du centre d'inertie",
+        "Couleur du vecteur poids",
+        "Couleur des projections sur les axes",
+    };
+    return QString::fromUtf8(names[index]);
+}
+
 Swatch *swatch(PanelControls &pc, int index, QWidget *parent, int x, int y)
 {
     auto *s = new Swatch(index, parent);
+    s->setAccessibleName(swatchName(index));
+    s->setToolTip(swatchName(index));
     s->move(x, y);
     pc.Label4[index] = s;
     return s;
@@ -86,6 +105,7 @@ void ScriptWriter::text(const QString &s, int dy, int pointSize)
 void buildParametersPanel(PanelControls &pc, QWidget *parent)
 {
     auto *panel = new Panel(QStringLiteral("Picture3"), parent);
+    panel->setAccessibleName(QStringLiteral("Paramètres"));
     pc.Picture3 = panel;
     pc.Combo1 = new QComboBox(panel);
     pc.Combo1->setObjectName(QStringLiteral("Combo1"));
@@ -104,15 +124,23 @@ void buildParametersPanel(PanelControls &pc, QWidget *parent)
     pc.Text[2] = box(QStringLiteral("Text2"), panel, {96, 104, 64, 21});
     pc.Text[3] = box(QStringLiteral("Text3"), panel, {140, 146, 64, 21});
     pc.Text[4] = box(QStringLiteral("Text4"), panel, {140, 170, 64, 21});
-    pc.Text[1]->setAccessibleName(QStringLiteral("Abscisse initiale x0 en mètres"));
-    pc.Text[2]->setAccessibleName(QStringLiteral("Hauteur initiale y0 en mètres"));
-    pc.Text[3]->setAccessibleName(QStringLiteral("Vitesse initiale v0 en mètres par seconde"));
-    pc.Text[4]->setAccessibleName(QStringLiteral("Angle de tir en degrés"));
+    // Named as the labels beside them read; the description says it in words.
+    const char *const names[][2] = {
+        {"x₀ (m)", "Abscisse initiale x0 en mètres"},
+        {"y₀ (m)", "Hauteur initiale y0 en mètres"},
+        {"v₀ (m.s⁻¹)", "Vitesse initiale v0 en mètres par seconde"},
+        {"α₀ (- 180° à 180°)", "Angle de tir en degrés"},
+    };
+    for (int n = 1; n <= 4; ++n) {
+        pc.Text[n]->setAccessibleName(QString::fromUtf8(names[n - 1][0]));
+        pc.Text[n]->setAccessibleDescription(QString::fromUtf8(names[n - 1][1]));
+    }
 }
 
 void buildDisplayPanel(PanelControls &pc, QWidget *parent)
 {
     auto *panel = new Panel(QStringLiteral("frame2"), parent);
+    panel->setAccessibleName(QStringLiteral("Affichage"));
     pc.frame2 = panel;
     checkBox(pc, 1, panel, 12, 10);
     swatch(pc, 4, panel, 300, 11);
@@ -134,6 +162,7 @@ void buildDisplayPanel(PanelControls &pc, QWidget *parent)
 void buildVectorsPanel(PanelControls &pc, QWidget *parent)
 {
     auto *panel = new Panel(QStringLiteral("Picture1"), parent);
+    panel->setAccessibleName(QStringLiteral("Vecteurs"));
     pc.Picture1 = panel;
     checkBox(pc, 5, panel, 12, 17);
     swatch(pc, 0, panel, 318, 18);
@@ -151,6 +180,10 @@ void buildVectorsPanel(PanelControls &pc, QWidget *parent)
     pc.Label9->setAutoFillBackground(true);
     pc.UpDown1 = new UpDown(1, 20, panel);
     pc.UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    pc.UpDown1->setAccessibleName(QStringLiteral("Δt"));
+    pc.UpDown1->setAccessibleDescription(
+        QStringLiteral("Intervalle de temps de la variation du vecteur vitesse"));
+    pc.UpDown1->setValueText([](int v) { return QString::number(v * 100) + QStringLiteral(" ms"); });
     pc.UpDown1->setArrowNames(QStringLiteral("Augmenter l'intervalle"),
                               QStringLiteral("Diminuer l'intervalle"));
     pc.UpDown1->move(286, 91);
@@ -169,10 +202,12 @@ void buildVectorsPanel(PanelControls &pc, QWidget *parent)
 void buildChronoPanel(PanelControls &pc, QWidget *parent)
 {
     auto *panel = new Panel(QStringLiteral("Picture6"), parent);
+    panel->setAccessibleName(QStringLiteral("Chronophotographie"));
     pc.Picture6 = panel;
     pc.chrono = box(QStringLiteral("chrono"), panel, {44, 30, 60, 21});
-    pc.chrono->setAccessibleName(
-        QStringLiteral("Durée entre deux chronophotographies en millisecondes"));
+    pc.chrono->setAccessibleName(QStringLiteral("τ (ms)"));
+    pc.chrono->setAccessibleDescription(
+        QStringLiteral("Durée entre deux chronophotographies (10 à 5000 ms)"));
     checkBox(pc, 9, panel, 12, 62);
     checkBox(pc, 2, panel, 12, 84);
     swatch(pc, 6, panel, 318, 85);

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QToolButton>
 
 namespace orbane {
@@ -13,7 +15,9 @@ Swatch::Swatch(int index, QWidget *parent) : QLabel(parent), m_index(index)
     setProperty("index", index);
     setToolTip(QStringLiteral("Couleur"));
     setAccessibleName(QStringLiteral("Couleur"));
+    setAccessibleDescription(QStringLiteral("Choisir une autre couleur"));
     setFixedSize(17, 17);
+    setFocusPolicy(Qt::StrongFocus);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setAutoFillBackground(true);
     setCursor(Qt::PointingHandCursor);
@@ -31,7 +35,28 @@ void Swatch::setColour(Rgb colour)
 void Swatch::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked(m_index);
+        activate();
+}
+
+void Swatch::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+        activate();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void Swatch::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter p(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(2, 2, -2, -2);
+    p.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 ParameterBox::ParameterBox(const QString &name, QWidget *parent) : QLineEdit(parent)

@@ -12,7 +12,7 @@ class QToolButton;
 
 namespace orbane {
 
-// `Label4`(i): a small coloured square; a click asks for a new colour.
+// `Label4`(i): a small coloured square; a click, Space or Enter asks for a new colour.
 class Swatch : public QLabel
 {
     Q_OBJECT
@@ -20,12 +20,16 @@ public:
     Swatch(int index, QWidget *parent);
     int index() const { return m_index; }
     void setColour(Rgb colour);
+    // As a click: asks for a new colour.
+    void activate() { emit clicked(m_index); }
 
 signals:
     void clicked(int index);
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     int m_index;

@@ -1,9 +1,12 @@
 #include "app/tabstrip.h"
 
+#include <QAccessible>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <cmath>
 
 namespace orbane {
@@ -92,16 +95,21 @@ void TabStrip::layoutTabs()
 void TabStrip::showSelectedPanel()
 {
     const int top = m_geometry.h + 5;
+    bool changed = false;
     for (int i = 0; i < TabGeometry::kTabs; ++i) {
-        QWidget *p = m_panels[i];
+        QWidget *p = m_panels[std::size_t(i)];
         if (!p)
             continue;
-        if (i + 1 == m_onglet) {
+        const bool shown = i + 1 == m_onglet;
+        changed = changed || p->isHidden() == shown;
+        if (shown)
             p->setGeometry(4, top, width() - 4 - 4, height() - 4 - top);
-            p->show();
-        } else {
-            p->hide();
-        }
+        p->setVisible(shown);
+    }
+    // Screen readers find the new panel under the strip.
+    if (changed) {
+        QAccessibleEvent event(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&event);
     }
 }
 
@@ -141,6 +149,9 @@ void TabStrip::paintEvent(QPaintEvent *)
         p.drawText(QPointF(g.bords[i - 1] + g.gap, 2 + ascent), captions.at(i - 1));
     }
 
+    if (hasFocus())
+        paintFocus(p);
+
     p.setPen(kBorder);
     p.drawRect(QRect(QPoint(1, h + 2), QPoint(w - 2, ht - 2)));
     p.drawRect(QRect(QPoint(2, h + 3), QPoint(w - 3, ht - 3)));
@@ -148,6 +159,29 @@ void TabStrip::paintEvent(QPaintEvent *)
     p.drawRect(QRect(QPoint(3, h + 4), QPoint(w - 4, ht - 4)));
     p.setPen(Qt::white);
     p.drawRect(QRect(QPoint(4, h + 5), QPoint(w - 4, ht - 4)));
+}
+
+// A dotted frame around the selected tab's caption when the strip has the keyboard.
+void TabStrip::paintFocus(QPainter &p)
+{
+    const TabGeometry &g = m_geometry;
+    const int t = m_onglet;
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = QRect(QPoint(g.bords[t - 1] + 2, 1), QPoint(g.bords[t] - 2, g.h));
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+}
+
+void TabStrip::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TabStrip::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TabStrip::mouseReleaseEvent(QMouseEvent *event)

@@ -37,6 +37,8 @@ public:
     void setPanel(int tab, QWidget *panel);
     QWidget *panel(int tab) const { return m_panels.at(tab - 1); }
     int onglet() const { return m_onglet; }
+    // The tab shown: `onglet`, or the first one before the first paint.
+    int selectedTab() const { return m_onglet == 0 ? 1 : m_onglet; }
     void setOnglet(int tab); // repaints, which shows the tab's panel
     const TabGeometry &geometryOfTabs() const { return m_geometry; }
 
@@ -47,16 +49,17 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void layoutTabs();
     void showSelectedPanel();
+    void paintFocus(QPainter &p);
 
     int m_onglet = 0;
     TabGeometry m_geometry;
     std::array<QWidget *, TabGeometry::kTabs> m_panels{};
 };
-
-void installTabStripAccessibility();
 
 } // namespace orbane

@@ -3,6 +3,7 @@
 #include "calc/keytable.h"
 
 #include <QGroupBox>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -46,6 +47,29 @@ QIcon glyphIcon(Glyph glyph)
     return QIcon(pixmap);
 }
 
+// The name a screen reader says for a key: its caption, or words where the face is a symbol
+// or a drawn formula. The tool tip, when there is one, is its description.
+QString spokenName(const KeyDef &key)
+{
+    static const QHash<QString, QString> words = {
+        {QStringLiteral("Bexp"), QStringLiteral("e puissance x")},
+        {QStringLiteral("B10x"), QStringLiteral("10 puissance x")},
+        {QStringLiteral("btcarre"), QStringLiteral("x au carré")},
+        {QStringLiteral("puissance"), QStringLiteral("x puissance y")},
+        {QStringLiteral("racine"), QStringLiteral("Racine carrée")},
+        {QStringLiteral("pi"), QStringLiteral("Pi")},
+        {QStringLiteral("EFFACE"), QStringLiteral("Effacer le dernier caractère")},
+        {QStringLiteral("multip"), QStringLiteral("Multiplier")},
+        {QStringLiteral("div"), QStringLiteral("Diviser")},
+        {QStringLiteral("plus"), QStringLiteral("Plus")},
+        {QStringLiteral("moins"), QStringLiteral("Moins")},
+        {QStringLiteral("Bpoint"), QStringLiteral("Point décimal")},
+        {QStringLiteral("Bpo"), QStringLiteral("Parenthèse ouvrante")},
+        {QStringLiteral("bpf"), QStringLiteral("Parenthèse fermante")},
+    };
+    return words.value(key.name, QString(key.caption).remove(QLatin1Char('&')));
+}
+
 // One option of a frame, on the line at y.
 QRadioButton *option(QGroupBox *frame, const char *name, const QString &caption, int y)
 {
@@ -75,6 +99,7 @@ void Machine::buildDisplay()
 {
     m_z1 = new QLineEdit(this);
     m_z1->setObjectName(QStringLiteral("z1"));
+    m_z1->setAccessibleName(QStringLiteral("Affichage de la calculatrice"));
     m_z1->setGeometry(8, 8, 285, 28);
     m_z1->setFont(QFont(QStringLiteral("Arial"), kDisplayPointSize, QFont::Bold));
     m_z1->installEventFilter(this);
@@ -99,12 +124,18 @@ void Machine::buildOptions()
     m_c[0] = option(display, "C(0)", QStringLiteral("Scientifique"), 16);
     m_c[1] = option(display, "C(1)", QStringLiteral("Standard"), 36);
 
+    // However an option gets chosen (mouse, keyboard, an accessibility action), its mode
+    // follows; the window's own choices at opening are silent.
     for (int i = 0; i < 2; ++i) {
-        connect(m_angle[i], &QRadioButton::clicked, this, [this, i] {
+        connect(m_angle[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (!on)
+                return;
             m_model.angle_Click(i);
             focusDisplay();
         });
-        connect(m_c[i], &QRadioButton::clicked, this, [this, i] {
+        connect(m_c[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (!on)
+                return;
             m_model.C_Click(i);
             focusDisplay();
         });
@@ -117,6 +148,8 @@ void Machine::buildKeys()
         auto *button = new QPushButton(key.caption, this);
         button->setObjectName(key.name);
         button->setToolTip(key.tooltip);
+        button->setAccessibleName(spokenName(key));
+        button->setAccessibleDescription(key.tooltip);
         button->setGeometry(key.geometry);
         // The display keeps the focus, and Enter is EXE rather than a default button.
         button->setFocusPolicy(Qt::NoFocus);
@@ -139,6 +172,7 @@ void Machine::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
         m_model.Form_Load();
+        const QSignalBlocker b0(m_angle[0]), b1(m_angle[1]), b2(m_c[0]), b3(m_c[1]);
         m_angle[0]->setChecked(true);
         m_c[1]->setChecked(true);
     }

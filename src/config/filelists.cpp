@@ -34,6 +34,7 @@ bool isUnder(const QString &path, const QString &root)
 DriveList::DriveList(QWidget *parent) : QComboBox(parent)
 {
     setObjectName(QStringLiteral("Drive1"));
+    setAccessibleName(QStringLiteral("Lecteur"));
     setVolumes(mountedVolumes());
     connect(this, &QComboBox::activated, this, [this](int) { emit driveChosen(drive()); });
 }
@@ -85,6 +86,7 @@ void DriveList::setDriveOf(const QString &path)
 FolderList::FolderList(QWidget *parent) : QListWidget(parent)
 {
     setObjectName(QStringLiteral("Dir1"));
+    setAccessibleName(QStringLiteral("Dossiers"));
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
         setCurrentItem(item);
@@ -159,6 +161,7 @@ void FolderList::fill()
 FileList::FileList(QWidget *parent, const QString &suffix) : QListWidget(parent), m_suffix(suffix)
 {
     setObjectName(QStringLiteral("File1"));
+    setAccessibleName(QStringLiteral("Fichiers"));
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (!fileName().isEmpty())

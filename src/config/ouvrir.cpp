@@ -59,6 +59,7 @@ Ouvrir::Ouvrir(Simulation &sim, ConfigSession &session, Dialogs &dialogs, QWidge
     m_file1 = new FileList(this);
     m_ficharge = new QLineEdit(this);
     m_ficharge->setObjectName(QStringLiteral("ficharge"));
+    m_ficharge->setAccessibleName(QStringLiteral("Fichier à ouvrir"));
     m_frame1 = patienceFrame(this);
     m_command1 = button(QStringLiteral("Command1"), QStringLiteral("OUVRIR"), this);
     m_command2 = button(QStringLiteral("Command2"), QStringLiteral("ANNULER"), this);

@@ -101,6 +101,7 @@ void Fichexo::buildList()
 
     m_fichierexo = new QLineEdit(this);
     m_fichierexo->setObjectName(QStringLiteral("fichierexo"));
+    m_fichierexo->setAccessibleName(QStringLiteral("Exercice choisi"));
     m_fichierexo->setReadOnly(true);
 
     connect(m_drive1, &config::DriveList::driveChosen, this, [this] { followDrive(); });

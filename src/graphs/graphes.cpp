@@ -58,9 +58,13 @@ void Graphes::buildGrid()
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
-    m_grid->setFocusPolicy(Qt::NoFocus);
+    // Nothing can be selected, but the keyboard walks the cells and a screen reader reads them.
+    m_grid->setFocusPolicy(Qt::StrongFocus);
+    m_grid->setTabKeyNavigation(false);
+    m_grid->setAccessibleName(QStringLiteral("Tableau de valeurs"));
     m_grid->setAutoScroll(false);
-    connect(m_grid, &QTableWidget::currentCellChanged, this, &Graphes::MSFlexGrid1_SelChange);
+    // The mouse never moves the current cell: a click leaves the table as it was.
+    m_grid->viewport()->installEventFilter(this);
     connect(m_grid, &QTableWidget::itemSelectionChanged, this, &Graphes::MSFlexGrid1_SelChange);
 }
 
@@ -81,18 +85,17 @@ void Graphes::Form_Load(QWidget *mainWindow)
     m_encours = false;
     m_lignesel = -1;
     // Each box the main window has checked is checked here and raises its click.
-    for (int i = 0; i < kQuantities; ++i) {
-        if (!m_sim.c.Check13[i])
-            continue;
-        m_picture3->box(i)->setChecked(true);
-        Check1_Click(i, true);
-    }
+    for (int i = 0; i < kQuantities; ++i)
+        if (m_sim.c.Check13[i])
+            m_picture3->box(i)->setChecked(true);
 }
 
 void Graphes::syncBoxes()
 {
-    for (int i = 0; i < kQuantities; ++i)
+    for (int i = 0; i < kQuantities; ++i) {
+        const QSignalBlocker block(m_picture3->box(i));
         m_picture3->box(i)->setChecked(m_choice[i]);
+    }
 }
 
 void Graphes::Check1_Click(int index, bool on)
@@ -129,6 +132,12 @@ void Graphes::fillGrid()
     m_grid->clearContents();
     m_grid->setRowCount(table.rows);
     m_grid->setColumnCount(table.cols());
+    // The painted header bar shows the titles; the grid's own hidden header gives them to
+    // screen readers.
+    QStringList titles = {plainTitle(-1)};
+    for (int q : table.quantities)
+        titles << plainTitle(q);
+    m_grid->setHorizontalHeaderLabels(titles);
     m_grid->setGeometry(left, kGrid.top(), width, height);
     for (int r = 0; r < table.rows; ++r) {
         for (int c = 0; c < table.cols(); ++c) {
@@ -140,6 +149,8 @@ void Graphes::fillGrid()
         }
     }
     m_grid->scrollToTop();
+    if (table.rows > 0)
+        m_grid->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
     m_picture2->setGeometry(left, kPicture2.top(), width, kPicture2.height());
     m_picture2->setColumns(table.quantities, pitchX);
 }
@@ -148,8 +159,6 @@ void Graphes::MSFlexGrid1_SelChange()
 {
     const QSignalBlocker block(m_grid);
     m_grid->clearSelection();
-    if (m_grid->rowCount() > 0 && m_grid->columnCount() > 0)
-        m_grid->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
 }
 
 void Graphes::setCellBackground(int row, int column, const QColor &colour)
@@ -229,6 +238,17 @@ void Graphes::Image1_Click(int index)
     default:
         break;
     }
+}
+
+bool Graphes::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool press = event->type() == QEvent::MouseButtonPress ||
+                       event->type() == QEvent::MouseButtonDblClick;
+    if (watched == m_grid->viewport() && press) {
+        m_grid->setFocus(Qt::MouseFocusReason);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Graphes::mouseMoveEvent(QMouseEvent *)

@@ -57,6 +57,7 @@ public:
     TableHeader *header() const { return m_picture2; }
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 

@@ -43,7 +43,7 @@ GraphToolBar::GraphToolBar(QWidget *parent) : QWidget(parent)
         const Legend l = legend(i);
         box->setAccessibleName(l.letter + l.index + l.rest);
         box->setGeometry(16 + 56 * i, 11, 17, 17);
-        connect(box, &QCheckBox::clicked, this, [this, i](bool on) { emit boxClicked(i, on); });
+        connect(box, &QCheckBox::toggled, this, [this, i](bool on) { emit boxClicked(i, on); });
         m_boxes[i] = box;
     }
     for (int i = 0; i < kImageButtons; ++i) {
@@ -171,6 +171,14 @@ QList<TitlePiece> columnTitle(int quantity)
     return title;
 }
 
+QString plainTitle(int quantity)
+{
+    QString title;
+    for (const TitlePiece &piece : columnTitle(quantity))
+        title += piece.text;
+    return title;
+}
+
 TableHeader::TableHeader(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Picture2"));
@@ -195,10 +203,7 @@ void TableHeader::paintEvent(QPaintEvent *)
     columns += m_quantities;
     for (int c = 0; c < columns.size(); ++c) {
         const QList<TitlePiece> title = columnTitle(columns[c]);
-        QString measured;
-        for (const TitlePiece &piece : title)
-            measured += piece.text;
-        int x = c * m_pitch + (m_pitch - fm.horizontalAdvance(measured)) / 2;
+        int x = c * m_pitch + (m_pitch - fm.horizontalAdvance(plainTitle(columns[c]))) / 2;
         p.setPen(Qt::white);
         for (const TitlePiece &piece : title) {
             p.drawText(QPoint(x, kTextTop + kShift * piece.shift + fm.ascent()), piece.text);

@@ -77,6 +77,8 @@ struct TitlePiece
 };
 // Title of the time column (quantity -1) or of a quantity's column.
 QList<TitlePiece> columnTitle(int quantity);
+// The same in plain text, for screen readers: "vx (m · s-1)".
+QString plainTitle(int quantity);
 
 // The header bar `Picture2` over the table: the column titles, dark blue with white text.
 class TableHeader : public QWidget

@@ -69,6 +69,7 @@ QPoint ChoicePanel::boxPosition(int index)
 ChoicePanel::ChoicePanel(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Picture5"));
+    setAccessibleName(QStringLiteral("Choix des graphes"));
     setMouseTracking(true);
     for (int i = 0; i < kQuantities; ++i) {
         auto *box = new QCheckBox(this);
@@ -77,7 +78,7 @@ ChoicePanel::ChoicePanel(QWidget *parent) : QWidget(parent)
         const Legend l = legend(i);
         box->setAccessibleName(l.letter + l.index + l.rest);
         box->setGeometry(QRect(boxPosition(i), QSize(17, 13)));
-        connect(box, &QCheckBox::clicked, this, [this, i](bool on) { emit boxClicked(i, on); });
+        connect(box, &QCheckBox::toggled, this, [this, i](bool on) { emit boxClicked(i, on); });
         m_boxes[i] = box;
     }
     m_command6 = new QPushButton(QStringLiteral("Afficher"), this);
@@ -127,6 +128,7 @@ const QCursor &GraphPanel::enlargeCursor()
 GraphPanel::GraphPanel(Simulation &sim, QWidget *parent) : QWidget(parent), m_sim(sim)
 {
     setObjectName(QStringLiteral("frame1"));
+    setAccessibleName(QStringLiteral("Graphes"));
     setMouseTracking(true);
     resize(kDesignSize);
 
@@ -156,8 +158,10 @@ void GraphPanel::refresh()
 {
     m_command3->setEnabled(m_sim.d.command3Enabled);
     m_command5->setEnabled(m_sim.d.command5Enabled);
-    for (int i = 0; i < kQuantities; ++i)
+    for (int i = 0; i < kQuantities; ++i) {
+        const QSignalBlocker block(m_picture5->box(i));
         m_picture5->box(i)->setChecked(m_sim.c.Check13[i]);
+    }
     m_picture5->command6()->setEnabled(anyChecked(m_sim.c.Check13));
 }
 

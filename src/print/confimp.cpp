@@ -53,6 +53,7 @@ void Confimp::buildOptions()
     m_upDown1->setArrowNames(QStringLiteral("Plus d'exemplaires"),
                              QStringLiteral("Moins d'exemplaires"));
     m_upDown1->setObjectName(QStringLiteral("UpDown1"));
+    m_upDown1->setAccessibleName(QStringLiteral("Nombre d'exemplaires"));
     m_upDown1->move(186, 115);
     connect(m_upDown1, &UpDown::valueChanged, this,
             [this](int v) { m_label4->setText(QString::number(v)); });
@@ -75,6 +76,7 @@ void Confimp::buildButtons()
     m_defaut = new QLineEdit(this);
     m_defaut->setObjectName(QStringLiteral("defaut"));
     m_defaut->setReadOnly(true);
+    m_defaut->setAccessibleName(QStringLiteral("Imprimante"));
     m_defaut->setGeometry(90, 170, 260, 22);
 
     const struct

@@ -183,7 +183,8 @@ TEST_F(FaceTest, TabStripIsATabListForScreenReadersAndTheKeyboard)
     QAccessibleInterface *list = QAccessible::queryAccessibleInterface(strip);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->role(), QAccessible::PageTabList);
-    ASSERT_EQ(list->childCount(), 5);
+    ASSERT_EQ(list->childCount(), 6); // the five tabs, then the panel shown
+    EXPECT_EQ(list->child(5)->object(), strip->panel(1));
     EXPECT_EQ(list->child(3)->text(QAccessible::Name), QStringLiteral("Chronophotographie"));
     EXPECT_EQ(list->child(3)->role(), QAccessible::PageTab);
     list->child(3)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

@@ -1,7 +1,12 @@
+#include "app/accessibility.h"
+
+#include "app/smallwidgets.h"
 #include "app/tabstrip.h"
+#include "platform/accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QPointer>
 
 namespace orbane {
 
@@ -40,8 +45,10 @@ public:
     {
         QAccessible::State s;
         s.selectable = true;
-        s.selected = m_strip->onglet() == m_tab;
+        s.selected = m_strip->selectedTab() == m_tab;
         s.focusable = true;
+        s.focused = s.selected && m_strip->hasFocus();
+        s.invisible = !m_strip->isVisible();
         return s;
     }
     void *interface_cast(QAccessible::InterfaceType type) override
@@ -62,52 +69,85 @@ private:
     int m_tab;
 };
 
+// The strip lists its five tabs, then the panel of the selected tab: walking the tree reaches
+// the controls on screen, and only those.
 class TabStripInterface : public QAccessibleWidget
 {
 public:
     explicit TabStripInterface(TabStrip *strip) : QAccessibleWidget(strip, QAccessible::PageTabList)
     {
-        for (int i = 1; i <= TabGeometry::kTabs; ++i) {
-            auto *tab = new TabInterface(strip, i);
-            m_ids.push_back(QAccessible::registerAccessibleInterface(tab));
-        }
+        for (int i = 1; i <= TabGeometry::kTabs; ++i)
+            m_ids.push_back(QAccessible::registerAccessibleInterface(new TabInterface(strip, i)));
     }
     ~TabStripInterface() override
     {
         for (QAccessible::Id id : m_ids)
             QAccessible::deleteAccessibleInterface(id);
     }
-    int childCount() const override { return TabGeometry::kTabs; }
+    int childCount() const override { return TabGeometry::kTabs + (shownPanel() ? 1 : 0); }
     QAccessibleInterface *child(int index) const override
     {
-        return index >= 0 && index < int(m_ids.size())
-                   ? QAccessible::accessibleInterface(m_ids[index])
-                   : nullptr;
+        if (index >= 0 && index < int(m_ids.size()))
+            return QAccessible::accessibleInterface(m_ids[std::size_t(index)]);
+        if (index == TabGeometry::kTabs && shownPanel())
+            return QAccessible::queryAccessibleInterface(shownPanel());
+        return nullptr;
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
         for (int i = 0; i < int(m_ids.size()); ++i)
-            if (QAccessible::accessibleInterface(m_ids[i]) == child)
+            if (QAccessible::accessibleInterface(m_ids[std::size_t(i)]) == child)
                 return i;
+        if (child && shownPanel() && child->object() == shownPanel())
+            return TabGeometry::kTabs;
         return -1;
     }
 
 private:
+    QWidget *shownPanel() const
+    {
+        auto *strip = static_cast<TabStrip *>(widget());
+        QWidget *panel = strip->panel(strip->selectedTab());
+        return panel && !panel->isHidden() ? panel : nullptr;
+    }
     std::vector<QAccessible::Id> m_ids;
+};
+
+// A colour swatch is a button: the keyboard and the Press action open the colour chooser.
+class SwatchInterface : public QAccessibleWidget
+{
+public:
+    explicit SwatchInterface(Swatch *swatch) : QAccessibleWidget(swatch, QAccessible::Button) {}
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction())
+            static_cast<Swatch *>(widget())->activate();
+        else
+            QAccessibleWidget::doAction(name);
+    }
 };
 
 QAccessibleInterface *factory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("orbane::TabStrip") && object && object->isWidgetType())
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("orbane::TabStrip"))
         return new TabStripInterface(static_cast<TabStrip *>(object));
+    if (className == QLatin1String("orbane::Swatch"))
+        return new SwatchInterface(static_cast<Swatch *>(object));
     return nullptr;
 }
 
 } // namespace
 
-void installTabStripAccessibility()
+void installAccessibility()
 {
     static const bool installed = [] {
+        installPlatformAccessibility();
         QAccessible::installFactory(factory);
         return true;
     }();
