@@ -28,15 +28,6 @@ QFont verdanaBold()
 
 double advance(QPainter &p, const QString &s) { return QFontMetricsF(p.font()).horizontalAdvance(s); }
 
-// Text right-aligned on `right`, vertically centred on a control.
-void rightAligned(QPainter &p, const QString &s, int right, const QRect &control)
-{
-    const QFontMetricsF m(p.font());
-    p.drawText(QPointF(right - m.horizontalAdvance(s),
-                       control.center().y() + (m.ascent() - m.descent()) / 2.0),
-               s);
-}
-
 struct Piece
 {
     QString text;
@@ -143,8 +134,6 @@ void paintParametersPanel(QPainter &p, const PanelControls &pc, Rgb velocityColo
     p.setFont(arial());
     paintSketch(p, velocityColour);
     p.setPen(Qt::black);
-    rightAligned(p, QStringLiteral("Lieu : "), pc.Combo1->x(), pc.Combo1->geometry());
-    rightAligned(p, QStringLiteral("Projectile : "), pc.Combo2->x(), pc.Combo2->geometry());
     p.setFont(verdanaBold());
     p.drawText(QPointF(18, 72), QStringLiteral("Position initiale"));
     p.drawText(QPointF(18, 140), QStringLiteral("Vitesse initiale"));

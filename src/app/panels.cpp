@@ -119,6 +119,16 @@ void buildParametersPanel(PanelControls &pc, QWidget *parent)
     for (int i = 0; i < int(projectiles().size()); ++i)
         pc.Combo2->addItem(projectileName(i));
     pc.Combo2->setGeometry(84, 32, 170, 22);
+    // Real labels rather than painted text: screen readers name a list by the label of which
+    // it is the buddy.
+    for (QComboBox *list : {pc.Combo1, pc.Combo2}) {
+        auto *label = new QLabel(list == pc.Combo1 ? QStringLiteral("Lieu : ")
+                                                   : QStringLiteral("Projectile : "),
+                                 panel);
+        label->setGeometry(0, list->y(), list->x(), list->height());
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setBuddy(list);
+    }
 
     pc.Text[1] = box(QStringLiteral("Text1"), panel, {96, 80, 64, 21});
     pc.Text[2] = box(QStringLiteral("Text2"), panel, {96, 104, 64, 21});

@@ -1,9 +1,10 @@
 #include "app/smallwidgets.h"
 
+#include "platform/focusframe.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 #include <QToolButton>
 
 namespace orbane {
@@ -52,11 +53,8 @@ void Swatch::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    QStylePainter p(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = rect().adjusted(2, 2, -2, -2);
-    p.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    QPainter p(this);
+    drawFocusFrame(p, rect().adjusted(2, 2, -2, -2));
 }
 
 ParameterBox::ParameterBox(const QString &name, QWidget *parent) : QLineEdit(parent)

@@ -1,12 +1,12 @@
 #include "app/tabstrip.h"
 
+#include "platform/focusframe.h"
+
 #include <QAccessible>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <cmath>
 
 namespace orbane {
@@ -166,10 +166,7 @@ void TabStrip::paintFocus(QPainter &p)
 {
     const TabGeometry &g = m_geometry;
     const int t = m_onglet;
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = QRect(QPoint(g.bords[t - 1] + 2, 1), QPoint(g.bords[t] - 2, g.h));
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+    drawFocusFrame(p, QRect(QPoint(g.bords[t - 1] + 2, 1), QPoint(g.bords[t] - 2, g.h)));
 }
 
 void TabStrip::focusInEvent(QFocusEvent *event)

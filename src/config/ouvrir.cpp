@@ -65,11 +65,16 @@ Ouvrir::Ouvrir(Simulation &sim, ConfigSession &session, Dialogs &dialogs, QWidge
     m_command2 = button(QStringLiteral("Command2"), QStringLiteral("ANNULER"), this);
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("Fichiers"), this), 0, 0);
+    const auto caption = [this](const QString &text, QWidget *buddy) {
+        auto *label = new QLabel(text, this);
+        label->setBuddy(buddy); // names the list for screen readers
+        return label;
+    };
+    grid->addWidget(caption(QStringLiteral("Fichiers"), m_file1), 0, 0);
     grid->addWidget(m_file1, 1, 0, 3, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Répertoire"), this), 0, 1);
+    grid->addWidget(caption(QStringLiteral("Répertoire"), m_dir1), 0, 1);
     grid->addWidget(m_dir1, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Lecteur:"), this), 2, 1);
+    grid->addWidget(caption(QStringLiteral("Lecteur:"), m_drive1), 2, 1);
     grid->addWidget(m_drive1, 3, 1);
     grid->addWidget(m_ficharge, 4, 0, 1, 2);
     grid->addWidget(m_frame1, 5, 0, 1, 2);

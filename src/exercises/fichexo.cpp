@@ -94,8 +94,16 @@ void Fichexo::buildList()
     m_dir1 = new config::FolderList(m_frame1);
     m_file1 = new ExerciseFileList(m_frame1);
     auto *list = new QVBoxLayout(m_frame1);
-    list->addWidget(label("Label5", QStringLiteral("Liste des exercices:"), m_frame1));
-    list->addWidget(m_drive1);
+    QLabel *title = label("Label5", QStringLiteral("Liste des exercices:"), m_frame1);
+    title->setBuddy(m_file1);
+    list->addWidget(title);
+    // Screen readers name the drive list by its label.
+    auto *driveRow = new QHBoxLayout;
+    QLabel *drive = label("Label6", QStringLiteral("Lecteur :"), m_frame1);
+    drive->setBuddy(m_drive1);
+    driveRow->addWidget(drive);
+    driveRow->addWidget(m_drive1, 1);
+    list->addLayout(driveRow);
     list->addWidget(m_dir1, 1);
     list->addWidget(m_file1, 2);
 

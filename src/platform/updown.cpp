@@ -1,11 +1,11 @@
 #include "platform/updown.h"
 
 #include "platform/accessibility.h"
+#include "platform/focusframe.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 #include <QToolButton>
 
 namespace orbane {
@@ -26,11 +26,8 @@ protected:
     {
         if (!parentWidget()->hasFocus())
             return;
-        QStylePainter p(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(1, 1, -1, -1);
-        p.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+        QPainter p(this);
+        drawFocusFrame(p, rect().adjusted(1, 1, -1, -1));
     }
 };
 } // namespace

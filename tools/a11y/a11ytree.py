@@ -8,6 +8,9 @@
                                      toggle, press, set (a value), text (a text)
   a11ytree.py wait NAME [SECONDS]    waits until a showing object named NAME exists
   a11ytree.py unnamed                the controls on screen without a name
+  a11ytree.py read NAME              the text of an object, as a screen reader reads it
+  a11ytree.py described TEXT         the name of the object with that description
+  a11ytree.py where NAME             the screen position of an object's centre
 NAME may be "ROLE:NAME" ("page tab:Graphes") where two objects share a name.
 
 Run it under the same D-Bus session as the program, which needs
@@ -44,6 +47,22 @@ def states(obj):
     return [n for n in STATES if s.contains(getattr(pyatspi, 'STATE_' + n.upper()))]
 
 
+def labelled_by(obj):
+    """The label a screen reader says before a control (lists are named this way)."""
+    try:
+        for relation in obj.getRelationSet():
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+                return relation.getTarget(0).name
+    except Exception:
+        pass
+    return ''
+
+
+def spoken_name(obj):
+    """What a screen reader says a control is called: its label, else its name."""
+    return labelled_by(obj) or obj.name or ''
+
+
 def walk(obj, depth=0):
     yield obj, depth
     for i in range(obj.childCount):
@@ -66,7 +85,10 @@ def dump(contains=None):
             if 'showing' not in states(obj) and depth > 0:
                 continue
             desc = f' «{obj.description}»' if obj.description else ''
-            print(f"{'  ' * depth}{obj.getRoleName()} «{obj.name}»{desc} [{' '.join(states(obj))}]")
+            label = labelled_by(obj)
+            label = f' (étiquette «{label}»)' if label else ''
+            print(f"{'  ' * depth}{obj.getRoleName()} «{obj.name}»{label}{desc} "
+                  f"[{' '.join(states(obj))}]")
 
 
 def count():
@@ -78,7 +100,7 @@ def count():
                 continue
             if obj.getRole() == pyatspi.ROLE_LABEL and not obj.name:
                 continue  # plain labels only count when they say something
-            if obj.name.strip():
+            if spoken_name(obj).strip():
                 named += 1
             else:
                 unnamed += 1
@@ -106,7 +128,7 @@ def unnamed():
     for w in windows(app):
         for obj, depth in walk(w):
             if obj.getRole() in INTERACTIVE and obj.getRole() != pyatspi.ROLE_LABEL \
-                    and 'showing' in states(obj) and not obj.name.strip():
+                    and 'showing' in states(obj) and not spoken_name(obj).strip():
                 parent = obj.parent
                 print(f'{w.name!r}: {obj.getRoleName()} under {parent.getRoleName()} «{parent.name}»')
 
@@ -131,6 +153,38 @@ def act(action, name, value=None):
     sys.exit(f'{name!r} has no {action} action ({[a.getName(i) for i in range(a.nActions)]})')
 
 
+def read(name):
+    """Prints the text of an object (a text box, a label), as a screen reader reads it."""
+    obj = find(name)
+    if obj is None:
+        sys.exit(f'nothing showing is named {name!r}')
+    try:
+        text = obj.queryText()
+        print(text.getText(0, text.characterCount))
+    except NotImplementedError:
+        print(obj.name)
+
+
+def described(description):
+    """Prints the name of the showing object with this description (the hint line's hint)."""
+    app = application()
+    for w in windows(app):
+        for obj, _ in walk(w):
+            if obj.description == description and 'showing' in states(obj):
+                print(obj.name)
+                return
+    sys.exit(f'nothing showing is described as {description!r}')
+
+
+def where(name):
+    """Prints the screen position of an object's centre (to move the pointer there)."""
+    obj = find(name)
+    if obj is None:
+        sys.exit(f'nothing showing is named {name!r}')
+    e = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    print(e.x + e.width // 2, e.y + e.height // 2)
+
+
 def wait(name, seconds=10.0):
     end = time.time() + float(seconds)
     while time.time() < end:
@@ -142,4 +196,5 @@ def wait(name, seconds=10.0):
 
 if __name__ == '__main__':
     cmd, args = sys.argv[1], sys.argv[2:]
-    {'dump': dump, 'count': count, 'unnamed': unnamed, 'do': act, 'wait': wait}[cmd](*args)
+    {'dump': dump, 'count': count, 'unnamed': unnamed, 'do': act, 'wait': wait, 'read': read,
+     'described': described, 'where': where}[cmd](*args)
