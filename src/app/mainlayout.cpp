@@ -130,6 +130,7 @@ void FeuilleP::buildScene()
     m_vscroll2->setRange(0, kScrollMaxTwips);
     m_vscroll2->setSingleStep(150);
     m_vscroll2->setPageStep(1500);
+    m_vscroll2->setFocusPolicy(Qt::StrongFocus); // the arrow keys scroll the scene too
     m_vscroll2->setGeometry(m_frame3->geometry().right() - 4, m_frame3->y(), 12,
                             m_frame3->height());
     connect(m_vscroll2, &QScrollBar::valueChanged, this, &FeuilleP::scrollScene);

@@ -84,6 +84,7 @@ QScrollBar *scaleBar(const QString &name, const QString &accessible, int maximum
     bar->setRange(0, maximum);
     bar->setPageStep(10);
     bar->setGeometry(geometry);
+    bar->setFocusPolicy(Qt::StrongFocus); // the arrow keys change the scale too
     return bar;
 }
 

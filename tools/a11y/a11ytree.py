@@ -11,6 +11,7 @@
   a11ytree.py read NAME              the text of an object, as a screen reader reads it
   a11ytree.py described TEXT         the name of the object with that description
   a11ytree.py where NAME             the screen position of an object's centre
+  a11ytree.py focused                the object that has the keyboard focus
 NAME may be "ROLE:NAME" ("page tab:Graphes") where two objects share a name.
 
 Run it under the same D-Bus session as the program, which needs
@@ -185,6 +186,17 @@ def where(name):
     print(e.x + e.width // 2, e.y + e.height // 2)
 
 
+def focused():
+    """Prints the object that has the keyboard focus."""
+    app = application()
+    for w in windows(app):
+        for obj, _ in walk(w):
+            if 'focused' in states(obj):
+                print(f'{obj.getRoleName()} «{spoken_name(obj)}»')
+                return
+    print('(nothing)')
+
+
 def wait(name, seconds=10.0):
     end = time.time() + float(seconds)
     while time.time() < end:
@@ -197,4 +209,4 @@ def wait(name, seconds=10.0):
 if __name__ == '__main__':
     cmd, args = sys.argv[1], sys.argv[2:]
     {'dump': dump, 'count': count, 'unnamed': unnamed, 'do': act, 'wait': wait, 'read': read,
-     'described': described, 'where': where}[cmd](*args)
+     'described': described, 'where': where, 'focused': focused}[cmd](*args)
