@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-liberation2 fonts-dejavu-core
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-    xvfb xauth imagemagick poppler-utils
+    xvfb xauth imagemagick poppler-utils python3-matplotlib
 )
 
 missing=()

@@ -7,8 +7,6 @@
 
 namespace orbane::exporttable {
 
-namespace {
-
 QString number(double value, int decimals, Separator separator)
 {
     if (std::abs(value) * std::pow(10.0, decimals) < 0.5)
@@ -18,6 +16,8 @@ QString number(double value, int decimals, Separator separator)
         text.replace(QLatin1Char('.'), QLatin1Char(','));
     return text;
 }
+
+namespace {
 
 QString row(const std::vector<std::pair<double, int>> &cells, Separator separator)
 {

@@ -18,6 +18,9 @@ struct PhotoPosition
     double t, x, y; // s, m (centre of the projectile)
 };
 
+// A number with `decimals` decimals and the chosen separator; never "-0.0000".
+QString number(double value, int decimals, Separator separator);
+
 // t and every quantity (x y vx vy v Ec Ep Em) from t = 0 to the end of the flight, every `step`
 // seconds, the last line exactly at the end of the flight.
 QString flightTable(const Flight &flight, double step, Separator separator,

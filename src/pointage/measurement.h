@@ -1,0 +1,84 @@
+#pragma once
+
+#include "core/exporttable.h"
+
+#include <QPoint>
+#include <QPointF>
+#include <QString>
+#include <optional>
+#include <vector>
+
+// The pupil's measurement on a chronophotograph: the points placed on the photographs, their
+// times and positions, the velocities and velocity variations computed from them by centred
+// differences, and the checks against the true positions. Headless.
+namespace orbane::pointage {
+
+using exporttable::PhotoPosition;
+
+// Within this distance of the true position (m), a point counts as placed on its photograph.
+inline constexpr double kTolerance = 0.10;
+
+class Measurement
+{
+public:
+    // The photographs as the flight took them; the projectile's mass (kg) and the place's g.
+    Measurement(std::vector<PhotoPosition> photos, double masse, double g);
+
+    const std::vector<PhotoPosition> &photos() const { return m_photos; }
+    double masse() const { return m_masse; }
+    double g() const { return m_g; }
+    // The interval between two photographs (s), as the flight took them.
+    double tau() const { return m_tau; }
+
+    // Points, in scene pixels (a click gives whole pixels), one per photograph at most, in order.
+    int count() const { return int(m_points.size()); }
+    bool full() const { return m_points.size() >= m_photos.size(); }
+    bool add(QPointF pixel);
+    void undo();
+    void clear() { m_points.clear(); }
+    QPointF pixel(int i) const { return m_points.at(std::size_t(i)); }
+    // Where photograph i stands on the scene (pixels): its centre.
+    QPointF photoPixel(int i) const;
+
+    double time(int i) const { return i * m_tau; }
+    QPointF position(int i) const; // m, y upward
+    // v_i = (M_{i+1} - M_{i-1}) / 2τ, for the points with two neighbours.
+    std::optional<QPointF> velocity(int i) const;
+    // Δv_i = v_{i+1} - v_{i-1}, where both velocities exist.
+    std::optional<QPointF> deltaV(int i) const;
+    // m·Δv_i / (2τ): the force the second law gives (N).
+    std::optional<QPointF> force(int i) const;
+    double weight() const { return m_masse * m_g; } // P = m·g (N)
+    // The mean length of m·Δv/Δt over the points that have it.
+    std::optional<double> meanForce() const;
+
+    // Distance (m) from point i to the true position of photograph i.
+    double distance(int i) const;
+    int withinTolerance() const;
+
+private:
+    std::vector<PhotoPosition> m_photos;
+    double m_masse, m_g, m_tau;
+    std::vector<QPointF> m_points;
+};
+
+// A drawn velocity vector compared with the computed one: direction within 5°, length within
+// 10 %; the verdict in French ("Correct", "trop long", "direction à revoir"...).
+struct VectorCheck
+{
+    bool directionOk = false, lengthOk = false;
+    QString verdict;
+};
+VectorCheck checkVector(QPointF drawn, QPointF computed);
+
+// The measured table for spreadsheets and Python: t x y vx vy v dvx dvy mdvdt, tab-separated,
+// the cells that cannot be computed left empty.
+QString table(const Measurement &m, exporttable::Separator separator,
+              const QString &eol = QStringLiteral("\r\n"));
+
+// A Python 3 program (matplotlib) with the measured lists, commented in French, that computes
+// the velocities and their variations by centred differences, draws them and prints m·Δv/Δt
+// beside P.
+QString pythonProgram(const Measurement &m);
+
+} // namespace orbane::pointage
