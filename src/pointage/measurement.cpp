@@ -4,6 +4,7 @@
 #include "core/units.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -79,18 +80,17 @@ std::optional<QPointF> Measurement::force(int i) const
     return *dv * (m_masse / (2.0 * m_tau));
 }
 
-std::optional<double> Measurement::meanForce() const
+std::optional<double> Measurement::typicalForce() const
 {
-    double sum = 0.0;
-    int n = 0;
+    std::vector<double> lengths;
     for (int i = 0; i < count(); ++i)
-        if (const auto f = force(i)) {
-            sum += length(*f);
-            ++n;
-        }
-    if (n == 0)
+        if (const auto f = force(i))
+            lengths.push_back(length(*f));
+    if (lengths.empty())
         return std::nullopt;
-    return sum / n;
+    std::sort(lengths.begin(), lengths.end());
+    const std::size_t half = lengths.size() / 2;
+    return lengths.size() % 2 ? lengths[half] : (lengths[half - 1] + lengths[half]) / 2.0;
 }
 
 double Measurement::distance(int i) const

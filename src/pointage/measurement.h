@@ -49,8 +49,9 @@ public:
     // m·Δv_i / (2τ): the force the second law gives (N).
     std::optional<QPointF> force(int i) const;
     double weight() const { return m_masse * m_g; } // P = m·g (N)
-    // The mean length of m·Δv/Δt over the points that have it.
-    std::optional<double> meanForce() const;
+    // The median length of m·Δv/Δt over the points that have it: a point whose Δv spans an
+    // impact on the ground, or a badly placed point, does not pull it away.
+    std::optional<double> typicalForce() const;
 
     // Distance (m) from point i to the true position of photograph i.
     double distance(int i) const;

@@ -7,7 +7,7 @@
 
 namespace orbane {
 
-void SceneRenderer::fleche(double bpx, double bpy, double cpx, double cpy, const QColor &kcolo)
+ArrowHead arrowHead(double bpx, double bpy, double cpx, double cpy)
 {
     const double tx = bpx + cpx, ty = bpy + cpy;
     // Back point of the head, 10 pixels down the shaft.
@@ -26,13 +26,17 @@ void SceneRenderer::fleche(double bpx, double bpy, double cpx, double cpy, const
     if (cpy != 0.0) {
         const double r = cpx / cpy;
         const double w = 5.0 / std::sqrt(r * r + 1.0);
-        m_canvas.line(tx, ty, hx + w, hy - r * w, kcolo);
-        m_canvas.line(tx, ty, hx - w, hy + r * w, kcolo);
-    } else {
-        const double back = cpx >= 0.0 ? -10.0 : 10.0;
-        m_canvas.line(tx, ty, tx + back, ty - 5.0, kcolo);
-        m_canvas.line(tx, ty, tx + back, ty + 5.0, kcolo);
+        return {{tx, ty}, {hx + w, hy - r * w}, {hx - w, hy + r * w}};
     }
+    const double back = cpx >= 0.0 ? -10.0 : 10.0;
+    return {{tx, ty}, {tx + back, ty - 5.0}, {tx + back, ty + 5.0}};
+}
+
+void SceneRenderer::fleche(double bpx, double bpy, double cpx, double cpy, const QColor &kcolo)
+{
+    const ArrowHead head = arrowHead(bpx, bpy, cpx, cpy);
+    m_canvas.line(head.tip.x(), head.tip.y(), head.left.x(), head.left.y(), kcolo);
+    m_canvas.line(head.tip.x(), head.tip.y(), head.right.x(), head.right.y(), kcolo);
 }
 
 QPointF SceneRenderer::velocityAt(double tau) const

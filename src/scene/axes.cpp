@@ -14,27 +14,30 @@ constexpr int kTick = 3;                  // half-length of a tick without the g
 // Axes with a tick every metre, or a dotted one-metre grid; the axes carry no text.
 void SceneRenderer::repere()
 {
-    const QColor colour = swatch(4);
-    const bool grid = m_sim.c.Check[3];
-    m_canvas.setPenWidth(1);
-    m_canvas.setPenStyle(grid ? Canvas::PenStyle::Dot : Canvas::PenStyle::Solid);
+    drawAxes(m_canvas, swatch(4), m_sim.c.Check[3]);
+    done();
+}
+
+void drawAxes(Canvas &canvas, const QColor &colour, bool grid)
+{
+    canvas.setPenWidth(1);
+    canvas.setPenStyle(grid ? Canvas::PenStyle::Dot : Canvas::PenStyle::Solid);
 
     const int xStart = grid ? kOx : kOx - 2, xEnd = grid ? kRight : kOx + kTick;
     for (int y = kOy; y >= kTop; y -= kMetre)
-        m_canvas.line(xStart, y, xEnd, y, colour);
+        canvas.line(xStart, y, xEnd, y, colour);
     const int yStart = grid ? kTop : kOy - kTick, yEnd = grid ? kOy : kOy + kTick;
     for (int x = kOx; x <= kRight; x += kMetre)
-        m_canvas.line(x, yStart, x, yEnd, colour);
+        canvas.line(x, yStart, x, yEnd, colour);
 
     // The axes and their arrow heads.
-    m_canvas.setPenStyle(Canvas::PenStyle::Solid);
-    m_canvas.line(kOx, kOy, kRight + 12, kOy, colour);
-    m_canvas.line(kRight + 4, kOy + 4, kRight + 12, kOy, colour);
-    m_canvas.line(kRight + 4, kOy - 4, kRight + 12, kOy, colour);
-    m_canvas.line(kOx, 20, kOx, kOy, colour);
-    m_canvas.line(kOx, 20, kOx + 4, 28, colour);
-    m_canvas.line(kOx, 20, kOx - 4, 28, colour);
-    done();
+    canvas.setPenStyle(Canvas::PenStyle::Solid);
+    canvas.line(kOx, kOy, kRight + 12, kOy, colour);
+    canvas.line(kRight + 4, kOy + 4, kRight + 12, kOy, colour);
+    canvas.line(kRight + 4, kOy - 4, kRight + 12, kOy, colour);
+    canvas.line(kOx, 20, kOx, kOy, colour);
+    canvas.line(kOx, 20, kOx + 4, 28, colour);
+    canvas.line(kOx, 20, kOx - 4, 28, colour);
 }
 
 } // namespace orbane

@@ -18,21 +18,21 @@ void SceneRenderer::recordMark()
     m_sim.drawingMarks().add(mark); // past 32 767 marks the recording stops
 }
 
-void SceneRenderer::drawMark(const PhotoMark &mark)
+void drawMark(Canvas &canvas, const PhotoMark &mark)
 {
     const int x = mark.x, y = mark.y;
     if (mark.proj) {
         // Small crosses on the axes.
         const int ax = int(scene::kOriginX), ay = int(scene::kOriginY);
         const QColor c1 = QColor::fromRgb(mark.coul1);
-        m_canvas.line(ax - 3, y, ax + 3, y, c1);
-        m_canvas.line(ax, y - 3, ax, y + 3, c1);
-        m_canvas.line(x - 3, ay, x + 3, ay, c1);
-        m_canvas.line(x, ay - 3, x, ay + 3, c1);
+        canvas.line(ax - 3, y, ax + 3, y, c1);
+        canvas.line(ax, y - 3, ax, y + 3, c1);
+        canvas.line(x - 3, ay, x + 3, ay, c1);
+        canvas.line(x, ay - 3, x, ay + 3, c1);
     }
     const QColor c2 = QColor::fromRgb(mark.coul2);
-    m_canvas.line(x - 3, y, x + 3, y, c2);
-    m_canvas.line(x, y - 3, x, y + 3, c2);
+    canvas.line(x - 3, y, x + 3, y, c2);
+    canvas.line(x, y - 3, x, y + 3, c2);
 }
 
 // The older marks never change: they are drawn once into a cached layer.
@@ -47,7 +47,7 @@ void SceneRenderer::syncMarksCache()
     }
     m_canvas.setTarget(Canvas::Layer::MarksCache);
     for (; m_cachedMarks < older; ++m_cachedMarks)
-        drawMark(marks.marks[m_cachedMarks]);
+        drawMark(m_canvas, marks.marks[m_cachedMarks]);
 }
 
 void SceneRenderer::lespoints()
@@ -67,7 +67,7 @@ void SceneRenderer::lespoints()
     m_canvas.setMarksShown(true);
     m_canvas.setTarget(Canvas::Layer::LatestMark);
     m_canvas.clearLayer(Canvas::Layer::LatestMark);
-    drawMark(latest);
+    drawMark(m_canvas, latest);
     m_canvas.setTarget(Canvas::Layer::Transient);
     m_canvas.setPenWidth(1);
     done();

@@ -14,6 +14,19 @@ namespace orbane {
 
 // Draws the scene for the simulation's state on the canvas: axes, vectors, trajectory,
 // chronophotographs. The simulation calls it through SceneHooks; the widget only shows it.
+// The head of the vector (cpx, cpy) based at (bpx, bpy): two strokes from its tip, 10 pixels
+// back along the shaft and 5 pixels to either side.
+struct ArrowHead
+{
+    QPointF tip, left, right;
+};
+ArrowHead arrowHead(double bpx, double bpy, double cpx, double cpy);
+
+// The axes with a tick every metre, or with the dotted one-metre grid.
+void drawAxes(Canvas &canvas, const QColor &colour, bool grid);
+// A chronophotography mark: a cross at the centre, and its projections on the axes.
+void drawMark(Canvas &canvas, const PhotoMark &mark);
+
 class SceneRenderer : public QObject, public SceneHooks
 {
     Q_OBJECT
@@ -45,6 +58,11 @@ public:
     void constdeltaV();
     void tracetraj();
 
+    // The scene as the chronophotographs left it, to measure on: the place's picture, the
+    // axes and grid when shown, and each photograph (the projectile's picture or its mark),
+    // without trajectory or vectors.
+    QImage chronophotograph() const;
+
     // Velocity at time tau in the surface's orientation (y downward), m.s-1.
     QPointF velocityAt(double tau) const;
     // The projectile's centre in pixels; clamped to the ground line when asked.
@@ -61,7 +79,6 @@ private:
     void paintProjectileAt(double left, double top);
     void paintProjections();
     void recordMark();
-    void drawMark(const PhotoMark &mark);
     void syncMarksCache();
     void done();
 

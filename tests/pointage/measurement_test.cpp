@@ -66,7 +66,7 @@ TEST(Pointage, ExactPointsGiveTheSecondLawOnEveryPlace)
         EXPECT_FALSE(m.deltaV(1));
         ASSERT_TRUE(m.force(4));
         EXPECT_EQ(numfmt::fixed(-m.force(4)->y()), numfmt::fixed(m.weight())) << p.place;
-        EXPECT_EQ(numfmt::fixed(*m.meanForce()), numfmt::fixed(m.weight())) << p.place;
+        EXPECT_EQ(numfmt::fixed(*m.typicalForce()), numfmt::fixed(m.weight())) << p.place;
         EXPECT_NEAR(m.force(4)->x(), 0.0, 1e-9);
     }
 }

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "pointage/measurement.h"
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+#include <optional>
+
+namespace orbane::pointage {
+
+// What the picture shows over the chronophotograph besides the points: the vectors computed
+// from the points, at the main window's scales and in its colours.
+struct Overlay
+{
+    bool velocities = false; // v_i
+    bool variations = false; // Δv_i, and m·Δv_i/Δt beside P
+    double pixelsPerVelocity = 20.0; // per m.s-1
+    double pixelsPerForce = 30.0;    // per unit of force
+    double newtonsPerUnit = 1.0;
+    QColor velocity = Qt::red, variation = Qt::magenta, weight = Qt::cyan;
+};
+
+// `Picture1` of the measurement window: the chronophotograph at the scene's own pixel scale
+// (or twice as large), with a cross-hair pointer. A click places the next point; the arrow
+// keys move a cross-hair (Shift: ten pixels) and Enter places a point there; a drag from a
+// point draws a velocity vector to be checked.
+class PointageView : public QWidget
+{
+    Q_OBJECT
+public:
+    PointageView(const QImage &picture, Measurement &measurement, QWidget *parent);
+
+    void setZoom(int zoom);
+    int zoom() const { return m_zoom; }
+    void setOverlay(const Overlay &overlay);
+    const Overlay &overlay() const { return m_overlay; }
+    // The keyboard's cross-hair, in scene pixels.
+    QPoint crossHair() const { return m_crossHair; }
+    // The pupil's vector: from point `point`, components in m.s-1.
+    void setDrawnVector(int point, QPointF velocity);
+    void clearDrawnVector();
+
+    QSize sizeHint() const override;
+
+signals:
+    void pointPlaced();
+    // A vector drawn with the mouse from a point, in m.s-1.
+    void vectorDrawn(int point, QPointF velocity);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QPointF scenePoint(QPointF widgetPos) const;
+    void place(QPointF pixel);
+    void paintPoints(class QPainter &p) const;
+    void paintVectors(class QPainter &p) const;
+    void paintArrow(class QPainter &p, QPointF base, QPointF vector, const QColor &colour) const;
+    std::optional<int> pointNear(QPointF pixel) const;
+    QPointF dragVelocity(int from, QPointF tip) const;
+
+    QImage m_picture;
+    Measurement &m_measurement;
+    int m_zoom = 1;
+    Overlay m_overlay;
+    QPoint m_crossHair{200, 300};
+    std::optional<int> m_dragFrom;     // a vector being drawn from this point
+    QPointF m_dragTip;                 // in scene pixels
+    std::optional<int> m_vectorPoint;  // the pupil's vector, once drawn or typed
+    QPointF m_vectorVelocity;
+};
+
+} // namespace orbane::pointage

@@ -1,0 +1,327 @@
+#include "pointage/pointagewindow.h"
+
+#include "core/numberformat.h"
+#include "core/simulation.h"
+#include "core/tables.h"
+#include "scene/vectors.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <cmath>
+
+namespace orbane::pointage {
+
+namespace {
+
+const QColor kRight(0, 128, 0), kWrong(192, 0, 0);
+
+QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QCheckBox *option(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QString length(QPointF v) { return numfmt::fixed(std::hypot(v.x(), v.y())); }
+
+void colourText(QLabel *label, const QColor &colour)
+{
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, colour);
+    label->setPalette(p);
+}
+
+} // namespace
+
+PointageWindow::PointageWindow(const Simulation &sim, const QImage &chronophotograph,
+                               PointageActions actions, QWidget *parent)
+    : QDialog(parent), m_sim(sim),
+      m_measurement(sim.photoPositions, double(sim.s.masse), double(sim.s.gpes)),
+      m_actions(std::move(actions))
+{
+    setObjectName(QStringLiteral("pointage"));
+    setWindowTitle(QStringLiteral("Pointage de la chronophotographie"));
+    setModal(false);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_view = new PointageView(chronophotograph, m_measurement, this);
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("defilement"));
+    scroll->setAccessibleName(QStringLiteral("Chronophotographie"));
+    scroll->setWidget(m_view);
+    scroll->setFixedWidth(chronophotograph.width() + 24);
+    connect(m_view, &PointageView::pointPlaced, this, &PointageWindow::refresh);
+    connect(m_view, &PointageView::vectorDrawn, this, &PointageWindow::setVector);
+
+    auto *side = new QWidget(this);
+    buildControls(side);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(scroll);
+    layout->addWidget(side, 1);
+    resize(1000, 660);
+    updateOverlay();
+    refresh();
+    m_view->setFocus();
+}
+
+void PointageWindow::buildControls(QWidget *side)
+{
+    m_table = new QTableWidget(0, 9, side);
+    m_table->setObjectName(QStringLiteral("tableau"));
+    m_table->setAccessibleName(QStringLiteral("Points mesurés"));
+    m_table->setHorizontalHeaderLabels(
+        {QStringLiteral("N°"), QStringLiteral("t (s)"), QStringLiteral("x (m)"),
+         QStringLiteral("y (m)"), QStringLiteral("vx (m.s⁻¹)"), QStringLiteral("vy (m.s⁻¹)"),
+         QStringLiteral("v (m.s⁻¹)"), QStringLiteral("m·Δv/Δt (N)"), QStringLiteral("Vérification")});
+    m_table->verticalHeader()->hide();
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    m_summary = new QLabel(side);
+    m_summary->setObjectName(QStringLiteral("resume"));
+    m_secondLaw = new QLabel(side);
+    m_secondLaw->setObjectName(QStringLiteral("deuxiemeLoi"));
+    QFont bold = m_secondLaw->font();
+    bold.setBold(true);
+    m_secondLaw->setFont(bold);
+
+    QPushButton *undo = button(QStringLiteral("annuler"), QStringLiteral("Annuler le dernier point"), side);
+    QPushButton *clear = button(QStringLiteral("effacer"), QStringLiteral("Tout effacer"), side);
+    QPushButton *verify = button(QStringLiteral("verifier"), QStringLiteral("Vérifier les points"), side);
+    connect(undo, &QPushButton::clicked, this, &PointageWindow::undoPoint);
+    connect(clear, &QPushButton::clicked, this, &PointageWindow::clearPoints);
+    connect(verify, &QPushButton::clicked, this, &PointageWindow::verifyPoints);
+
+    m_zoom = option(QStringLiteral("zoom"), QStringLiteral("Zoom ×2"), side);
+    m_velocities = option(QStringLiteral("vitesses"), QStringLiteral("Afficher les vecteurs vitesse"), side);
+    m_variations = option(QStringLiteral("variations"),
+                          QStringLiteral("Afficher les vecteurs Δv et m·Δv/Δt à côté de P"), side);
+    connect(m_zoom, &QCheckBox::toggled, this, [this](bool on) { m_view->setZoom(on ? 2 : 1); });
+    connect(m_velocities, &QCheckBox::toggled, this, &PointageWindow::updateOverlay);
+    connect(m_variations, &QCheckBox::toggled, this, &PointageWindow::updateOverlay);
+
+    QPushButton *exporter = button(QStringLiteral("exporter"), QStringLiteral("Exporter…"), side);
+    QPushButton *python = button(QStringLiteral("python"), QStringLiteral("Python…"), side);
+    QPushButton *close = button(QStringLiteral("fermer"), QStringLiteral("Fermer"), side);
+    exporter->setToolTip(QStringLiteral("Le tableau pour un tableur, Regressi ou Python"));
+    python->setToolTip(QStringLiteral("Un programme Python qui refait le calcul et trace les vecteurs"));
+    connect(exporter, &QPushButton::clicked, this, &PointageWindow::exportTable);
+    connect(python, &QPushButton::clicked, this, &PointageWindow::exportPython);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+
+    auto *column = new QVBoxLayout(side);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(new QLabel(QStringLiteral("Cliquer sur chaque photographie, dans l'ordre "
+                                                "(ou flèches et Entrée)."), side));
+    column->addWidget(m_table, 1);
+    auto *pointButtons = new QHBoxLayout;
+    for (QPushButton *b : {undo, clear, verify})
+        pointButtons->addWidget(b);
+    column->addLayout(pointButtons);
+    column->addWidget(m_summary);
+    column->addWidget(m_zoom);
+    column->addWidget(m_velocities);
+    column->addWidget(m_variations);
+    column->addWidget(m_secondLaw);
+    column->addWidget(buildVectorBox(side));
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(exporter);
+    bottom->addWidget(python);
+    bottom->addStretch();
+    bottom->addWidget(close);
+    column->addLayout(bottom);
+}
+
+QWidget *PointageWindow::buildVectorBox(QWidget *parent)
+{
+    auto *box = new QGroupBox(QStringLiteral("Tracer un vecteur vitesse"), parent);
+    m_vectorPoint = new QSpinBox(box);
+    m_vectorPoint->setObjectName(QStringLiteral("pointVecteur"));
+    m_vectorPoint->setRange(1, std::max(1, int(m_measurement.photos().size())));
+    const auto component = [box](const QString &name) {
+        auto *spin = new QDoubleSpinBox(box);
+        spin->setObjectName(name);
+        spin->setLocale(QLocale(QLocale::French, QLocale::France));
+        spin->setRange(-100.0, 100.0);
+        spin->setDecimals(2);
+        spin->setSingleStep(0.1);
+        return spin;
+    };
+    m_vx = component(QStringLiteral("vx"));
+    m_vy = component(QStringLiteral("vy"));
+    QPushButton *check = button(QStringLiteral("verifierVecteur"), QStringLiteral("Vérifier le vecteur"), box);
+    m_verdict = new QLabel(box);
+    m_verdict->setObjectName(QStringLiteral("verdict"));
+    auto *form = new QFormLayout(box);
+    form->addRow(new QLabel(QStringLiteral("Glisser depuis un point jusqu'à la pointe du vecteur, "
+                                           "ou saisir ses coordonnées."), box));
+    form->addRow(QStringLiteral("Point :"), m_vectorPoint);
+    form->addRow(QStringLiteral("vx (m.s⁻¹) :"), m_vx);
+    form->addRow(QStringLiteral("vy (m.s⁻¹) :"), m_vy);
+    form->addRow(check, m_verdict);
+    // Typed components are drawn as they are typed.
+    const auto typed = [this] {
+        m_view->setDrawnVector(m_vectorPoint->value() - 1, QPointF(m_vx->value(), m_vy->value()));
+    };
+    connect(m_vectorPoint, &QSpinBox::valueChanged, this, typed);
+    connect(m_vx, &QDoubleSpinBox::valueChanged, this, typed);
+    connect(m_vy, &QDoubleSpinBox::valueChanged, this, typed);
+    connect(check, &QPushButton::clicked, this, &PointageWindow::verifyVector);
+    return box;
+}
+
+void PointageWindow::updateOverlay()
+{
+    const Controls &c = m_sim.c;
+    Overlay o;
+    o.velocities = m_velocities->isChecked();
+    o.variations = m_variations->isChecked();
+    o.pixelsPerVelocity = vectorscale::velocity(c.VScroll1);
+    o.pixelsPerForce = vectorscale::force(c.VScroll3);
+    o.newtonsPerUnit = projectile(c.Combo2).newtonsPerUnit;
+    o.velocity = QColor::fromRgb(c.Label4[0]);
+    o.variation = QColor::fromRgb(c.Label4[1]);
+    o.weight = QColor::fromRgb(c.Label4[7]);
+    m_view->setOverlay(o);
+}
+
+void PointageWindow::addPoint(QPointF pixel)
+{
+    m_measurement.add(pixel);
+    refresh();
+}
+
+void PointageWindow::undoPoint()
+{
+    m_measurement.undo();
+    refresh();
+}
+
+void PointageWindow::clearPoints()
+{
+    m_measurement.clear();
+    m_verified = false;
+    m_view->clearDrawnVector();
+    m_verdict->clear();
+    refresh();
+}
+
+void PointageWindow::verifyPoints()
+{
+    m_verified = true;
+    refresh();
+}
+
+void PointageWindow::setVector(int point, QPointF velocity)
+{
+    const QSignalBlocker b1(m_vectorPoint), b2(m_vx), b3(m_vy);
+    m_vectorPoint->setValue(point + 1);
+    m_vx->setValue(velocity.x());
+    m_vy->setValue(velocity.y());
+    m_view->setDrawnVector(point, QPointF(m_vx->value(), m_vy->value()));
+    m_verdict->clear();
+}
+
+void PointageWindow::verifyVector()
+{
+    const int point = m_vectorPoint->value() - 1;
+    const auto computed = m_measurement.velocity(point);
+    if (!computed) {
+        m_verdict->setText(QStringLiteral("Le point %1 n'a pas deux voisins pointés").arg(point + 1));
+        colourText(m_verdict, kWrong);
+        return;
+    }
+    const VectorCheck c = checkVector(QPointF(m_vx->value(), m_vy->value()), *computed);
+    m_verdict->setText(c.verdict);
+    colourText(m_verdict, c.directionOk && c.lengthOk ? kRight : kWrong);
+    m_verdict->setAccessibleName(c.verdict);
+}
+
+void PointageWindow::fillRow(int row)
+{
+    const Measurement &m = m_measurement;
+    const QPointF p = m.position(row);
+    const auto v = m.velocity(row);
+    const auto f = m.force(row);
+    const QStringList cells = {QString::number(row + 1),
+                               numfmt::fixed(m.time(row)),
+                               numfmt::fixed(p.x()),
+                               numfmt::fixed(p.y()),
+                               v ? numfmt::fixed(v->x()) : QString(),
+                               v ? numfmt::fixed(v->y()) : QString(),
+                               v ? length(*v) : QString(),
+                               f ? length(*f) : QString()};
+    for (int c = 0; c < int(cells.size()); ++c) {
+        auto *item = new QTableWidgetItem(cells[c]);
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_table->setItem(row, c, item);
+    }
+    if (!m_verified) {
+        m_table->setItem(row, 8, new QTableWidgetItem());
+        return;
+    }
+    const double d = m.distance(row);
+    const bool ok = d <= kTolerance;
+    auto *check = new QTableWidgetItem(ok ? QStringLiteral("✓")
+                                          : QStringLiteral("✗ ") + numfmt::fixed(d) +
+                                                QStringLiteral(" m"));
+    check->setForeground(ok ? kRight : kWrong);
+    m_table->setItem(row, 8, check);
+}
+
+void PointageWindow::refresh()
+{
+    const Measurement &m = m_measurement;
+    m_table->setRowCount(m.count());
+    for (int row = 0; row < m.count(); ++row)
+        fillRow(row);
+    if (m.count() > 0)
+        m_table->scrollToItem(m_table->item(m.count() - 1, 0));
+    m_summary->setText(
+        m_verified ? QStringLiteral("%1 points sur %2 à moins de %3 m")
+                         .arg(m.withinTolerance())
+                         .arg(m.count())
+                         .arg(numfmt::fixed(kTolerance))
+                   : QStringLiteral("%1 points placés sur %2 photographies")
+                         .arg(m.count())
+                         .arg(m.photos().size()));
+    const auto force = m.typicalForce();
+    m_secondLaw->setText(force ? QStringLiteral("m·Δv/Δt = %1 N ; P = %2 N")
+                                     .arg(numfmt::fixed(*force), numfmt::fixed(m.weight()))
+                               : QStringLiteral("m·Δv/Δt : placer au moins cinq points ; P = %1 N")
+                                     .arg(numfmt::fixed(m.weight())));
+    m_view->update();
+}
+
+void PointageWindow::exportTable()
+{
+    if (m_actions.exportTable)
+        m_actions.exportTable([this](exporttable::Separator separator, const QString &eol) {
+            return pointage::table(m_measurement, separator, eol);
+        });
+}
+
+void PointageWindow::exportPython()
+{
+    if (m_actions.savePython)
+        m_actions.savePython(pythonProgram(m_measurement));
+}
+
+} // namespace orbane::pointage

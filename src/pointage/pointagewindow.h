@@ -1,0 +1,82 @@
+#pragma once
+
+#include "core/exporttable.h"
+#include "pointage/measurement.h"
+#include "pointage/pointageview.h"
+
+#include <QDialog>
+#include <functional>
+
+class QCheckBox;
+class QDoubleSpinBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+namespace orbane {
+class Simulation;
+}
+
+namespace orbane::pointage {
+
+// What the measurement window hands over to the rest of the program.
+struct PointageActions
+{
+    using TableMaker = std::function<QString(exporttable::Separator, const QString &eol)>;
+    std::function<void(const TableMaker &)> exportTable; // the export window: file or clipboard
+    std::function<void(const QString &program)> savePython; // a save window for the .py file
+};
+
+// "Pointage de la chronophotographie": the pupil points the photographs, reads the table of
+// times and positions, checks the points and a velocity vector, and sees m·Δv/Δt beside P.
+// Not modal; it closes with "Fermer" or Escape.
+class PointageWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    PointageWindow(const Simulation &sim, const QImage &chronophotograph, PointageActions actions,
+                   QWidget *parent);
+
+    const Measurement &measurement() const { return m_measurement; }
+    PointageView *view() const { return m_view; }
+    QTableWidget *table() const { return m_table; }
+    QLabel *summary() const { return m_summary; }
+    QLabel *secondLaw() const { return m_secondLaw; }
+    QLabel *verdict() const { return m_verdict; }
+
+    void addPoint(QPointF pixel);
+    void undoPoint();
+    void clearPoints();
+    void verifyPoints();
+    // The typed or drawn vector against the one computed at its point.
+    void verifyVector();
+    void setVector(int point, QPointF velocity);
+
+private:
+    void buildControls(QWidget *side);
+    QWidget *buildVectorBox(QWidget *parent);
+    void refresh();
+    void fillRow(int row);
+    void updateOverlay();
+    void exportTable();
+    void exportPython();
+
+    const Simulation &m_sim;
+    Measurement m_measurement;
+    PointageActions m_actions;
+    bool m_verified = false;
+    PointageView *m_view = nullptr;
+    QTableWidget *m_table = nullptr;
+    QLabel *m_summary = nullptr;
+    QLabel *m_secondLaw = nullptr;
+    QLabel *m_verdict = nullptr;
+    QCheckBox *m_zoom = nullptr;
+    QCheckBox *m_velocities = nullptr;
+    QCheckBox *m_variations = nullptr;
+    QSpinBox *m_vectorPoint = nullptr;
+    QDoubleSpinBox *m_vx = nullptr;
+    QDoubleSpinBox *m_vy = nullptr;
+};
+
+} // namespace orbane::pointage

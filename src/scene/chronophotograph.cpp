@@ -1,0 +1,44 @@
+#include "core/tables.h"
+#include "core/units.h"
+#include "scene/scenerenderer.h"
+
+#include <cmath>
+
+namespace orbane {
+
+namespace {
+// The mark recorded for a photograph, if it was taken in mark mode.
+const PhotoMark *markAt(const PhotoMarks &marks, QPoint centre)
+{
+    for (const PhotoMark &m : marks.marks)
+        if (m.x == centre.x() && m.y == centre.y())
+            return &m;
+    return nullptr;
+}
+} // namespace
+
+QImage SceneRenderer::chronophotograph() const
+{
+    Canvas canvas(scene::kCanvasWidth, scene::kCanvasHeight);
+    const QString place = programFile(m_sim.programDir(),
+                                      QString::fromLatin1(orbane::place(m_sim.c.Combo1).picture));
+    canvas.replacePersistent(m_pictures.picture(place));
+    if (m_sim.c.Check[1])
+        drawAxes(canvas, swatch(4), m_sim.c.Check[3]);
+    canvas.setPenWidth(2);
+    for (const exporttable::PhotoPosition &p : m_sim.photoPositions) {
+        // As the mark was recorded: its centre, rounded, never below the ground line.
+        const QPoint centre(int(std::nearbyint(scene::pixelX(p.x))),
+                            int(std::nearbyint(std::min(scene::pixelY(p.y), scene::kOriginY))));
+        if (const PhotoMark *mark = markAt(m_sim.marks, centre)) {
+            drawMark(canvas, *mark);
+            continue;
+        }
+        const QPoint corner(int(std::lround(scene::leftOf(p.x))),
+                            int(std::lround(scene::topOf(std::max(p.y, 0.0)))));
+        canvas.paintPicture(corner, projectilePicture());
+    }
+    return canvas.composed();
+}
+
+} // namespace orbane

@@ -1,0 +1,86 @@
+#include "pointage/pointagewindow.h"
+#include "support/doubles.h"
+
+#include <QLabel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orbane;
+using namespace orbane::pointage;
+
+namespace {
+
+// The start-up ball thrown with a photograph every 300 ms, flown to the end.
+struct PhotographedFlight : ::testing::Test
+{
+    QTemporaryDir dir;
+    test::Rig rig{dir.path()};
+    std::unique_ptr<PointageWindow> window;
+
+    void SetUp() override
+    {
+        rig.sim.Form_Load();
+        rig.sim.command12_Click();
+        rig.runUntilStopped();
+        ASSERT_GE(rig.sim.photoPositions.size(), 6u);
+        QImage picture(409, 800, QImage::Format_RGB32);
+        picture.fill(Qt::darkGray);
+        window = std::make_unique<PointageWindow>(rig.sim, picture, PointageActions{}, nullptr);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    QString cell(int row, int column) const
+    {
+        return window->table()->item(row, column)->text();
+    }
+};
+
+} // namespace
+
+TEST_F(PhotographedFlight, KeyboardPlacesPointsAndTheTableConvertsThem)
+{
+    PointageView *view = window->view();
+    view->setFocus();
+    const QPoint start = view->crossHair();
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Up);
+    QTest::keyClick(view, Qt::Key_Return);
+    ASSERT_EQ(window->measurement().count(), 1);
+    EXPECT_EQ(window->measurement().pixel(0), QPointF(start + QPoint(10, -1)));
+    // Pixel (66, 364) is 1 m right of the origin and 2 m up: the axes' own conversion.
+    window->addPoint(QPointF(66, 364));
+    EXPECT_EQ(cell(1, 1), QStringLiteral("0,30")); // t = τ for the second point
+    EXPECT_EQ(cell(1, 2), QStringLiteral("1,00"));
+    EXPECT_EQ(cell(1, 3), QStringLiteral("2,00"));
+    window->undoPoint();
+    EXPECT_EQ(window->table()->rowCount(), 1);
+}
+
+TEST_F(PhotographedFlight, PointsOnThePhotographsAreRightAndGiveTheWeight)
+{
+    const Measurement &m = window->measurement();
+    const int n = int(m.photos().size());
+    for (int i = 0; i < n; ++i)
+        window->addPoint(m.photoPixel(i) + (i == 2 ? QPointF(0, 4) : QPointF()));
+    window->verifyPoints();
+    EXPECT_EQ(window->summary()->text(),
+              QStringLiteral("%1 points sur %2 à moins de 0,10 m").arg(n - 1).arg(n));
+    EXPECT_EQ(cell(0, 8), QStringLiteral("✓"));
+    EXPECT_EQ(cell(2, 8), QStringLiteral("✗ 0,11 m"));
+
+    window->clearPoints();
+    for (int i = 0; i < n; ++i)
+        window->addPoint(m.photoPixel(i));
+    EXPECT_EQ(window->secondLaw()->text(), QStringLiteral("m·Δv/Δt = 4,41 N ; P = 4,41 N"));
+
+    // The pupil's vector at point 3, typed as computed, then too long.
+    const QPointF v = *m.velocity(2);
+    window->setVector(2, v);
+    window->verifyVector();
+    EXPECT_EQ(window->verdict()->text(), QStringLiteral("Correct"));
+    window->setVector(2, v * 1.2);
+    window->verifyVector();
+    EXPECT_EQ(window->verdict()->text(), QStringLiteral("Vecteur trop long"));
+}
