@@ -19,6 +19,7 @@
 #include "config/ouvrir.h"
 #include "graphs/graphes.h"
 #include "graphs/graphpanel.h"
+#include "pointage/pointagewindow.h"
 #include "print/clipboardservice.h"
 #include "print/printerservice.h"
 #include "print/sceneoutput.h"
@@ -37,6 +38,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
 #include <QScrollBar>
@@ -216,6 +218,7 @@ void FeuilleP::bindPanels()
     connect(m_toolBar[3], &QToolButton::clicked, this, [this] { output().Command4_Click(this); });
     connect(m_command14, &QToolButton::clicked, this, &FeuilleP::openGraphes);
     connect(m_pc.exporter, &QPushButton::clicked, this, &FeuilleP::exportPositions);
+    connect(m_pc.pointage, &QPushButton::clicked, this, &FeuilleP::openPointage);
     connect(m_toolBar[6], &QToolButton::clicked, this, &FeuilleP::Command7_Click);
 }
 
@@ -340,6 +343,7 @@ void FeuilleP::installHints()
                              "Vous pouvez modifier tous les paramètres : lieu, position et vitesse "
                              "initiale."));
     h.add(m_pc.Picture6, QStringLiteral("Paramètres de la chronophotographie"));
+    h.add(m_pc.pointage, [this] { return pointageHint(); });
     h.add(m_btexo, QStringLiteral("Ouvrir un énoncé, enregistrer le texte, obtenir la correction, "
                                   "imprimer ou fermer."));
 }
@@ -374,6 +378,56 @@ void FeuilleP::calculatrice()
 
 // Help opens beside the scene, which keeps its drawing.
 void FeuilleP::Command7_Click() { openHelp(this, m_sim.programDir(), *m_services.dialogs); }
+
+// The measurement needs a still scene and at least three photographs; the hint says why not.
+QString FeuilleP::pointageHint() const
+{
+    if (m_sim.d.timer1)
+        return QStringLiteral("Arrêter l'animation pour pointer la chronophotographie.");
+    if (m_sim.photoPositions.size() < 3)
+        return QStringLiteral("Il faut au moins trois photographies : activer la "
+                              "chronophotographie (caméra) puis lancer l'animation.");
+    return QStringLiteral("Pointer les photographies, calculer les vitesses et vérifier la "
+                          "deuxième loi de Newton.");
+}
+
+void FeuilleP::openPointage()
+{
+    if (m_sim.d.timer1 || m_sim.photoPositions.size() < 3)
+        return;
+    if (m_pointage)
+        m_pointage->close();
+    pointage::PointageActions actions;
+    actions.exportTable = [this](const pointage::PointageActions::TableMaker &maker) {
+        ExportDialog dialog(
+            m_pointage, QStringLiteral("Exporter le pointage"),
+            [maker](exporttable::Separator separator, int, const QString &eol) {
+                return maker(separator, eol);
+            },
+            *m_services.dialogs);
+        dialog.exec();
+    };
+    actions.savePython = [this](const QString &program) { savePython(program); };
+    auto *window = new pointage::PointageWindow(m_sim, m_renderer.chronophotograph(),
+                                                std::move(actions), this);
+    m_pointage = window;
+    connect(this, &FeuilleP::unloading, window, &QWidget::close);
+    window->show();
+}
+
+void FeuilleP::savePython(const QString &program)
+{
+    const QString path = m_fileDialogs->saveFileName(QStringLiteral("Programme Python|*.py"),
+                                                     QStringLiteral("py"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    const QByteArray bytes = program.toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        m_services.dialogs->message(QStringLiteral("Impossible d'enregistrer le fichier ") + path +
+                                        QStringLiteral(" : ") + file.errorString(),
+                                    QStringLiteral("Python"), MsgIcon::Exclamation);
+}
 
 void FeuilleP::exportPositions()
 {
@@ -534,6 +588,9 @@ void FeuilleP::refresh()
     refreshReadouts();
     refreshSprites();
     refreshControls();
+    m_pc.pointage->setEnabled(!d.timer1 && m_sim.photoPositions.size() >= 3);
+    if (const QString why = pointageHint(); why != m_pc.pointage->toolTip())
+        m_pc.pointage->setToolTip(why);
     for (QWidget *w : {static_cast<QWidget *>(m_pc.command12),
                        static_cast<QWidget *>(m_command14), static_cast<QWidget *>(m_command15),
                        static_cast<QWidget *>(m_command16), static_cast<QWidget *>(m_command18)})

@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <functional>
@@ -108,6 +109,9 @@ private:
     void effacer();
     void calculatrice();
     void exportPositions();
+    void openPointage();
+    QString pointageHint() const;
+    void savePython(const QString &program);
     void exportValues();
     void openGraphes();
     void buildOutput();
@@ -161,6 +165,7 @@ private:
     std::unique_ptr<exercises::QtFileDialogs> m_fileDialogs;
     exercises::ExerciseCommands *m_exercises = nullptr;
     exercises::OptionExo *m_optionexo = nullptr;
+    QPointer<QWidget> m_pointage; // the measurement window, while it is open
 };
 
 } // namespace orbane

@@ -238,6 +238,10 @@ void buildChronoPanel(PanelControls &pc, QWidget *parent)
                                            "un tableur ou un logiciel de modélisation"));
     pc.exporter->adjustSize();
     pc.exporter->move(190, 176);
+    pc.pointage = new QPushButton(QStringLiteral("Pointage…"), panel);
+    pc.pointage->setObjectName(QStringLiteral("pointage"));
+    pc.pointage->adjustSize();
+    pc.pointage->move(pc.exporter->x() - pc.pointage->width() - 8, 176);
 }
 
 } // namespace orbane

@@ -48,6 +48,7 @@ struct PanelControls
     QToolButton *command12 = nullptr;
     QLabel *Label5 = nullptr;
     QPushButton *exporter = nullptr; // the photographs' positions for a spreadsheet
+    QPushButton *pointage = nullptr; // the pupil measures on the chronophotograph
     // Scale segments: left end, right end follows the scroll value.
     QPoint line1Start, line2Start;
 };
