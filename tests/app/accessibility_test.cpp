@@ -13,6 +13,7 @@
 #include "print/confimp.h"
 #include "print/printdoubles.h"
 
+#include <memory>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QCheckBox>
@@ -242,9 +243,11 @@ TEST_F(AccessibilityTest, KeyboardWalksTheTableAndEscapeClosesTheWindows)
     ASSERT_NE(table, nullptr);
     QAccessibleInterface *cell = table->cellAt(1, 1);
     ASSERT_NE(cell, nullptr);
+    // The header cells are made for the caller, who owns them.
     const auto headers = cell->tableCellInterface()->columnHeaderCells();
     ASSERT_EQ(headers.size(), 1);
-    EXPECT_EQ(headers.first()->text(QAccessible::Name), QStringLiteral("x(m)"));
+    const std::unique_ptr<QAccessibleInterface> header(headers.first());
+    EXPECT_EQ(header->text(QAccessible::Name), QStringLiteral("x(m)"));
 
     QTest::keyClick(&graph, Qt::Key_Escape);
     EXPECT_FALSE(graph.isVisible());

@@ -11,6 +11,7 @@
   a11ytree.py read NAME              the text of an object, as a screen reader reads it
   a11ytree.py described TEXT         the name of the object with that description
   a11ytree.py where NAME             the screen position of an object's centre
+  a11ytree.py corner NAME            the screen position of an object's top-left corner
   a11ytree.py focused                the object that has the keyboard focus
 NAME may be "ROLE:NAME" ("page tab:Graphes") where two objects share a name.
 
@@ -197,6 +198,15 @@ def focused():
     print('(nothing)')
 
 
+def corner(name):
+    """Prints the screen position of an object's top-left corner."""
+    obj = find(name)
+    if obj is None:
+        sys.exit(f'nothing showing is named {name!r}')
+    e = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    print(e.x, e.y)
+
+
 def wait(name, seconds=10.0):
     end = time.time() + float(seconds)
     while time.time() < end:
@@ -209,4 +219,4 @@ def wait(name, seconds=10.0):
 if __name__ == '__main__':
     cmd, args = sys.argv[1], sys.argv[2:]
     {'dump': dump, 'count': count, 'unnamed': unnamed, 'do': act, 'wait': wait, 'read': read,
-     'described': described, 'where': where, 'focused': focused}[cmd](*args)
+     'described': described, 'where': where, 'corner': corner, 'focused': focused}[cmd](*args)
