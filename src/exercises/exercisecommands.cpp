@@ -2,6 +2,7 @@
 
 #include "config/configloader.h"
 #include "config/configsession.h"
+#include "core/diskerror.h"
 #include "core/simulation.h"
 #include "exercises/exercisefile.h"
 #include "exercises/exercisepaths.h"
@@ -257,8 +258,9 @@ void ExerciseCommands::savetexte_Click()
                           QStringLiteral("Ecraser le fichier?"), MsgIcon::Question,
                           MsgButtons::OkCancel) == MsgAnswer::Cancel)
         return;
-    if (!rtf::saveFile(*m_supertext->document(), path)) {
-        m_dialogs.message(QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."),
+    if (const saving::SaveResult saved = rtf::saveFile(*m_supertext->document(), path); !saved) {
+        m_dialogs.message(files::explained(QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."),
+                                           path, saved.reason),
                           QStringLiteral("Erreur d'écriture."), MsgIcon::Critical);
         return;
     }

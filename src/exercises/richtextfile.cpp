@@ -4,7 +4,6 @@
 #include "exercises/rtfwriter.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace orbane::rtf {
 
@@ -16,16 +15,9 @@ bool loadFile(const QString &path, QTextDocument &doc)
     return read(f, doc);
 }
 
-bool saveFile(const QTextDocument &doc, const QString &path)
+saving::SaveResult saveFile(const QTextDocument &doc, const QString &path)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (!write(doc, f)) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return saving::saveFile(path, [&doc](QIODevice &file) { return write(doc, file); });
 }
 
 } // namespace orbane::rtf

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/savefile.h"
+
 #include <QString>
 
 class QTextDocument;
@@ -11,8 +13,8 @@ namespace orbane::rtf {
 // cannot be read or is not RTF.
 bool loadFile(const QString &path, QTextDocument &doc);
 
-// Saves the document as RTF through a temporary file that replaces the old one only once
-// complete; false, with any old file intact, on failure.
-bool saveFile(const QTextDocument &doc, const QString &path);
+// Saves the document as RTF in one step (saving::saveFile): on failure any old file is left
+// as it was, and the reason is given.
+saving::SaveResult saveFile(const QTextDocument &doc, const QString &path);
 
 } // namespace orbane::rtf

@@ -7,6 +7,7 @@
 #include "exercises/textprinting.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -378,11 +379,31 @@ TEST_F(Commands, SavingFailureSaysSoAndKeepsTheChanges)
     r.files.answers.push_back(r.file("ABSENT/TEXTE.RTF"));
     r.commands.savetexte_Click();
     EXPECT_EQ(r.lastTitle(), QStringLiteral("Erreur d'écriture."));
-    EXPECT_EQ(r.rig.dialogs.shown.back().prompt,
-              QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."));
+    EXPECT_TRUE(r.rig.dialogs.shown.back().prompt.startsWith(
+        QStringLiteral("Vérifier l'état du lecteur et le nom du fichier.\n\nFichier : ") +
+        r.file("ABSENT/TEXTE.RTF")));
     EXPECT_EQ(sim().s.textemodif, 1);
     r.commands.savetexte_Click(); // cancelled chooser: nothing at all
     EXPECT_EQ(r.messages(), 1);
+
+    // A disk that fills up part-way, or a final renaming that fails, over an older text.
+    writeRtf(r.file("ANCIEN.RTF"), "ancien");
+    const QByteArray old = bytesOf(r.file("ANCIEN.RTF"));
+    for (const int renameError : {0, EIO}) {
+        test::FaultyDisk disk;
+        disk.room = renameError ? -1 : 100;
+        disk.renameError = renameError;
+        saving::UseDisk use(disk);
+        r.files.answers.push_back(r.file("ANCIEN.RTF"));
+        r.commands.savetexte_Click();
+        EXPECT_EQ(r.lastTitle(), QStringLiteral("Erreur d'écriture.")) << renameError;
+        EXPECT_TRUE(r.rig.dialogs.shown.back().prompt.endsWith(
+            renameError ? QStringLiteral("du support.") : QStringLiteral("le disque est plein.")));
+        EXPECT_EQ(bytesOf(r.file("ANCIEN.RTF")), old);
+        EXPECT_EQ(sim().s.textemodif, 1);
+    }
+    EXPECT_EQ(QDir(r.program.path()).entryList({QStringLiteral("*ANCIEN*")}, QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("ANCIEN.RTF")});
 }
 
 TEST_F(Commands, ReopeningAText)

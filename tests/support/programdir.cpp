@@ -18,4 +18,10 @@ void ProgramDir::copy(const QStringList &files)
 
 bool ProgramDir::remove(const QString &name) const { return QFile::remove(file(name)); }
 
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
 } // namespace orbane::test

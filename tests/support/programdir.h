@@ -21,4 +21,7 @@ private:
     QTemporaryDir m_dir;
 };
 
+// The whole content of a file ("<unreadable>" when it cannot be read).
+QByteArray bytesOf(const QString &path);
+
 } // namespace orbane::test
