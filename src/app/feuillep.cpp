@@ -28,6 +28,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -158,12 +159,21 @@ void FeuilleP::activate()
 
 void FeuilleP::takeHandedOverExercise()
 {
-    const QString name = handshake::takeExercise(m_sim.programDir()).trimmed();
-    if (name.isEmpty())
+    const handshake::HandOver::Taken taken = m_handOver.take(m_sim.programDir());
+    if (taken.name.isEmpty())
         return;
     hide();
-    m_exercises->openHandedOver(name);
+    m_exercises->openHandedOver(taken.name);
     show();
+    if (taken.stuck && !m_readOnlyExchangeTold) {
+        m_readOnlyExchangeTold = true;
+        m_services.dialogs->message(
+            QStringLiteral("Le fichier d'échange %1 est en lecture seule : l'exercice transmis "
+                           "(%2) n'a pas pu y être effacé. Il ne sera pas rouvert pendant cette "
+                           "séance.")
+                .arg(QDir::toNativeSeparators(handshake::path(m_sim.programDir())), taken.name),
+            QStringLiteral("Fichier d'échange"), MsgIcon::Information);
+    }
 }
 
 void FeuilleP::openGraphes()

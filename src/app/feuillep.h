@@ -3,6 +3,7 @@
 #include "app/colourchooser.h"
 #include "app/panels.h"
 #include "app/services.h"
+#include "core/handshake.h"
 #include "core/simulation.h"
 #include "scene/scenerenderer.h"
 
@@ -155,6 +156,8 @@ private:
     std::unique_ptr<exercises::QtFileDialogs> m_fileDialogs;
     exercises::ExerciseCommands *m_exercises = nullptr;
     exercises::OptionExo *m_optionexo = nullptr;
+    handshake::HandOver m_handOver;
+    bool m_readOnlyExchangeTold = false; // said once per run
 };
 
 } // namespace orbane
