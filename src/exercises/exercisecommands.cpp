@@ -80,13 +80,29 @@ bool ExerciseCommands::confirmDiscard()
                              MsgButtons::OkCancel) != MsgAnswer::Cancel;
 }
 
-bool ExerciseCommands::loadText(const QString &path)
+rtf::LoadResult ExerciseCommands::loadText(const QString &path)
 {
-    if (!rtf::loadFile(path, *m_supertext->document()))
-        return false;
+    const rtf::LoadResult loaded = rtf::loadFile(path, *m_supertext->document());
+    if (!loaded)
+        return loaded;
     ++m_loads;
     m_supertext->moveCursor(QTextCursor::Start);
-    return true;
+    return loaded;
+}
+
+// A statement or correction named by the exercise: a missing file keeps its own message.
+bool ExerciseCommands::loadNamedText(const QString &name)
+{
+    if (blank(name)) {
+        missingFile(name);
+        return false;
+    }
+    const rtf::LoadResult loaded = loadText(resolve(m_sim.s.nomexo, name));
+    if (loaded.missing())
+        missingFile(name);
+    else if (!loaded)
+        unreadableText(name, loaded.reason);
+    return loaded.ok();
 }
 
 void ExerciseCommands::setReadOnly(bool readOnly) { m_supertext->setReadOnly(readOnly); }
@@ -104,6 +120,14 @@ void ExerciseCommands::missingFile(const QString &name)
     m_dialogs.message(QStringLiteral("Le fichier ") + m_sim.s.nomexo + name +
                           QStringLiteral(" est introuvable"),
                       QStringLiteral("Fichier absent"), MsgIcon::Critical);
+}
+
+void ExerciseCommands::unreadableText(const QString &name, const QString &reason)
+{
+    ArrowCursor arrow;
+    m_dialogs.message(QStringLiteral("Le fichier %1 ne peut pas être lu comme un texte : %2.")
+                          .arg(m_sim.s.nomexo + name, reason),
+                      QStringLiteral("Texte illisible"), MsgIcon::Critical);
 }
 
 bool ExerciseCommands::loadExerciseConfig(const QString &name)
@@ -130,10 +154,8 @@ bool ExerciseCommands::ouvreur(const QString &fichierexo)
     }
     // Names in the file are relative to its folder, wherever it was chosen from.
     m_sim.setNomexo(folderOf(fichierexo));
-    if (!loadText(resolve(m_sim.s.nomexo, exercise->statement))) {
-        missingFile(exercise->statement);
+    if (!loadNamedText(exercise->statement))
         return false;
-    }
     m_fich->setText(fichierexo);
     m_sim.setExocharge(exercise->corrected() ? 1 : 0);
     setReadOnly(false);
@@ -178,9 +200,8 @@ void ExerciseCommands::opencor_Click()
     // The exercise in use, not the folder last looked at in the chooser.
     m_sim.setNomexo(folderOf(file));
     if (!blank(exercise->correction)) {
-        if (!loadText(resolve(m_sim.s.nomexo, exercise->correction))) {
+        if (!loadNamedText(exercise->correction)) {
             m_sim.setTextemodif(before);
-            missingFile(exercise->correction);
             return;
         }
         setReadOnly(true);
@@ -233,9 +254,10 @@ void ExerciseCommands::opentexte_Click()
     const QString path = m_files.openFileName(kRtfFilter, QStringLiteral("*.rtf"));
     if (path.isEmpty())
         return;
-    if (!loadText(path)) {
+    if (const rtf::LoadResult loaded = loadText(path); !loaded) {
         // The text shown and its state stay as they were.
-        m_dialogs.message(QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."),
+        m_dialogs.message(files::explained(QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."),
+                                           path, loaded.reason),
                           QStringLiteral("Erreur de lecture."), MsgIcon::Critical);
         return;
     }

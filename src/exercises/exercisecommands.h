@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/services.h"
+#include "exercises/richtextfile.h"
 
 #include <QObject>
 #include <QString>
@@ -72,7 +73,9 @@ public:
 
 private:
     bool confirmDiscard();
-    bool loadText(const QString &path);
+    rtf::LoadResult loadText(const QString &path);
+    bool loadNamedText(const QString &name);
+    void unreadableText(const QString &name, const QString &reason);
     bool loadExerciseConfig(const QString &name);
     void setReadOnly(bool readOnly);
     void missingFile(const QString &name);

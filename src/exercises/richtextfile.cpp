@@ -3,16 +3,21 @@
 #include "exercises/rtfreader.h"
 #include "exercises/rtfwriter.h"
 
-#include <QFile>
 
 namespace orbane::rtf {
 
-bool loadFile(const QString &path, QTextDocument &doc)
+LoadResult loadFile(const QString &path, QTextDocument &doc)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    return read(f, doc);
+    LoadResult result;
+    const files::ReadResult file = files::readAll(path, kMaxFileSize);
+    if (!file.ok()) {
+        result.problem = file.problem;
+        result.reason = file.reason();
+    } else if (!read(file.data, doc)) {
+        result.notRtf = true;
+        result.reason = QStringLiteral("ce n'est pas un texte au format RTF");
+    }
+    return result;
 }
 
 saving::SaveResult saveFile(const QTextDocument &doc, const QString &path)

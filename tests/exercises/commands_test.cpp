@@ -1,4 +1,5 @@
 #include "exercises/exerciserig.h"
+#include "support/pipes.h"
 #include "exercises/optionexo.h"
 #include "exercises/preview.h"
 
@@ -166,6 +167,7 @@ class OuvreurFailures : public Commands, public ::testing::WithParamInterface<Fa
 TEST_P(OuvreurFailures, ShowsItsMessageAndKeepsWhatWasThere)
 {
     const Failure &f = GetParam();
+    QDir(r.program.path()).mkdir(QStringLiteral("DOSSIER.RTF"));
     if (!f.records.isEmpty())
         writeExerciseFile(r.file("F.E20"), f.records);
     r.fich.setText(QStringLiteral("avant"));
@@ -186,14 +188,42 @@ const Failure kFailures[] = {
     {"MissingStatement", {"ABSENT.RTF", "CONF.P08"}, "Fichier absent",
      "Le fichier %1ABSENT.RTF est introuvable", false},
     {"BlankStatement", {"", "CONF.P08"}, "Fichier absent", "Le fichier %1 est introuvable", false},
-    {"StatementThatIsNotRtf", {"CONF.P08"}, "Fichier absent", "Le fichier %1CONF.P08 est introuvable",
+    {"StatementThatIsNotRtf", {"CONF.P08"}, "Texte illisible",
+     "Le fichier %1CONF.P08 ne peut pas être lu comme un texte : ce n'est pas un texte au format RTF.",
      false},
+    {"StatementThatIsAFolder", {"DOSSIER.RTF"}, "Texte illisible",
+     "Le fichier %1DOSSIER.RTF ne peut pas être lu comme un texte : ce nom désigne un dossier.", false},
     {"MissingConfiguration", {"ENONCE.RTF", "ABSENT.P08"}, "Fichier absent",
      "Le fichier %1ABSENT.P08 est introuvable", true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Exercises, OuvreurFailures, ::testing::ValuesIn(kFailures),
                          [](const auto &p) { return std::string(p.param.name); });
+
+TEST_F(Commands, PipesAreRefusedWithoutBlocking)
+{
+    const QString statement = r.file("TUBE.RTF");
+    const QString exercise = r.file("TUBE.E20");
+    ASSERT_TRUE(test::makePipe(statement) && test::makePipe(exercise));
+    writeExerciseFile(r.file("F.E20"), {"TUBE.RTF"});
+    r.files.answers.push_back(statement);
+    EXPECT_TRUE(test::returnsWithoutAWriter(statement, [&] {
+        EXPECT_FALSE(r.commands.ouvreur(r.file("F.E20")));
+        r.commands.opentexte_Click();
+    }));
+    EXPECT_TRUE(test::returnsWithoutAWriter(exercise, [&] {
+        EXPECT_FALSE(r.commands.ouvreur(exercise));
+        EXPECT_EQ(exercises::apercu(exercise).state, Preview::State::Unreadable);
+    }));
+    const QString special = QStringLiteral("ce n'est pas un fichier ordinaire (périphérique, tube ou socket).");
+    ASSERT_EQ(r.messages(), 3);
+    EXPECT_EQ(r.rig.dialogs.shown[0].prompt,
+              QStringLiteral("Le fichier ") + statement + QStringLiteral(" ne peut pas être lu comme un texte : ") + special);
+    EXPECT_EQ(r.rig.dialogs.shown[1].title, QStringLiteral("Erreur de lecture."));
+    EXPECT_TRUE(r.rig.dialogs.shown[1].prompt.endsWith(special));
+    EXPECT_EQ(r.rig.dialogs.shown[2].title, QStringLiteral("Lecture impossible"));
+    EXPECT_EQ(r.supertext.toPlainText(), QStringLiteral("Bienvenue"));
+}
 
 TEST_F(Commands, NamesWrittenOnAnotherSystemAreFound)
 {
