@@ -159,6 +159,8 @@ void FeuilleP::activate()
 
 void FeuilleP::takeHandedOverExercise()
 {
+    if (m_exercises->loading()) // the next activation takes it
+        return;
     const handshake::HandOver::Taken taken = m_handOver.take(m_sim.programDir());
     if (taken.name.isEmpty())
         return;

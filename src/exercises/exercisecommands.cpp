@@ -11,8 +11,11 @@
 #include "exercises/richtextfile.h"
 #include "exercises/textprinting.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QScopedValueRollback>
 #include <QLineEdit>
 #include <QTextEdit>
 
@@ -80,9 +83,24 @@ bool ExerciseCommands::confirmDiscard()
                              MsgButtons::OkCancel) != MsgAnswer::Cancel;
 }
 
+// A long text keeps the busy pointer, and the window goes on painting while it loads: the box
+// itself is not painted until its document is whole, and the user's input waits.
 rtf::LoadResult ExerciseCommands::loadText(const QString &path)
 {
-    const rtf::LoadResult loaded = rtf::loadFile(path, *m_supertext->document());
+    WaitCursor wait;
+    const QScopedValueRollback loading(m_loading, true);
+    m_supertext->setUpdatesEnabled(false);
+    QElapsedTimer sincePaint;
+    sincePaint.start();
+    rtf::Progress progress;
+    progress.tick = [&sincePaint] {
+        if (sincePaint.elapsed() < 50)
+            return;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        sincePaint.restart();
+    };
+    const rtf::LoadResult loaded = rtf::loadFile(path, *m_supertext->document(), &progress);
+    m_supertext->setUpdatesEnabled(true);
     if (!loaded)
         return loaded;
     ++m_loads;
@@ -97,7 +115,12 @@ bool ExerciseCommands::loadNamedText(const QString &name)
         missingFile(name);
         return false;
     }
-    const rtf::LoadResult loaded = loadText(resolve(m_sim.s.nomexo, name));
+    const auto path = resolveInside(m_sim.s.nomexo, name);
+    if (!path) {
+        refusedName(name);
+        return false;
+    }
+    const rtf::LoadResult loaded = loadText(*path);
     if (loaded.missing())
         missingFile(name);
     else if (!loaded)
@@ -130,9 +153,24 @@ void ExerciseCommands::unreadableText(const QString &name, const QString &reason
                       QStringLiteral("Texte illisible"), MsgIcon::Critical);
 }
 
+// A name that leaves the exercise's folder is not looked for: it is shown as written.
+void ExerciseCommands::refusedName(const QString &name)
+{
+    ArrowCursor arrow;
+    m_dialogs.message(QStringLiteral("Le fichier ") + name +
+                          QStringLiteral(" est introuvable\n(un exercice ne peut désigner que des "
+                                         "fichiers de son dossier)"),
+                      QStringLiteral("Fichier absent"), MsgIcon::Critical);
+}
+
 bool ExerciseCommands::loadExerciseConfig(const QString &name)
 {
-    const QString path = resolve(m_sim.s.nomexo, name);
+    const auto inside = resolveInside(m_sim.s.nomexo, name);
+    if (!inside) {
+        refusedName(name);
+        return false;
+    }
+    const QString path = *inside;
     if (!QFileInfo(path).isFile()) {
         missingFile(name);
         return false;
@@ -227,7 +265,8 @@ void ExerciseCommands::PRISENMAIN_Click()
                           QStringLiteral("Erreur lors du chargement"), MsgIcon::Critical);
     };
     const auto exercise = readExercise(pem);
-    if (!exercise || !loadText(resolve(folder, exercise->statement))) {
+    const auto statement = exercise ? resolveInside(folder, exercise->statement) : std::nullopt;
+    if (!statement || !loadText(*statement)) {
         installationError();
         return;
     }
@@ -236,12 +275,12 @@ void ExerciseCommands::PRISENMAIN_Click()
     setReadOnly(false);
     m_sim.setTextemodif(0);
     if (!blank(exercise->configuration)) {
-        const QString config = resolve(folder, exercise->configuration);
-        if (!QFileInfo(config).isFile()) {
+        const auto config = resolveInside(folder, exercise->configuration);
+        if (!config || !QFileInfo(*config).isFile()) {
             installationError();
             return;
         }
-        m_loadConfig(config);
+        m_loadConfig(*config);
     }
     setReadOnly(false);
     m_sim.setTextemodif(0);

@@ -6,14 +6,14 @@
 
 namespace orbane::rtf {
 
-LoadResult loadFile(const QString &path, QTextDocument &doc)
+LoadResult loadFile(const QString &path, QTextDocument &doc, Progress *progress)
 {
     LoadResult result;
-    const files::ReadResult file = files::readAll(path, kMaxFileSize);
+    const files::ReadResult file = files::readAll(path, kMaxTextSize);
     if (!file.ok()) {
         result.problem = file.problem;
         result.reason = file.reason();
-    } else if (!read(file.data, doc)) {
+    } else if (!read(file.data, doc, progress)) {
         result.notRtf = true;
         result.reason = QStringLiteral("ce n'est pas un texte au format RTF");
     }

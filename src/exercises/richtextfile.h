@@ -2,10 +2,10 @@
 
 #include "core/regularfile.h"
 #include "core/savefile.h"
+#include "exercises/rtfreader.h"
 
 #include <QString>
 
-class QTextDocument;
 
 // Rich-text files on disk (no widgets).
 namespace orbane::rtf {
@@ -22,8 +22,8 @@ struct LoadResult
 
 // Loads an RTF file into the document; on failure the document is untouched and the result
 // says why. Only a regular file is opened (a pipe or a device never blocks the program) and one
-// over the reader's size limit is not read at all.
-LoadResult loadFile(const QString &path, QTextDocument &doc);
+// over kMaxTextSize is not read at all. The progress, when given, follows the reading.
+LoadResult loadFile(const QString &path, QTextDocument &doc, Progress *progress = nullptr);
 
 // Saves the document as RTF in one step (saving::saveFile): on failure any old file is left
 // as it was, and the reason is given.

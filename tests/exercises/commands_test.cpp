@@ -10,6 +10,10 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QTimer>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImage>
 #include <QTextCursor>
@@ -168,6 +172,11 @@ TEST_P(OuvreurFailures, ShowsItsMessageAndKeepsWhatWasThere)
 {
     const Failure &f = GetParam();
     QDir(r.program.path()).mkdir(QStringLiteral("DOSSIER.RTF"));
+    if (f.records.contains(QStringLiteral("ENORME.RTF"))) {
+        QFile huge(r.file("ENORME.RTF"));
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+        huge.write("{\\rtf1 " + QByteArray(5 * 1024 * 1024 - 9, 'a') + "}");
+    }
     if (!f.records.isEmpty())
         writeExerciseFile(r.file("F.E20"), f.records);
     r.fich.setText(QStringLiteral("avant"));
@@ -193,6 +202,9 @@ const Failure kFailures[] = {
      false},
     {"StatementThatIsAFolder", {"DOSSIER.RTF"}, "Texte illisible",
      "Le fichier %1DOSSIER.RTF ne peut pas être lu comme un texte : ce nom désigne un dossier.", false},
+    {"StatementOverTheSizeLimit", {"ENORME.RTF"}, "Texte illisible",
+     "Le fichier %1ENORME.RTF ne peut pas être lu comme un texte : le fichier fait 5 Mo, au-delà "
+     "de la taille maximale de 4 Mo.", false},
     {"MissingConfiguration", {"ENONCE.RTF", "ABSENT.P08"}, "Fichier absent",
      "Le fichier %1ABSENT.P08 est introuvable", true},
 };
@@ -223,6 +235,29 @@ TEST_F(Commands, PipesAreRefusedWithoutBlocking)
     EXPECT_TRUE(r.rig.dialogs.shown[1].prompt.endsWith(special));
     EXPECT_EQ(r.rig.dialogs.shown[2].title, QStringLiteral("Lecture impossible"));
     EXPECT_EQ(r.supertext.toPlainText(), QStringLiteral("Bienvenue"));
+}
+
+TEST_F(Commands, NamesLeavingTheExerciseFolderAreRefused)
+{
+    QDir(r.program.path()).mkdir(QStringLiteral("exos"));
+    const QString exercise = r.file("exos/F.E20");
+    const QString outside = QStringLiteral("\n(un exercice ne peut désigner que des fichiers de son dossier)");
+    for (const QString &name : {r.file("ENONCE.RTF"), QStringLiteral("../ENONCE.RTF"),
+                                QStringLiteral("..\\ENONCE.RTF"), QStringLiteral("a/../../ENONCE.RTF")}) {
+        r.rig.dialogs.shown.clear();
+        writeExerciseFile(exercise, {name});
+        EXPECT_FALSE(r.commands.ouvreur(exercise)) << name.toStdString();
+        ASSERT_EQ(r.messages(), 1);
+        EXPECT_EQ(r.lastTitle(), QStringLiteral("Fichier absent"));
+        EXPECT_EQ(r.rig.dialogs.shown[0].prompt, QStringLiteral("Le fichier ") + name + QStringLiteral(" est introuvable") + outside);
+        EXPECT_EQ(r.supertext.toPlainText(), QStringLiteral("Bienvenue"));
+    }
+    writeRtf(r.file("exos/E.RTF"), "dedans");
+    writeExerciseFile(exercise, {"E.RTF", "../CONF.P08"});
+    r.rig.dialogs.shown.clear();
+    EXPECT_FALSE(r.commands.ouvreur(exercise));
+    EXPECT_EQ(r.rig.dialogs.shown.at(0).prompt, QStringLiteral("Le fichier ../CONF.P08 est introuvable") + outside);
+    EXPECT_TRUE(r.configs.isEmpty());
 }
 
 TEST_F(Commands, NamesWrittenOnAnotherSystemAreFound)
@@ -434,6 +469,37 @@ TEST_F(Commands, SavingFailureSaysSoAndKeepsTheChanges)
     }
     EXPECT_EQ(QDir(r.program.path()).entryList({QStringLiteral("*ANCIEN*")}, QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("ANCIEN.RTF")});
+}
+
+TEST_F(Commands, ALongTextLoadsUnderTheBusyPointerAndEventsGoOn)
+{
+    QFile big(r.file("LONG.RTF"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write("{\\rtf1\\ansi ");
+    for (int i = 0; i < 40000; ++i)
+        big.write("Un projectile lanc\\'e9 {\\b vers le haut} avec une vitesse v0.\\par\n");
+    big.write("}");
+    big.close();
+    int ticks = 0;
+    QList<Qt::CursorShape> pointers;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        ++ticks;
+        pointers << (QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape()
+                                                       : Qt::ArrowCursor);
+    });
+    timer.start(10);
+    r.files.answers.push_back(r.file("LONG.RTF"));
+    QElapsedTimer clock;
+    clock.start();
+    r.commands.opentexte_Click();
+    const qint64 took = clock.elapsed();
+    EXPECT_EQ(r.supertext.document()->blockCount(), 40000);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    if (took >= 200) { // long enough for the window to need its events
+        EXPECT_GE(ticks, 2) << took << " ms";
+        EXPECT_EQ(pointers.count(Qt::WaitCursor), pointers.size());
+    }
 }
 
 TEST_F(Commands, ReopeningAText)
