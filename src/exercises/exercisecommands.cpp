@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScopedValueRollback>
+#include <memory>
 #include <QLineEdit>
 #include <QTextEdit>
 
@@ -83,13 +84,13 @@ bool ExerciseCommands::confirmDiscard()
                              MsgButtons::OkCancel) != MsgAnswer::Cancel;
 }
 
-// A long text keeps the busy pointer, and the window goes on painting while it loads: the box
-// itself is not painted until its document is whole, and the user's input waits.
+// A long text keeps the busy pointer, and the window goes on painting while it loads (the
+// user's input waits). The text is read into a document of its own, which the box then lays out
+// in steps: a box that followed every paragraph as it came would take ever longer.
 rtf::LoadResult ExerciseCommands::loadText(const QString &path)
 {
     WaitCursor wait;
     const QScopedValueRollback loading(m_loading, true);
-    m_supertext->setUpdatesEnabled(false);
     QElapsedTimer sincePaint;
     sincePaint.start();
     rtf::Progress progress;
@@ -99,10 +100,20 @@ rtf::LoadResult ExerciseCommands::loadText(const QString &path)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         sincePaint.restart();
     };
-    const rtf::LoadResult loaded = rtf::loadFile(path, *m_supertext->document(), &progress);
-    m_supertext->setUpdatesEnabled(true);
+    QTextDocument *shown = m_supertext->document();
+    auto text = std::make_unique<QTextDocument>();
+    text->setDefaultFont(shown->defaultFont());
+    text->setDocumentMargin(shown->documentMargin());
+    text->setDefaultTextOption(shown->defaultTextOption());
+    const rtf::LoadResult loaded = rtf::loadFile(path, *text, &progress);
     if (!loaded)
         return loaded;
+    // The box deletes the document it made itself; one put in by an earlier load is ours.
+    const bool earlierLoad = shown->parent() == m_supertext;
+    text->setParent(m_supertext);
+    m_supertext->setDocument(text.release());
+    if (earlierLoad)
+        delete shown;
     ++m_loads;
     m_supertext->moveCursor(QTextCursor::Start);
     return loaded;
