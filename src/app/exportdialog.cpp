@@ -1,5 +1,8 @@
 #include "app/exportdialog.h"
 
+#include "core/diskerror.h"
+#include "core/savefile.h"
+
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -9,7 +12,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -87,15 +89,15 @@ QString ExportDialog::table(const QString &eol) const { return m_maker(separator
 
 bool ExportDialog::save(const QString &path)
 {
-    QSaveFile file(path);
     const QByteArray bytes = table(QStringLiteral("\r\n")).toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        m_dialogs.message(QStringLiteral("Impossible d'enregistrer le fichier ") + path +
-                              QStringLiteral(".\nVérifiez le dossier choisi et recommencez."),
+    const saving::SaveResult saved = saving::saveFile(
+        path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); });
+    if (!saved)
+        m_dialogs.message(files::explained(QStringLiteral("Le tableau n'a pas été enregistré. "
+                                                          "Vérifiez le dossier choisi et recommencez."),
+                                           path, saved.reason),
                           QStringLiteral("Exporter les valeurs"), MsgIcon::Exclamation);
-        return false;
-    }
-    return true;
+    return saved.ok;
 }
 
 void ExportDialog::saveClicked()

@@ -23,14 +23,17 @@
 #include "print/clipboardservice.h"
 #include "print/printerservice.h"
 #include "print/sceneoutput.h"
+#include "core/diskerror.h"
 #include "core/handshake.h"
 #include "core/numberformat.h"
+#include "core/savefile.h"
 #include "core/tables.h"
 #include "scene/vectors.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -38,7 +41,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
 #include <QScrollBar>
@@ -162,12 +164,23 @@ void FeuilleP::activate()
 
 void FeuilleP::takeHandedOverExercise()
 {
-    const QString name = handshake::takeExercise(m_sim.programDir()).trimmed();
-    if (name.isEmpty())
+    if (m_exercises->loading()) // the next activation takes it
+        return;
+    const handshake::HandOver::Taken taken = m_handOver.take(m_sim.programDir());
+    if (taken.name.isEmpty())
         return;
     hide();
-    m_exercises->openHandedOver(name);
+    m_exercises->openHandedOver(taken.name);
     show();
+    if (taken.stuck && !m_readOnlyExchangeTold) {
+        m_readOnlyExchangeTold = true;
+        m_services.dialogs->message(
+            QStringLiteral("Le fichier d'échange %1 est en lecture seule : l'exercice transmis "
+                           "(%2) n'a pas pu y être effacé. Il ne sera pas rouvert pendant cette "
+                           "séance.")
+                .arg(QDir::toNativeSeparators(handshake::path(m_sim.programDir())), taken.name),
+            QStringLiteral("Fichier d'échange"), MsgIcon::Information);
+    }
 }
 
 void FeuilleP::openGraphes()
@@ -421,12 +434,15 @@ void FeuilleP::savePython(const QString &program)
                                                      QStringLiteral("py"));
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
     const QByteArray bytes = program.toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        m_services.dialogs->message(QStringLiteral("Impossible d'enregistrer le fichier ") + path +
-                                        QStringLiteral(" : ") + file.errorString(),
-                                    QStringLiteral("Python"), MsgIcon::Exclamation);
+    const saving::SaveResult saved = saving::saveFile(
+        path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); });
+    if (!saved)
+        m_services.dialogs->message(
+            files::explained(QStringLiteral("Le programme n'a pas été enregistré. "
+                                            "Vérifiez le dossier choisi et recommencez."),
+                             path, saved.reason),
+            QStringLiteral("Python"), MsgIcon::Exclamation);
 }
 
 void FeuilleP::exportPositions()

@@ -4,6 +4,7 @@
 #include "app/hintline.h"
 #include "app/panels.h"
 #include "app/services.h"
+#include "core/handshake.h"
 #include "core/simulation.h"
 #include "scene/scenerenderer.h"
 
@@ -166,6 +167,8 @@ private:
     exercises::ExerciseCommands *m_exercises = nullptr;
     exercises::OptionExo *m_optionexo = nullptr;
     QPointer<QWidget> m_pointage; // the measurement window, while it is open
+    handshake::HandOver m_handOver;
+    bool m_readOnlyExchangeTold = false; // said once per run
 };
 
 } // namespace orbane

@@ -1,5 +1,6 @@
 #include "app/helpwindow.h"
 
+#include "core/regularfile.h"
 #include "core/services.h"
 
 #include <QApplication>
@@ -44,6 +45,26 @@ HelpWindow *openWindow(QWidget *parent)
             return help;
     return nullptr;
 }
+
+// Pages and pictures over this size are not help files.
+constexpr qint64 kMaxHelpFile = 16 * 1024 * 1024;
+
+// Reads local pages and pictures as regular files only: a pipe or a device put in their place
+// would hold the window for good.
+class HelpBrowser final : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        const QUrl url = name.isRelative() ? source().resolved(name) : name;
+        if (!url.isLocalFile())
+            return QTextBrowser::loadResource(type, name);
+        // Empty rather than invalid: the document would then open the file itself.
+        return QVariant(files::readAll(url.toLocalFile(), kMaxHelpFile).data);
+    }
+};
 
 // A little right of the scene, which ends 417 pixels from the main window's left edge.
 constexpr int kSceneRight = 430;
@@ -90,7 +111,7 @@ HelpWindow::HelpWindow(const QString &helpFile, QWidget *parent)
     m_precedent->setEnabled(false);
     m_suivant->setEnabled(false);
 
-    m_browser = new QTextBrowser(this);
+    m_browser = new HelpBrowser(this);
     m_browser->setObjectName(QStringLiteral("navigateur"));
     m_browser->setAccessibleName(QStringLiteral("Texte de l'aide"));
     m_browser->verticalScrollBar()->setAccessibleName(QStringLiteral("Faire défiler l'aide"));

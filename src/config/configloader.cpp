@@ -2,10 +2,8 @@
 
 #include "config/configformat.h"
 #include "config/configsession.h"
+#include "core/regularfile.h"
 #include "core/simulation.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 namespace orbane::config {
 
@@ -15,20 +13,12 @@ namespace {
 bool readImage(const QString &path, QByteArray *image, QString *detail)
 {
     // Devices and pipes are not configuration files, and reading one could block.
-    if (!QFileInfo(path).isFile()) {
-        *detail = QStringLiteral("no such file");
+    files::ReadResult file = files::readStart(path, kImageSize);
+    if (!file.ok()) {
+        *detail = file.reason();
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *detail = file.errorString();
-        return false;
-    }
-    *image = file.read(kImageSize);
-    if (file.error() != QFileDevice::NoError) {
-        *detail = file.errorString();
-        return false;
-    }
+    *image = std::move(file.data);
     return true;
 }
 

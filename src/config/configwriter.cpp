@@ -1,27 +1,32 @@
 #include "config/configwriter.h"
 
 #include "config/configformat.h"
+#include "core/diskerror.h"
+#include "core/regularfile.h"
+#include "core/savefile.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <cerrno>
 
 namespace orbane::config {
 
 namespace {
 
 // The bytes of an existing file past the configuration's records; they are carried over.
-bool readTail(const QString &path, QByteArray *tail, QString *detail)
+// Anything but a regular file is left for the save to refuse.
+bool readTail(const QString &path, QByteArray *tail, WriteResult *result)
 {
-    if (!QFileInfo::exists(path))
+    qint64 size = 0;
+    if (files::inspect(path, &size) != files::Problem::None || size <= kImageSize)
         return true;
-    QFile old(path);
-    if (!old.open(QIODevice::ReadOnly)) {
-        *detail = QStringLiteral("cannot read the existing file: ") + old.errorString();
+    QFile old;
+    files::ReadResult why;
+    if (!files::openRegular(old, path, QIODevice::ReadOnly, &why) || !old.seek(kImageSize)) {
+        result->reason = why.ok() ? files::reasonFor(EIO) : why.reason();
+        result->detail = QStringLiteral("cannot read the existing file");
         return false;
     }
-    if (old.size() > kImageSize && old.seek(kImageSize))
-        *tail = old.readAll();
+    *tail = old.readAll();
     return true;
 }
 
@@ -31,27 +36,20 @@ WriteResult writeConfig(const QString &path, const Controls &controls)
 {
     WriteResult result;
     const auto image = encode(controls, &result.detail);
-    if (!image)
+    if (!image) {
+        result.reason = QStringLiteral("une valeur dépasse 126 caractères");
         return result;
+    }
     QByteArray tail;
-    if (!readTail(path, &tail, &result.detail))
+    if (!readTail(path, &tail, &result))
         return result;
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.detail = file.errorString();
-        return result;
-    }
-    if (file.write(image->bytes()) != image->bytes().size() || file.write(tail) != tail.size()) {
-        result.detail = file.errorString();
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit()) {
-        result.detail = file.errorString();
-        return result;
-    }
-    result.ok = true;
+    const saving::SaveResult saved = saving::saveFile(path, [&](QIODevice &file) {
+        return file.write(image->bytes()) == image->bytes().size() && file.write(tail) == tail.size();
+    });
+    result.ok = saved.ok;
+    result.reason = saved.reason;
+    if (!saved.ok)
+        result.detail = saved.reason;
     return result;
 }
 

@@ -9,11 +9,13 @@ namespace orbane::config {
 struct WriteResult
 {
     bool ok = false;
-    QString detail; // why it failed
+    QString detail; // the record at fault, when a value does not fit
+    QString reason; // why it failed, in French, for the user
 };
 
 // Writes the controls as a configuration file. Every value is checked before the disk is
-// touched, and the file is replaced in one step: on failure the old file is left as it was.
+// touched, and the file is replaced in one step (saving::saveFile): on failure the old file
+// is left as it was.
 // Whatever an existing file holds beyond the configuration's records is kept.
 WriteResult writeConfig(const QString &path, const Controls &controls);
 

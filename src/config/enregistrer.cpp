@@ -4,6 +4,7 @@
 #include "config/configwriter.h"
 #include "config/filelists.h"
 #include "config/savename.h"
+#include "core/diskerror.h"
 #include "core/simulation.h"
 
 #include <QDir>
@@ -153,8 +154,9 @@ void Enregistrer::Command1_Click()
         restorePointer();
         return;
     }
-    if (!writeConfig(target, m_sim.c).ok) {
-        m_dialogs.message(QStringLiteral("Ecriture impossible sur disque"),
+    if (const WriteResult written = writeConfig(target, m_sim.c); !written.ok) {
+        m_dialogs.message(files::explained(QStringLiteral("Ecriture impossible sur disque"),
+                                           target, written.reason),
                           QStringLiteral("Enregistrement impossible"), MsgIcon::Critical);
         restorePointer();
         return;

@@ -17,12 +17,19 @@ void markStopped(const QString &programDir)
     records::writeFile(path(programDir), kRunningRecord, QStringLiteral("NON"));
 }
 
-QString takeExercise(const QString &programDir)
+HandOver::Taken HandOver::take(const QString &programDir)
 {
     const QString file = path(programDir);
     const records::Record rec = records::readFile(file, kExerciseRecord);
-    records::writeFile(file, kExerciseRecord, QString());
-    return rec.ok() ? rec.text : QString();
+    const QString name = rec.ok() ? rec.text.trimmed() : QString();
+    if (name.isEmpty() || name == m_stuck)
+        return {};
+    m_stuck.clear();
+    if (!records::writeFile(file, kExerciseRecord, QString())) {
+        m_stuck = name;
+        return {name, true};
+    }
+    return {name, false};
 }
 
 } // namespace orbane::handshake

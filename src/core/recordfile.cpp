@@ -1,6 +1,7 @@
 #include "core/recordfile.h"
 
 #include "core/cp1252.h"
+#include "core/regularfile.h"
 
 #include <QFile>
 #include <QIODevice>
@@ -83,16 +84,17 @@ bool write(QIODevice &device, int n, const QString &text)
 
 Record readFile(const QString &path, int n)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadWrite) && !f.open(QIODevice::ReadOnly))
+    QFile f;
+    if (!files::openRegular(f, path, QIODevice::ReadWrite) &&
+        !files::openRegular(f, path, QIODevice::ReadOnly))
         return {{}, Status::Missing};
     return read(f, n);
 }
 
 bool writeFile(const QString &path, int n, const QString &text)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadWrite))
+    QFile f;
+    if (!files::openRegular(f, path, QIODevice::ReadWrite))
         return false;
     return write(f, n, text) && f.flush();
 }

@@ -46,7 +46,8 @@ Record read(QIODevice &device, int n);
 // Writes record n in place: the file grows when needed, other records are kept.
 bool write(QIODevice &device, int n, const QString &text);
 
-// File helpers: opening creates a missing file and never truncates it.
+// File helpers: opening creates a missing file and never truncates it; anything but a regular
+// file is refused.
 Record readFile(const QString &path, int n);
 bool writeFile(const QString &path, int n, const QString &text);
 

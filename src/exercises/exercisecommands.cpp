@@ -2,6 +2,7 @@
 
 #include "config/configloader.h"
 #include "config/configsession.h"
+#include "core/diskerror.h"
 #include "core/simulation.h"
 #include "exercises/exercisefile.h"
 #include "exercises/exercisepaths.h"
@@ -10,8 +11,12 @@
 #include "exercises/richtextfile.h"
 #include "exercises/textprinting.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QScopedValueRollback>
+#include <memory>
 #include <QLineEdit>
 #include <QTextEdit>
 
@@ -79,13 +84,59 @@ bool ExerciseCommands::confirmDiscard()
                              MsgButtons::OkCancel) != MsgAnswer::Cancel;
 }
 
-bool ExerciseCommands::loadText(const QString &path)
+// A long text keeps the busy pointer, and the window goes on painting while it loads (the
+// user's input waits). The text is read into a document of its own, which the box then lays out
+// in steps: a box that followed every paragraph as it came would take ever longer.
+rtf::LoadResult ExerciseCommands::loadText(const QString &path)
 {
-    if (!rtf::loadFile(path, *m_supertext->document()))
-        return false;
+    WaitCursor wait;
+    const QScopedValueRollback loading(m_loading, true);
+    QElapsedTimer sincePaint;
+    sincePaint.start();
+    rtf::Progress progress;
+    progress.tick = [&sincePaint] {
+        if (sincePaint.elapsed() < 50)
+            return;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        sincePaint.restart();
+    };
+    QTextDocument *shown = m_supertext->document();
+    auto text = std::make_unique<QTextDocument>();
+    text->setDefaultFont(shown->defaultFont());
+    text->setDocumentMargin(shown->documentMargin());
+    text->setDefaultTextOption(shown->defaultTextOption());
+    const rtf::LoadResult loaded = rtf::loadFile(path, *text, &progress);
+    if (!loaded)
+        return loaded;
+    // The box deletes the document it made itself; one put in by an earlier load is ours.
+    const bool earlierLoad = shown->parent() == m_supertext;
+    text->setParent(m_supertext);
+    m_supertext->setDocument(text.release());
+    if (earlierLoad)
+        delete shown;
     ++m_loads;
     m_supertext->moveCursor(QTextCursor::Start);
-    return true;
+    return loaded;
+}
+
+// A statement or correction named by the exercise: a missing file keeps its own message.
+bool ExerciseCommands::loadNamedText(const QString &name)
+{
+    if (blank(name)) {
+        missingFile(name);
+        return false;
+    }
+    const auto path = resolveInside(m_sim.s.nomexo, name);
+    if (!path) {
+        refusedName(name);
+        return false;
+    }
+    const rtf::LoadResult loaded = loadText(*path);
+    if (loaded.missing())
+        missingFile(name);
+    else if (!loaded)
+        unreadableText(name, loaded.reason);
+    return loaded.ok();
 }
 
 void ExerciseCommands::setReadOnly(bool readOnly) { m_supertext->setReadOnly(readOnly); }
@@ -105,9 +156,32 @@ void ExerciseCommands::missingFile(const QString &name)
                       QStringLiteral("Fichier absent"), MsgIcon::Critical);
 }
 
+void ExerciseCommands::unreadableText(const QString &name, const QString &reason)
+{
+    ArrowCursor arrow;
+    m_dialogs.message(QStringLiteral("Le fichier %1 ne peut pas être lu comme un texte : %2.")
+                          .arg(m_sim.s.nomexo + name, reason),
+                      QStringLiteral("Texte illisible"), MsgIcon::Critical);
+}
+
+// A name that leaves the exercise's folder is not looked for: it is shown as written.
+void ExerciseCommands::refusedName(const QString &name)
+{
+    ArrowCursor arrow;
+    m_dialogs.message(QStringLiteral("Le fichier ") + name +
+                          QStringLiteral(" est introuvable\n(un exercice ne peut désigner que des "
+                                         "fichiers de son dossier)"),
+                      QStringLiteral("Fichier absent"), MsgIcon::Critical);
+}
+
 bool ExerciseCommands::loadExerciseConfig(const QString &name)
 {
-    const QString path = resolve(m_sim.s.nomexo, name);
+    const auto inside = resolveInside(m_sim.s.nomexo, name);
+    if (!inside) {
+        refusedName(name);
+        return false;
+    }
+    const QString path = *inside;
     if (!QFileInfo(path).isFile()) {
         missingFile(name);
         return false;
@@ -129,10 +203,8 @@ bool ExerciseCommands::ouvreur(const QString &fichierexo)
     }
     // Names in the file are relative to its folder, wherever it was chosen from.
     m_sim.setNomexo(folderOf(fichierexo));
-    if (!loadText(resolve(m_sim.s.nomexo, exercise->statement))) {
-        missingFile(exercise->statement);
+    if (!loadNamedText(exercise->statement))
         return false;
-    }
     m_fich->setText(fichierexo);
     m_sim.setExocharge(exercise->corrected() ? 1 : 0);
     setReadOnly(false);
@@ -177,9 +249,8 @@ void ExerciseCommands::opencor_Click()
     // The exercise in use, not the folder last looked at in the chooser.
     m_sim.setNomexo(folderOf(file));
     if (!blank(exercise->correction)) {
-        if (!loadText(resolve(m_sim.s.nomexo, exercise->correction))) {
+        if (!loadNamedText(exercise->correction)) {
             m_sim.setTextemodif(before);
-            missingFile(exercise->correction);
             return;
         }
         setReadOnly(true);
@@ -205,7 +276,8 @@ void ExerciseCommands::PRISENMAIN_Click()
                           QStringLiteral("Erreur lors du chargement"), MsgIcon::Critical);
     };
     const auto exercise = readExercise(pem);
-    if (!exercise || !loadText(resolve(folder, exercise->statement))) {
+    const auto statement = exercise ? resolveInside(folder, exercise->statement) : std::nullopt;
+    if (!statement || !loadText(*statement)) {
         installationError();
         return;
     }
@@ -214,12 +286,12 @@ void ExerciseCommands::PRISENMAIN_Click()
     setReadOnly(false);
     m_sim.setTextemodif(0);
     if (!blank(exercise->configuration)) {
-        const QString config = resolve(folder, exercise->configuration);
-        if (!QFileInfo(config).isFile()) {
+        const auto config = resolveInside(folder, exercise->configuration);
+        if (!config || !QFileInfo(*config).isFile()) {
             installationError();
             return;
         }
-        m_loadConfig(config);
+        m_loadConfig(*config);
     }
     setReadOnly(false);
     m_sim.setTextemodif(0);
@@ -232,9 +304,10 @@ void ExerciseCommands::opentexte_Click()
     const QString path = m_files.openFileName(kRtfFilter, QStringLiteral("*.rtf"));
     if (path.isEmpty())
         return;
-    if (!loadText(path)) {
+    if (const rtf::LoadResult loaded = loadText(path); !loaded) {
         // The text shown and its state stay as they were.
-        m_dialogs.message(QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."),
+        m_dialogs.message(files::explained(QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."),
+                                           path, loaded.reason),
                           QStringLiteral("Erreur de lecture."), MsgIcon::Critical);
         return;
     }
@@ -257,8 +330,9 @@ void ExerciseCommands::savetexte_Click()
                           QStringLiteral("Ecraser le fichier?"), MsgIcon::Question,
                           MsgButtons::OkCancel) == MsgAnswer::Cancel)
         return;
-    if (!rtf::saveFile(*m_supertext->document(), path)) {
-        m_dialogs.message(QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."),
+    if (const saving::SaveResult saved = rtf::saveFile(*m_supertext->document(), path); !saved) {
+        m_dialogs.message(files::explained(QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."),
+                                           path, saved.reason),
                           QStringLiteral("Erreur d'écriture."), MsgIcon::Critical);
         return;
     }

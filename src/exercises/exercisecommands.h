@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/services.h"
+#include "exercises/richtextfile.h"
 
 #include <QObject>
 #include <QString>
@@ -63,6 +64,8 @@ public:
     bool correctionAvailable() const;
     // "Fermer l'exercice" is offered when a text belongs to a file.
     bool exerciseOpen() const;
+    // A text is being loaded: events are handled meanwhile, and nothing else may load one.
+    bool loading() const { return m_loading; }
 
     Simulation &simulation() { return m_sim; }
     config::ConfigSession &session() { return m_session; }
@@ -72,7 +75,10 @@ public:
 
 private:
     bool confirmDiscard();
-    bool loadText(const QString &path);
+    rtf::LoadResult loadText(const QString &path);
+    bool loadNamedText(const QString &name);
+    void unreadableText(const QString &name, const QString &reason);
+    void refusedName(const QString &name);
     bool loadExerciseConfig(const QString &name);
     void setReadOnly(bool readOnly);
     void missingFile(const QString &name);
@@ -88,6 +94,7 @@ private:
     std::function<void(const QString &)> m_loadConfig;
     std::function<bool()> m_chooser;
     int m_loads = 0; // texts loaded into the box so far
+    bool m_loading = false;
 };
 
 } // namespace orbane::exercises

@@ -1,8 +1,8 @@
 #include "exercises/exercisefile.h"
 
 #include "core/recordfile.h"
+#include "core/regularfile.h"
 
-#include <QFile>
 #include <limits>
 
 namespace orbane::exercises {
@@ -49,13 +49,11 @@ std::optional<ExerciseFile> parseExercise(const QByteArray &image)
 
 std::optional<ExerciseFile> readExercise(const QString &path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    const files::ReadResult file =
+        files::readStart(path, qint64(ExerciseFile::kRecords) * records::kRecordSize);
+    if (!file.ok())
         return std::nullopt;
-    const QByteArray image = f.read(qint64(ExerciseFile::kRecords) * records::kRecordSize);
-    if (f.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return parseExercise(image);
+    return parseExercise(file.data);
 }
 
 std::optional<QByteArray> buildExercise(const ExerciseFile &e)

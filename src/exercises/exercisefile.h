@@ -32,7 +32,8 @@ struct ExerciseFile
 // blank; a record whose length field does not fit makes the file unreadable (no value).
 std::optional<ExerciseFile> parseExercise(const QByteArray &image);
 
-// Reads an exercise file without creating or changing it; no value when it cannot be read.
+// Reads an exercise file without creating or changing it; no value when it cannot be read or
+// is not a regular file.
 std::optional<ExerciseFile> readExercise(const QString &path);
 
 // Builds the image of an exercise file; no value when a field does not fit in a record.

@@ -42,4 +42,32 @@ QString resolve(const QString &folder, const QString &name)
     return QFileInfo::exists(path) ? path : plain;
 }
 
+// True when the name, read from the folder, stays inside it.
+static bool staysInside(const QString &name)
+{
+    QString relative = name.trimmed();
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const bool driveLetter = relative.size() >= 2 && relative[1] == QLatin1Char(':') &&
+                             relative[0].isLetter();
+    if (relative.startsWith(QLatin1Char('/')) || driveLetter)
+        return false;
+    int depth = 0;
+    for (const QString &part : relative.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (part == QLatin1String(".."))
+            --depth;
+        else if (part != QLatin1String("."))
+            ++depth;
+        if (depth < 0)
+            return false;
+    }
+    return true;
+}
+
+std::optional<QString> resolveInside(const QString &folder, const QString &name)
+{
+    if (!staysInside(name))
+        return std::nullopt;
+    return resolve(folder, name);
+}
+
 } // namespace orbane::exercises

@@ -3,29 +3,26 @@
 #include "exercises/rtfreader.h"
 #include "exercises/rtfwriter.h"
 
-#include <QFile>
-#include <QSaveFile>
 
 namespace orbane::rtf {
 
-bool loadFile(const QString &path, QTextDocument &doc)
+LoadResult loadFile(const QString &path, QTextDocument &doc, Progress *progress)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    return read(f, doc);
+    LoadResult result;
+    const files::ReadResult file = files::readAll(path, kMaxTextSize);
+    if (!file.ok()) {
+        result.problem = file.problem;
+        result.reason = file.reason();
+    } else if (!read(file.data, doc, progress)) {
+        result.notRtf = true;
+        result.reason = QStringLiteral("ce n'est pas un texte au format RTF");
+    }
+    return result;
 }
 
-bool saveFile(const QTextDocument &doc, const QString &path)
+saving::SaveResult saveFile(const QTextDocument &doc, const QString &path)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (!write(doc, f)) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return saving::saveFile(path, [&doc](QIODevice &file) { return write(doc, file); });
 }
 
 } // namespace orbane::rtf

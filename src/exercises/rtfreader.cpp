@@ -53,7 +53,7 @@ static qsizetype headerStart(const QByteArray &data)
 
 bool looksLikeRtf(const QByteArray &data) { return headerStart(data) >= 0; }
 
-bool read(const QByteArray &data, QTextDocument &doc)
+bool read(const QByteArray &data, QTextDocument &doc, Progress *progress)
 {
     const qsizetype start = headerStart(data);
     if (start < 0)
@@ -62,7 +62,7 @@ bool read(const QByteArray &data, QTextDocument &doc)
     doc.setUndoRedoEnabled(false); // also forgets the previous text's history
     doc.clear();
     {
-        Reader reader(doc);
+        Reader reader(doc, progress);
         reader.run(start == 0 ? data : data.mid(start));
     }
     doc.setUndoRedoEnabled(undo);
@@ -72,12 +72,14 @@ bool read(const QByteArray &data, QTextDocument &doc)
 
 bool read(QIODevice &device, QTextDocument &doc)
 {
-    if (!device.isReadable() || device.size() > kMaxFileSize)
+    if (!device.isReadable() || device.size() > kMaxTextSize)
         return false;
-    return read(device.read(kMaxFileSize), doc);
+    const QByteArray data = device.read(kMaxTextSize + 1);
+    return data.size() <= kMaxTextSize && read(data, doc);
 }
 
-Reader::Reader(QTextDocument &doc) : m_doc(doc), m_cursor(&doc)
+Reader::Reader(QTextDocument &doc, Progress *progress)
+    : m_doc(doc), m_progress(progress), m_cursor(&doc)
 {
     m_stack.reserve(kMaxDepth + 1);
 }
@@ -88,8 +90,10 @@ void Reader::run(const QByteArray &data)
     m_cursor.beginEditBlock();
     m_stack.emplace_back(); // outside every group
     resetCharFormat();
-    for (Token t = tokenizer.next(); t.type != Token::End && !m_done; t = tokenizer.next())
+    for (Token t = tokenizer.next(); t.type != Token::End && !m_done; t = tokenizer.next()) {
+        work(1 + t.word.size());
         token(t);
+    }
     flush(true);
     m_cursor.endEditBlock();
 }
@@ -137,6 +141,7 @@ void Reader::groupStart()
         ++m_overflow;
         return;
     }
+    work(1 + m_stack.back().tabs.size());
     m_stack.push_back(m_stack.back());
 }
 
@@ -324,6 +329,7 @@ void Reader::flush(bool final)
         held = m_text.back();
         m_text.chop(1);
     }
+    work(m_text.size());
     const QString text = cleaned(m_text);
     m_text = held;
     if (text.isEmpty())
@@ -488,25 +494,45 @@ QTextBlockFormat Reader::effectiveBlockFormat() const
 {
     const GroupState &s = m_stack.back();
     QTextBlockFormat f = s.par;
-    QList<QTextOption::Tab> tabs = s.tabs;
-    if (tabs.isEmpty() && s.inTable) {
-        // A row read as text: its cells line up on the cell boundaries.
-        int previous = 0;
-        for (int x : m_cellx) {
-            if (x > previous && tabs.size() < 64)
-                tabs.append(QTextOption::Tab(pixels(x), QTextOption::LeftTab));
-            previous = x;
-        }
-        if (!tabs.isEmpty())
-            tabs.removeLast();
-    }
+    // A row read as text: its cells line up on the cell boundaries.
+    const QList<QTextOption::Tab> &tabs = s.tabs.isEmpty() && s.inTable ? m_cellTabs : s.tabs;
     if (!tabs.isEmpty())
         f.setTabPositions(tabs);
     return f;
 }
 
+void Reader::addCellBoundary(int twips)
+{
+    if (m_cellx.size() >= kMaxCells)
+        return;
+    m_cellx.push_back(twips);
+    cellTabs();
+}
+
+void Reader::clearCellBoundaries()
+{
+    m_cellx.clear();
+    m_cellTabs.clear();
+}
+
+// The tab stops of a table row, worked out once per boundary rather than for each paragraph.
+void Reader::cellTabs()
+{
+    work(qint64(m_cellx.size()));
+    m_cellTabs.clear();
+    int previous = 0;
+    for (int x : m_cellx) {
+        if (x > previous)
+            m_cellTabs.append(QTextOption::Tab(pixels(x), QTextOption::LeftTab));
+        previous = x;
+    }
+    if (!m_cellTabs.isEmpty())
+        m_cellTabs.removeLast();
+}
+
 void Reader::finishPicture()
 {
+    work(picture.binary.size() + picture.hex.size());
     QByteArray data = picture.binary;
     if (!picture.hex.isEmpty())
         data += QByteArray::fromHex(picture.hex); // skips anything that is not a hex digit

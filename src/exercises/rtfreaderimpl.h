@@ -3,6 +3,7 @@
 // Internals of the RTF reader, shared by the reader and its table of control words.
 
 #include "exercises/rtfcodepage.h"
+#include "exercises/rtfreader.h"
 #include "exercises/rtftokenizer.h"
 
 #include <QColor>
@@ -56,9 +57,17 @@ class Reader
 {
 public:
     static constexpr int kMaxDepth = 200;
+    static constexpr std::size_t kMaxCells = 64;
 
-    explicit Reader(QTextDocument &doc);
+    Reader(QTextDocument &doc, Progress *progress);
     void run(const QByteArray &data);
+
+    // Counts work done on the input.
+    void work(qint64 n) const
+    {
+        if (m_progress)
+            m_progress->add(n);
+    }
 
     // Used by the control-word handlers.
     GroupState &state() { return m_stack.back(); }
@@ -76,8 +85,10 @@ public:
     std::optional<QColor> colour(int index) const;
     void resetCharFormat();
     void resetParagraph();
-    void addCellBoundary(int twips) { m_cellx.push_back(twips); }
-    void clearCellBoundaries() { m_cellx.clear(); }
+    // A row has at most kMaxCells cells; further boundaries (kept until the next row
+    // definition) are ignored.
+    void addCellBoundary(int twips);
+    void clearCellBoundaries();
 
     // Font and colour tables.
     void fontTableIndex(int index);
@@ -100,12 +111,14 @@ private:
     void finishFontEntry();
     void finishPicture();
     void decodePendingBytes();
+    void cellTabs();
     void materialiseParagraph();
     QTextCharFormat effectiveFormat() const;
     QTextBlockFormat effectiveBlockFormat() const;
     int effectiveCodePage() const;
 
     QTextDocument &m_doc;
+    Progress *m_progress;
     QTextCursor m_cursor;
     std::vector<GroupState> m_stack;
     int m_overflow = 0; // groups opened beyond kMaxDepth
@@ -128,6 +141,7 @@ private:
     std::vector<std::optional<QColor>> m_colours;
     int m_rgb[3] = {-1, -1, -1};
     std::vector<int> m_cellx;
+    QList<QTextOption::Tab> m_cellTabs; // the tab stops the boundaries make
     int m_images = 0;
 };
 

@@ -69,4 +69,21 @@ TEST_F(ExportTest, FlightTableFollowsTheTimeStepAndAFailedSaveSaysSo)
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Exporter les valeurs"));
     EXPECT_TRUE(dialogs.shown[0].prompt.contains(QStringLiteral("no/such/folder/vol.txt")));
+
+    // A disk that fills up part-way, or a final renaming that fails: the older table stays.
+    const QString file = dir.file(QStringLiteral("vol.txt"));
+    ASSERT_TRUE(dialog.save(file));
+    const QByteArray old = test::bytesOf(file);
+    dialog.findChild<QRadioButton *>(QStringLiteral("point"))->click();
+    for (const int renameError : {0, EIO}) {
+        test::FaultyDisk disk;
+        disk.room = renameError ? -1 : 50;
+        disk.renameError = renameError;
+        saving::UseDisk use(disk);
+        EXPECT_FALSE(dialog.save(file));
+        EXPECT_TRUE(dialogs.shown.back().prompt.endsWith(
+            renameError ? QStringLiteral("du support.") : QStringLiteral("le disque est plein.")));
+        EXPECT_EQ(test::bytesOf(file), old);
+    }
+    EXPECT_EQ(dialogs.shown.size(), 3u);
 }

@@ -194,6 +194,27 @@ TEST_F(MainWindowTest, ExerciseHandedOverBySuiteOpensAtTheFirstActivation)
     EXPECT_EQ(w.supertext()->toPlainText(), text);
 }
 
+TEST_F(MainWindowTest, AHandOverThatCannotBeEmptiedIsTakenOnceAndSaidOnce)
+{
+    const QString exchange = handshake::path(dir.path());
+    records::writeFile(exchange, 31, QStringLiteral("ABSENT.E20"));
+    test::ReadOnlyFile readOnly(exchange);
+    FeuilleP w(dir.path(), &services);
+    ASSERT_TRUE(w.load());
+    w.show();
+    QTest::qWait(100);
+    w.hide();
+    w.show(); // a later activation finds the same name: it was taken already
+    QTest::qWait(100);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Lecture impossible"));
+    EXPECT_EQ(dialogs.shown[1].title, QStringLiteral("Fichier d'échange"));
+    EXPECT_TRUE(dialogs.shown.back().prompt.contains(QStringLiteral("lecture seule")));
+    EXPECT_EQ(records::readFile(exchange, 31).text, QStringLiteral("ABSENT.E20"));
+    EXPECT_TRUE(w.close()); // the closing questions are answered OK
+    EXPECT_FALSE(w.isVisible());
+}
+
 TEST_F(MainWindowTest, ExerciseGivenOnTheCommandLineOpensLikeTheChooser)
 {
     FeuilleP w(dir.path(), &services);

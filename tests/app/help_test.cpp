@@ -1,5 +1,6 @@
 #include "app/helpwindow.h"
 #include "support/doubles.h"
+#include "support/pipes.h"
 #include "support/programdir.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -239,6 +240,29 @@ TEST_F(OpenHelp, MissingFileShowsItsFullPathAndOpensNothing)
     EXPECT_EQ(shown.title, QStringLiteral("Aide"));
     EXPECT_EQ(shown.icon, MsgIcon::Exclamation);
     EXPECT_EQ(helpOf(parent), nullptr);
+}
+
+TEST_F(OpenHelp, PipesInPlaceOfTheHelpOrOfAPictureAreRefusedWithoutBlocking)
+{
+    const QString page = dir.file(QStringLiteral("ZEPH.html"));
+    const QString picture = dir.file(QStringLiteral("zeph-chrono.png"));
+    ASSERT_TRUE(dir.remove(QStringLiteral("ZEPH.html")));
+    ASSERT_TRUE(test::makePipe(page));
+    EXPECT_TRUE(test::returnsWithoutAWriter(page, [&] {
+        EXPECT_FALSE(openHelp(&parent, dir.path(), dialogs));
+    }));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].prompt.contains(QStringLiteral("illisible")));
+
+    ASSERT_TRUE(QFile::remove(page) && QFile::copy(dataFile(QStringLiteral("ZEPH.html")), page));
+    ASSERT_TRUE(dir.remove(QStringLiteral("zeph-chrono.png")));
+    ASSERT_TRUE(test::makePipe(picture));
+    EXPECT_TRUE(test::returnsWithoutAWriter(picture, [&] {
+        ASSERT_NO_FATAL_FAILURE(showHelp());
+        help->browser()->document()->documentLayout(); // pictures load as the page is laid out
+        QTest::qWait(50);
+    }));
+    EXPECT_EQ(dialogs.shown.size(), 1u);
 }
 
 TEST_F(OpenHelp, HelpPathIsZephHtmlInTheProgramFolder)

@@ -259,13 +259,46 @@ TEST_F(ConfigWindows, ABoxOf127CharactersCannotBeSavedAndTheOldFileStays)
     show(w);
     type(child<QLineEdit>(&w, "Text1"), QStringLiteral("a"));
     QTest::mouseClick(child<QPushButton>(&w, "Command1"), Qt::LeftButton);
-    expectMessages({"Ecraser le fichier existant?", "Ecriture impossible sur disque"});
+    ASSERT_EQ(dialogs().shown.size(), 2u);
+    EXPECT_EQ(dialogs().shown[1].prompt,
+              QStringLiteral("Ecriture impossible sur disque\n\nFichier : ") + file +
+                  QStringLiteral("\nCause : une valeur dépasse 126 caractères."));
     EXPECT_EQ(dialogs().shown[1].title, QStringLiteral("Enregistrement impossible"));
     EXPECT_EQ(dialogs().shown[1].icon, MsgIcon::Critical);
     EXPECT_EQ(readBytes(file), old);
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
     EXPECT_TRUE(titles->isEmpty());
+}
+
+TEST_F(ConfigWindows, AFullDiskOrAFailedRenamingKeepsTheOldFileAndSaysWhy)
+{
+    const QString file = work + QStringLiteral("/a.P08");
+    const QByteArray old = readBytes(file);
+    sim().TextN_Change(3, QStringLiteral("20"));
+    for (const int renameError : {0, EIO}) {
+        test::FaultyDisk disk;
+        disk.room = renameError ? -1 : 4096; // cut in the last record
+        disk.renameError = renameError;
+        saving::UseDisk use(disk);
+        dialogs().shown.clear();
+        Enregistrer w(sim(), session, dialogs(), &mainWindow);
+        show(w);
+        type(child<QLineEdit>(&w, "Text1"), QStringLiteral("a"));
+        QTest::mouseClick(child<QPushButton>(&w, "Command1"), Qt::LeftButton);
+        ASSERT_EQ(dialogs().shown.size(), 2u);
+        EXPECT_EQ(dialogs().shown[1].title, QStringLiteral("Enregistrement impossible"));
+        EXPECT_EQ(dialogs().shown[1].prompt,
+                  QStringLiteral("Ecriture impossible sur disque\n\nFichier : ") + file +
+                      (renameError ? QStringLiteral("\nCause : erreur de lecture ou d'écriture du support.")
+                                   : QStringLiteral("\nCause : le disque est plein.")));
+        EXPECT_EQ(readBytes(file), old);
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
+    }
+    EXPECT_TRUE(titles->isEmpty());
+    EXPECT_EQ(QDir(work).entryList({QStringLiteral("*a.P08*")}, QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("a.P08")});
 }
 
 TEST_F(ConfigWindows, AnnulerClosesWithoutSaving)

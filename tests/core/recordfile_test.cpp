@@ -118,15 +118,16 @@ TEST(Handshake, RunningFlagAndExerciseHandOver)
     EXPECT_TRUE(file.endsWith(QStringLiteral("/TEMP1S.TMP")));
 
     // A missing file is created and reads as an empty hand-over.
-    EXPECT_EQ(handshake::takeExercise(dir.path()), QString());
+    handshake::HandOver handOver;
+    EXPECT_EQ(handOver.take(dir.path()).name, QString());
     EXPECT_TRUE(QFile::exists(file));
 
     handshake::markRunning(dir.path());
     EXPECT_EQ(records::readFile(file, 10).text, QStringLiteral("OUI"));
 
     records::writeFile(file, 31, QStringLiteral("CHUTE.E20"));
-    EXPECT_EQ(handshake::takeExercise(dir.path()), QStringLiteral("CHUTE.E20"));
-    EXPECT_EQ(handshake::takeExercise(dir.path()), QString()); // emptied after reading
+    EXPECT_EQ(handOver.take(dir.path()).name, QStringLiteral("CHUTE.E20"));
+    EXPECT_EQ(handOver.take(dir.path()).name, QString()); // emptied after reading
     EXPECT_EQ(records::readFile(file, 10).text, QStringLiteral("OUI"));
 
     handshake::markStopped(dir.path());

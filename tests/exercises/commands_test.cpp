@@ -1,4 +1,5 @@
 #include "exercises/exerciserig.h"
+#include "support/pipes.h"
 #include "exercises/optionexo.h"
 #include "exercises/preview.h"
 
@@ -7,7 +8,12 @@
 #include "exercises/textprinting.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QTimer>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImage>
 #include <QTextCursor>
@@ -165,6 +171,12 @@ class OuvreurFailures : public Commands, public ::testing::WithParamInterface<Fa
 TEST_P(OuvreurFailures, ShowsItsMessageAndKeepsWhatWasThere)
 {
     const Failure &f = GetParam();
+    QDir(r.program.path()).mkdir(QStringLiteral("DOSSIER.RTF"));
+    if (f.records.contains(QStringLiteral("ENORME.RTF"))) {
+        QFile huge(r.file("ENORME.RTF"));
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+        huge.write("{\\rtf1 " + QByteArray(5 * 1024 * 1024 - 9, 'a') + "}");
+    }
     if (!f.records.isEmpty())
         writeExerciseFile(r.file("F.E20"), f.records);
     r.fich.setText(QStringLiteral("avant"));
@@ -185,14 +197,68 @@ const Failure kFailures[] = {
     {"MissingStatement", {"ABSENT.RTF", "CONF.P08"}, "Fichier absent",
      "Le fichier %1ABSENT.RTF est introuvable", false},
     {"BlankStatement", {"", "CONF.P08"}, "Fichier absent", "Le fichier %1 est introuvable", false},
-    {"StatementThatIsNotRtf", {"CONF.P08"}, "Fichier absent", "Le fichier %1CONF.P08 est introuvable",
+    {"StatementThatIsNotRtf", {"CONF.P08"}, "Texte illisible",
+     "Le fichier %1CONF.P08 ne peut pas être lu comme un texte : ce n'est pas un texte au format RTF.",
      false},
+    {"StatementThatIsAFolder", {"DOSSIER.RTF"}, "Texte illisible",
+     "Le fichier %1DOSSIER.RTF ne peut pas être lu comme un texte : ce nom désigne un dossier.", false},
+    {"StatementOverTheSizeLimit", {"ENORME.RTF"}, "Texte illisible",
+     "Le fichier %1ENORME.RTF ne peut pas être lu comme un texte : le fichier fait 5 Mo, au-delà "
+     "de la taille maximale de 4 Mo.", false},
     {"MissingConfiguration", {"ENONCE.RTF", "ABSENT.P08"}, "Fichier absent",
      "Le fichier %1ABSENT.P08 est introuvable", true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Exercises, OuvreurFailures, ::testing::ValuesIn(kFailures),
                          [](const auto &p) { return std::string(p.param.name); });
+
+TEST_F(Commands, PipesAreRefusedWithoutBlocking)
+{
+    const QString statement = r.file("TUBE.RTF");
+    const QString exercise = r.file("TUBE.E20");
+    ASSERT_TRUE(test::makePipe(statement) && test::makePipe(exercise));
+    writeExerciseFile(r.file("F.E20"), {"TUBE.RTF"});
+    r.files.answers.push_back(statement);
+    EXPECT_TRUE(test::returnsWithoutAWriter(statement, [&] {
+        EXPECT_FALSE(r.commands.ouvreur(r.file("F.E20")));
+        r.commands.opentexte_Click();
+    }));
+    EXPECT_TRUE(test::returnsWithoutAWriter(exercise, [&] {
+        EXPECT_FALSE(r.commands.ouvreur(exercise));
+        EXPECT_EQ(exercises::apercu(exercise).state, Preview::State::Unreadable);
+    }));
+    const QString special = QStringLiteral("ce n'est pas un fichier ordinaire (périphérique, tube ou socket).");
+    ASSERT_EQ(r.messages(), 3);
+    EXPECT_EQ(r.rig.dialogs.shown[0].prompt,
+              QStringLiteral("Le fichier ") + statement + QStringLiteral(" ne peut pas être lu comme un texte : ") + special);
+    EXPECT_EQ(r.rig.dialogs.shown[1].title, QStringLiteral("Erreur de lecture."));
+    EXPECT_TRUE(r.rig.dialogs.shown[1].prompt.endsWith(special));
+    EXPECT_EQ(r.rig.dialogs.shown[2].title, QStringLiteral("Lecture impossible"));
+    EXPECT_EQ(r.supertext.toPlainText(), QStringLiteral("Bienvenue"));
+}
+
+TEST_F(Commands, NamesLeavingTheExerciseFolderAreRefused)
+{
+    QDir(r.program.path()).mkdir(QStringLiteral("exos"));
+    const QString exercise = r.file("exos/F.E20");
+    const QString outside = QStringLiteral("\n(un exercice ne peut désigner que des fichiers de son dossier)");
+    for (const QString &name : {r.file("ENONCE.RTF"), QStringLiteral("../ENONCE.RTF"),
+                                QStringLiteral("..\\ENONCE.RTF"), QStringLiteral("a/../../ENONCE.RTF")}) {
+        r.rig.dialogs.shown.clear();
+        writeExerciseFile(exercise, {name});
+        EXPECT_FALSE(r.commands.ouvreur(exercise)) << name.toStdString();
+        ASSERT_EQ(r.messages(), 1);
+        EXPECT_EQ(r.lastTitle(), QStringLiteral("Fichier absent"));
+        EXPECT_EQ(r.rig.dialogs.shown[0].prompt, QStringLiteral("Le fichier ") + name + QStringLiteral(" est introuvable") + outside);
+        EXPECT_EQ(r.supertext.toPlainText(), QStringLiteral("Bienvenue"));
+    }
+    writeRtf(r.file("exos/E.RTF"), "dedans");
+    writeExerciseFile(exercise, {"E.RTF", "../CONF.P08"});
+    r.rig.dialogs.shown.clear();
+    EXPECT_FALSE(r.commands.ouvreur(exercise));
+    EXPECT_EQ(r.rig.dialogs.shown.at(0).prompt, QStringLiteral("Le fichier ../CONF.P08 est introuvable") + outside);
+    EXPECT_TRUE(r.configs.isEmpty());
+}
 
 TEST_F(Commands, NamesWrittenOnAnotherSystemAreFound)
 {
@@ -378,11 +444,62 @@ TEST_F(Commands, SavingFailureSaysSoAndKeepsTheChanges)
     r.files.answers.push_back(r.file("ABSENT/TEXTE.RTF"));
     r.commands.savetexte_Click();
     EXPECT_EQ(r.lastTitle(), QStringLiteral("Erreur d'écriture."));
-    EXPECT_EQ(r.rig.dialogs.shown.back().prompt,
-              QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."));
+    EXPECT_TRUE(r.rig.dialogs.shown.back().prompt.startsWith(
+        QStringLiteral("Vérifier l'état du lecteur et le nom du fichier.\n\nFichier : ") +
+        r.file("ABSENT/TEXTE.RTF")));
     EXPECT_EQ(sim().s.textemodif, 1);
     r.commands.savetexte_Click(); // cancelled chooser: nothing at all
     EXPECT_EQ(r.messages(), 1);
+
+    // A disk that fills up part-way, or a final renaming that fails, over an older text.
+    writeRtf(r.file("ANCIEN.RTF"), "ancien");
+    const QByteArray old = bytesOf(r.file("ANCIEN.RTF"));
+    for (const int renameError : {0, EIO}) {
+        test::FaultyDisk disk;
+        disk.room = renameError ? -1 : 100;
+        disk.renameError = renameError;
+        saving::UseDisk use(disk);
+        r.files.answers.push_back(r.file("ANCIEN.RTF"));
+        r.commands.savetexte_Click();
+        EXPECT_EQ(r.lastTitle(), QStringLiteral("Erreur d'écriture.")) << renameError;
+        EXPECT_TRUE(r.rig.dialogs.shown.back().prompt.endsWith(
+            renameError ? QStringLiteral("du support.") : QStringLiteral("le disque est plein.")));
+        EXPECT_EQ(bytesOf(r.file("ANCIEN.RTF")), old);
+        EXPECT_EQ(sim().s.textemodif, 1);
+    }
+    EXPECT_EQ(QDir(r.program.path()).entryList({QStringLiteral("*ANCIEN*")}, QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("ANCIEN.RTF")});
+}
+
+TEST_F(Commands, ALongTextLoadsUnderTheBusyPointerAndEventsGoOn)
+{
+    QFile big(r.file("LONG.RTF"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write("{\\rtf1\\ansi ");
+    for (int i = 0; i < 40000; ++i)
+        big.write("Un projectile lanc\\'e9 {\\b vers le haut} avec une vitesse v0.\\par\n");
+    big.write("}");
+    big.close();
+    int ticks = 0;
+    QList<Qt::CursorShape> pointers;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        ++ticks;
+        pointers << (QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape()
+                                                       : Qt::ArrowCursor);
+    });
+    timer.start(10);
+    r.files.answers.push_back(r.file("LONG.RTF"));
+    QElapsedTimer clock;
+    clock.start();
+    r.commands.opentexte_Click();
+    const qint64 took = clock.elapsed();
+    EXPECT_EQ(r.supertext.document()->blockCount(), 40000);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    if (took >= 200) { // long enough for the window to need its events
+        EXPECT_GE(ticks, 2) << took << " ms";
+        EXPECT_EQ(pointers.count(Qt::WaitCursor), pointers.size());
+    }
 }
 
 TEST_F(Commands, ReopeningAText)

@@ -317,3 +317,39 @@ TEST(RtfReader, LibreOfficeImageFixtureShowsThePictureAtItsSize)
 }
 
 } // namespace
+
+// The work of a read grows as its input: each shape, at 4 times the size, takes at most about
+// 4 times the steps (a quadratic step would take 16 times).
+TEST(RtfReader, WorkGrowsLinearlyWithTheInput)
+{
+    const struct
+    {
+        const char *name;
+        QByteArray head, unit;
+    } shapes[] = {
+        {"paragraphs", "", "Un projectile lanc\\'e9 {\\b vers le haut} \\u8594? x.\\par\n"},
+        {"table rows after many cell boundaries", "\\cellx100\\cellx200\\intbl ", "a\\cellx300 b\\par "},
+        {"groups", "", "{{{{{\\i a}}}}}"},
+        {"tabs and colours", "{\\colortbl;\\red1\\green2\\blue3;}", "\\tx100\\tqr\\tx200\\cf1 a\\tab b\\par "},
+        {"fonts", "{\\fonttbl", "{\\f1\\fcharset0 Arial;}"},
+        {"picture", "{\\pict\\pngblip ", "0123456789abcdef"},
+        {"unicode fallbacks", "\\uc3 ", "\\u233 abc\\'e9"},
+    };
+    const auto stepsFor = [](const QByteArray &head, const QByteArray &unit, int units) {
+        QByteArray rtf = "{\\rtf1\\ansi " + head;
+        for (int i = 0; i < units; ++i)
+            rtf += unit;
+        rtf += "}";
+        QTextDocument doc;
+        rtf::Progress progress;
+        EXPECT_TRUE(rtf::read(rtf, doc, &progress));
+        return std::pair{progress.steps, rtf.size()};
+    };
+    for (const auto &shape : shapes) {
+        const auto [small, smallBytes] = stepsFor(shape.head, shape.unit, 2000);
+        const auto [large, largeBytes] = stepsFor(shape.head, shape.unit, 8000);
+        EXPECT_GE(small, smallBytes / 8) << shape.name; // every byte is looked at
+        EXPECT_LE(double(large) / small, 4.4) << shape.name << ": " << small << " then " << large;
+        EXPECT_LE(large, 4 * largeBytes) << shape.name;
+    }
+}

@@ -1,6 +1,7 @@
 #include "support/doubles.h"
 
 #include <QFileInfo>
+#include <cerrno>
 
 namespace orbane::test {
 
@@ -15,6 +16,28 @@ MsgAnswer ScriptedDialogs::message(const QString &prompt, const QString &title, 
     }
     return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgAnswer::Yes
                                                                               : MsgAnswer::Ok;
+}
+
+qint64 FaultyDisk::write(int fd, const char *data, qint64 size)
+{
+    if (room < 0)
+        return Disk::write(fd, data, size);
+    if (room == 0) {
+        errno = ENOSPC;
+        return -1;
+    }
+    const qint64 n = Disk::write(fd, data, qMin(size, room));
+    if (n > 0)
+        room -= n;
+    return n;
+}
+
+int FaultyDisk::rename(const char *from, const char *to)
+{
+    if (renameError == 0)
+        return Disk::rename(from, to);
+    errno = renameError;
+    return -1;
 }
 
 bool CountingHooks::loadBackground(const QString &path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/savefile.h"
 #include "core/services.h"
 #include "core/simulation.h"
 
@@ -59,6 +60,17 @@ public:
     void lespoints() override { ++lespointsCalls; }
     void majaff() override { ++majaffs; }
     void repgraphe() override { ++repgraphes; }
+};
+
+// A disk that fills up part-way through a save, or fails the final renaming, as a full or
+// failing disk does. Install it with saving::UseDisk.
+class FaultyDisk final : public saving::Disk
+{
+public:
+    qint64 room = -1;    // bytes it still takes before "no space left"; -1: no limit
+    int renameError = 0; // errno of the final renaming, 0: it succeeds
+    qint64 write(int fd, const char *data, qint64 size) override;
+    int rename(const char *from, const char *to) override;
 };
 
 // Rows of the place and projectile lists the tests choose by name.

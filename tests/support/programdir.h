@@ -21,4 +21,22 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Makes a file read-only for this thread for the life of the object, even when the tests run
+// as root: the thread also gives up the right to ignore file permissions.
+class ReadOnlyFile
+{
+public:
+    explicit ReadOnlyFile(const QString &path);
+    ~ReadOnlyFile();
+    ReadOnlyFile(const ReadOnlyFile &) = delete;
+    ReadOnlyFile &operator=(const ReadOnlyFile &) = delete;
+
+private:
+    QString m_path;
+    bool m_dropped = false;
+};
+
+// The whole content of a file ("<unreadable>" when it cannot be read).
+QByteArray bytesOf(const QString &path);
+
 } // namespace orbane::test
