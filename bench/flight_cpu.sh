@@ -23,11 +23,13 @@ click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep 0.3; }
 cpu() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 
 # Design positions (pixels in the window): "Simulation", the tabs, the camera, the boxes of
-# x(t) and y(t), "Afficher".
+# x(t) and y(t), "Afficher". The column of the tabs stood 7 pixels further left before the
+# scene's scroll bar had its own column: PANEL_SHIFT=0 for those builds.
+s=${PANEL_SHIFT:-7}
 simulation=(260 536)
-tab4=(680 55) tab5=(758 55)
-camera=(458 220)
-xt=(485 113) yt=(589 113) afficher=(738 84)
+tab4=($((673 + s)) 55) tab5=($((751 + s)) 55)
+camera=($((451 + s)) 220)
+xt=($((478 + s)) 113) yt=($((582 + s)) 113) afficher=($((731 + s)) 84)
 
 if [ "$mode" = graph ]; then
     click "${tab5[@]}"
