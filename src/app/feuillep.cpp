@@ -325,7 +325,7 @@ void FeuilleP::installHints()
                             "Word, Paint..."));
     h.add(m_toolBar[6], QStringLiteral("Si vous rencontrez une difficulté avec cette application"));
     h.add(m_toolBar[5], QStringLiteral("Machine à calculer"));
-    h.add(centralWidget(), Hints::window());
+    h.addBackground(centralWidget(), Hints::window());
     for (Swatch *s : m_pc.Label4)
         h.add(s, QStringLiteral("Modifier la couleur d'affichage"));
     h.add(m_pc.Picture1, QStringLiteral("Les modifications de ces paramètres interviennent sur le "
@@ -373,8 +373,17 @@ void FeuilleP::Command7_Click() { openHelp(this, m_sim.programDir(), *m_services
 
 void FeuilleP::exportPositions()
 {
+    const QString title = QStringLiteral("Exporter les positions");
+    if (m_sim.photoPositions.empty()) {
+        m_services.dialogs->message(
+            QStringLiteral("Aucune chronophotographie n'a été prise : il n'y a pas de position à "
+                           "exporter.\nActivez la chronophotographie (bouton caméra) pendant "
+                           "l'animation, puis recommencez."),
+            title, MsgIcon::Information);
+        return;
+    }
     ExportDialog dialog(
-        this, QStringLiteral("Exporter les positions"),
+        this, title, ExportDialog::photoColumns(),
         [this](exporttable::Separator separator, int, const QString &eol) {
             return exporttable::photoTable(m_sim.photoPositions, separator, eol);
         },
@@ -413,7 +422,7 @@ void FeuilleP::exportValues()
 {
     ExportDialog dialog(
         QApplication::activeModalWidget(), QStringLiteral("Exporter les valeurs"),
-        [this](exporttable::Separator separator, int stepMs, const QString &eol) {
+        ExportDialog::flightColumns(), [this](exporttable::Separator separator, int stepMs, const QString &eol) {
             return exporttable::flightTable(m_sim.flight(), stepMs / 1000.0, separator, eol);
         },
         *m_services.dialogs, int(numfmt::parseOr(m_sim.c.chrono, 300.0)));
