@@ -131,6 +131,11 @@ print::SceneOutput &FeuilleP::output()
                                                         *m_clipboard, m_services.beeper);
         m_output->graphImage = [this] { return m_frame1->image(); };
         m_output->graphFrameSize = [this] { return m_frame1->size(); };
+        m_output->pdf.dialogs = m_services.dialogs;
+        m_output->pdf.fileName = [this] {
+            return m_fileDialogs->saveFileName(QStringLiteral("Document PDF|*.PDF"),
+                                               QStringLiteral("pdf"));
+        };
         connect(m_output.get(), &print::SceneOutput::hintChanged, this,
                 [this](const QString &hint) { m_info->setText(hint); });
     }
