@@ -77,7 +77,7 @@ struct Window
     // One frame: the tick and the paint events it causes.
     void frame()
     {
-        sim().Timer1_Timer();
+        w->tick();
         QApplication::processEvents();
     }
     static void settle()

@@ -63,7 +63,7 @@ FeuilleP::FeuilleP(const QString &programDir, const Services *services, ColourCh
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setInterval(20);
     m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, &m_sim, &Simulation::Timer1_Timer);
+    connect(&m_timer, &QTimer::timeout, this, &FeuilleP::tick);
 
     buildToolBar();
     buildReadouts();
@@ -507,6 +507,21 @@ void FeuilleP::refreshControls()
     m_pc.Label5->setText(d.Label5);
 }
 
+void FeuilleP::tick()
+{
+    m_ticking = true;
+    m_sim.Timer1_Timer();
+    m_ticking = false;
+}
+
+// The values the controls show, as the simulation holds them.
+FeuilleP::ShownControls FeuilleP::shownControls() const
+{
+    const Display &d = m_sim.d;
+    return {m_sim.c, std::tuple(d.check1Enabled, d.check3Enabled, d.check7Enabled, d.recording,
+                                d.command12Tip, d.Label5)};
+}
+
 void FeuilleP::refresh()
 {
     const Display &d = m_sim.d;
@@ -515,7 +530,13 @@ void FeuilleP::refresh()
     m_label3->setAccessibleName(d.Label3);
     m_label1->setAccessibleName(d.Label1);
     refreshSprites();
-    refreshControls();
+    // A tick moves the projectile and its read-outs; the controls change only when the tick
+    // changed their values. Any other change sets them all, as the user may have moved one.
+    auto shown = shownControls();
+    if (!m_ticking || m_shownControls != shown) {
+        m_shownControls = std::move(shown);
+        refreshControls();
+    }
     for (QWidget *w : {static_cast<QWidget *>(m_pc.command12),
                        static_cast<QWidget *>(m_command14), static_cast<QWidget *>(m_command15),
                        static_cast<QWidget *>(m_command16), static_cast<QWidget *>(m_command18)})

@@ -11,6 +11,9 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <tuple>
+#include <utility>
 
 class QLabel;
 class QLineEdit;
@@ -58,6 +61,8 @@ public:
     Simulation &sim() { return m_sim; }
     SceneRenderer &renderer() { return m_renderer; }
     QTimer &timer1() { return m_timer; }
+    // Timer1's tick as the window runs it: the simulation's tick, the window following it.
+    void tick();
     TabStrip *onglets() const { return m_onglets; }
     QTextEdit *supertext() const { return m_supertext; }
     QLabel *info() const { return m_info; }
@@ -95,6 +100,9 @@ private:
     void installHints();
     void refresh();
     void refreshControls();
+    using ShownControls =
+        std::pair<Controls, std::tuple<bool, bool, bool, bool, QString, QString>>;
+    ShownControls shownControls() const;
     void refreshSprites();
     void setTimerRunning(bool on);
     void scrollScene(int twips);
@@ -146,6 +154,9 @@ private:
     int m_shownCombo2 = -1;
     int m_shownRecording = -1;
     std::array<quint32, 4> m_paintedState{}; // what the panels' painted texts show
+    bool m_ticking = false;
+    // What the controls were last set from: most ticks change none of it.
+    std::optional<ShownControls> m_shownControls;
     // One calculator for the whole run: it keeps its last answer between openings.
     calc::Machine *m_machine = nullptr;
     // One printer and clipboard for the run: the chosen printer is remembered.

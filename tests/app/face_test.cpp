@@ -253,7 +253,7 @@ TEST_F(FaceTest, LiveFramesLeaveTheWholeSceneAndTheGraphOnScreen)
     sim.command12_Click();
     w->timer1().stop(); // the test runs the ticks
     for (int i = 0; i < 45; ++i) {
-        sim.Timer1_Timer();
+        w->tick();
         QApplication::processEvents();
     }
     const QImage shown =
