@@ -5,15 +5,15 @@
 #include "app/tabstrip.h"
 #include "graphs/graphpanel.h"
 
+#include "canvascopy.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <chrono>
 
 using namespace orbane;
 
@@ -87,28 +87,6 @@ struct Window
     }
 };
 
-double measureCanvasCopyUs()
-{
-    QImage persistent(409, 800, QImage::Format_RGB32);
-    QImage layer(409, 800, QImage::Format_ARGB32_Premultiplied);
-    persistent.fill(Qt::gray);
-    layer.fill(Qt::transparent);
-    const int n = 2000;
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < n; ++i) {
-        QPainter p(&persistent);
-        p.drawImage(0, 0, layer);
-    }
-    const auto end = std::chrono::steady_clock::now();
-    return std::chrono::duration<double, std::micro>(end - start).count() / n;
-}
-
-double canvasCopyUs()
-{
-    static const double us = measureCanvasCopyUs();
-    return us;
-}
-
 void runFlights(benchmark::State &state, Window &win)
 {
     win.restart();
@@ -121,7 +99,17 @@ void runFlights(benchmark::State &state, Window &win)
         win.frame();
     }
     // The CPU column is the process's CPU per frame; beside it, one full copy of the canvas.
-    state.counters["canvas_copy_us"] = canvasCopyUs();
+    state.counters["canvas_copy_us"] = canvasCopyNs() / 1000.0;
+}
+
+// A lesson with the camera on and the live graph of x(t) and y(t) on screen.
+void cameraLesson(benchmark::State &state, std::initializer_list<int> checks)
+{
+    Window win;
+    win.options(checks);
+    win.showGraph({0, 1});
+    win.camera = true;
+    runFlights(state, win);
 }
 
 } // namespace
@@ -139,22 +127,14 @@ BENCHMARK(BM_FrameCommonLesson)->MeasureProcessCPUTime()->Unit(benchmark::kMicro
 // graph of x(t) and y(t) on screen.
 static void BM_FrameEverythingOn(benchmark::State &state)
 {
-    Window win;
-    win.options({1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
-    win.showGraph({0, 1});
-    win.camera = true;
-    runFlights(state, win);
+    cameraLesson(state, {1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
 }
 BENCHMARK(BM_FrameEverythingOn)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
 // Everything on, photographs marked by their centre only.
 static void BM_FrameMarkMode(benchmark::State &state)
 {
-    Window win;
-    win.options({1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12});
-    win.showGraph({0, 1});
-    win.camera = true;
-    runFlights(state, win);
+    cameraLesson(state, {1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12});
 }
 BENCHMARK(BM_FrameMarkMode)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
