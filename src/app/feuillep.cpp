@@ -427,7 +427,8 @@ void FeuilleP::exportValues()
 {
     ExportDialog dialog(
         QApplication::activeModalWidget(), QStringLiteral("Exporter les valeurs"),
-        ExportDialog::flightColumns(), [this](exporttable::Separator separator, int stepMs, const QString &eol) {
+        ExportDialog::flightColumns(),
+        [this](exporttable::Separator separator, int stepMs, const QString &eol) {
             return exporttable::flightTable(m_sim.flight(), stepMs / 1000.0, separator, eol);
         },
         *m_services.dialogs, int(numfmt::parseOr(m_sim.c.chrono, 300.0)));

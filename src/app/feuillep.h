@@ -100,8 +100,7 @@ private:
     void installHints();
     void refresh();
     void refreshControls();
-    using ShownControls =
-        std::pair<Controls, std::tuple<bool, bool, bool, bool, QString, QString>>;
+    using ShownControls = std::pair<Controls, std::tuple<bool, bool, bool, bool, QString, QString>>;
     ShownControls shownControls() const;
     void refreshSprites();
     void setTimerRunning(bool on);

@@ -6,9 +6,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
 

@@ -181,9 +181,9 @@ bool Confimp::savePdfInstead(const PrintSource &page)
     const PdfResult saved = savePdf(path, page, options());
     showWaiting(false);
     if (!saved.ok)
-        tell(QStringLiteral("Le fichier ") + path + QStringLiteral(" n'a pas pu être enregistré : ") +
-                 saved.reason + QStringLiteral(".\nUn fichier qui portait déjà ce nom est resté tel "
-                                               "quel."),
+        tell(QStringLiteral("Le fichier ") + path +
+                 QStringLiteral(" n'a pas pu être enregistré : ") + saved.reason +
+                 QStringLiteral(".\nUn fichier qui portait déjà ce nom est resté tel quel."),
              MsgIcon::Critical);
     return saved.ok;
 }
