@@ -1,6 +1,8 @@
 #include "core/simulation.h"
 #include "scene/scenerenderer.h"
 
+#include "canvascopy.h"
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -67,28 +69,6 @@ void report(benchmark::State &state, double copyNs)
         benchmark::Counter(double(state.iterations()) * 1e-6,
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.counters["canvas_copy_ns"] = copyNs;
-}
-
-double measureCanvasCopy()
-{
-    QImage persistent(409, 800, QImage::Format_RGB32);
-    QImage layer(409, 800, QImage::Format_ARGB32_Premultiplied);
-    persistent.fill(Qt::gray);
-    layer.fill(Qt::transparent);
-    const int n = 2000;
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < n; ++i) {
-        QPainter p(&persistent);
-        p.drawImage(0, 0, layer);
-    }
-    const auto end = std::chrono::steady_clock::now();
-    return std::chrono::duration<double, std::nano>(end - start).count() / n;
-}
-
-double canvasCopyNs()
-{
-    static const double ns = measureCanvasCopy();
-    return ns;
 }
 
 } // namespace

@@ -30,8 +30,20 @@ QString askSavePath(QWidget *parent)
 }
 } // namespace
 
-ExportDialog::ExportDialog(QWidget *parent, const QString &title, TableMaker maker,
-                           Dialogs &dialogs, int defaultStepMs)
+QString ExportDialog::flightColumns()
+{
+    return QStringLiteral("Colonnes séparées par des tabulations : t (s), x et y (m), vx, vy et v "
+                          "(m/s), Ec, Ep et Em (J).");
+}
+
+QString ExportDialog::photoColumns()
+{
+    return QStringLiteral("Colonnes séparées par des tabulations : t (s), x et y (m) du centre du "
+                          "projectile à chaque chronophotographie.");
+}
+
+ExportDialog::ExportDialog(QWidget *parent, const QString &title, const QString &columns,
+                           TableMaker maker, Dialogs &dialogs, int defaultStepMs)
     : QDialog(parent), m_maker(std::move(maker)), m_dialogs(dialogs), m_chooser(askSavePath)
 {
     setObjectName(QStringLiteral("exporter"));
@@ -57,10 +69,10 @@ ExportDialog::ExportDialog(QWidget *parent, const QString &title, TableMaker mak
     groupLayout->addWidget(m_comma);
     groupLayout->addWidget(point);
     layout->addWidget(group);
-    layout->addWidget(new QLabel(
-        QStringLiteral("Colonnes séparées par des tabulations : t (s), x et y (m), vx, vy et v "
-                       "(m/s), Ec, Ep et Em (J)."),
-        this));
+    auto *description = new QLabel(columns, this);
+    description->setObjectName(QStringLiteral("colonnes"));
+    description->setWordWrap(true);
+    layout->addWidget(description);
 
     auto *buttons = new QHBoxLayout;
     auto *saveButton = new QPushButton(QStringLiteral("Enregistrer…"), this);

@@ -22,8 +22,13 @@ public:
     // Asks where to save; an empty answer cancels.
     using SaveChooser = std::function<QString(QWidget *parent)>;
 
-    ExportDialog(QWidget *parent, const QString &title, TableMaker maker, Dialogs &dialogs,
-                 int defaultStepMs = -1); // no step for the photographs
+    // `columns` says what the table holds, as the window shows it.
+    ExportDialog(QWidget *parent, const QString &title, const QString &columns, TableMaker maker,
+                 Dialogs &dialogs, int defaultStepMs = -1); // no step for the photographs
+
+    // What each table holds.
+    static QString flightColumns();
+    static QString photoColumns();
     void setSaveChooser(SaveChooser chooser) { m_chooser = std::move(chooser); }
 
     exporttable::Separator separator() const;

@@ -69,7 +69,7 @@ FeuilleP::FeuilleP(const QString &programDir, const Services *services, ColourCh
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setInterval(20);
     m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, &m_sim, &Simulation::Timer1_Timer);
+    connect(&m_timer, &QTimer::timeout, this, &FeuilleP::tick);
 
     buildToolBar();
     buildReadouts();
@@ -137,6 +137,11 @@ print::SceneOutput &FeuilleP::output()
                                                         *m_clipboard, m_services.beeper);
         m_output->graphImage = [this] { return m_frame1->image(); };
         m_output->graphFrameSize = [this] { return m_frame1->size(); };
+        m_output->pdf.dialogs = m_services.dialogs;
+        m_output->pdf.fileName = [this] {
+            return m_fileDialogs->saveFileName(QStringLiteral("Document PDF|*.PDF"),
+                                               QStringLiteral("pdf"));
+        };
         connect(m_output.get(), &print::SceneOutput::hintChanged, this,
                 [this](const QString &hint) { m_info->showHint(hint); });
     }
@@ -345,7 +350,7 @@ void FeuilleP::installHints()
                             "Word, Paint..."));
     h.add(m_toolBar[6], QStringLiteral("Si vous rencontrez une difficulté avec cette application"));
     h.add(m_toolBar[5], QStringLiteral("Machine à calculer"));
-    h.add(centralWidget(), Hints::window());
+    h.addBackground(centralWidget(), Hints::window());
     for (Swatch *s : m_pc.Label4)
         h.add(s, QStringLiteral("Modifier la couleur d'affichage"));
     h.add(m_pc.Picture1, QStringLiteral("Les modifications de ces paramètres interviennent sur le "
@@ -414,6 +419,9 @@ void FeuilleP::openPointage()
     actions.exportTable = [this](const pointage::PointageActions::TableMaker &maker) {
         ExportDialog dialog(
             m_pointage, QStringLiteral("Exporter le pointage"),
+            QStringLiteral("Colonnes séparées par des tabulations : t (s), x et y (m) des points, "
+                           "vx, vy et v (m/s), Δvx et Δvy (m/s), m·Δv/Δt (N) ; une case est vide "
+                           "où le point n'a pas les voisins qu'il faut."),
             [maker](exporttable::Separator separator, int, const QString &eol) {
                 return maker(separator, eol);
             },
@@ -447,8 +455,17 @@ void FeuilleP::savePython(const QString &program)
 
 void FeuilleP::exportPositions()
 {
+    const QString title = QStringLiteral("Exporter les positions");
+    if (m_sim.photoPositions.empty()) {
+        m_services.dialogs->message(
+            QStringLiteral("Aucune chronophotographie n'a été prise : il n'y a pas de position à "
+                           "exporter.\nActivez la chronophotographie (bouton caméra) pendant "
+                           "l'animation, puis recommencez."),
+            title, MsgIcon::Information);
+        return;
+    }
     ExportDialog dialog(
-        this, QStringLiteral("Exporter les positions"),
+        this, title, ExportDialog::photoColumns(),
         [this](exporttable::Separator separator, int, const QString &eol) {
             return exporttable::photoTable(m_sim.photoPositions, separator, eol);
         },
@@ -487,6 +504,7 @@ void FeuilleP::exportValues()
 {
     ExportDialog dialog(
         QApplication::activeModalWidget(), QStringLiteral("Exporter les valeurs"),
+        ExportDialog::flightColumns(),
         [this](exporttable::Separator separator, int stepMs, const QString &eol) {
             return exporttable::flightTable(m_sim.flight(), stepMs / 1000.0, separator, eol);
         },
@@ -596,6 +614,21 @@ void FeuilleP::nameScaleBars()
                                               .arg(vectorscale::force(c.VScroll3)));
 }
 
+void FeuilleP::tick()
+{
+    m_ticking = true;
+    m_sim.Timer1_Timer();
+    m_ticking = false;
+}
+
+// The values the controls show, as the simulation holds them.
+FeuilleP::ShownControls FeuilleP::shownControls() const
+{
+    const Display &d = m_sim.d;
+    return {m_sim.c, std::tuple(d.check1Enabled, d.check3Enabled, d.check7Enabled, d.recording,
+                                d.command12Tip, d.Label5)};
+}
+
 void FeuilleP::refresh()
 {
     const Display &d = m_sim.d;
@@ -603,7 +636,13 @@ void FeuilleP::refresh()
     m_label1->setText(d.Label1);
     refreshReadouts();
     refreshSprites();
-    refreshControls();
+    // A tick moves the projectile and its read-outs; the controls change only when the tick
+    // changed their values. Any other change sets them all, as the user may have moved one.
+    auto shown = shownControls();
+    if (!m_ticking || m_shownControls != shown) {
+        m_shownControls = std::move(shown);
+        refreshControls();
+    }
     m_pc.pointage->setEnabled(!d.timer1 && m_sim.photoPositions.size() >= 3);
     if (const QString why = pointageHint(); why != m_pc.pointage->toolTip())
         m_pc.pointage->setToolTip(why);

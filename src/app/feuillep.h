@@ -15,6 +15,9 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <tuple>
+#include <utility>
 
 class QLabel;
 class QLineEdit;
@@ -63,6 +66,8 @@ public:
     Simulation &sim() { return m_sim; }
     SceneRenderer &renderer() { return m_renderer; }
     QTimer &timer1() { return m_timer; }
+    // Timer1's tick as the window runs it: the simulation's tick, the window following it.
+    void tick();
     TabStrip *onglets() const { return m_onglets; }
     QTextEdit *supertext() const { return m_supertext; }
     HintLine *info() const { return m_info; }
@@ -100,6 +105,8 @@ private:
     void installHints();
     void refresh();
     void refreshControls();
+    using ShownControls = std::pair<Controls, std::tuple<bool, bool, bool, bool, QString, QString>>;
+    ShownControls shownControls() const;
     void refreshSprites();
     void refreshReadouts();
     void nameScaleBars();
@@ -157,6 +164,9 @@ private:
     QElapsedTimer m_readoutsSaid; // when screen readers last got the read-outs
     int m_shownRecording = -1;
     std::array<quint32, 4> m_paintedState{}; // what the panels' painted texts show
+    bool m_ticking = false;
+    // What the controls were last set from: most ticks change none of it.
+    std::optional<ShownControls> m_shownControls;
     // One calculator for the whole run: it keeps its last answer between openings.
     calc::Machine *m_machine = nullptr;
     // One printer and clipboard for the run: the chosen printer is remembered.

@@ -1,6 +1,7 @@
 #include "app/hints.h"
 
 #include <QEvent>
+#include <QHoverEvent>
 #include <QVariant>
 #include <QWidget>
 
@@ -24,9 +25,23 @@ void Hints::add(QWidget *widget, std::function<QString()> hint)
     widget->installEventFilter(this);
 }
 
+void Hints::addBackground(QWidget *widget, const QString &hint)
+{
+    add(widget, hint);
+    m_background = widget;
+}
+
 bool Hints::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Enter || event->type() == QEvent::HoverEnter) {
+    bool show = event->type() == QEvent::Enter || event->type() == QEvent::HoverEnter;
+    // Coming back from a control onto the background sends the background no Enter, only the
+    // hover moves that every ancestor of the control receives.
+    if (event->type() == QEvent::HoverMove && watched == m_background) {
+        const QPoint global = static_cast<QHoverEvent *>(event)->globalPosition().toPoint();
+        const QPoint at = m_background->mapFromGlobal(global);
+        show = m_background->rect().contains(at) && !m_background->childAt(at);
+    }
+    if (show) {
         const auto hint = watched->property("orbaneHint").value<HintFunction>();
         if (hint)
             m_setter(hint());

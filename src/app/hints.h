@@ -19,6 +19,9 @@ public:
     // A fixed hint, or one computed when the pointer enters (it may depend on the state).
     void add(QWidget *widget, const QString &hint);
     void add(QWidget *widget, std::function<QString()> hint);
+    // The window's background: its hint shows wherever the pointer is over it and over none of
+    // its controls, also when the pointer comes back from a control.
+    void addBackground(QWidget *widget, const QString &hint);
 
     // The texts of the hint line.
     static QString displayOptions();
@@ -29,6 +32,7 @@ protected:
 
 private:
     Setter m_setter;
+    QWidget *m_background = nullptr;
 };
 
 } // namespace orbane

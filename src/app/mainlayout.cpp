@@ -27,6 +27,16 @@ QRect fromTwips(int left, int top, int width, int height)
 
 constexpr int kScrollMaxTwips = 5145;
 
+// The scene's scroll bar stands in its own column right of the scene frame; the column of the
+// tab strip, hint line and text box moves right to make room, keeping equal margins.
+constexpr int kSceneBarWidth = 12;
+constexpr int kRightColumnShift = 7; // pixels
+
+QRect rightColumn(int left, int top, int width, int height)
+{
+    return fromTwips(left, top, width, height).translated(kRightColumnShift, 0);
+}
+
 // Fixed colours through the palette: a style sheet makes Qt polish its widget with a
 // style-sheet style, which is costly at start-up.
 void paintIn(QWidget *w, const QColor &text, const QColor &background)
@@ -95,9 +105,13 @@ void FeuilleP::buildReadouts()
     m_label1 = new QLabel(centralWidget());
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setGeometry(fromTwips(1800, 735, 4215, 255));
+    // Both change at every tick: plain Latin text needs no shaping, which costs more than the
+    // rest of the label's paint.
+    QFont readout(QStringLiteral("Arial"), 8);
+    readout.setStyleStrategy(QFont::PreferNoShaping);
     for (QLabel *l : {m_label3, m_label1}) {
         paintIn(l, Qt::white, navy);
-        l->setFont(QFont(QStringLiteral("Arial"), 8));
+        l->setFont(readout);
         l->setAccessibleDescription(QStringLiteral("Lecture de la position"));
     }
 }
@@ -122,8 +136,8 @@ void FeuilleP::buildScene()
     m_projectile->setCursor(Qt::OpenHandCursor);
     m_projectile->installEventFilter(this);
 
-    // The scroll bar stands in the gap right of the frame, hiding only the last columns of
-    // the canvas, beyond the axis' arrow head.
+    // Beside the frame, not over it: the whole scene stays visible and a scene update does
+    // not repaint the bar.
     m_vscroll2 = new QScrollBar(Qt::Vertical, centralWidget());
     m_vscroll2->setObjectName(QStringLiteral("VScroll2"));
     m_vscroll2->setAccessibleName(QStringLiteral("Faire défiler la scène"));
@@ -131,7 +145,7 @@ void FeuilleP::buildScene()
     m_vscroll2->setSingleStep(150);
     m_vscroll2->setPageStep(1500);
     m_vscroll2->setFocusPolicy(Qt::StrongFocus); // the arrow keys scroll the scene too
-    m_vscroll2->setGeometry(m_frame3->geometry().right() - 4, m_frame3->y(), 12,
+    m_vscroll2->setGeometry(m_frame3->geometry().right() + 2, m_frame3->y(), kSceneBarWidth,
                             m_frame3->height());
     connect(m_vscroll2, &QScrollBar::valueChanged, this, &FeuilleP::scrollScene);
     connect(m_vscroll2, &QScrollBar::valueChanged, &m_sim, &Simulation::VScroll2_Change);
@@ -162,7 +176,7 @@ void FeuilleP::buildAnimationButtons()
 void FeuilleP::buildTabs()
 {
     m_onglets = new TabStrip(centralWidget());
-    m_onglets->setGeometry(fromTwips(6360, 720, 5415, 3375));
+    m_onglets->setGeometry(rightColumn(6360, 720, 5415, 3375));
     buildParametersPanel(m_pc, m_onglets);
     buildDisplayPanel(m_pc, m_onglets);
     buildVectorsPanel(m_pc, m_onglets);
@@ -188,19 +202,22 @@ void FeuilleP::buildBottom()
     m_btexo->setIconSize(QSize(32, 32));
     m_btexo->setToolTip(QStringLiteral("Exercices"));
     m_btexo->setAccessibleName(QStringLiteral("Exercices"));
-    m_btexo->setGeometry(fromTwips(6600, 4200, 615, 495));
+    m_btexo->setGeometry(rightColumn(6600, 4200, 615, 495));
 
     m_info = new HintLine(centralWidget());
-    m_info->setGeometry(fromTwips(7680, 4200, 3495, 495));
+    m_info->setGeometry(rightColumn(7680, 4200, 3495, 495));
     m_info->setWordWrap(true);
     m_info->setFont(QFont(QStringLiteral("Arial"), 8));
     m_info->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_info->setAutoFillBackground(true);
-    m_info->setPalette(QToolTip::palette());
+    // The system's tool-tip colours: a label paints with the window roles, so they take the
+    // tool-tip palette's tool-tip roles.
+    const QPalette tips = QToolTip::palette();
+    paintIn(m_info, tips.color(QPalette::Inactive, QPalette::ToolTipText),
+            tips.color(QPalette::Inactive, QPalette::ToolTipBase));
 
     m_fich = new QLineEdit(centralWidget());
     m_fich->setObjectName(QStringLiteral("fich"));
-    m_fich->setGeometry(fromTwips(6360, 4800, 5415, 285));
+    m_fich->setGeometry(rightColumn(6360, 4800, 5415, 285));
     m_fich->setReadOnly(true);
     m_fich->setFrame(false);
     paintIn(m_fich, Qt::white, QColor(128, 0, 0));
@@ -208,7 +225,7 @@ void FeuilleP::buildBottom()
 
     m_supertext = new QTextEdit(centralWidget());
     m_supertext->setObjectName(QStringLiteral("supertext"));
-    m_supertext->setGeometry(fromTwips(6360, 5085, 5415, 3090));
+    m_supertext->setGeometry(rightColumn(6360, 5085, 5415, 3090));
     m_supertext->setAccessibleName(QStringLiteral("Texte de l'exercice"));
     m_supertext->verticalScrollBar()->setAccessibleName(QStringLiteral("Faire défiler le texte"));
     m_supertext->horizontalScrollBar()->setAccessibleName(QStringLiteral("Faire défiler le texte"));

@@ -2,11 +2,13 @@
 
 #include "core/tables.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -74,11 +76,29 @@ ParameterBox *box(const QString &name, QWidget *parent, QRect geometry)
     return b;
 }
 
+// The window's style with a shorter least thumb: in a bar a few tens of pixels high the thumb
+// would otherwise fill the whole groove and never show where the bar stands.
+class ScaleBarStyle : public QProxyStyle
+{
+public:
+    ScaleBarStyle() : QProxyStyle(QApplication::style()->name()) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        if (metric == PM_ScrollBarSliderMin)
+            return 8;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 // A vertical bar: the higher the thumb, the longer the vectors.
 QScrollBar *scaleBar(const QString &name, const QString &accessible, int maximum, QWidget *parent,
                      QRect geometry)
 {
     auto *bar = new QScrollBar(Qt::Vertical, parent);
+    auto *style = new ScaleBarStyle;
+    style->setParent(bar);
+    bar->setStyle(style);
     bar->setObjectName(name);
     bar->setAccessibleName(accessible);
     bar->setRange(0, maximum);
@@ -175,10 +195,12 @@ void buildVectorsPanel(PanelControls &pc, QWidget *parent)
     auto *panel = new Panel(QStringLiteral("Picture1"), parent);
     panel->setAccessibleName(QStringLiteral("Vecteurs"));
     pc.Picture1 = panel;
+    // The swatches in one column, the scale bars in another at the right edge, apart.
+    constexpr int swatches = 306, bars = 334;
     checkBox(pc, 5, panel, 12, 17);
-    swatch(pc, 0, panel, 318, 18);
+    swatch(pc, 0, panel, swatches, 18);
     checkBox(pc, 6, panel, 12, 35);
-    swatch(pc, 1, panel, 318, 36);
+    swatch(pc, 1, panel, swatches, 36);
     checkBox(pc, 7, panel, 32, 53);
     swatch(pc, 2, panel, 40, 73);
     swatch(pc, 3, panel, 190, 73);
@@ -200,14 +222,15 @@ void buildVectorsPanel(PanelControls &pc, QWidget *parent)
     pc.UpDown1->move(286, 91);
 
     pc.VScroll1 = scaleBar(QStringLiteral("VScroll1"), QStringLiteral("Échelle du vecteur vitesse"),
-                           49, panel, {336, 96, 14, 46});
+                           49, panel, {bars, 58, 15, 82});
     pc.line1Start = QPoint(160, 127);
 
     checkBox(pc, 12, panel, 12, 154);
-    swatch(pc, 7, panel, 318, 155);
+    swatch(pc, 7, panel, swatches, 155);
     pc.VScroll3 = scaleBar(QStringLiteral("VScroll3"), QStringLiteral("Échelle du vecteur poids"),
-                           90, panel, {336, 152, 14, 46});
-    pc.line2Start = QPoint(140, 187);
+                           90, panel, {bars, 146, 15, 54});
+    // Both segments start at the same place, clear of their "Échelle de représentation :".
+    pc.line2Start = QPoint(160, 187);
 }
 
 void buildChronoPanel(PanelControls &pc, QWidget *parent)

@@ -15,16 +15,23 @@ SceneWidget::SceneWidget(SceneRenderer &renderer, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
-    connect(&renderer, &SceneRenderer::canvasChanged, this, qOverload<>(&QWidget::update));
+    // Only what changed is repainted: at each tick the projectile, the new piece of
+    // trajectory and the vectors, where they are and where they were.
+    connect(&renderer, &SceneRenderer::canvasChanged, this,
+            [this] { update(m_renderer.canvas().takeDamage()); });
 }
 
 void SceneWidget::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     const Canvas &canvas = m_renderer.canvas();
-    const QRect r = event->rect();
-    p.drawImage(r.topLeft(), canvas.persistent(), r);
-    canvas.paintOver(p, r);
+    // Rectangle by rectangle: with a plain rectangle as its clip the painter copies and blends
+    // directly, where a clip of many pieces would hand the spans to Qt's thread pool.
+    for (const QRect &r : event->region()) {
+        p.setClipRect(r);
+        p.drawImage(r.topLeft(), canvas.persistent(), r);
+        canvas.paintOver(p, r);
+    }
 }
 
 void SceneWidget::mouseMoveEvent(QMouseEvent *event)

@@ -69,7 +69,8 @@ public:
     const Display &d = m_d;  // what the window shows besides them
     const SimState &s = m_s; // the simulated projectile
     const PhotoMarks &marks = m_marks;
-    // Time and centre of each chronophotograph, in both modes, for the export.
+    // Time and centre of each chronophotograph, in both modes, for the export; at most
+    // PhotoMarks::kMax of them, as for the marks.
     const std::vector<exporttable::PhotoPosition> &photoPositions = m_photoPositions;
 
     // The redraw keeps its drawing variables in the state (the trajectory's previous point,

@@ -96,9 +96,11 @@ void Simulation::endOfMotion()
     maj12();
 }
 
+// Bounded as the marks are: past the 16-bit count the positions of further photographs are
+// not listed (the first 32 767 stay, until a place is chosen again).
 void Simulation::recordPhotoPosition()
 {
-    if (m_s.photo == 1)
+    if (m_s.photo == 1 && m_photoPositions.size() < std::size_t(PhotoMarks::kMax))
         m_photoPositions.push_back({double(m_s.temps), m_s.xy[0], std::max(m_s.xy[1], 0.0)});
 }
 

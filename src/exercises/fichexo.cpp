@@ -80,8 +80,8 @@ Fichexo::Fichexo(ExerciseCommands &commands, QWidget *mainWindow)
     m_frame2->hide();
 
     coverMainWindow(mainWindow);
-    showFolder(commands.programDir());
     apercu();
+    showFolder(commands.programDir());
 }
 
 void Fichexo::buildList()
@@ -113,7 +113,7 @@ void Fichexo::buildList()
     m_fichierexo->setReadOnly(true);
 
     connect(m_drive1, &config::DriveList::driveChosen, this, [this] { followDrive(); });
-    connect(m_dir1, &config::FolderList::pathChanged, m_file1, &ExerciseFileList::setPath);
+    connect(m_dir1, &config::FolderList::pathChanged, this, &Fichexo::listFolder);
     connect(m_file1, &ExerciseFileList::fileClicked, this, &Fichexo::File1_Click);
     connect(m_file1, &ExerciseFileList::fileOpened, this, [this](const QString &name) {
         File1_Click(name);
@@ -200,7 +200,7 @@ void Fichexo::showFolder(const QString &folder)
     if (!m_dir1->setPath(folder))
         return;
     m_drive1->setDriveOf(m_dir1->path());
-    m_file1->setPath(m_dir1->path());
+    listFolder(m_dir1->path());
 }
 
 void Fichexo::followDrive()
@@ -208,7 +208,20 @@ void Fichexo::followDrive()
     // A drive that cannot be read leaves both lists on the previous folder.
     m_dir1->setPath(m_drive1->drive());
     m_drive1->setDriveOf(m_dir1->path());
-    m_file1->setPath(m_dir1->path());
+    listFolder(m_dir1->path());
+}
+
+// The selection follows the folder: its first exercise once the window is up, or nothing (an
+// empty folder previews nothing and opening does nothing).
+void Fichexo::listFolder(const QString &folder)
+{
+    m_file1->setPath(folder);
+    if (m_activated && m_file1->count() > 0) {
+        m_file1->setCurrentRow(0); // runs the file click
+        return;
+    }
+    m_fichierexo->clear();
+    apercu();
 }
 
 QString Fichexo::fichierexo() const { return m_fichierexo->text(); }

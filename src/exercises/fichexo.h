@@ -51,6 +51,7 @@ private:
     void buildPreview();
     void coverMainWindow(QWidget *mainWindow);
     void followDrive();
+    void listFolder(const QString &folder);
     void showWaiting(bool on);
 
     ExerciseCommands &m_commands;

@@ -130,6 +130,7 @@ GraphPanel::GraphPanel(Simulation &sim, QWidget *parent) : QWidget(parent), m_si
     setObjectName(QStringLiteral("frame1"));
     setAccessibleName(QStringLiteral("Graphes"));
     setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent); // the paint covers it: the strip under it is not painted
     resize(kDesignSize);
 
     m_command3 = new QPushButton(QStringLiteral("Menu"), this);
@@ -169,6 +170,7 @@ void GraphPanel::repgraphe()
 {
     if (m_graph.repgraphe(m_sim.flight(), m_sim.c.Check13) == LiveGraph::Outcome::Menu)
         Command3_Click();
+    m_graph.takeDrawn();
     update();
 }
 
@@ -180,7 +182,7 @@ void GraphPanel::tracegraphe()
     if (outcome == LiveGraph::Outcome::Menu)
         Command3_Click();
     else if (outcome == LiveGraph::Outcome::Drawn)
-        update();
+        update(m_graph.takeDrawn().translated(kBorder, kBorder)); // the new pieces only
 }
 
 void GraphPanel::Check13_Click(int index, bool on)

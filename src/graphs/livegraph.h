@@ -33,6 +33,8 @@ public:
 
     const QImage &image() const { return m_surface.image(); }
     const Surface &surface() const { return m_surface; }
+    // The pixels of the image the pieces of curve drew since the last call.
+    QRect takeDrawn() { return m_surface.takeDrawn(); }
 
     double tvol() const { return m_tvol; }
     const Ranges &ranges() const { return m_ranges; }

@@ -1,6 +1,7 @@
 #include "graphs/ranges.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace orbane::graphs {
@@ -39,21 +40,51 @@ Range findRange(double maximum)
     return r;
 }
 
+namespace {
+
+// Relative to the largest value of a curve, what is still rounding: y at the landing comes out
+// as -6e-14 m instead of 0.
+constexpr double kRounding = 1e-9;
+
+struct Extremes
+{
+    double low = 0.0, high = 0.0;
+};
+
+// The extremes of one quantity's 241 samples, a value within rounding of zero counting as zero.
+Extremes sampleExtremes(int q, const Flight &flight, double tvol)
+{
+    constexpr int kSteps = 240;
+    std::array<double, kSteps + 1> values{};
+    double largest = 0.0;
+    for (int i = 0; i <= kSteps; ++i) {
+        values[i] = sampledValue(q, flight, tvol * i / kSteps);
+        if (std::isfinite(values[i]))
+            largest = std::max(largest, std::abs(values[i]));
+    }
+    Extremes e;
+    for (double v : values) {
+        if (!std::isfinite(v))
+            continue;
+        if (std::abs(v) <= kRounding * largest)
+            v = 0.0;
+        e.low = std::min(e.low, v);
+        e.high = std::max(e.high, v);
+    }
+    return e;
+}
+
+} // namespace
+
 Ranges computeRanges(const Flight &flight, const Choice &choice, double tvol)
 {
     Ranges r;
-    constexpr int kSteps = 240;
-    for (int i = 0; i <= kSteps; ++i) {
-        const double t = tvol * i / kSteps;
-        for (int q = 0; q < kQuantities; ++q) {
-            if (!choice[q])
-                continue;
-            const double v = sampledValue(q, flight, t);
-            if (!std::isfinite(v))
-                continue;
-            r.low = std::min(r.low, v);
-            r.high = std::max(r.high, v);
-        }
+    for (int q = 0; q < kQuantities; ++q) {
+        if (!choice[q])
+            continue;
+        const Extremes e = sampleExtremes(q, flight, tvol);
+        r.low = std::min(r.low, e.low);
+        r.high = std::max(r.high, e.high);
     }
     r.axeneg = r.low != 0.0;
     if (std::abs(r.low) > r.high)

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace orbane::graphs {
 
@@ -36,7 +37,10 @@ void Surface::line(double x1, double y1, double x2, double y2, const QColor &col
     const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
     // The platform's lines leave out their last pixel.
     plotLine(m_image, a, b, colour.rgb(), LastPixel::Left);
+    m_drawn |= QRect::span(a, b).intersected(m_image.rect());
 }
+
+QRect Surface::takeDrawn() { return std::exchange(m_drawn, QRect()); }
 
 QPainter *Surface::beginText()
 {

@@ -29,6 +29,9 @@ public:
     // Coordinates are taken in single precision and rounded to the nearest pixel.
     void line(double x1, double y1, double x2, double y2, const QColor &colour);
 
+    // The pixels of the image the lines drew since the last call (a view repaints only them).
+    QRect takeDrawn();
+
     // A painter in user coordinates, for text; end it before drawing lines again.
     QPainter *beginText();
     void endText() const;
@@ -36,6 +39,7 @@ public:
 private:
     QImage m_image;
     QPoint m_origin;
+    QRect m_drawn;
     mutable QPainter m_painter;
 };
 

@@ -1,6 +1,9 @@
 #include "print/confimp.h"
 
+#include "print/pdffile.h"
+
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,8 +13,9 @@
 
 namespace orbane::print {
 
-Confimp::Confimp(PrinterService &printer, PrintSources sources, QWidget *mainWindow)
-    : QDialog(mainWindow), m_printer(printer), m_sources(std::move(sources))
+Confimp::Confimp(PrinterService &printer, PrintSources sources, QWidget *mainWindow,
+                 PdfFallback pdf)
+    : QDialog(mainWindow), m_printer(printer), m_sources(std::move(sources)), m_pdf(std::move(pdf))
 {
     setObjectName(QStringLiteral("confimp"));
     setWindowTitle(QStringLiteral("Imprimer"));
@@ -116,18 +120,74 @@ PrintOptions Confimp::options() const
 
 bool Confimp::sceneChosen() const { return m_option1->isChecked(); }
 
+void Confimp::showWaiting(bool on)
+{
+    for (QWidget *w : {static_cast<QWidget *>(m_command1), static_cast<QWidget *>(m_command2),
+                       static_cast<QWidget *>(m_command3), static_cast<QWidget *>(m_frame1)})
+        w->setVisible(!on);
+    m_frame2->setVisible(on);
+    repaint();
+}
+
+// A message box of the print window; true for "Oui" (or "OK").
+bool Confimp::tell(const QString &prompt, MsgIcon icon, MsgButtons buttons)
+{
+    if (!m_pdf.dialogs)
+        return false;
+    const MsgAnswer answer =
+        m_pdf.dialogs->message(prompt, QStringLiteral("Imprimer"), icon, buttons);
+    return answer == MsgAnswer::Yes || answer == MsgAnswer::Ok;
+}
+
 void Confimp::Command1_Click()
 {
-    m_command1->hide();
-    m_command2->hide();
-    m_command3->hide();
-    m_frame1->hide();
-    m_frame2->show();
-    repaint();
     const auto &source = sceneChosen() ? m_sources.scene : m_sources.graph;
-    if (source)
-        printCopies(m_printer, source(), options());
+    if (!source) {
+        accept();
+        return;
+    }
+    const PrintSource page = source();
+    if (!m_printer.available()) {
+        if (savePdfInstead(page))
+            accept();
+        return;
+    }
+    showWaiting(true);
+    if (!printCopies(m_printer, page, options())) {
+        showWaiting(false);
+        tell(QStringLiteral("L'impression sur « ") + m_printer.printerName() +
+                 QStringLiteral(" » a échoué : l'imprimante n'a pas accepté la page."),
+             MsgIcon::Critical);
+        return;
+    }
     accept();
+}
+
+bool Confimp::savePdfInstead(const PrintSource &page)
+{
+    if (!m_pdf.fileName ||
+        !tell(QStringLiteral("Aucune imprimante n'est installée sur cet ordinateur.\n"
+                             "Voulez-vous enregistrer la page dans un fichier PDF, avec la même "
+                             "disposition et le même nombre d'exemplaires ?"),
+              MsgIcon::Question, MsgButtons::YesNo))
+        return false;
+    const QString path = m_pdf.fileName();
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo::exists(path) &&
+        !tell(QStringLiteral("Le fichier ") + QFileInfo(path).fileName() +
+                  QStringLiteral(" existe déjà.\nLe remplacer ?"),
+              MsgIcon::Question, MsgButtons::YesNo))
+        return false;
+    showWaiting(true);
+    const PdfResult saved = savePdf(path, page, options());
+    showWaiting(false);
+    if (!saved.ok)
+        tell(QStringLiteral("Le fichier ") + path +
+                 QStringLiteral(" n'a pas pu être enregistré : ") + saved.reason +
+                 QStringLiteral(".\nUn fichier qui portait déjà ce nom est resté tel quel."),
+             MsgIcon::Critical);
+    return saved.ok;
 }
 
 void Confimp::Command2_Click()

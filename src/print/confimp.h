@@ -2,6 +2,7 @@
 
 #include "print/printing.h"
 
+#include "core/services.h"
 #include "platform/updown.h"
 
 #include <QDialog>
@@ -26,13 +27,23 @@ struct PrintSources
     std::function<PrintSource()> graph;
 };
 
+// What the print window needs when there is no printer: the message boxes, and the save window
+// that names a PDF file (an empty answer cancels).
+struct PdfFallback
+{
+    Dialogs *dialogs = nullptr;
+    std::function<QString()> fileName;
+};
+
 // The print window `confimp` ("Imprimer"): scene or graph, centring, 1 to 40 copies, the
-// printer's name and its set-up dialog.
+// printer's name and its set-up dialog. Without a printer, "OK" says so and offers to save the
+// page as a PDF file instead.
 class Confimp : public QDialog
 {
     Q_OBJECT
 public:
-    Confimp(PrinterService &printer, PrintSources sources, QWidget *mainWindow);
+    Confimp(PrinterService &printer, PrintSources sources, QWidget *mainWindow,
+            PdfFallback pdf = {});
 
     void Command1_Click(); // "&OK": print, then close
     void Command2_Click(); // "&Imprimantes": printer set-up
@@ -44,9 +55,14 @@ private:
     void Form_Load(QWidget *mainWindow);
     void buildOptions();
     void buildButtons();
+    void showWaiting(bool on);
+    bool tell(const QString &prompt, MsgIcon icon, MsgButtons buttons = MsgButtons::Ok);
+    // The page as a PDF file; false when the user declined or the file could not be written.
+    bool savePdfInstead(const PrintSource &page);
 
     PrinterService &m_printer;
     PrintSources m_sources;
+    PdfFallback m_pdf;
     QGroupBox *m_frame1 = nullptr;
     QRadioButton *m_option1 = nullptr;
     QRadioButton *m_option2 = nullptr;

@@ -5,49 +5,68 @@
 
 namespace orbane::print {
 
-PrinterService::~PrinterService() = default;
+PagePainter::PagePainter(QPagedPaintDevice &device) : m_device(device) {}
 
-QPrinterService::QPrinterService() : m_printer(QPrinter::HighResolution) {}
+PagePainter::~PagePainter() { end(); }
 
-QPrinterService::~QPrinterService()
+QSizeF PagePainter::pageTwips() const
 {
-    if (m_painter)
-        m_painter->end();
+    return m_device.pageLayout().paintRect(QPageLayout::Inch).size() * kTwipsPerInch;
 }
 
-QString QPrinterService::printerName() const { return m_printer.printerName(); }
-
-QSizeF QPrinterService::pageTwips() const
-{
-    return m_printer.pageLayout().paintRect(QPageLayout::Inch).size() * kTwipsPerInch;
-}
-
-bool QPrinterService::drawPicture(QPointF atTwips, QSizeF sizeTwips, const QImage &picture)
+bool PagePainter::drawPicture(QPointF atTwips, QSizeF sizeTwips, const QImage &picture)
 {
     if (!m_painter) {
         auto painter = std::make_unique<QPainter>();
-        if (!painter->begin(&m_printer))
+        if (!painter->begin(&m_device))
             return false;
         m_painter = std::move(painter);
     }
-    const double scale = m_printer.resolution() / kTwipsPerInch;
+    const double scale = m_device.logicalDpiX() / kTwipsPerInch;
     m_painter->drawImage(QRectF(atTwips * scale, sizeTwips * scale), picture);
     return true;
 }
 
-void QPrinterService::newPage()
+void PagePainter::newPage()
 {
     if (m_painter)
-        m_printer.newPage();
+        m_device.newPage();
 }
 
-void QPrinterService::endDocument()
+bool PagePainter::end()
 {
-    if (m_painter) {
-        m_painter->end();
-        m_painter.reset();
-    }
+    if (!m_painter)
+        return true;
+    const bool ended = m_painter->end();
+    m_painter.reset();
+    return ended;
 }
+
+PrinterService::~PrinterService() = default;
+
+QPrinterService::QPrinterService() : m_printer(QPrinter::HighResolution) {}
+
+QPrinterService::~QPrinterService() = default;
+
+QString QPrinterService::printerName() const { return m_printer.printerName(); }
+
+bool QPrinterService::available() const
+{
+    return !m_printer.printerName().isEmpty() ||
+           (m_printer.outputFormat() == QPrinter::PdfFormat &&
+            !m_printer.outputFileName().isEmpty());
+}
+
+QSizeF QPrinterService::pageTwips() const { return m_pages.pageTwips(); }
+
+bool QPrinterService::drawPicture(QPointF atTwips, QSizeF sizeTwips, const QImage &picture)
+{
+    return m_pages.drawPicture(atTwips, sizeTwips, picture);
+}
+
+void QPrinterService::newPage() { m_pages.newPage(); }
+
+bool QPrinterService::endDocument() { return m_pages.end(); }
 
 bool QtPrinterService::setup(QWidget *parent)
 {

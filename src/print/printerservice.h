@@ -10,6 +10,7 @@
 #include <deque>
 #include <memory>
 
+class QPagedPaintDevice;
 class QPainter;
 class QWidget;
 
@@ -17,6 +18,24 @@ namespace orbane::print {
 
 inline constexpr double kTwipsPerInch = 1440.0;
 inline constexpr double kTwipsPerPixel = twips::kPerPixel;
+
+// Pictures placed in twips on the pages of a paged device: a printer or a PDF file.
+class PagePainter
+{
+public:
+    explicit PagePainter(QPagedPaintDevice &device);
+    ~PagePainter();
+    QSizeF pageTwips() const;
+    // The first picture starts the document. False when the device cannot be painted on.
+    bool drawPicture(QPointF atTwips, QSizeF sizeTwips, const QImage &picture);
+    void newPage();
+    // False when the device failed to finish the document.
+    bool end();
+
+private:
+    QPagedPaintDevice &m_device;
+    std::unique_ptr<QPainter> m_painter;
+};
 
 // The printer as we use it: page size, a picture at a point, new page, end of the
 // document, the set-up dialog and the printer's name. Page coordinates are twips from the
@@ -26,13 +45,16 @@ class PrinterService
 public:
     virtual ~PrinterService();
     virtual QString printerName() const = 0;
+    // False when there is no printer to print on (none installed).
+    virtual bool available() const { return true; }
     // The platform's printer set-up dialog; false when the user cancels it.
     virtual bool setup(QWidget *parent) = 0;
     virtual QSizeF pageTwips() const = 0;
     // The first picture starts the document. False when the printer cannot be used.
     virtual bool drawPicture(QPointF atTwips, QSizeF sizeTwips, const QImage &picture) = 0;
     virtual void newPage() = 0;
-    virtual void endDocument() = 0;
+    // False when the document could not be finished.
+    virtual bool endDocument() = 0;
 };
 
 // Printing through a QPrinter; the set-up dialog is left to the subclasses.
@@ -44,14 +66,16 @@ public:
 
     QPrinter &printer() { return m_printer; }
     QString printerName() const override;
+    // With no printer installed Qt falls back to PDF output, which needs a file name.
+    bool available() const override;
     QSizeF pageTwips() const override;
     bool drawPicture(QPointF atTwips, QSizeF sizeTwips, const QImage &picture) override;
     void newPage() override;
-    void endDocument() override;
+    bool endDocument() override;
 
 private:
     QPrinter m_printer;
-    std::unique_ptr<QPainter> m_painter;
+    PagePainter m_pages{m_printer};
 };
 
 // The system's printers and Qt's print dialog.

@@ -12,18 +12,20 @@ QPointF placement(QSizeF page, QSizeF picture, bool centreH, bool centreV)
             centreV ? (page.height() - picture.height()) / 2 : page.height() / 20};
 }
 
-void printCopies(PrinterService &printer, const PrintSource &source, const PrintOptions &options)
+bool printCopies(PrinterService &printer, const PrintSource &source, const PrintOptions &options)
 {
     const int n = std::clamp(options.copies, 1, 40);
     const QSizeF page = printer.pageTwips();
     const QPointF at = placement(page, twips(source.frame), options.centreH, options.centreV);
     for (int i = 1; i <= n; ++i) {
-        printer.drawPicture(at, twips(source.image.size()), source.image);
-        if (i == n)
+        if (!printer.drawPicture(at, twips(source.image.size()), source.image)) {
             printer.endDocument();
-        else
+            return false;
+        }
+        if (i < n)
             printer.newPage();
     }
+    return printer.endDocument();
 }
 
 bool printCentred(PrinterService &printer, const QImage &picture, QWidget *parent)

@@ -28,8 +28,9 @@ struct PrintOptions
 // the height.
 QPointF placement(QSizeF page, QSizeF picture, bool centreH, bool centreV);
 
-// Prints `copies` pages with the same picture and ends the document.
-void printCopies(PrinterService &printer, const PrintSource &source, const PrintOptions &options);
+// Prints `copies` pages with the same picture and ends the document; false when the printer
+// could not print them.
+bool printCopies(PrinterService &printer, const PrintSource &source, const PrintOptions &options);
 
 // The graph window's print: the set-up dialog, then one page with the picture centred.
 // False when the dialog was cancelled (nothing is printed).

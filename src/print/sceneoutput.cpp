@@ -84,7 +84,7 @@ void SceneOutput::Command10_Click(QWidget *mainWindow)
         m_beeper->beep();
     miseniv();
     {
-        Confimp confimp(m_printer, sources(), mainWindow);
+        Confimp confimp(m_printer, sources(), mainWindow, pdf);
         confimp.exec();
     }
     restaurer();

@@ -31,6 +31,8 @@ public:
     // The live graph's picture and the size of its panel (pixels); set by the main window.
     std::function<QImage()> graphImage;
     std::function<QSize()> graphFrameSize;
+    // Without a printer, the print window offers a PDF file; set by the main window.
+    PdfFallback pdf;
 
     // Prepares the scene, opens the print window modally, then restores the scene.
     void Command10_Click(QWidget *mainWindow);

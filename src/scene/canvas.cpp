@@ -59,6 +59,7 @@ void Canvas::setTarget(Layer layer)
 void Canvas::replacePersistent(const QImage &picture)
 {
     endPainting();
+    m_damage.changedAll();
     m_persistent.fill(kSurfaceGrey);
     QPainter p(&m_persistent);
     p.drawImage(QPoint(0, 0), picture);
@@ -70,6 +71,12 @@ void Canvas::clearLayer(Layer layer)
     if (data.dirty.empty())
         return;
     endPainting();
+    if (layer == Layer::MarksCache) {
+        for (const QRect &r : data.dirty)
+            m_damage.changed(r);
+    } else {
+        m_damage.layerCleared(index(layer));
+    }
     const int bytesPerPixel = data.image.depth() / 8;
     uchar *bits = data.image.bits();
     const qsizetype stride = data.image.bytesPerLine();
@@ -86,7 +93,14 @@ void Canvas::clear()
 {
     clearLayer(Layer::Transient);
     clearLayer(Layer::LatestMark);
-    m_marksShown = false;
+    setMarksShown(false);
+}
+
+void Canvas::setMarksShown(bool shown)
+{
+    if (shown != m_marksShown)
+        m_damage.changed(m_layers[index(Layer::MarksCache)].bounds);
+    m_marksShown = shown;
 }
 
 void Canvas::commit()
@@ -96,8 +110,10 @@ void Canvas::commit()
         return;
     endPainting();
     QPainter p(&m_persistent);
-    for (const QRect &r : layerRegion(Layer::Transient))
+    for (const QRect &r : layerRegion(Layer::Transient)) {
         p.drawImage(r.topLeft(), transient.image, r);
+        m_damage.changed(r);
+    }
 }
 
 QRect Canvas::dirtyRect() const { return m_layers[index(Layer::Transient)].bounds; }
@@ -112,12 +128,17 @@ QRegion Canvas::layerRegion(Layer layer) const
     return region;
 }
 
-void Canvas::touch(const QRect &r)
+void Canvas::touch(const DrawOp &op)
 {
     LayerData &data = m_layers[index(m_target)];
-    const QRect clipped = r.intersected(data.image.rect());
+    const QRect clipped = op.rect.intersected(data.image.rect());
     if (clipped.isEmpty())
         return;
+    // The cache of marks is never cleared by a redraw: what it gains is new.
+    if (m_target == Layer::MarksCache)
+        m_damage.changed(clipped);
+    else
+        m_damage.drawn(op);
     data.bounds = data.bounds.united(clipped);
     if (data.dirty.size() >= 64)
         data.dirty.assign(1, data.bounds);
@@ -130,7 +151,15 @@ void Canvas::line(double x1, double y1, double x2, double y2, const QColor &colo
     const QPoint a(int(std::lround(x1)), int(std::lround(y1)));
     const QPoint b(int(std::lround(x2)), int(std::lround(y2)));
     const int m = m_penWidth + 1;
-    touch(QRect(a, b).normalized().adjusted(-m, -m, m, m));
+    DrawOp op;
+    op.layer = index(m_target);
+    op.a = a;
+    op.b = b;
+    op.colour = colour.rgba();
+    op.width = m_penWidth;
+    op.dotted = m_penWidth <= 1 && m_penStyle == PenStyle::Dot;
+    op.rect = QRect::span(a, b).adjusted(-m, -m, m, m);
+    touch(op);
     // Only one-pixel lines can be dotted: a wide pen always draws solid.
     if (m_penWidth <= 1) {
         plotLine(m_layers[index(m_target)].image, a, b, qPremultiply(colour.rgba()),
@@ -151,14 +180,26 @@ void Canvas::line(double x1, double y1, double x2, double y2, const QColor &colo
 void Canvas::paintPicture(const QPoint &topLeft, const QImage &picture)
 {
     painter().drawImage(topLeft, picture);
-    touch(QRect(topLeft, picture.size()));
+    DrawOp op;
+    op.layer = index(m_target);
+    op.kind = DrawOp::Kind::Picture;
+    op.a = topLeft;
+    op.b = QPoint(picture.width(), picture.height());
+    op.picture = picture.cacheKey();
+    op.rect = QRect(topLeft, picture.size());
+    touch(op);
 }
 
+// Each layer is blended once, over the part of its drawing within `area`: transparent pixels
+// leave the picture under them as it is.
 void Canvas::paintOver(QPainter &target, const QRect &area) const
 {
     endPainting();
     for (int i = 0; i < kLayers; ++i) {
-        for (const QRect &r : layerRegion(Layer(i)).intersected(area))
+        if (Layer(i) == Layer::MarksCache && !m_marksShown)
+            continue;
+        const QRect r = m_layers[i].bounds.intersected(area);
+        if (!r.isEmpty())
             target.drawImage(r.topLeft(), m_layers[i].image, r);
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scene/damage.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPainter>
@@ -42,7 +44,7 @@ public:
     // Where the next lines and pictures go (the transient layer by default).
     void setTarget(Layer layer);
     void clearLayer(Layer layer);
-    void setMarksShown(bool shown) { m_marksShown = shown; }
+    void setMarksShown(bool shown);
 
     void setPenWidth(int width) { m_penWidth = width; }
     void setPenStyle(PenStyle style) { m_penStyle = style; }
@@ -57,8 +59,11 @@ public:
     const QImage &transient() const { return layerImage(Layer::Transient); }
     QRect dirtyRect() const;
 
-    // Paints the visible layers over `target`, restricted to `area` (the widget's paint).
+    // Paints the visible layers over `target`, restricted to `area` (the widget's paint, whose
+    // painter is clipped to what needs painting).
     void paintOver(QPainter &target, const QRect &area) const;
+    // What may look different since the last call; a view repaints only that.
+    QRegion takeDamage() { return m_damage.take(m_persistent.rect()); }
     // The surface as it looks.
     QImage composed() const;
 
@@ -75,13 +80,14 @@ private:
     static int index(Layer layer) { return int(layer); }
     QPainter &painter();
     void endPainting() const;
-    void touch(const QRect &r);
+    void touch(const DrawOp &op);
 
     QImage m_persistent;
     std::array<LayerData, kLayers> m_layers;
     Layer m_target = Layer::Transient;
     mutable std::unique_ptr<QPainter> m_painter;
     bool m_marksShown = true;
+    Damage m_damage;
     int m_penWidth = 1;
     PenStyle m_penStyle = PenStyle::Solid;
 };

@@ -118,7 +118,7 @@ TEST_F(AccessibilityTest, EveryWindowNamesEveryControlItShows)
     print::Confimp printWindow(printer, {}, w.get());
     expectAllNamed(&printWindow);
     ExportDialog exporter(
-        w.get(), QStringLiteral("Exporter les valeurs"),
+        w.get(), QStringLiteral("Exporter les valeurs"), ExportDialog::flightColumns(),
         [](exporttable::Separator, int, const QString &) { return QString(); }, dialogs, 300);
     expectAllNamed(&exporter);
 }

@@ -3,6 +3,7 @@
 
 #include <QClipboard>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -28,6 +29,10 @@ TEST_F(ExportTest, PositionsOfThePhotographsGoToAFileAndTheClipboard)
         auto *dialog = qobject_cast<ExportDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->findChild<QSpinBox *>(QStringLiteral("pas")), nullptr);
+        // It describes the three columns it writes, not the flight's nine.
+        const QString columns = dialog->findChild<QLabel *>(QStringLiteral("colonnes"))->text();
+        EXPECT_TRUE(columns.contains(QStringLiteral("t (s), x et y (m)"))) << columns.toStdString();
+        EXPECT_FALSE(columns.contains(QStringLiteral("vx")));
         dialog->findChild<QRadioButton *>(QStringLiteral("point"))->click();
         const QString path = dir.file(QStringLiteral("positions.txt"));
         dialog->setSaveChooser([path](QWidget *) { return path; });
@@ -51,10 +56,27 @@ TEST_F(ExportTest, PositionsOfThePhotographsGoToAFileAndTheClipboard)
     EXPECT_TRUE(w->sim().photoPositions.empty());
 }
 
+TEST_F(ExportTest, WithoutPhotographsThereIsNothingToExport)
+{
+    QWidget *opened = nullptr;
+    QTimer::singleShot(0, [&] {
+        opened = QApplication::activeModalWidget();
+        if (opened)
+            opened->close();
+    });
+    child<QPushButton>("exporterPositions")->click();
+    EXPECT_EQ(opened, nullptr);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Exporter les positions"));
+    EXPECT_TRUE(dialogs.shown[0].prompt.startsWith(
+        QStringLiteral("Aucune chronophotographie n'a été prise")));
+    QApplication::processEvents(); // the timer finds no window
+}
+
 TEST_F(ExportTest, FlightTableFollowsTheTimeStepAndAFailedSaveSaysSo)
 {
     ExportDialog dialog(
-        w.get(), QStringLiteral("Exporter les valeurs"),
+        w.get(), QStringLiteral("Exporter les valeurs"), ExportDialog::flightColumns(),
         [this](exporttable::Separator s, int stepMs, const QString &eol) {
             return exporttable::flightTable(w->sim().flight(), stepMs / 1000.0, s, eol);
         },

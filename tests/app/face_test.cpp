@@ -1,9 +1,12 @@
 #include "app/backdrop.h"
+#include "app/hints.h"
 #include "app/tabstrip.h"
 #include "app/welcome.h"
 #include "appfixture.h"
+#include "graphs/graphpanel.h"
 
 #include <QAccessible>
+#include <QScreen>
 #include <QCheckBox>
 #include <QLabel>
 #include <QScrollBar>
@@ -219,4 +222,75 @@ TEST_F(FaceTest, ScaleBarLengthensTheVelocityScaleSegment)
         bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(w->sim().c.VScroll1, 22);
     EXPECT_EQ(segmentEnd(), 160 + 28);
+}
+
+namespace {
+// Pixels of `shown` (the window as painted) that differ from `expected` within `area`,
+// leaving out `skip` (a control lying over the area).
+int differingPixels(const QImage &shown, const QImage &expected, QRect area, QRect skip = {})
+{
+    int n = 0;
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x)
+            if (!skip.contains(area.topLeft() + QPoint(x, y)) &&
+                shown.pixel(area.x() + x, area.y() + y) != expected.pixel(x, y))
+                ++n;
+    return n;
+}
+} // namespace
+
+// Each frame repaints only what changed; after a flight with everything on, the window still
+// shows exactly the scene, all 409 columns of it beside its scroll bar, and the live graph.
+TEST_F(FaceTest, LiveFramesLeaveTheWholeSceneAndTheGraphOnScreen)
+{
+    Simulation &sim = w->sim();
+    for (int i : {1, 3, 5, 6, 7, 8, 9, 11, 12})
+        sim.Check_Click(i, true);
+    auto *graph = child<graphs::GraphPanel>("frame1");
+    graph->Check13_Click(0, true);
+    graph->Check13_Click(1, true);
+    graph->Command6_Click();
+    w->onglets()->setOnglet(5);
+    sim.command12_Click();
+    w->timer1().stop(); // the test runs the ticks
+    for (int i = 0; i < 45; ++i) {
+        w->tick();
+        QApplication::processEvents();
+    }
+    const QImage shown =
+        w->screen()->grabWindow(w->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+
+    QWidget *frame = child<QWidget>("Frame3");
+    const QRect scene(frame->mapTo(w.get(), QPoint()), frame->size());
+    EXPECT_EQ(scene.width(), 409);
+    QWidget *shadow = child<QWidget>("ombre");
+    const QRect shadowRect(shadow->mapTo(w.get(), QPoint()), shadow->size());
+    const QImage canvas = w->renderer().canvas().composed().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(differingPixels(shown, canvas, scene, shadowRect), 0);
+    const QRect bar = child<QScrollBar>("VScroll2")->geometry();
+    EXPECT_FALSE(bar.intersects(scene));
+    EXPECT_FALSE(bar.intersects(w->onglets()->geometry()));
+    EXPECT_EQ(bar.left(), scene.right() + 2);
+
+    const QImage curves = graph->image().convertToFormat(QImage::Format_RGB32);
+    const QRect plot(graph->mapTo(w.get(), QPoint(graphs::GraphPanel::kBorder,
+                                                  graphs::GraphPanel::kBorder)),
+                     QSize(260, graph->height() - 2 * graphs::GraphPanel::kBorder));
+    EXPECT_EQ(differingPixels(shown, curves, plot), 0);
+}
+
+// Back from a control onto the window's background, the pointer finds the window's hint.
+TEST_F(FaceTest, TheWindowsHintShowsWhereverThePointerIsOverTheBackground)
+{
+    QWidget *background = w->centralWidget();
+    auto *calculator = child<QWidget>("Command8");
+    const QPoint spots[] = {{3, 300},   {100, 545}, {420, 580}, {796, 300},
+                            {600, 276}, {500, 300}, {440, 560}};
+    for (const QPoint spot : spots) {
+        ASSERT_EQ(background->childAt(spot), nullptr) << spot.x() << "," << spot.y();
+        QTest::mouseMove(calculator, calculator->rect().center());
+        ASSERT_EQ(w->info()->text(), QStringLiteral("Machine à calculer"));
+        QTest::mouseMove(background, spot);
+        EXPECT_EQ(w->info()->text(), Hints::window()) << spot.x() << "," << spot.y();
+    }
 }

@@ -71,3 +71,29 @@ TEST(ExportTable, PhotographsAreRecordedInBothModesAndForgottenWithThePlace)
         EXPECT_EQ(rows[2], QStringLiteral("0,300\t0,0000\t4,5590"));
     }
 }
+
+// Photographs every 10 ms for minutes: the list stops growing at the marks' bound, keeps the
+// first photographs, and a new place empties it.
+TEST(ExportTable, PhotographPositionsStopAtTheMarksBound)
+{
+    QTemporaryDir dir;
+    test::Rig rig(dir.path());
+    Simulation &sim = rig.sim;
+    sim.Form_Load();
+    sim.chrono_Change(QStringLiteral("10"));
+    sim.chrono_LostFocus();
+    const auto bound = std::size_t(PhotoMarks::kMax);
+    for (int flight = 0; flight < 1000 && sim.photoPositions.size() < bound; ++flight) {
+        sim.command12_Click();
+        ASSERT_GT(rig.runUntilStopped(), 0);
+    }
+    ASSERT_EQ(sim.photoPositions.size(), bound);
+    const PhotoPosition first = sim.photoPositions.front();
+    sim.command12_Click();
+    rig.runUntilStopped();
+    EXPECT_EQ(sim.photoPositions.size(), bound);
+    EXPECT_EQ(sim.photoPositions.front().t, first.t);
+    EXPECT_EQ(sim.photoPositions.front().y, first.y);
+    sim.Combo1_Click(sim.c.Combo1);
+    EXPECT_TRUE(sim.photoPositions.empty());
+}

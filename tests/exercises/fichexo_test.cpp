@@ -2,6 +2,7 @@
 #include "exercises/fichexo.h"
 #include "exercises/fichexowidgets.h"
 
+#include "config/filelists.h"
 #include "core/simulation.h"
 
 #include <QDir>
@@ -107,6 +108,31 @@ TEST_F(Chooser, AnEmptyFolderLeavesOnlyThePrompt)
     EXPECT_FALSE(child<QLabel>(w, "Label4")->isVisible());
     w.ouvreur_Click(); // nothing chosen: nothing happens
     EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(r.messages(), 0);
+}
+
+// The selection follows a change of folder: the new folder's first exercise, or nothing at
+// all in a folder without exercises, where opening does nothing.
+TEST_F(Chooser, AChangeOfFolderMovesTheSelectionWithIt)
+{
+    QDir(r.program.path()).mkdir(QStringLiteral("autre"));
+    writeExerciseFile(r.file("autre/C.E20"), {"E.RTF", "", "", "", "3", "", "", "", "", "", "Ccc"});
+    Fichexo w(r.commands, &main);
+    w.show();
+    ASSERT_EQ(w.fichierexo(), r.file("a.e20"));
+    auto *folders = child<config::FolderList>(w, "Dir1");
+    ASSERT_TRUE(folders->setPath(r.file("autre")));
+    EXPECT_EQ(w.fichierexo(), r.file("autre/C.E20"));
+    EXPECT_EQ(child<QLabel>(w, "titratexo")->text(), QStringLiteral("Ccc"));
+
+    ASSERT_TRUE(folders->setPath(r.file("vide")));
+    EXPECT_TRUE(w.fichierexo().isEmpty());
+    EXPECT_TRUE(child<QLabel>(w, "titratexo")->text().isEmpty());
+    EXPECT_TRUE(child<QLabel>(w, "intratro")->isVisible());
+    EXPECT_FALSE(child<QToolButton>(w, "ouvreur")->isVisible());
+    w.ouvreur_Click();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(r.fich.text().isEmpty());
     EXPECT_EQ(r.messages(), 0);
 }
 

@@ -1,7 +1,12 @@
 #include "print/confimp.h"
 #include "printdoubles.h"
 
+#include "support/doubles.h"
+
 #include <QCheckBox>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +26,7 @@ struct ConfimpTest : ::testing::Test
     QWidget main;
     QImage scene{409, 800, QImage::Format_RGB32};
     QImage graph{357, 205, QImage::Format_RGB32};
+    PrintSources sources;
     std::unique_ptr<Confimp> window;
 
     void SetUp() override
@@ -28,7 +34,6 @@ struct ConfimpTest : ::testing::Test
         scene.fill(Qt::red);
         graph.fill(Qt::blue);
         main.setGeometry(100, 80, 800, 600);
-        PrintSources sources;
         sources.scene = [this] { return PrintSource{scene, scene.size()}; };
         sources.graph = [this] { return PrintSource{graph, QSize(361, 209)}; };
         window = std::make_unique<Confimp>(printer, sources, &main);
@@ -110,4 +115,44 @@ TEST_F(ConfimpTest, AnnulerPrintsNothing)
     EXPECT_EQ(window->result(), QDialog::Rejected);
     EXPECT_EQ(printer.documents, 0);
     EXPECT_TRUE(printer.current.isEmpty());
+}
+
+// Without a printer, "OK" says so and offers a PDF file with the same pages; declined, or
+// impossible to write, it leaves the window open and writes nothing.
+TEST_F(ConfimpTest, WithoutAPrinterThePagesGoToAPdfFile)
+{
+    printer.present = false;
+    orbane::test::ScriptedDialogs dialogs;
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("page.pdf"));
+    window = std::make_unique<Confimp>(printer, sources, &main,
+                                       PdfFallback{&dialogs, [&path] { return path; }});
+    window->show();
+    child<orbane::UpDown>("UpDown1")->setValue(2);
+
+    dialogs.answers = {orbane::MsgAnswer::No};
+    child<QPushButton>("Command1")->click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].prompt.startsWith(QStringLiteral("Aucune imprimante")));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(QFile::exists(path));
+
+    path = dir.filePath(QStringLiteral("absent/page.pdf"));
+    dialogs.answers = {orbane::MsgAnswer::Yes};
+    child<QPushButton>("Command1")->click();
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_TRUE(dialogs.shown[2].prompt.contains(path));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(child<QPushButton>("Command1")->isVisible());
+
+    path = dir.filePath(QStringLiteral("page.pdf"));
+    dialogs.answers = {orbane::MsgAnswer::Yes};
+    child<QPushButton>("Command1")->click();
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    QFile pdf(path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QString bytes = QString::fromLatin1(pdf.readAll());
+    EXPECT_TRUE(bytes.startsWith(QStringLiteral("%PDF")));
+    EXPECT_EQ(bytes.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b(?!s)"))), 2);
+    EXPECT_EQ(printer.documents, 0);
 }

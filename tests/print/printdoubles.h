@@ -30,7 +30,9 @@ public:
     int setupCalls = 0;
     std::function<void()> onDraw;
 
+    bool present = true; // a printer is installed
     QString printerName() const override { return name; }
+    bool available() const override { return present; }
     bool setup(QWidget *) override
     {
         ++setupCalls;
@@ -56,11 +58,12 @@ public:
         pages << current;
         current.clear();
     }
-    void endDocument() override
+    bool endDocument() override
     {
         pages << current;
         current.clear();
         ++documents;
+        return true;
     }
 };
 
