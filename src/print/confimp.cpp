@@ -180,7 +180,7 @@ bool Confimp::savePdfInstead(const PrintSource &page)
               MsgIcon::Question, MsgButtons::YesNo))
         return false;
     showWaiting(true);
-    const PdfResult saved = savePdf(path, page, options());
+    const saving::SaveResult saved = savePdf(path, page, options());
     showWaiting(false);
     if (!saved.ok)
         tell(QStringLiteral("Le fichier ") + path +

@@ -2,7 +2,6 @@
 
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace orbane::print {
 
@@ -27,48 +26,25 @@ private:
     PagePainter m_pages;
 };
 
-QString reasonOf(const QSaveFile &file)
-{
-    switch (file.error()) {
-    case QFileDevice::OpenError:
-        return QStringLiteral("le fichier ne peut pas être créé dans ce dossier");
-    case QFileDevice::WriteError:
-    case QFileDevice::ResizeError:
-        return QStringLiteral("l'écriture a échoué (disque plein ou retiré ?)");
-    case QFileDevice::RenameError:
-        return QStringLiteral("il n'a pas pu remplacer le fichier existant");
-    default:
-        return QStringLiteral("l'écriture a échoué");
-    }
-}
-
 } // namespace
 
-PdfResult savePdf(const QString &path, const PrintSource &source, const PrintOptions &options)
+saving::SaveResult savePdf(const QString &path, const PrintSource &source,
+                           const PrintOptions &options)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, reasonOf(file)};
-    bool printed = false;
-    {
+    bool drawn = true;
+    saving::SaveResult saved = saving::saveFile(path, [&](QIODevice &file) {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Orbane 1S"));
         writer.setTitle(QStringLiteral("Orbane 1S"));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(), QPageLayout::Millimeter));
         PdfPages pages(writer);
-        printed = printCopies(pages, source, options);
-    }
-    if (!printed) {
-        file.cancelWriting();
-        return {false, QStringLiteral("la page n'a pas pu être dessinée")};
-    }
-    if (file.error() != QFileDevice::NoError || !file.commit()) {
-        const QString reason = reasonOf(file);
-        file.cancelWriting();
-        return {false, reason};
-    }
-    return {true, {}};
+        drawn = printCopies(pages, source, options);
+        return drawn;
+    });
+    if (!drawn)
+        saved.reason = QStringLiteral("la page n'a pas pu être dessinée");
+    return saved;
 }
 
 } // namespace orbane::print

@@ -1,9 +1,11 @@
 #include "print/confimp.h"
+#include "print/pdffile.h"
 #include "printdoubles.h"
 
 #include "support/doubles.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -155,4 +157,25 @@ TEST_F(ConfimpTest, WithoutAPrinterThePagesGoToAPdfFile)
     EXPECT_TRUE(bytes.startsWith(QStringLiteral("%PDF")));
     EXPECT_EQ(bytes.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b(?!s)"))), 2);
     EXPECT_EQ(printer.documents, 0);
+}
+
+TEST(PdfFile, AFullDiskLeavesTheOldFileAsItWas)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.pdf"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old page");
+    old.close();
+    orbane::test::FaultyDisk disk;
+    disk.room = 2000;
+    const orbane::saving::UseDisk full(disk);
+    QImage picture(409, 800, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    const auto saved = savePdf(path, {picture, picture.size()}, {false, false, 1});
+    EXPECT_FALSE(saved.ok);
+    EXPECT_TRUE(saved.reason.contains(QStringLiteral("plein")));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old page"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
