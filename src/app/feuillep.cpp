@@ -278,6 +278,7 @@ void FeuilleP::bindOptions()
                 [this, i](bool on) { m_sim.Check_Click(i, on); });
     }
     connect(m_pc.speed, &QCheckBox::toggled, &m_sim, &Simulation::speed_Click);
+    connect(m_pc.secondLaw, &QCheckBox::toggled, &m_sim, &Simulation::secondLaw_Click);
 }
 
 // Ctrl+Tab and Ctrl+Shift+Tab move between the tabs from anywhere in the window.
@@ -324,6 +325,9 @@ void FeuilleP::installHints()
         h.add(w, Hints::displayOptions());
     h.add(m_pc.Check[4], QStringLiteral("Si cette case est cochée, l'animation sera stoppée si le "
                                         "projectile sort de l'écran."));
+    h.add(m_pc.secondLaw, QStringLiteral("Avec la construction de Δv : le vecteur m·Δv/Δt, à "
+                                         "l'échelle des forces,\nà côté du poids (deuxième loi "
+                                         "de Newton)"));
     h.add(m_pc.Check[8],
           QStringLiteral("La trajectoire est tracée lorsque le projectile est en mouvement"));
     h.add(m_pc.chrono,
@@ -567,9 +571,14 @@ void FeuilleP::refreshControls()
         const QSignalBlocker block(m_pc.speed);
         m_pc.speed->setChecked(c.speed);
     }
+    {
+        const QSignalBlocker block(m_pc.secondLaw);
+        m_pc.secondLaw->setChecked(c.secondLaw);
+    }
     m_pc.Check[1]->setEnabled(d.check1Enabled);
     m_pc.Check[3]->setEnabled(d.check3Enabled);
     m_pc.Check[7]->setEnabled(d.check7Enabled);
+    m_pc.secondLaw->setEnabled(c.Check[6] && c.Check[7]); // drawn with the construction only
     for (int i = 0; i < 9; ++i)
         m_pc.Label4[i]->setColour(c.Label4[i]);
     {

@@ -226,6 +226,10 @@ void buildVectorsPanel(PanelControls &pc, QWidget *parent)
     pc.line1Start = QPoint(160, 127);
 
     checkBox(pc, 12, panel, 12, 154);
+    pc.secondLaw = new QCheckBox(QStringLiteral("Afficher m·Δv/Δt"), panel);
+    pc.secondLaw->setObjectName(QStringLiteral("secondLaw"));
+    pc.secondLaw->move(176, 154);
+    pc.secondLaw->adjustSize();
     swatch(pc, 7, panel, swatches, 155);
     pc.VScroll3 = scaleBar(QStringLiteral("VScroll3"), QStringLiteral("Échelle du vecteur poids"),
                            90, panel, {bars, 146, 15, 54});

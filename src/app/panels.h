@@ -40,6 +40,7 @@ struct PanelControls
     ParameterBox *chrono = nullptr;
     std::array<QCheckBox *, 13> Check{}; // Check1..Check12
     QCheckBox *speed = nullptr;
+    QCheckBox *secondLaw = nullptr; // "Afficher m·Δv/Δt"
     std::array<Swatch *, 9> Label4{};
     QScrollBar *VScroll1 = nullptr;
     QScrollBar *VScroll3 = nullptr;

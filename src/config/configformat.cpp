@@ -148,6 +148,12 @@ std::optional<qint64> readNumber(const QByteArray &image, int record, Kind kind,
 
 } // namespace
 
+bool laterOptionOn(const QByteArray &image, int record)
+{
+    const records::Record rec = records::decode(image, record);
+    return rec.ok() && leadingInteger(rec.text) == 1;
+}
+
 QString spacedDecimal(qint64 n)
 {
     return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
@@ -231,6 +237,7 @@ Decoded decode(const QByteArray &image, const Controls &base)
             return error;
         out.Label4[i] = fromFileColour(quint32(*v));
     }
+    out.secondLaw = laterOptionOn(image, kSecondLawRecord);
     return {out, DecodeError::None, {}};
 }
 
@@ -258,6 +265,9 @@ std::optional<records::Image> encode(const Controls &controls, QString *detail)
                  QStringLiteral("Label4(%1)").arg(i)))
             return std::nullopt;
     }
+    // Off, the file keeps the layout every version writes; on, a record of its own follows.
+    if (controls.secondLaw)
+        put(kSecondLawRecord, spacedDecimal(1), QStringLiteral("secondLaw"));
     return image;
 }
 

@@ -19,6 +19,14 @@ inline constexpr int kSwatchCount = int(std::tuple_size_v<decltype(Controls::Lab
 inline constexpr int kFirstSwatchRecord = 25;
 inline constexpr int kRecordCount = kFirstSwatchRecord + kSwatchCount - 1; // 33
 inline constexpr qint64 kImageSize = qint64(kRecordCount) * records::kRecordSize;
+// Options added later live past the swatches, written only when on: older versions read
+// records 1 to 33 only, and a file without them loads with the options off.
+inline constexpr int kSecondLawRecord = kRecordCount + 1; // 34, "Afficher m·Δv/Δt"
+inline constexpr qint64 kFileSize = qint64(kSecondLawRecord) * records::kRecordSize;
+
+// Whether a record past the swatches turns its option on (it says 1). Files written before the
+// option existed end at the swatches, or carry whatever an older, longer file left there.
+bool laterOptionOn(const QByteArray &image, int record);
 
 // An integer as text, with a leading blank when it is not negative: " 0", "-1", " 16777215".
 QString spacedDecimal(qint64 n);
@@ -52,7 +60,7 @@ struct Decoded
 // range.
 Decoded decode(const QByteArray &image, const Controls &base);
 
-// Builds records 1 to kRecordCount from the controls. Nothing is returned (detail says which
+// Builds records 1 to kRecordCount, and the later options that are on, from the controls. Nothing is returned (detail says which
 // record) when a value does not fit in a record.
 std::optional<records::Image> encode(const Controls &controls, QString *detail = nullptr);
 

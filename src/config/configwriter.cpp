@@ -30,6 +30,22 @@ bool readTail(const QString &path, QByteArray *tail, WriteResult *result)
     return true;
 }
 
+// The new records take the place of the old ones past the swatches; an option an earlier save
+// turned on is turned off there when it is now off.
+void mergeTail(const records::Image &image, QByteArray *tail)
+{
+    const qint64 written = image.bytes().size() - kImageSize;
+    if (written > 0) {
+        tail->remove(0, qMin(written, qint64(tail->size())));
+        return;
+    }
+    if (laterOptionOn(*tail, 1)) {
+        records::Image off;
+        off.set(1, spacedDecimal(0));
+        tail->replace(0, records::kRecordSize, off.bytes());
+    }
+}
+
 } // namespace
 
 WriteResult writeConfig(const QString &path, const Controls &controls)
@@ -43,6 +59,7 @@ WriteResult writeConfig(const QString &path, const Controls &controls)
     QByteArray tail;
     if (!readTail(path, &tail, &result))
         return result;
+    mergeTail(*image, &tail);
     const saving::SaveResult saved = saving::saveFile(path, [&](QIODevice &file) {
         return file.write(image->bytes()) == image->bytes().size() && file.write(tail) == tail.size();
     });

@@ -26,6 +26,7 @@ struct Controls
     // Check1..Check12 (index 0 unused).
     std::array<bool, 13> Check = defaultChecks();
     bool speed = false; // "Animation au ralenti"
+    bool secondLaw = false; // "Afficher m·Δv/Δt": the second law beside the weight
     // Check13: the quantities of the live graph.
     QuantityChoice Check13{}; // none checked at start-up
 

@@ -104,6 +104,13 @@ void Simulation::Label4_Chosen(int index, Rgb colour)
 
 void Simulation::speed_Click(bool on) { m_c.speed = on; }
 
+void Simulation::secondLaw_Click(bool on)
+{
+    m_c.secondLaw = on;
+    m_hooks->majaff();
+    emit changed();
+}
+
 void Simulation::Check13_Click(int index, bool on)
 {
     m_c.Check13.at(index) = on;
@@ -154,6 +161,8 @@ void Simulation::applyControls(const Controls &loaded)
         if (m_c.Check[i] != loaded.Check[i])
             Check_Click(i, loaded.Check[i]);
     m_c.speed = loaded.speed;
+    if (m_c.secondLaw != loaded.secondLaw)
+        secondLaw_Click(loaded.secondLaw);
     m_c.Label4 = loaded.Label4;
 
     Combo1_Click(m_c.Combo1);

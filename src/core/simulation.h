@@ -138,6 +138,8 @@ public:
     void Check_Click(int index, bool on);
     // "Animation au ralenti".
     void speed_Click(bool on);
+    // "Afficher m·Δv/Δt".
+    void secondLaw_Click(bool on);
     // A quantity of the live graph chosen or dropped: one group at a time.
     void Check13_Click(int index, bool on);
     // Puts a configuration's values into the controls in the file's order, running the change

@@ -91,6 +91,13 @@ void SceneRenderer::deltaV()
     fleche(b.x(), b.y(), 0.0, length, colour);
 }
 
+// On a photograph the variation spans two photographs; otherwise the interval of the panel.
+double SceneRenderer::halfInterval() const
+{
+    return m_sim.s.vecphoto ? numfmt::parseOr(m_sim.c.chrono, 0.0) / 1000.0
+                            : m_sim.c.UpDown1 / 20.0;
+}
+
 // v(t + h) from the projectile, then -v(t - h) from its tip: the sum ends on the tip of the
 // velocity variation.
 void SceneRenderer::constdeltaV()
@@ -98,8 +105,7 @@ void SceneRenderer::constdeltaV()
     if (vectorsHidden())
         return;
     const int k = vectorscale::velocity(m_sim.c.VScroll1);
-    const double h = m_sim.s.vecphoto ? numfmt::parseOr(m_sim.c.chrono, 0.0) / 1000.0
-                                      : m_sim.c.UpDown1 / 20.0;
+    const double h = halfInterval();
     const double t = m_sim.s.temps;
     const QPointF after = velocityAt(t + h);
     const double c1x = k * after.x(), c1y = k * after.y();
@@ -116,6 +122,27 @@ void SceneRenderer::constdeltaV()
         return;
     m_canvas.line(b2.x(), b2.y(), b2.x() + c2x, b2.y() + c2y, swatch(3));
     fleche(b2.x(), b2.y(), c2x, c2y, swatch(3));
+}
+
+// m·Δv/Δt from the construction's two velocities, with the force scale, from the weight's
+// point and 5 pixels to its right so that both stay visible: in flight the two agree.
+void SceneRenderer::secondLaw()
+{
+    const double h = halfInterval();
+    if (vectorsHidden() || h <= 0.0)
+        return;
+    const double t = m_sim.s.temps;
+    const QPointF dv = velocityAt(t + h) - velocityAt(t - h);
+    const double scale = vectorscale::force(m_sim.c.VScroll3) * double(m_sim.s.masse) / (2.0 * h);
+    const double perUnit = projectile(m_sim.c.Combo2).newtonsPerUnit;
+    const double cx = std::nearbyint(std::nearbyint(scale * dv.x()) / perUnit);
+    const double cy = std::nearbyint(std::nearbyint(scale * dv.y()) / perUnit);
+    if (cx == 0.0 && cy == 0.0)
+        return;
+    const QPointF b = base(true) + QPointF(5.0, 0.0);
+    const QColor colour = swatch(1);
+    m_canvas.line(b.x(), b.y(), b.x() + cx, b.y() + cy, colour);
+    fleche(b.x(), b.y(), cx, cy, colour);
 }
 
 } // namespace orbane

@@ -97,7 +97,7 @@ void SceneRenderer::tracetraj()
     s.yprec = p.y();
 }
 
-// The four vectors in their fixed order: velocity, construction, variation, weight.
+// The vectors in their fixed order: velocity, construction, variation, weight, m·Δv/Δt.
 void SceneRenderer::drawVectors()
 {
     const auto &check = m_sim.c.Check;
@@ -109,6 +109,8 @@ void SceneRenderer::drawVectors()
         deltaV();
     if (check[12])
         poids();
+    if (check[6] && check[7] && m_sim.c.secondLaw)
+        secondLaw();
 }
 
 void SceneRenderer::majaff()

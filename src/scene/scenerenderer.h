@@ -56,6 +56,7 @@ public:
     void poids();
     void deltaV();
     void constdeltaV();
+    void secondLaw();
     void tracetraj();
 
     // The scene as the chronophotographs left it, to measure on: the place's picture, the
@@ -75,6 +76,8 @@ private:
     const Sprites &sprites() const;
     QColor swatch(int i) const;
     bool vectorsHidden() const;
+    // Half the interval of the velocity variation, in s.
+    double halfInterval() const;
     void drawVectors();
     void paintProjectileAt(double left, double top);
     void paintProjections();

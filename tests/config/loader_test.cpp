@@ -44,6 +44,7 @@ void changeEverything(Controls &c)
     for (int i = 1; i <= 12; ++i)
         c.Check[i] = !c.Check[i];
     c.speed = true;
+    c.secondLaw = true;
     for (int i = 0; i < 9; ++i)
         c.Label4[i] = rgb(10 * i, 255 - 20 * i, 7 * i + 1);
 }

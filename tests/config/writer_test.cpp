@@ -1,4 +1,5 @@
 #include "config/configfixture.h"
+#include "config/configformat.h"
 #include "config/configwriter.h"
 #include "core/recordfile.h"
 
@@ -61,6 +62,26 @@ TEST_F(ConfigWriter, ALongerExistingFileKeepsWhatLiesBeyondTheConfiguration)
     EXPECT_EQ(now.mid(33 * 128), old.mid(33 * 128));
     EXPECT_EQ(records::decode(now, 34).text, QStringLiteral("extra 34"));
     EXPECT_EQ(records::decode(now, 36).text, QStringLiteral("extra 36"));
+}
+
+// "Afficher m·Δv/Δt" takes record 34 when on; older files, without it, load with it off.
+TEST_F(ConfigWriter, TheSecondLawOptionHasARecordThatOlderFilesLack)
+{
+    const QString file = path(QStringLiteral("loi.P08"));
+    Controls c = sim().c;
+    c.secondLaw = true;
+    ASSERT_TRUE(writeConfig(file, c).ok);
+    const QByteArray on = readBytes(file);
+    EXPECT_EQ(on.size(), 34 * 128);
+    EXPECT_EQ(on.left(33 * 128), readBytes(dataFile(QStringLiteral("startup.P08"))));
+    EXPECT_TRUE(decode(on, sim().c).controls->secondLaw);
+
+    c.secondLaw = false;
+    ASSERT_TRUE(writeConfig(file, c).ok);
+    EXPECT_FALSE(decode(readBytes(file), sim().c).controls->secondLaw);
+    Controls base = c;
+    base.secondLaw = true;
+    EXPECT_FALSE(decode(readBytes(dataFile(QStringLiteral("startup.P08"))), base).controls->secondLaw);
 }
 
 TEST_F(ConfigWriter, AShorterExistingFileIsReplacedByAWholeConfiguration)

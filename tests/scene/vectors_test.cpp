@@ -122,6 +122,25 @@ TEST_F(VectorsTest, VelocityVariationAndItsConstructionMeetAtTheTip)
     EXPECT_TRUE(c1 == colour(sim.c.Label4[2]) || c1 == colour(sim.c.Label4[3]));
 }
 
+// In flight m·Δv/Δt, from the weight's point and 5 pixels to its right, is as long as P.
+TEST_F(VectorsTest, SecondLawArrowMatchesTheWeightBesideIt)
+{
+    sim.Check_Click(6, true);
+    sim.Check_Click(12, true);
+    sim.command15_Click();
+    for (int i = 0; i < 10; ++i)
+        sim.Timer1_Timer();
+    sim.command16_Click();
+    const int bx = int(std::lround(renderer->base(true).x()));
+    const QColor magenta = colour(sim.c.Label4[1]), cyan = colour(sim.c.Label4[7]);
+    const int weightTip = lowest(shown(), bx, cyan);
+    EXPECT_LT(lowest(shown(), bx + 5, magenta), weightTip);
+    sim.secondLaw_Click(true);
+    EXPECT_EQ(lowest(shown(), bx + 5, magenta), weightTip);
+    sim.Check_Click(7, false); // not without the construction
+    EXPECT_LT(lowest(shown(), bx + 5, magenta), weightTip);
+}
+
 TEST_F(VectorsTest, VelocityVectorFollowsTheScale)
 {
     test::controlsOf(sim).Check[5] = true;
