@@ -149,3 +149,22 @@ TEST_F(ControlsTest, CameraCaptionStartsTheRecordingAndSwapsThePicture)
     EXPECT_FALSE(w->timer1().isActive());
     EXPECT_EQ(label5->text(), QStringLiteral("Activer la chronophotographie"));
 }
+
+// Every option of every panel stays as the user set it, and the simulation follows.
+TEST_F(ControlsTest, EveryOptionFollowsAClick)
+{
+    child<QCheckBox>("Check6")->click(); // the construction and m·Δv/Δt need it
+    for (int i : {1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12}) {
+        auto *box = child<QCheckBox>(QStringLiteral("Check%1").arg(i).toLatin1().constData());
+        const bool was = box->isChecked();
+        box->click();
+        QApplication::processEvents();
+        EXPECT_NE(box->isChecked(), was) << i;
+        EXPECT_EQ(w->sim().c.Check[i], box->isChecked()) << i;
+    }
+    child<QCheckBox>("Check7")->click(); // back on
+    auto *secondLaw = child<QCheckBox>("secondLaw");
+    ASSERT_TRUE(secondLaw->isEnabled());
+    secondLaw->click();
+    EXPECT_TRUE(w->sim().c.secondLaw);
+}
