@@ -1,4 +1,5 @@
 #include "calc/evaluator.h"
+#include "benchmain.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
@@ -44,11 +45,4 @@ static void BM_LongSum(benchmark::State &state)
 }
 BENCHMARK(BM_LongSum);
 
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return runBenchmarks<QCoreApplication>(argc, argv); }

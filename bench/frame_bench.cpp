@@ -6,6 +6,7 @@
 #include "graphs/graphpanel.h"
 
 #include "canvascopy.h"
+#include "benchmain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -138,14 +139,4 @@ static void BM_FrameMarkMode(benchmark::State &state)
 }
 BENCHMARK(BM_FrameMarkMode)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
-int main(int argc, char **argv)
-{
-    // The offscreen platform unless another one is asked for (xcb under Xvfb, for instance).
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return runBenchmarks<QApplication>(argc, argv); }

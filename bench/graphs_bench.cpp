@@ -4,6 +4,7 @@
 #include "graphs/graphes.h"
 #include "graphs/livegraph.h"
 #include "graphs/windowgraph.h"
+#include "benchmain.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -111,13 +112,4 @@ BENCHMARK(BM_LiveGraphFrame)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return runBenchmarks<QApplication>(argc, argv); }

@@ -1,4 +1,5 @@
 #include "exercises/rtfreader.h"
+#include "benchmain.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>
@@ -62,12 +63,4 @@ BENCHMARK(BM_PictureData)->Arg(4 << 20)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv); // documents measure their fonts
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return runBenchmarks<QGuiApplication>(argc, argv); }

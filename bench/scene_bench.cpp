@@ -2,6 +2,7 @@
 #include "scene/scenerenderer.h"
 
 #include "canvascopy.h"
+#include "benchmain.h"
 
 #include <QDir>
 #include <QFile>
@@ -127,12 +128,4 @@ static void BM_TickWorstMarkMode(benchmark::State &state)
 }
 BENCHMARK(BM_TickWorstMarkMode)->Unit(benchmark::kMicrosecond);
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return runBenchmarks<QGuiApplication>(argc, argv); }

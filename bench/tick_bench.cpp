@@ -1,4 +1,5 @@
 #include "core/simulation.h"
+#include "benchmain.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -29,11 +30,4 @@ static void BM_TickWholeFlight(benchmark::State &state)
 }
 BENCHMARK(BM_TickWholeFlight)->Unit(benchmark::kMicrosecond);
 
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return runBenchmarks<QCoreApplication>(argc, argv); }
