@@ -4,6 +4,8 @@
 #   ./orbane.sh test       build (debug) and run the whole test suite
 #   ./orbane.sh test asan  same with AddressSanitizer + UndefinedBehaviorSanitizer
 #   ./orbane.sh bench      build (release) and run the benchmarks
+#   ./orbane.sh package    build (release) the Debian package orbane1s_<version>_<arch>.deb,
+#                          check it (appstreamcli, desktop-file-validate, lintian) and start it
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -32,8 +34,22 @@ bench)
     build release
     for b in ./build/release/bin/*_bench; do "$b"; done
     ;;
+package)
+    # Only what the package holds: the tests and benchmarks of the release build are not needed.
+    cmake --preset release >/dev/null
+    cmake --build --preset release -j "$jobs" --target orbane1s orbane_sound orbane_data orbane_docs
+    rm -rf build/release/package
+    (cd build/release && cpack -G DEB)
+    deb=$(ls build/release/package/orbane1s_*.deb)
+    cp "$deb" .
+    appstreamcli validate --no-net build/release/packaging/*.metainfo.xml
+    desktop-file-validate packaging/orbane1s.desktop
+    lintian --fail-on error "$deb"
+    ctest --test-dir build/release -L package --output-on-failure
+    echo "Paquet : ./${deb##*/}"
+    ;;
 *)
-    echo "usage: $0 [run | test [debug|asan] | bench]" >&2
+    echo "usage: $0 [run | test [debug|asan] | bench | package]" >&2
     exit 2
     ;;
 esac

@@ -9,6 +9,7 @@ packages=(
     fonts-liberation fonts-liberation2 fonts-dejavu-core
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     xvfb xauth imagemagick poppler-utils python3-matplotlib
+    dpkg-dev appstream desktop-file-utils lintian
 )
 
 missing=()

@@ -3,19 +3,39 @@
 #include "core/recordfile.h"
 #include "core/tables.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 namespace orbane::handshake {
 
-QString path(const QString &programDir) { return programFile(programDir, QStringLiteral("TEMP1S.TMP")); }
-
-void markRunning(const QString &programDir)
+QString folder(const QString &programDir)
 {
-    records::writeFile(path(programDir), kRunningRecord, QStringLiteral("OUI"));
+    const bool installed = QFileInfo::exists(programFile(programDir, QLatin1String(kInstalledMark)));
+    if (!installed && QFileInfo(programDir).isWritable())
+        return programDir;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/orbane1s");
 }
 
-void markStopped(const QString &programDir)
+QString path(const QString &programDir)
 {
-    records::writeFile(path(programDir), kRunningRecord, QStringLiteral("NON"));
+    return programFile(folder(programDir), QStringLiteral("TEMP1S.TMP"));
 }
+
+namespace {
+
+void write(const QString &programDir, int n, const QString &text)
+{
+    QDir().mkpath(folder(programDir)); // the user's data folder may not exist yet
+    records::writeFile(path(programDir), n, text);
+}
+
+} // namespace
+
+void markRunning(const QString &programDir) { write(programDir, kRunningRecord, QStringLiteral("OUI")); }
+
+void markStopped(const QString &programDir) { write(programDir, kRunningRecord, QStringLiteral("NON")); }
 
 HandOver::Taken HandOver::take(const QString &programDir)
 {

@@ -2,12 +2,20 @@
 
 #include <QString>
 
-// The hand-shake file TEMP1S.TMP in the program's folder, shared with the courseware suite.
+// The hand-shake file TEMP1S.TMP, shared with the courseware suite. It sits in the program's
+// folder, where the suite looks for it, except in an installed copy: a system folder is not
+// written at run time, so an installed copy keeps it in the user's data folder.
 namespace orbane::handshake {
 
 inline constexpr int kRunningRecord = 10;
 inline constexpr int kExerciseRecord = 31;
 
+// The file the install rules put beside an installed copy of the program.
+inline constexpr char kInstalledMark[] = "orbane1s-installed";
+
+// The folder of TEMP1S.TMP: the program's folder, or "orbane1s" in the user's data folder
+// (~/.local/share) when the program is an installed copy or its folder cannot be written.
+QString folder(const QString &programDir);
 QString path(const QString &programDir);
 // Record 10: "OUI" while the program runs, "NON" once it has closed. Failures are ignored.
 void markRunning(const QString &programDir);

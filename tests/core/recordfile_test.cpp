@@ -133,3 +133,28 @@ TEST(Handshake, RunningFlagAndExerciseHandOver)
     handshake::markStopped(dir.path());
     EXPECT_EQ(records::readFile(file, 10).text, QStringLiteral("NON"));
 }
+
+TEST(Handshake, AnInstalledCopyKeepsItInTheUsersDataFolder)
+{
+    QTemporaryDir program, home;
+    QFile mark(program.filePath(QLatin1String(handshake::kInstalledMark)));
+    ASSERT_TRUE(mark.open(QIODevice::WriteOnly));
+    mark.close();
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+
+    handshake::markRunning(program.path());
+    records::writeFile(handshake::path(program.path()), 31, QStringLiteral("CHUTE.E20"));
+    const QString handedOver = handshake::takeExercise(program.path());
+    const QString file = home.filePath(QStringLiteral("orbane1s/TEMP1S.TMP"));
+    const bool written = QFile::exists(file);
+    const QString running = records::readFile(file, 10).text;
+    qputenv("XDG_DATA_HOME", saved);
+    if (saved.isEmpty())
+        qunsetenv("XDG_DATA_HOME");
+
+    EXPECT_TRUE(written);
+    EXPECT_EQ(running, QStringLiteral("OUI"));
+    EXPECT_EQ(handedOver, QStringLiteral("CHUTE.E20"));
+    EXPECT_FALSE(QFile::exists(program.filePath(QStringLiteral("TEMP1S.TMP"))));
+}

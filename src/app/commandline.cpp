@@ -1,0 +1,97 @@
+#include "app/commandline.h"
+
+#include <QCommandLineParser>
+
+namespace orbane {
+
+namespace {
+
+const QCommandLineOption kHelp(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+const QCommandLineOption kVersion(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+const QCommandLineOption kCapture(QStringLiteral("capture"), QString(), QStringLiteral("fichier"));
+
+QString quoted(const QString &text) { return QStringLiteral("« %1 »").arg(text); }
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    // Qt's own help and version options print English texts: the French ones are ours.
+    QCommandLineParser parser;
+    parser.addOptions({kHelp, kVersion, kCapture});
+    CommandLine line;
+    if (!parser.parse(arguments)) {
+        line.action = CommandLine::Action::Refused;
+        const QStringList unknown = parser.unknownOptionNames();
+        line.refusal = unknown.isEmpty()
+                           ? QStringLiteral("il manque le nom du fichier après --capture")
+                           : QStringLiteral("option inconnue ")
+                                 + quoted((unknown.first().size() == 1 ? QStringLiteral("-")
+                                                                        : QStringLiteral("--"))
+                                          + unknown.first());
+        return line;
+    }
+    if (parser.isSet(kHelp)) {
+        line.action = CommandLine::Action::Help;
+        return line;
+    }
+    if (parser.isSet(kVersion)) {
+        line.action = CommandLine::Action::Version;
+        return line;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        line.action = CommandLine::Action::Refused;
+        line.refusal = QStringLiteral("un seul fichier à la fois (reçu : %1)").arg(files.size());
+        return line;
+    }
+    line.file = files.value(0);
+    line.capture = parser.value(kCapture);
+    return line;
+}
+
+bool hasQtOptions(const QStringList &arguments)
+{
+    static const QStringList qtOptions = {
+        QStringLiteral("platform"), QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+        QStringLiteral("plugin"), QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"), QStringLiteral("reverse"), QStringLiteral("session"),
+        QStringLiteral("display"), QStringLiteral("geometry"), QStringLiteral("style"),
+        QStringLiteral("stylesheet"), QStringLiteral("widgetcount"), QStringLiteral("name"),
+        QStringLiteral("title"), QStringLiteral("visual"), QStringLiteral("qmljsdebugger"),
+        QStringLiteral("nograb"), QStringLiteral("dograb"), QStringLiteral("fontengine"),
+        QStringLiteral("dialogs")};
+    for (const QString &arg : arguments.mid(1)) {
+        if (arg == QStringLiteral("--"))
+            return false;
+        QString name = arg.startsWith(QStringLiteral("--")) ? arg.mid(2)
+                       : arg.startsWith(QLatin1Char('-'))   ? arg.mid(1)
+                                                            : QString();
+        name = name.section(QLatin1Char('='), 0, 0);
+        if (qtOptions.contains(name))
+            return true;
+    }
+    return false;
+}
+
+QString usageLine() { return QStringLiteral("Utilisation : orbane1s [options] [fichier]"); }
+
+QString helpText()
+{
+    return usageLine() + QStringLiteral(
+        "\n\n"
+        "Orbane 1S simule le mouvement d'un projectile lancé sur la Terre, la Lune ou Mars :\n"
+        "trajectoire, vecteurs, chronophotographie et graphes, pour les cours de physique du lycée.\n"
+        "\n"
+        "Fichier :\n"
+        "  CONFIG.P08     une configuration enregistrée : ses paramètres sont chargés\n"
+        "  EXERCICE.E20   un exercice : son énoncé s'affiche et sa configuration est chargée\n"
+        "\n"
+        "Options :\n"
+        "  -h, --help     affiche cette aide et quitte\n"
+        "  -v, --version  affiche la version et quitte\n");
+}
+
+QString versionText() { return QStringLiteral("Orbane 1S " ORBANE_VERSION); }
+
+} // namespace orbane
