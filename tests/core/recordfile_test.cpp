@@ -145,7 +145,8 @@ TEST(Handshake, AnInstalledCopyKeepsItInTheUsersDataFolder)
 
     handshake::markRunning(program.path());
     records::writeFile(handshake::path(program.path()), 31, QStringLiteral("CHUTE.E20"));
-    const QString handedOver = handshake::takeExercise(program.path());
+    handshake::HandOver handOver;
+    const QString handedOver = handOver.take(program.path()).name;
     const QString file = home.filePath(QStringLiteral("orbane1s/TEMP1S.TMP"));
     const bool written = QFile::exists(file);
     const QString running = records::readFile(file, 10).text;
