@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <cmath>
@@ -21,6 +22,13 @@
 namespace orbane::pointage {
 
 namespace {
+
+// Screen readers say what a scroll bar moves.
+void nameScrollBars(QAbstractScrollArea *area, const QString &name)
+{
+    area->verticalScrollBar()->setAccessibleName(name);
+    area->horizontalScrollBar()->setAccessibleName(name);
+}
 
 const QColor kRight(0, 128, 0), kWrong(192, 0, 0);
 
@@ -66,6 +74,7 @@ PointageWindow::PointageWindow(const Simulation &sim, const QImage &chronophotog
     scroll->setObjectName(QStringLiteral("defilement"));
     scroll->setAccessibleName(QStringLiteral("Chronophotographie"));
     scroll->setWidget(m_view);
+    nameScrollBars(scroll, QStringLiteral("Faire défiler la chronophotographie"));
     scroll->setFixedWidth(chronophotograph.width() + 24);
     connect(m_view, &PointageView::pointPlaced, this, &PointageWindow::refresh);
     connect(m_view, &PointageView::vectorDrawn, this, &PointageWindow::setVector);
@@ -86,6 +95,7 @@ void PointageWindow::buildControls(QWidget *side)
     m_table = new QTableWidget(0, 9, side);
     m_table->setObjectName(QStringLiteral("tableau"));
     m_table->setAccessibleName(QStringLiteral("Points mesurés"));
+    nameScrollBars(m_table, QStringLiteral("Faire défiler le tableau"));
     m_table->setHorizontalHeaderLabels(
         {QStringLiteral("N°"), QStringLiteral("t (s)"), QStringLiteral("x (m)"),
          QStringLiteral("y (m)"), QStringLiteral("vx (m.s⁻¹)"), QStringLiteral("vy (m.s⁻¹)"),
