@@ -2,6 +2,7 @@
 
 #include "core/regularfile.h"
 #include "core/services.h"
+#include "platform/accessibility.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
-#include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -114,8 +114,7 @@ HelpWindow::HelpWindow(const QString &helpFile, QWidget *parent)
     m_browser = new HelpBrowser(this);
     m_browser->setObjectName(QStringLiteral("navigateur"));
     m_browser->setAccessibleName(QStringLiteral("Texte de l'aide"));
-    m_browser->verticalScrollBar()->setAccessibleName(QStringLiteral("Faire défiler l'aide"));
-    m_browser->horizontalScrollBar()->setAccessibleName(QStringLiteral("Faire défiler l'aide"));
+    nameScrollBars(m_browser, QStringLiteral("Faire défiler l'aide"));
     m_browser->setOpenExternalLinks(true); // web links go to the desktop's browser
 
     auto *buttons = new QHBoxLayout;

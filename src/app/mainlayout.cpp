@@ -8,6 +8,7 @@
 #include "app/welcome.h"
 #include "core/units.h"
 #include "graphs/graphpanel.h"
+#include "platform/accessibility.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -227,8 +228,7 @@ void FeuilleP::buildBottom()
     m_supertext->setObjectName(QStringLiteral("supertext"));
     m_supertext->setGeometry(rightColumn(6360, 5085, 5415, 3090));
     m_supertext->setAccessibleName(QStringLiteral("Texte de l'exercice"));
-    m_supertext->verticalScrollBar()->setAccessibleName(QStringLiteral("Faire défiler le texte"));
-    m_supertext->horizontalScrollBar()->setAccessibleName(QStringLiteral("Faire défiler le texte"));
+    nameScrollBars(m_supertext, QStringLiteral("Faire défiler le texte"));
 
     auto *backdrop = static_cast<Backdrop *>(centralWidget());
     backdrop->shadowOf = QRect(QPoint(m_supertext->x(), m_fich->y()),

@@ -2,8 +2,10 @@
 
 #include "platform/updown.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QScrollBar>
 
 namespace orbane {
 
@@ -68,6 +70,12 @@ void installPlatformAccessibility()
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+void nameScrollBars(QAbstractScrollArea *area, const QString &name)
+{
+    area->verticalScrollBar()->setAccessibleName(name);
+    area->horizontalScrollBar()->setAccessibleName(name);
 }
 
 } // namespace orbane

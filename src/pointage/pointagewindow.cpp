@@ -3,6 +3,7 @@
 #include "core/numberformat.h"
 #include "core/simulation.h"
 #include "core/tables.h"
+#include "platform/accessibility.h"
 #include "scene/vectors.h"
 
 #include <QBoxLayout>
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <cmath>
@@ -22,13 +22,6 @@
 namespace orbane::pointage {
 
 namespace {
-
-// Screen readers say what a scroll bar moves.
-void nameScrollBars(QAbstractScrollArea *area, const QString &name)
-{
-    area->verticalScrollBar()->setAccessibleName(name);
-    area->horizontalScrollBar()->setAccessibleName(name);
-}
 
 const QColor kRight(0, 128, 0), kWrong(192, 0, 0);
 
