@@ -102,8 +102,7 @@ QString ExportDialog::table(const QString &eol) const { return m_maker(separator
 bool ExportDialog::save(const QString &path)
 {
     const QByteArray bytes = table(QStringLiteral("\r\n")).toUtf8();
-    const saving::SaveResult saved = saving::saveFile(
-        path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); });
+    const saving::SaveResult saved = saving::saveBytes(path, bytes);
     if (!saved)
         m_dialogs.message(files::explained(QStringLiteral("Le tableau n'a pas été enregistré. "
                                                           "Vérifiez le dossier choisi et recommencez."),

@@ -446,9 +446,7 @@ void FeuilleP::savePython(const QString &program)
                                                      QStringLiteral("py"));
     if (path.isEmpty())
         return;
-    const QByteArray bytes = program.toUtf8();
-    const saving::SaveResult saved = saving::saveFile(
-        path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); });
+    const saving::SaveResult saved = saving::saveBytes(path, program.toUtf8());
     if (!saved)
         m_services.dialogs->message(
             files::explained(QStringLiteral("Le programme n'a pas été enregistré. "

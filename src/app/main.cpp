@@ -1,10 +1,11 @@
 #include "app/commandline.h"
 #include "app/feuillep.h"
+#include "core/savefile.h"
 #include "platform/fontwarmup.h"
 #include "platform/frenchui.h"
 
 #include <QApplication>
-#include <QSaveFile>
+#include <QImage>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
@@ -37,8 +38,10 @@ int answer(const orbane::CommandLine &line)
 
 bool savePicture(QWidget &window, const QString &path)
 {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && window.grab().save(&file, "PNG") && file.commit();
+    const QImage picture = window.grab().toImage();
+    return orbane::saving::saveFile(path, [&picture](QIODevice &file) {
+        return picture.save(&file, "PNG");
+    }).ok;
 }
 
 // Once the window's first frame is painted, writes its picture and ends the program (checks

@@ -216,4 +216,9 @@ SaveResult saveFile(const QString &path, const Writer &writer)
     return {true, {}};
 }
 
+SaveResult saveBytes(const QString &path, const QByteArray &bytes)
+{
+    return saveFile(path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); });
+}
+
 } // namespace orbane::saving

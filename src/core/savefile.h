@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 
@@ -27,6 +28,9 @@ using Writer = std::function<bool(QIODevice &device)>;
 // saving, are removed first. An existing target keeps its permissions; a symbolic link keeps
 // pointing to the file, which is replaced.
 SaveResult saveFile(const QString &path, const Writer &writer);
+
+// saveFile for content that is ready: these bytes, as they are.
+SaveResult saveBytes(const QString &path, const QByteArray &bytes);
 
 // The temporary file that saveFile uses for a target, in the target's folder:
 // ".<name>~orbane.<host>.<process>.tmp".
