@@ -402,11 +402,13 @@ void FeuilleP::calculatrice()
 void FeuilleP::Command7_Click() { openHelp(this, m_sim.programDir(), *m_services.dialogs); }
 
 // The measurement needs a still scene and at least three photographs; the hint says why not.
+bool FeuilleP::pointageReady() const { return !m_sim.d.timer1 && m_sim.photoPositions.size() >= 3; }
+
 QString FeuilleP::pointageHint() const
 {
     if (m_sim.d.timer1)
         return QStringLiteral("Arrêter l'animation pour pointer la chronophotographie.");
-    if (m_sim.photoPositions.size() < 3)
+    if (!pointageReady())
         return QStringLiteral("Il faut au moins trois photographies : activer la "
                               "chronophotographie (caméra) puis lancer l'animation.");
     return QStringLiteral("Pointer les photographies, calculer les vitesses et vérifier la "
@@ -415,7 +417,7 @@ QString FeuilleP::pointageHint() const
 
 void FeuilleP::openPointage()
 {
-    if (m_sim.d.timer1 || m_sim.photoPositions.size() < 3)
+    if (!pointageReady())
         return;
     if (m_pointage)
         m_pointage->close();
@@ -650,7 +652,7 @@ void FeuilleP::refresh()
         m_shownControls = std::move(shown);
         refreshControls();
     }
-    m_pc.pointage->setEnabled(!d.timer1 && m_sim.photoPositions.size() >= 3);
+    m_pc.pointage->setEnabled(pointageReady());
     if (const QString why = pointageHint(); why != m_pc.pointage->toolTip())
         m_pc.pointage->setToolTip(why);
     for (QWidget *w : {static_cast<QWidget *>(m_pc.command12),

@@ -118,6 +118,7 @@ private:
     void calculatrice();
     void exportPositions();
     void openPointage();
+    bool pointageReady() const;
     QString pointageHint() const;
     void savePython(const QString &program);
     void exportValues();
