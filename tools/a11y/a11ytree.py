@@ -124,6 +124,14 @@ def find(name):
     return None
 
 
+def found(name):
+    """The object find() gives, or the end of the script with the reason."""
+    obj = find(name)
+    if obj is None:
+        sys.exit(f'nothing showing is named {name!r}')
+    return obj
+
+
 def unnamed():
     """The interactive objects on screen that a screen reader cannot name."""
     app = application()
@@ -136,9 +144,7 @@ def unnamed():
 
 
 def act(action, name, value=None):
-    obj = find(name)
-    if obj is None:
-        sys.exit(f'nothing showing is named {name!r}')
+    obj = found(name)
     if action == 'set':
         obj.queryValue().currentValue = float(value)
         return
@@ -157,9 +163,7 @@ def act(action, name, value=None):
 
 def read(name):
     """Prints the text of an object (a text box, a label), as a screen reader reads it."""
-    obj = find(name)
-    if obj is None:
-        sys.exit(f'nothing showing is named {name!r}')
+    obj = found(name)
     try:
         text = obj.queryText()
         print(text.getText(0, text.characterCount))
@@ -180,9 +184,7 @@ def described(description):
 
 def where(name):
     """Prints the screen position of an object's centre (to move the pointer there)."""
-    obj = find(name)
-    if obj is None:
-        sys.exit(f'nothing showing is named {name!r}')
+    obj = found(name)
     e = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     print(e.x + e.width // 2, e.y + e.height // 2)
 
@@ -200,9 +202,7 @@ def focused():
 
 def corner(name):
     """Prints the screen position of an object's top-left corner."""
-    obj = find(name)
-    if obj is None:
-        sys.exit(f'nothing showing is named {name!r}')
+    obj = found(name)
     e = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     print(e.x, e.y)
 
