@@ -6,8 +6,10 @@
 #include "app/helpwindow.h"
 #include "app/hintline.h"
 #include "app/hints.h"
-#include "app/scenewidget.h"
+#include "app/panels.h"
+#include "app/scenepane.h"
 #include "app/tabstrip.h"
+#include "app/toolbar.h"
 #include "app/welcome.h"
 #include "calc/machine.h"
 #include "config/configloader.h"
@@ -28,25 +30,17 @@
 #include "core/numberformat.h"
 #include "core/savefile.h"
 #include "core/tables.h"
-#include "scene/vectors.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QScrollBar>
 #include <QTextEdit>
 #include <QToolButton>
-#include <cmath>
 
 namespace orbane {
 
@@ -71,19 +65,19 @@ FeuilleP::FeuilleP(const QString &programDir, const Services *services, ColourCh
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &FeuilleP::tick);
 
-    buildToolBar();
-    buildReadouts();
-    buildScene();
-    buildAnimationButtons();
+    m_hints = new Hints([this](const QString &hint) { m_info->showHint(hint); }, this);
+    m_toolBar = new ToolBar(centralWidget(), *m_hints);
+    m_scene = new ScenePane(centralWidget(), m_sim, m_renderer, *m_hints);
+    m_animation = new AnimationBar(centralWidget(), m_sim, *m_hints);
     buildTabs();
     buildBottom();
     buildOutput();
     buildExercises();
-    bindPanels();
+    bindToolBar();
     bindTextBoxes();
     bindTabKeys();
     bindSimulation();
-    installHints();
+    m_hints->addBackground(centralWidget(), Hints::window());
 }
 
 FeuilleP::~FeuilleP()
@@ -200,85 +194,29 @@ void FeuilleP::openGraphes()
     graphs::showGraphes(m_sim, actions, this);
 }
 
-void FeuilleP::bindPanels()
+void FeuilleP::bindToolBar()
 {
-    // Lists and scales report the user's choices only: the window's own updates are silent.
-    connect(m_pc.Combo1, &QComboBox::activated, &m_sim, &Simulation::Combo1_Click);
-    connect(m_pc.Combo2, &QComboBox::activated, &m_sim, &Simulation::Combo2_Click);
-    bindParameterBoxes();
-    bindOptions();
-    for (Swatch *s : m_pc.Label4)
-        connect(s, &Swatch::clicked, this, &FeuilleP::chooseColour);
-    connect(m_pc.VScroll1, &QScrollBar::valueChanged, &m_sim, &Simulation::VScroll1_Change);
-    connect(m_pc.VScroll3, &QScrollBar::valueChanged, &m_sim, &Simulation::VScroll3_Change);
-    connect(m_pc.UpDown1, &UpDown::valueChanged, &m_sim, &Simulation::UpDown1_Change);
-    connect(m_pc.command12, &QToolButton::clicked, &m_sim, &Simulation::command12_Click);
-    m_pc.Label5->installEventFilter(this);
-
-    connect(m_command15, &QToolButton::clicked, &m_sim, &Simulation::command15_Click);
-    connect(m_command16, &QToolButton::clicked, &m_sim, &Simulation::command16_Click);
-    connect(m_image4, &QToolButton::clicked, &m_sim, &Simulation::Image4_Click);
-    connect(m_command18, &QToolButton::clicked, &m_sim, &Simulation::command18_Click);
-    connect(m_toolBar[0], &QToolButton::clicked, this, &FeuilleP::effacer);
-    connect(m_toolBar[7], &QToolButton::clicked, this, &QWidget::close);
-    connect(m_toolBar[5], &QToolButton::clicked, this, &FeuilleP::calculatrice);
-    connect(m_toolBar[2], &QToolButton::clicked, this, [this] {
+    const auto on = [this](ToolBar::Role role, auto slot) {
+        connect(m_toolBar->button(role), &QToolButton::clicked, this, slot);
+    };
+    on(ToolBar::Effacer, &FeuilleP::effacer);
+    on(ToolBar::Fermer, &QWidget::close);
+    on(ToolBar::Calculatrice, &FeuilleP::calculatrice);
+    on(ToolBar::Enregistrer, [this] {
         config::Enregistrer window(m_sim, *m_configs, *m_services.dialogs, this);
         window.exec();
     });
-    connect(m_toolBar[1], &QToolButton::clicked, this, [this] {
+    on(ToolBar::Ouvrir, [this] {
         config::Ouvrir window(m_sim, *m_configs, *m_services.dialogs, this);
         window.exec();
     });
-    connect(m_configs, &config::ConfigSession::titleChanged, this,
-            &QWidget::setWindowTitle);
-    connect(m_toolBar[4], &QToolButton::clicked, this, [this] { output().Command10_Click(this); });
-    connect(m_toolBar[3], &QToolButton::clicked, this, [this] { output().Command4_Click(this); });
-    connect(m_command14, &QToolButton::clicked, this, &FeuilleP::openGraphes);
-    connect(m_pc.exporter, &QPushButton::clicked, this, &FeuilleP::exportPositions);
-    connect(m_pc.pointage, &QPushButton::clicked, this, &FeuilleP::openPointage);
-    connect(m_toolBar[6], &QToolButton::clicked, this, &FeuilleP::Command7_Click);
-}
-
-void FeuilleP::bindParameterBoxes()
-{
-    for (int n = 1; n <= 4; ++n) {
-        ParameterBox *box = m_pc.Text[n];
-        box->setFilter([this, n](QChar &key) {
-            return m_sim.TextN_KeyPress(n, key) == Simulation::KeyResult::Accept
-                       ? ParameterBox::Key::Accept
-                       : ParameterBox::Key::Swallow;
-        });
-        connect(box, &QLineEdit::textEdited, this,
-                [this, n](const QString &text) { m_sim.TextN_Change(n, text); });
-        connect(box, &ParameterBox::focused, this, [this, n] { m_sim.TextN_GotFocus(n); });
-        connect(box, &ParameterBox::applied, this, [this, n] { m_sim.TextN_LostFocus(n); });
-        if (n == 2)
-            connect(box, &ParameterBox::keySwallowed, &m_sim, [this] {
-                m_sim.plusbouton();
-                refresh();
-            });
-    }
-    m_pc.chrono->setEnterSwallowed(false);
-    m_pc.chrono->setFilter([this](QChar &key) {
-        return m_sim.chrono_KeyPress(key) == Simulation::KeyResult::Accept
-                   ? ParameterBox::Key::Accept
-                   : ParameterBox::Key::Swallow;
-    });
-    connect(m_pc.chrono, &QLineEdit::textEdited, &m_sim, &Simulation::chrono_Change);
-    connect(m_pc.chrono, &ParameterBox::applied, &m_sim, &Simulation::chrono_LostFocus);
-}
-
-void FeuilleP::bindOptions()
-{
-    // Whatever ticks a box (mouse, keyboard, an accessibility action), the option follows; the
-    // window's own updates of the boxes are silent.
-    for (int i = 1; i <= 12; ++i) {
-        connect(m_pc.Check[i], &QCheckBox::toggled, this,
-                [this, i](bool on) { m_sim.Check_Click(i, on); });
-    }
-    connect(m_pc.speed, &QCheckBox::toggled, &m_sim, &Simulation::speed_Click);
-    connect(m_pc.secondLaw, &QCheckBox::toggled, &m_sim, &Simulation::secondLaw_Click);
+    on(ToolBar::Imprimer, [this] { output().Command10_Click(this); });
+    on(ToolBar::Copier, [this] { output().Command4_Click(this); });
+    on(ToolBar::Aide, &FeuilleP::Command7_Click);
+    connect(m_configs, &config::ConfigSession::titleChanged, this, &QWidget::setWindowTitle);
+    connect(m_animation->graphes(), &QToolButton::clicked, this, &FeuilleP::openGraphes);
+    connect(m_chronoPanel, &ChronoPanel::exportRequested, this, &FeuilleP::exportPositions);
+    connect(m_chronoPanel, &ChronoPanel::pointageRequested, this, &FeuilleP::openPointage);
 }
 
 // Ctrl+Tab and Ctrl+Shift+Tab move between the tabs from anywhere in the window.
@@ -298,8 +236,6 @@ void FeuilleP::bindSimulation()
 {
     connect(&m_sim, &Simulation::changed, this, &FeuilleP::refresh);
     connect(&m_sim, &Simulation::timerChanged, this, &FeuilleP::setTimerRunning);
-    connect(&m_sim, &Simulation::focusSceneRequested, this,
-            [this] { m_picture2->setFocus(Qt::OtherFocusReason); });
     connect(&m_sim, &Simulation::quitRequested, this, [](int code) { QCoreApplication::exit(code); },
             Qt::QueuedConnection);
 }
@@ -316,77 +252,12 @@ void FeuilleP::bindTextBoxes()
     });
 }
 
-void FeuilleP::installHints()
-{
-    m_hints = new Hints([this](const QString &hint) { m_info->showHint(hint); }, this);
-    Hints &h = *m_hints;
-    for (QWidget *w : {static_cast<QWidget *>(m_pc.Check[1]), static_cast<QWidget *>(m_pc.Check[2]),
-                       static_cast<QWidget *>(m_pc.Check[3]), static_cast<QWidget *>(m_pc.frame2)})
-        h.add(w, Hints::displayOptions());
-    h.add(m_pc.Check[4], QStringLiteral("Si cette case est cochée, l'animation sera stoppée si le "
-                                        "projectile sort de l'écran."));
-    h.add(m_pc.secondLaw, QStringLiteral("Avec la construction de Δv : le vecteur m·Δv/Δt, à "
-                                         "l'échelle des forces,\nà côté du poids (deuxième loi "
-                                         "de Newton)"));
-    h.add(m_pc.Check[8],
-          QStringLiteral("La trajectoire est tracée lorsque le projectile est en mouvement"));
-    h.add(m_pc.chrono,
-          QStringLiteral("Vous pouvez régler l'intervalle de temps pour la chronophotographie."));
-    h.add(m_toolBar[7],
-          QStringLiteral("Pour retrouver le module principal et quitter cette application"));
-    h.add(m_toolBar[4], QStringLiteral("Pour configurer l'imprimante et imprimer l'image"));
-    h.add(m_toolBar[2], QStringLiteral("Pour conserver la configuration en cours"));
-    h.add(m_pc.command12, [this] {
-        return m_pc.command12->toolTip() == QStringLiteral("Chronophotographie")
-                   ? QStringLiteral("Appuyer sur la caméra pour commencer l'enregistrement.")
-                   : QStringLiteral("Appuyer sur le bouton pour arrêter l'enregistrement en cours.");
-    });
-    h.add(m_toolBar[0], QStringLiteral("Pour effacer les chronophotographies de l'image actuelle: "
-                                       "bouton « Nouveau »"));
-    const QString animation = QStringLiteral(
-        "Vous pouvez activer ou arrêter l'animation ou retrouver la position initiale");
-    h.add(m_command15, animation);
-    h.add(m_command18, animation);
-    h.add(m_command16, animation + QLatin1Char('.'));
-    h.add(m_toolBar[1], QStringLiteral("Pour retrouver une situation enregistrée"));
-    h.add(m_toolBar[3], QStringLiteral(
-                            "Copier pour placer l'image dans le presse- papiers puis coller depuis "
-                            "Word, Paint..."));
-    h.add(m_toolBar[6], QStringLiteral("Si vous rencontrez une difficulté avec cette application"));
-    h.add(m_toolBar[5], QStringLiteral("Machine à calculer"));
-    h.addBackground(centralWidget(), Hints::window());
-    for (Swatch *s : m_pc.Label4)
-        h.add(s, QStringLiteral("Modifier la couleur d'affichage"));
-    h.add(m_pc.Picture1, QStringLiteral("Les modifications de ces paramètres interviennent sur le "
-                                        "projectile en mouvement"));
-    h.add(m_picture2, QStringLiteral("Vous pouvez déplacer le projectile directement sur l'image "
-                                     "pour modifier la position initiale"));
-    h.add(m_pc.Picture3, QStringLiteral(
-                             "Vous pouvez modifier tous les paramètres : lieu, position et vitesse "
-                             "initiale."));
-    h.add(m_pc.Picture6, QStringLiteral("Paramètres de la chronophotographie"));
-    h.add(m_pc.pointage, [this] { return pointageHint(); });
-    h.add(m_btexo, QStringLiteral("Ouvrir un énoncé, enregistrer le texte, obtenir la correction, "
-                                  "imprimer ou fermer."));
-}
-
 void FeuilleP::setTimerRunning(bool on)
 {
     if (on)
         m_timer.start();
     else
         m_timer.stop();
-}
-
-void FeuilleP::scrollScene(int twipsValue)
-{
-    m_picture2->move(0, -twips::toPixelsRounded(twipsValue));
-}
-
-void FeuilleP::chooseColour(int index)
-{
-    if (const auto colour = m_chooser->choose(m_sim.c.Label4.at(index), this))
-        m_sim.Label4_Chosen(index, *colour);
 }
 
 void FeuilleP::calculatrice()
@@ -401,24 +272,8 @@ void FeuilleP::calculatrice()
 // Help opens beside the scene, which keeps its drawing.
 void FeuilleP::Command7_Click() { openHelp(this, m_sim.programDir(), *m_services.dialogs); }
 
-// The measurement needs a still scene and at least three photographs; the hint says why not.
-bool FeuilleP::pointageReady() const { return !m_sim.d.timer1 && m_sim.photoPositions.size() >= 3; }
-
-QString FeuilleP::pointageHint() const
-{
-    if (m_sim.d.timer1)
-        return QStringLiteral("Arrêter l'animation pour pointer la chronophotographie.");
-    if (!pointageReady())
-        return QStringLiteral("Il faut au moins trois photographies : activer la "
-                              "chronophotographie (caméra) puis lancer l'animation.");
-    return QStringLiteral("Pointer les photographies, calculer les vitesses et vérifier la "
-                          "deuxième loi de Newton.");
-}
-
 void FeuilleP::openPointage()
 {
-    if (!pointageReady())
-        return;
     if (m_pointage)
         m_pointage->close();
     pointage::PointageActions actions;
@@ -518,109 +373,10 @@ void FeuilleP::exportValues()
 
 void FeuilleP::effacer()
 {
-    m_toolBar[0]->setCursor(Qt::WaitCursor);
+    QToolButton *button = m_toolBar->button(ToolBar::Effacer);
+    button->setCursor(Qt::WaitCursor);
     m_sim.Command13_Click();
-    m_toolBar[0]->unsetCursor();
-}
-
-void FeuilleP::sceneMouseMoved(QPoint pos)
-{
-    if (m_timer.isActive() || m_sim.d.timer1) {
-        m_picture2->unsetCursor();
-        m_picture2->setToolTip(QString());
-        return;
-    }
-    m_picture2->setCursor(Qt::CrossCursor);
-    m_picture2->setToolTip(QStringLiteral("x = ") + numfmt::fixed(scene::metresX(pos.x())) +
-                           QStringLiteral(" m ; y = ") + numfmt::fixed(scene::metresY(pos.y())) +
-                           QStringLiteral(" m."));
-}
-
-void FeuilleP::refreshSprites()
-{
-    const Display &d = m_sim.d;
-    if (m_shownCombo2 != m_sim.c.Combo2) {
-        m_shownCombo2 = m_sim.c.Combo2;
-        m_projectile->setPixmap(QPixmap::fromImage(m_renderer.projectilePicture()));
-        m_ombre->setPixmap(QPixmap::fromImage(m_renderer.shadowPicture()));
-        m_projectile->resize(Sprites::kSize, Sprites::kSize);
-        m_ombre->resize(Sprites::kSize, Sprites::kSize);
-    }
-    m_projectile->move(int(std::lround(d.projLeft)), int(std::lround(d.projTop)));
-    m_projectile->setVisible(d.projVisible);
-    m_ombre->move(int(std::lround(d.ombreLeft)), int(scene::kGroundTop));
-}
-
-void FeuilleP::refreshControls()
-{
-    const Controls &c = m_sim.c;
-    const Display &d = m_sim.d;
-    m_pc.Combo1->setCurrentIndex(c.Combo1);
-    m_pc.Combo2->setCurrentIndex(c.Combo2);
-    const QString *texts[] = {nullptr, &c.Text1, &c.Text2, &c.Text3, &c.Text4};
-    for (int n = 1; n <= 4; ++n)
-        if (m_pc.Text[n]->text() != *texts[n])
-            m_pc.Text[n]->setText(*texts[n]);
-    if (m_pc.chrono->text() != c.chrono)
-        m_pc.chrono->setText(c.chrono);
-    for (int i = 1; i <= 12; ++i) {
-        const QSignalBlocker block(m_pc.Check[i]);
-        m_pc.Check[i]->setChecked(c.Check[i]);
-    }
-    {
-        const QSignalBlocker block(m_pc.speed);
-        m_pc.speed->setChecked(c.speed);
-    }
-    {
-        const QSignalBlocker block(m_pc.secondLaw);
-        m_pc.secondLaw->setChecked(c.secondLaw);
-    }
-    m_pc.Check[1]->setEnabled(d.check1Enabled);
-    m_pc.Check[3]->setEnabled(d.check3Enabled);
-    m_pc.Check[7]->setEnabled(d.check7Enabled);
-    m_pc.secondLaw->setEnabled(c.Check[6] && c.Check[7]); // drawn with the construction only
-    for (int i = 0; i < 9; ++i)
-        m_pc.Label4[i]->setColour(c.Label4[i]);
-    {
-        // The scales report the user's moves only.
-        const QSignalBlocker b1(m_pc.VScroll1), b3(m_pc.VScroll3), b4(m_pc.UpDown1);
-        m_pc.VScroll1->setValue(c.VScroll1);
-        m_pc.VScroll3->setValue(c.VScroll3);
-        m_pc.UpDown1->setValue(c.UpDown1);
-    }
-    nameScaleBars();
-    m_pc.Label9->setText(vectorscale::label9(c.UpDown1));
-    if (m_shownRecording != int(d.recording)) {
-        m_shownRecording = int(d.recording);
-        m_pc.command12->setIcon(QIcon(d.recording ? QStringLiteral(":/icons/camera-stop.png")
-                                                  : QStringLiteral(":/icons/camera.png")));
-    }
-    m_pc.command12->setToolTip(d.command12Tip);
-    renameForScreenReaders(m_pc.command12, d.command12Tip);
-    m_pc.Label5->setText(d.Label5);
-}
-
-// Screen readers get the read-outs whenever the projectile rests, and at most once a second
-// during a flight, so that a flight does not flood them with a new text every tick.
-void FeuilleP::refreshReadouts()
-{
-    if (m_sim.d.timer1 && m_readoutsSaid.isValid() && m_readoutsSaid.elapsed() < 1000)
-        return;
-    m_readoutsSaid.start();
-    renameForScreenReaders(m_label3, m_sim.d.Label3.trimmed());
-    renameForScreenReaders(m_label1, m_sim.d.Label1.trimmed());
-}
-
-// The scale bars say the scale they set.
-void FeuilleP::nameScaleBars()
-{
-    const Controls &c = m_sim.c;
-    renameForScreenReaders(m_pc.VScroll1,
-                           QStringLiteral("Échelle du vecteur vitesse : 1 m·s⁻¹ pour %1 pixels")
-                               .arg(vectorscale::velocity(c.VScroll1)));
-    renameForScreenReaders(m_pc.VScroll3, QStringLiteral("Échelle des forces : %1 pour %2 pixels")
-                                              .arg(vectorscale::forceLegend(c.Combo2))
-                                              .arg(vectorscale::force(c.VScroll3)));
+    button->unsetCursor();
 }
 
 void FeuilleP::tick()
@@ -640,54 +396,17 @@ FeuilleP::ShownControls FeuilleP::shownControls() const
 
 void FeuilleP::refresh()
 {
-    const Display &d = m_sim.d;
-    m_label3->setText(d.Label3);
-    m_label1->setText(d.Label1);
-    refreshReadouts();
-    refreshSprites();
+    m_scene->refresh();
     // A tick moves the projectile and its read-outs; the controls change only when the tick
     // changed their values. Any other change sets them all, as the user may have moved one.
     auto shown = shownControls();
     if (!m_ticking || m_shownControls != shown) {
         m_shownControls = std::move(shown);
-        refreshControls();
+        for (Panel *panel : m_panels)
+            panel->refresh();
     }
-    m_pc.pointage->setEnabled(pointageReady());
-    if (const QString why = pointageHint(); why != m_pc.pointage->toolTip())
-        m_pc.pointage->setToolTip(why);
-    for (QWidget *w : {static_cast<QWidget *>(m_pc.command12),
-                       static_cast<QWidget *>(m_command14), static_cast<QWidget *>(m_command15),
-                       static_cast<QWidget *>(m_command16), static_cast<QWidget *>(m_command18)})
-        w->setEnabled(d.animationButtons);
-    {
-        const QSignalBlocker block(m_vscroll2);
-        m_vscroll2->setValue(d.VScroll2);
-    }
-    scrollScene(d.VScroll2);
-    // The panels paint texts that follow a few values: repaint them only when those change.
-    const std::array<quint32, 4> painted = {quint32(m_sim.c.VScroll1), quint32(m_sim.c.VScroll3),
-                                            quint32(m_sim.c.Combo2), m_sim.c.Label4[0]};
-    if (painted != m_paintedState) {
-        m_paintedState = painted;
-        m_onglets->update();
-    }
-}
-
-bool FeuilleP::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_projectile &&
-        (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress)) {
-        auto *me = static_cast<QMouseEvent *>(event);
-        const QPoint p = me->position().toPoint();
-        m_sim.projectile_MouseMove(me->buttons() == Qt::LeftButton, me->buttons() != Qt::NoButton,
-                                   p.x(), p.y());
-        return event->type() == QEvent::MouseMove;
-    }
-    if (watched == m_pc.Label5 && event->type() == QEvent::MouseButtonRelease) {
-        m_sim.command12_Click();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
+    m_chronoPanel->refreshButtons();
+    m_animation->refresh();
 }
 
 void FeuilleP::changeEvent(QEvent *event)

@@ -2,13 +2,11 @@
 
 #include "app/colourchooser.h"
 #include "app/hintline.h"
-#include "app/panels.h"
 #include "app/services.h"
 #include "core/handshake.h"
 #include "core/simulation.h"
 #include "scene/scenerenderer.h"
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
@@ -19,9 +17,7 @@
 #include <tuple>
 #include <utility>
 
-class QLabel;
 class QLineEdit;
-class QScrollBar;
 class QTextEdit;
 class QToolButton;
 
@@ -49,8 +45,12 @@ class PrinterService;
 class ClipboardService;
 }
 
-class SceneWidget;
+class AnimationBar;
+class ChronoPanel;
+class Panel;
+class ScenePane;
 class TabStrip;
+class ToolBar;
 
 // The main window `feuilleP`: lays out the controls, binds them to the simulation and
 // forwards the user's actions to it.
@@ -86,40 +86,23 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void applyGeometryRule();
-    void buildToolBar();
-    void buildReadouts();
-    void buildScene();
-    void buildAnimationButtons();
     void buildTabs();
     void buildBottom();
-    void bindPanels();
-    void bindParameterBoxes();
-    void bindOptions();
+    void bindToolBar();
     void bindSimulation();
     void bindTextBoxes();
     void bindTabKeys();
-    void installHints();
     void refresh();
-    void refreshControls();
     using ShownControls = std::pair<Controls, std::tuple<bool, bool, bool, bool, QString, QString>>;
     ShownControls shownControls() const;
-    void refreshSprites();
-    void refreshReadouts();
-    void nameScaleBars();
     void setTimerRunning(bool on);
-    void scrollScene(int twips);
-    void chooseColour(int index);
-    void sceneMouseMoved(QPoint pos);
     void effacer();
     void calculatrice();
     void exportPositions();
     void openPointage();
-    bool pointageReady() const;
-    QString pointageHint() const;
     void savePython(const QString &program);
     void exportValues();
     void openGraphes();
@@ -141,30 +124,17 @@ private:
     QTimer m_timer;
     Hints *m_hints = nullptr;
 
-    std::array<QToolButton *, 8> m_toolBar{};
-    QLabel *m_label3 = nullptr;
-    QLabel *m_label1 = nullptr;
-    QWidget *m_frame3 = nullptr;
-    SceneWidget *m_picture2 = nullptr;
-    QScrollBar *m_vscroll2 = nullptr;
-    QLabel *m_projectile = nullptr;
-    QLabel *m_ombre = nullptr;
-    QToolButton *m_command18 = nullptr;
-    QToolButton *m_image4 = nullptr;
-    QToolButton *m_command15 = nullptr;
-    QToolButton *m_command16 = nullptr;
-    QToolButton *m_command14 = nullptr;
+    ToolBar *m_toolBar = nullptr;
+    ScenePane *m_scene = nullptr;
+    AnimationBar *m_animation = nullptr;
     TabStrip *m_onglets = nullptr;
+    std::array<Panel *, 4> m_panels{};
+    ChronoPanel *m_chronoPanel = nullptr;
     graphs::GraphPanel *m_frame1 = nullptr;
-    PanelControls m_pc;
     QToolButton *m_btexo = nullptr;
     HintLine *m_info = nullptr;
     QLineEdit *m_fich = nullptr;
     QTextEdit *m_supertext = nullptr;
-    int m_shownCombo2 = -1;
-    QElapsedTimer m_readoutsSaid; // when screen readers last got the read-outs
-    int m_shownRecording = -1;
-    std::array<quint32, 4> m_paintedState{}; // what the panels' painted texts show
     bool m_ticking = false;
     // What the controls were last set from: most ticks change none of it.
     std::optional<ShownControls> m_shownControls;

@@ -1,5 +1,7 @@
 #include "app/hints.h"
 
+#include "core/options.h"
+
 #include <QEvent>
 #include <QHoverEvent>
 #include <QVariant>
@@ -51,8 +53,7 @@ bool Hints::eventFilter(QObject *watched, QEvent *event)
 
 QString Hints::displayOptions()
 {
-    return QStringLiteral(
-        "Les options d'affichage s'appliquent également à l'image copiée ou imprimée.");
+    return checkOption(1).hintText();
 }
 
 QString Hints::window()

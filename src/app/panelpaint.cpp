@@ -129,7 +129,7 @@ void vectorCaption(QPainter &p, QPoint at, const QString &sign, const QString &i
 
 } // namespace
 
-void paintParametersPanel(QPainter &p, const PanelControls &pc, Rgb velocityColour)
+void paintParametersPanel(QPainter &p, const std::array<QRect, 4> &boxes, Rgb velocityColour)
 {
     p.setFont(arial());
     paintSketch(p, velocityColour);
@@ -138,28 +138,28 @@ void paintParametersPanel(QPainter &p, const PanelControls &pc, Rgb velocityColo
     p.drawText(QPointF(18, 72), QStringLiteral("Position initiale"));
     p.drawText(QPointF(18, 140), QStringLiteral("Vitesse initiale"));
     p.setFont(arial());
-    parameterLabel(p, pc.Text[1]->geometry(),
+    parameterLabel(p, boxes[0],
                    {{QStringLiteral("x")}, index0(), {QStringLiteral(" (m) =")}});
-    parameterLabel(p, pc.Text[2]->geometry(),
+    parameterLabel(p, boxes[1],
                    {{QStringLiteral("y")}, index0(), {QStringLiteral(" (m) =")}});
-    parameterLabel(p, pc.Text[3]->geometry(),
+    parameterLabel(p, boxes[2],
                    {{QStringLiteral("v")}, index0(), {QStringLiteral(" (m.s")},
                     {QStringLiteral("-1"), -4, 6}, {QStringLiteral(") =")}});
-    parameterLabel(p, pc.Text[4]->geometry(),
+    parameterLabel(p, boxes[3],
                    {{QStringLiteral("α")}, index0(), {QStringLiteral(" (- 180° à 180°) =")}});
 }
 
-void paintVectorsPanel(QPainter &p, const PanelControls &pc, const Controls &c)
+void paintVectorsPanel(QPainter &p, const VectorsLayout &at, const Controls &c)
 {
     p.setFont(verdanaBold());
     p.drawText(QPointF(8, 12), QStringLiteral("Vecteur vitesse"));
     p.setFont(arial());
-    vectorCaption(p, pc.Label4[2]->geometry().topRight() + QPoint(4, 13), QString(),
+    vectorCaption(p, at.swatch2.topRight() + QPoint(4, 13), QString(),
                   QStringLiteral("(t + "));
-    vectorCaption(p, pc.Label4[3]->geometry().topRight() + QPoint(4, 13), QStringLiteral("- "),
+    vectorCaption(p, at.swatch3.topRight() + QPoint(4, 13), QStringLiteral("- "),
                   QStringLiteral("(t - "));
 
-    const QRect l9 = pc.Label9->geometry();
+    const QRect l9 = at.label9;
     const QString lead = QStringLiteral("Intervalle de temps ");
     const double groupWidth = advance(p, QStringLiteral("Intervalle de temps Δt (ms) :  "));
     ScriptWriter w{p, {l9.left() - groupWidth, double(l9.top() + 2 + QFontMetricsF(p.font()).ascent())}};
@@ -168,22 +168,22 @@ void paintVectorsPanel(QPainter &p, const PanelControls &pc, const Controls &c)
     w.text(QStringLiteral("t (ms) :"));
 
     p.drawText(QPointF(12, 131), QStringLiteral("Échelle de représentation :"));
-    scaleSegment(p, pc.line1Start, vectorscale::line1Length(c.VScroll1),
+    scaleSegment(p, at.line1Start, vectorscale::line1Length(c.VScroll1),
                  QStringLiteral("1 m · s"), QStringLiteral("-1"));
 
     p.setFont(verdanaBold());
     p.drawText(QPointF(8, 149), QStringLiteral("Vecteur poids"));
     p.setFont(arial());
     p.drawText(QPointF(12, 191), QStringLiteral("Échelle de représentation :"));
-    scaleSegment(p, pc.line2Start, vectorscale::line2Length(c.VScroll3),
+    scaleSegment(p, at.line2Start, vectorscale::line2Length(c.VScroll3),
                  vectorscale::forceLegend(c.Combo2), QString());
 }
 
-void paintChronoPanel(QPainter &p, const PanelControls &pc)
+void paintChronoPanel(QPainter &p, const QRect &intervalBox, int textLeft)
 {
     p.setFont(arial());
-    const QRect box = pc.chrono->geometry();
-    p.drawText(QPointF(pc.Check[9]->x(), box.top() - 20 + QFontMetricsF(p.font()).ascent()),
+    const QRect &box = intervalBox;
+    p.drawText(QPointF(textLeft, box.top() - 20 + QFontMetricsF(p.font()).ascent()),
                QStringLiteral("Durée entre deux chronophotographies (10 à 5000 ms) : "));
     const double x = box.left() - advance(p, QStringLiteral("t = "));
     p.drawText(QPointF(x, box.top() + 1 + QFontMetricsF(p.font()).ascent()),

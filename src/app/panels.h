@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/smallwidgets.h"
+#include "core/options.h"
 
 #include <QWidget>
 #include <array>
-#include <functional>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -15,49 +17,139 @@ class QToolButton;
 
 namespace orbane {
 
-// A panel of the tab strip: fills its background and paints its own texts.
+class ColourChooser;
+class Hints;
+class Simulation;
+
+// What every panel needs from the window: the model, the hint line, the colour dialog.
+struct PanelContext
+{
+    Simulation &sim;
+    Hints &hints;
+    ColourChooser &colours;
+};
+
+// A panel of the tab strip: fills its background, paints its own texts, and builds, binds,
+// refreshes and hints its own controls. Its options come from the option table.
 class Panel : public QWidget
 {
     Q_OBJECT
 public:
-    Panel(const QString &name, QWidget *parent);
-    std::function<void(QPainter &)> painter;
+    Panel(const QString &name, const QString &accessibleName, const PanelContext &context,
+          QWidget *parent);
+    // Shows the simulation's values; the widgets' own signals stay silent meanwhile.
+    virtual void refresh();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    virtual void paintTexts(QPainter &) {}
+    // The check boxes of the tab's options, at their places.
+    void buildOptions(OptionTab tab);
+    Swatch *addSwatch(int index, int x, int y);
+    const Swatch *swatch(int index) const;
+    QCheckBox *optionBox(const char *objectName) const;
+    // Keyboard order follows reading order: top to bottom, then left to right.
+    void orderFocusByPosition();
+    // Repaints the painted texts when the values they show change.
+    void repaintWhenChanged(std::vector<quint32> shown);
+
+    PanelContext m_ctx;
+
+private:
+    void chooseColour(int index);
+
+    std::vector<std::pair<const Option *, QCheckBox *>> m_options;
+    std::vector<Swatch *> m_swatches;
+    std::vector<quint32> m_painted;
 };
 
-// Every control of the five panels, by its name.
-struct PanelControls
+// "Paramètres": place, projectile, initial position and velocity.
+class ParametersPanel final : public Panel
 {
-    Panel *Picture3 = nullptr; // parameters
-    Panel *frame2 = nullptr;   // display
-    Panel *Picture1 = nullptr; // vectors
-    Panel *Picture6 = nullptr; // chronophotography
-    QComboBox *Combo1 = nullptr;
-    QComboBox *Combo2 = nullptr;
-    std::array<ParameterBox *, 5> Text{}; // Text1..Text4 (index 0 unused)
-    ParameterBox *chrono = nullptr;
-    std::array<QCheckBox *, 13> Check{}; // Check1..Check12
-    QCheckBox *speed = nullptr;
-    QCheckBox *secondLaw = nullptr; // "Afficher m·Δv/Δt"
-    std::array<Swatch *, 9> Label4{};
-    QScrollBar *VScroll1 = nullptr;
-    QScrollBar *VScroll3 = nullptr;
-    UpDown *UpDown1 = nullptr;
-    QLabel *Label9 = nullptr;
-    QToolButton *command12 = nullptr;
-    QLabel *Label5 = nullptr;
-    QPushButton *exporter = nullptr; // the photographs' positions for a spreadsheet
-    QPushButton *pointage = nullptr; // the pupil measures on the chronophotograph
-    // Scale segments: left end, right end follows the scroll value.
-    QPoint line1Start, line2Start;
+    Q_OBJECT
+public:
+    ParametersPanel(const PanelContext &context, QWidget *parent);
+    void refresh() override;
+    QRect boxGeometry(int n) const; // Text1..Text4
+
+signals:
+    void refreshRequested(); // a refused key changed what the window shows
+
+protected:
+    void paintTexts(QPainter &p) override;
+
+private:
+    void bindBoxes();
+
+    QComboBox *m_combo1 = nullptr;
+    QComboBox *m_combo2 = nullptr;
+    std::array<ParameterBox *, 5> m_text{}; // Text1..Text4 (index 0 unused)
 };
 
-void buildParametersPanel(PanelControls &pc, QWidget *parent);
-void buildDisplayPanel(PanelControls &pc, QWidget *parent);
-void buildVectorsPanel(PanelControls &pc, QWidget *parent);
-void buildChronoPanel(PanelControls &pc, QWidget *parent);
+// "Affichage": axes, grid, lines, trajectory, speed, exit.
+class DisplayPanel final : public Panel
+{
+    Q_OBJECT
+public:
+    DisplayPanel(const PanelContext &context, QWidget *parent);
+
+protected:
+    void paintTexts(QPainter &p) override;
+};
+
+// "Vecteurs": velocity, its variation, the weight, their scales.
+class VectorsPanel final : public Panel
+{
+    Q_OBJECT
+public:
+    VectorsPanel(const PanelContext &context, QWidget *parent);
+    void refresh() override;
+
+protected:
+    void paintTexts(QPainter &p) override;
+
+private:
+    void nameScaleBars();
+
+    QLabel *m_label9 = nullptr;
+    QScrollBar *m_vscroll1 = nullptr;
+    QScrollBar *m_vscroll3 = nullptr;
+    UpDown *m_upDown1 = nullptr;
+    // Scale segments: left end, right end follows the scroll value.
+    QPoint m_line1Start, m_line2Start;
+};
+
+// "Chronophotographie": interval, marks, camera, the positions' export and the pointage.
+class ChronoPanel final : public Panel
+{
+    Q_OBJECT
+public:
+    ChronoPanel(const PanelContext &context, QWidget *parent);
+    void refresh() override;
+    // What every state change may enable or disable, during a flight too.
+    void refreshButtons();
+    // The measurement needs a still scene and at least three photographs.
+    bool pointageReady() const;
+
+signals:
+    void exportRequested();
+    void pointageRequested();
+
+protected:
+    void paintTexts(QPainter &p) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QString pointageHint() const;
+    void buildButtons();
+
+    ParameterBox *m_chrono = nullptr;
+    QToolButton *m_command12 = nullptr;
+    QLabel *m_label5 = nullptr;
+    QPushButton *m_exporter = nullptr;
+    QPushButton *m_pointage = nullptr;
+    int m_shownRecording = -1;
+};
 
 // Texts with a lowered index or a raised exponent, drawn at a moving pen position.
 struct ScriptWriter

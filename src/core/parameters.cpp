@@ -38,10 +38,8 @@ void Simulation::chrono_Change(const QString &text) { m_c.chrono = text; }
 
 void Simulation::TextN_GotFocus(int)
 {
-    if (!m_c.Check[1]) {
-        m_c.Check[1] = true;
-        Check1_Click();
-    }
+    if (!m_c.Check[1])
+        Check_Click(1, true);
 }
 
 void Simulation::TextN_LostFocus(int box)

@@ -1,7 +1,11 @@
 #include "core/simulation.h"
 
 #include "core/numberformat.h"
+#include "core/options.h"
 #include "core/tables.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace orbane {
 
@@ -51,62 +55,39 @@ void Simulation::playImpact()
         m_services.sound->play();
 }
 
-void Simulation::Check_Click(int index, bool on)
+void Simulation::Check_Click(int index, bool on) { setOption(checkOption(index), on); }
+
+void Simulation::speed_Click(bool on) { setOption(*option(QStringLiteral("speed")), on); }
+
+void Simulation::secondLaw_Click(bool on) { setOption(*option(QStringLiteral("secondLaw")), on); }
+
+void Simulation::setOption(const Option &o, bool on)
 {
-    m_c.Check.at(index) = on;
-    switch (index) {
-    case 1:
-        Check1_Click();
+    o.field(m_c) = on;
+    switch (o.reaction) {
+    case OptionReaction::Later:
+        return;
+    case OptionReaction::TrajectoryBreaks:
+        m_s.trajsuite = false;
+        return;
+    case OptionReaction::AxesFollow:
+        m_d.check3Enabled = m_c.Check[1];
         break;
-    case 6:
-        Check6_Click();
+    case OptionReaction::ConstructionFollows:
+        m_d.check7Enabled = m_c.Check[6];
         break;
-    case 8:
-        Check8_Click();
-        break;
-    case 3:
-    case 5:
-    case 7:
-    case 10:
-    case 12:
-        m_hooks->majaff();
-        emit changed();
-        break;
-    default: // 2, 4, 9, 11 take effect at the next redraw
+    case OptionReaction::Redraw:
         break;
     }
-}
-
-void Simulation::Check1_Click()
-{
-    m_d.check3Enabled = m_c.Check[1];
     m_hooks->majaff();
     emit changed();
 }
-
-void Simulation::Check6_Click()
-{
-    m_d.check7Enabled = m_c.Check[6];
-    m_hooks->majaff();
-    emit changed();
-}
-
-void Simulation::Check8_Click() { m_s.trajsuite = false; }
 
 void Simulation::Label4_Chosen(int index, Rgb colour)
 {
     m_c.Label4.at(index) = colour;
     if (index == 4 && m_c.Check[1])
         m_hooks->repere();
-    m_hooks->majaff();
-    emit changed();
-}
-
-void Simulation::speed_Click(bool on) { m_c.speed = on; }
-
-void Simulation::secondLaw_Click(bool on)
-{
-    m_c.secondLaw = on;
     m_hooks->majaff();
     emit changed();
 }
@@ -157,12 +138,15 @@ void Simulation::applyControls(const Controls &loaded)
     if (m_c.VScroll3 != loaded.VScroll3)
         VScroll3_Change(loaded.VScroll3);
     m_c.chrono = loaded.chrono;
-    for (int i = 1; i < int(m_c.Check.size()); ++i)
-        if (m_c.Check[i] != loaded.Check[i])
-            Check_Click(i, loaded.Check[i]);
-    m_c.speed = loaded.speed;
-    if (m_c.secondLaw != loaded.secondLaw)
-        secondLaw_Click(loaded.secondLaw);
+    // In the file's order, as the user would have set them.
+    std::vector<const Option *> byRecord;
+    for (const Option &o : options())
+        byRecord.push_back(&o);
+    std::sort(byRecord.begin(), byRecord.end(),
+              [](const Option *a, const Option *b) { return a->record < b->record; });
+    for (const Option *o : byRecord)
+        if (o->value(m_c) != o->value(loaded))
+            setOption(*o, o->value(loaded));
     m_c.Label4 = loaded.Label4;
 
     Combo1_Click(m_c.Combo1);

@@ -11,6 +11,8 @@
 
 namespace orbane {
 
+struct Option;
+
 namespace test {
 struct SimulationAccess;
 }
@@ -134,7 +136,9 @@ public:
     // The scene's scroll bar, in twips.
     void VScroll2_Change(int twips);
 
-    // Check1..Check12 set or cleared, and each option's reaction.
+    // An option of the panels set or cleared, and its reaction.
+    void setOption(const Option &option, bool on);
+    // Check1..Check12 set or cleared.
     void Check_Click(int index, bool on);
     // "Animation au ralenti".
     void speed_Click(bool on);
@@ -162,9 +166,6 @@ signals:
     void focusSceneRequested();
 
 private:
-    void Check1_Click();
-    void Check6_Click();
-    void Check8_Click();
     void setTimer(bool on);
     void applyParameterChange(bool clearAlways);
     void showReadouts(double t, double x, double shownY);

@@ -35,26 +35,6 @@ std::span<const Projectile> projectiles() { return kProjectiles; }
 const Place &place(int index) { return row(places(), index); }
 const Projectile &projectile(int index) { return row(projectiles(), index); }
 
-QString checkCaption(int index)
-{
-    static const char *const captions[] = {
-        "",
-        "Afficher le repère",
-        "Marquer uniquement les positions du centre d'inertie",
-        "Afficher la grille",
-        "Arrêter l'animation si le projectile sort de l'écran",
-        "Afficher le vecteur vitesse",
-        "Afficher la variation du vecteur vitesse",
-        "Afficher la construction",
-        "Marquer la trajectoire",
-        "Conserver les vecteurs représentés sur la chronophotographie",
-        "Traits épais",
-        "Afficher les projections sur les axes",
-        "Afficher le vecteur poids",
-    };
-    return index >= 1 && index <= 12 ? QString::fromUtf8(captions[index]) : QString();
-}
-
 QString placeName(int index) { return QString::fromUtf8(place(index).name); }
 QString projectileName(int index) { return QString::fromUtf8(projectile(index).name); }
 

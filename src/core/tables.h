@@ -32,8 +32,6 @@ std::span<const Projectile> projectiles();
 const Place &place(int index);
 const Projectile &projectile(int index);
 
-// Captions of the option boxes Check1..Check12.
-QString checkCaption(int index);
 
 QString placeName(int index);
 QString projectileName(int index);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <cmath>
 
 namespace orbane {
@@ -9,6 +10,11 @@ namespace twips {
 inline constexpr int kPerPixel = 15;
 constexpr int toPixels(int twips) { return twips / kPerPixel; }
 inline int toPixelsRounded(double twips) { return int(std::lround(twips / kPerPixel)); }
+// A design rectangle in twips, in pixels.
+inline QRect toPixels(int left, int top, int width, int height)
+{
+    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+}
 } // namespace twips
 
 // Scene mapping shared by the core and the drawing: 36 pixels per metre, the origin (0, 0) at

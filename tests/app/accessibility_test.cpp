@@ -1,5 +1,6 @@
 #include "app/exportdialog.h"
 #include "app/hintline.h"
+#include "app/smallwidgets.h"
 #include "app/tabstrip.h"
 #include "appfixture.h"
 #include "calc/calculatormodel.h"

@@ -1,5 +1,6 @@
 #include "app/backdrop.h"
 #include "app/hints.h"
+#include "app/smallwidgets.h"
 #include "app/tabstrip.h"
 #include "app/welcome.h"
 #include "appfixture.h"

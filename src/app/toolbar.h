@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+
+class QToolButton;
+class QWidget;
+
+namespace orbane {
+
+class Hints;
+class Simulation;
+
+// The main window's tool bar, left to right; each button by its role.
+class ToolBar : public QObject
+{
+    Q_OBJECT
+public:
+    enum Role { Effacer, Ouvrir, Enregistrer, Copier, Imprimer, Calculatrice, Aide, Fermer };
+    ToolBar(QWidget *parent, Hints &hints);
+    QToolButton *button(Role role) const { return m_buttons[role]; }
+
+private:
+    std::array<QToolButton *, 8> m_buttons{};
+};
+
+// The animation buttons under the scene and the graph window's button: they start, pause,
+// stop and reset the flight, and are enabled as the simulation says.
+class AnimationBar : public QObject
+{
+    Q_OBJECT
+public:
+    AnimationBar(QWidget *parent, Simulation &sim, Hints &hints);
+    void refresh();
+    QToolButton *graphes() const { return m_command14; }
+
+private:
+    Simulation &m_sim;
+    QToolButton *m_command18 = nullptr;
+    QToolButton *m_image4 = nullptr;
+    QToolButton *m_command15 = nullptr;
+    QToolButton *m_command16 = nullptr;
+    QToolButton *m_command14 = nullptr;
+};
+
+} // namespace orbane
