@@ -21,7 +21,6 @@ struct Rig
     QTemporaryDir dir;
     std::unique_ptr<Simulation> sim;
     std::unique_ptr<SceneRenderer> renderer;
-    int graphCalls = 0;
 
     Rig()
     {
@@ -30,7 +29,6 @@ struct Rig
             QFile::copy(data.filePath(name), dir.filePath(name));
         sim = std::make_unique<Simulation>(dir.path());
         renderer = std::make_unique<SceneRenderer>(*sim);
-        renderer->onTracegraphe = [this] { ++graphCalls; };
         sim->setSceneHooks(renderer.get());
         sim->Form_Load();
         sim->Combo1_Click(1); // the Moon: long flights

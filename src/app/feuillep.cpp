@@ -115,7 +115,6 @@ bool FeuilleP::load()
 
 void FeuilleP::buildOutput()
 {
-    graphs::connectLiveGraph(m_renderer, *m_frame1);
     m_frame1->openGraphWindow = [this] { openGraphes(); };
     connect(m_frame1, &graphs::GraphPanel::hintChanged, this,
             [this](const QString &hint) { m_info->showHint(hint); });

@@ -38,6 +38,7 @@ void Simulation::rebond()
     if (m_d.projTop > scene::kGroundTop) {
         m_d.projTop = scene::kGroundTop;
         playImpact();
+        emit bounced();
         m_s.xrebond = float(scene::xOfLeft(m_d.projLeft));
         m_s.yrebond = float(scene::yOfTop(m_d.projTop));
         m_s.vxrebond = kRestitution * m_s.vxrebond;
@@ -59,6 +60,7 @@ void Simulation::rebond()
 
     recordPhotoPosition();
     m_hooks->majaff();
+    emit ticked();
     emit changed();
 }
 

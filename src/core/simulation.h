@@ -28,7 +28,6 @@ public:
     virtual void repere() = 0;     // axes and grid
     virtual void lespoints() = 0;  // recorded marks
     virtual void majaff() = 0;     // full redraw for the current state
-    virtual void repgraphe() = 0;  // live graph frame
 };
 
 class NullSceneHooks final : public SceneHooks
@@ -39,7 +38,6 @@ public:
     void repere() override {}
     void lespoints() override {}
     void majaff() override {}
-    void repgraphe() override {}
 };
 
 // The main window's behaviour without its widgets: state, start-up, tick, bounce, buttons and
@@ -160,6 +158,14 @@ public:
     QString soundPath() const;
 
 signals:
+    // What happened to the projectile, for whoever follows the flight.
+    void reset();    // start-up: the simulation is in its initial state
+    void launched(); // the first tick of a flight from the initial position
+    void ticked();   // a tick has moved the projectile (and the scene is drawn)
+    void landed();   // the free flight reached the ground
+    void bounced();  // a bounce arc reached the ground
+    void stopped();  // the projectile has come to rest on the ground
+
     void changed();              // the window should refresh from c and d
     void timerChanged(bool on);  // start or stop Timer1
     void quitRequested(int code); // the program must end now

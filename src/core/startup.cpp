@@ -28,7 +28,7 @@ void Simulation::Form_Load()
     m_c.VScroll1 = 30;
     m_c.VScroll3 = 70;
     m_c.UpDown1 = 6;
-    m_hooks->repgraphe();
+    emit reset();
     emit changed();
 }
 

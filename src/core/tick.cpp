@@ -23,7 +23,7 @@ void Simulation::Timer1_Timer()
             m_s.xprec = scene::kPixelsPerMetre * *x0 + scene::kOriginLeft + scene::kHalfSize;
         if (y0)
             m_s.yprec = scene::kGroundTop - scene::kPixelsPerMetre * *y0 + scene::kHalfSize;
-        m_hooks->repgraphe();
+        emit launched();
     }
 
     m_s.dt = slowMotion() ? 0.005f : 0.04f;
@@ -67,6 +67,7 @@ void Simulation::Timer1_Timer()
 
     recordPhotoPosition();
     m_hooks->majaff();
+    emit ticked();
     emit changed();
 }
 
@@ -74,6 +75,7 @@ void Simulation::landing()
 {
     m_d.projTop = scene::kGroundTop;
     playImpact();
+    emit landed();
     if (projectile(m_c.Combo2).bounces) {
         m_s.enrebond = 1;
         return;
@@ -94,6 +96,7 @@ void Simulation::endOfMotion()
     m_d.check1Enabled = true;
     m_s.chronoactif = 0;
     maj12();
+    emit stopped();
 }
 
 // Bounded as the marks are: past the 16-bit count the positions of further photographs are

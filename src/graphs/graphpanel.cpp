@@ -132,6 +132,10 @@ GraphPanel::GraphPanel(Simulation &sim, QWidget *parent) : QWidget(parent), m_si
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent); // the paint covers it: the strip under it is not painted
     resize(kDesignSize);
+    // The frame is drawn anew at start-up and at each launch; each tick adds its piece.
+    connect(&sim, &Simulation::reset, this, &GraphPanel::repgraphe);
+    connect(&sim, &Simulation::launched, this, &GraphPanel::repgraphe);
+    connect(&sim, &Simulation::ticked, this, &GraphPanel::tracegraphe);
 
     m_command3 = new QPushButton(QStringLiteral("Menu"), this);
     m_command3->setObjectName(QStringLiteral("Command3"));
@@ -270,12 +274,6 @@ void GraphPanel::paintEvent(QPaintEvent *)
     p.fillRect(rect(), Qt::white);
     p.drawImage(QPoint(kBorder, kBorder), m_graph.image());
     drawSunkenBorder(p, rect());
-}
-
-void connectLiveGraph(SceneRenderer &renderer, GraphPanel &panel)
-{
-    renderer.onRepgraphe = [&panel] { panel.repgraphe(); };
-    renderer.onTracegraphe = [&panel] { panel.tracegraphe(); };
 }
 
 } // namespace orbane::graphs

@@ -12,7 +12,6 @@ class QPushButton;
 
 namespace orbane {
 class Simulation;
-class SceneRenderer;
 } // namespace orbane
 
 namespace orbane::graphs {
@@ -105,8 +104,5 @@ private:
     QPushButton *m_command5 = nullptr;
     bool m_enlargeShown = false; // the surface shows the enlarge pointer
 };
-
-// Fills the scene renderer's live-graph hooks with the panel's methods.
-void connectLiveGraph(SceneRenderer &renderer, GraphPanel &panel);
 
 } // namespace orbane::graphs

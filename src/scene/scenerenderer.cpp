@@ -66,12 +66,6 @@ void SceneRenderer::clearScene()
     done();
 }
 
-void SceneRenderer::repgraphe()
-{
-    if (onRepgraphe)
-        onRepgraphe();
-}
-
 void SceneRenderer::paintProjectileAt(double left, double top)
 {
     m_canvas.paintPicture(QPoint(int(std::lround(left)), int(std::lround(top))),
@@ -156,8 +150,6 @@ void SceneRenderer::majaff()
     s.affinit = false;
     if (m_sim.marks.nbphotos() > 0)
         lespoints();
-    if (onTracegraphe)
-        onTracegraphe();
     done();
 }
 

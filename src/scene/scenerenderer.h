@@ -38,17 +38,12 @@ public:
     const QImage &projectilePicture() const { return sprites().projectile(m_sim.c.Combo2); }
     const QImage &shadowPicture() const { return sprites().shadow(m_sim.c.Combo2); }
 
-    // The live graph's hooks, filled by the graphs layer.
-    std::function<void()> onRepgraphe;
-    std::function<void()> onTracegraphe;
-
     // SceneHooks.
     bool loadBackground(const QString &path) override;
     void clearScene() override;
     void repere() override;
     void lespoints() override;
     void majaff() override;
-    void repgraphe() override;
 
     // Arrow head of the vector (cpx, cpy) based at (bpx, bpy).
     void fleche(double bpx, double bpy, double cpx, double cpy, const QColor &kcolo);

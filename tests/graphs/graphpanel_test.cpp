@@ -25,7 +25,6 @@ struct GraphPanelTest : orbane::test::SceneFixture
     {
         SceneFixture::SetUp();
         panel = std::make_unique<GraphPanel>(sim);
-        connectLiveGraph(*renderer, *panel);
         panel->openGraphWindow = [this] {
             ++openings;
             cursorWhileOpen = panel->command5()->cursor().shape();
@@ -33,8 +32,6 @@ struct GraphPanelTest : orbane::test::SceneFixture
     }
     void TearDown() override
     {
-        renderer->onRepgraphe = nullptr;
-        renderer->onTracegraphe = nullptr;
         panel.reset();
         SceneFixture::TearDown();
     }

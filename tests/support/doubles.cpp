@@ -50,6 +50,9 @@ Rig::Rig(const QString &programDir) : sim(programDir)
 {
     sim.setServices({&dialogs, &sound, &beeper});
     sim.setSceneHooks(&hooks);
+    // The live graph's frames: at start-up and at each launch.
+    QObject::connect(&sim, &Simulation::reset, [this] { ++hooks.repgraphes; });
+    QObject::connect(&sim, &Simulation::launched, [this] { ++hooks.repgraphes; });
 }
 
 int Rig::runUntilStopped(int maxTicks)

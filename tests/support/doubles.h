@@ -59,7 +59,6 @@ public:
     void repere() override { ++reperes; }
     void lespoints() override { ++lespointsCalls; }
     void majaff() override { ++majaffs; }
-    void repgraphe() override { ++repgraphes; }
 };
 
 // A disk that fills up part-way through a save, or fails the final renaming, as a full or
