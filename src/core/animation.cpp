@@ -13,7 +13,7 @@ void Simulation::command15_Click()
     m_s.chronoactif = 0;
     m_d.check1Enabled = true;
     maj12();
-    if (canStart(numfmt::parseOr(m_c.Text2, 0.0), numfmt::parseOr(m_c.Text3, 0.0))) {
+    if (canStart(m_launch.y0.value_or(0.0), m_launch.v.value_or(0.0))) {
         setTimer(true);
         m_d.projVisible = false;
         m_s.affinit = false;
@@ -99,7 +99,7 @@ void Simulation::command12_Click()
     }
     m_s.chronoactif = 1;
     m_s.tphoto = m_s.temps;
-    if (!m_d.timer1 && canStart(numfmt::parseOr(m_c.Text2, 0.0), numfmt::parseOr(m_c.Text3, 0.0))) {
+    if (!m_d.timer1 && canStart(m_launch.y0.value_or(0.0), m_launch.v.value_or(0.0))) {
         setTimer(true);
         m_d.projVisible = false;
         m_s.affinit = false;
@@ -119,7 +119,7 @@ void Simulation::maj12()
 
 void Simulation::plusbouton()
 {
-    m_d.animationButtons = !(m_s.voy <= 0.0f && numfmt::parseOr(m_c.Text2, 0.0) == 0.0);
+    m_d.animationButtons = !(m_s.voy <= 0.0f && m_launch.y0.value_or(0.0) == 0.0);
 }
 
 } // namespace orbane

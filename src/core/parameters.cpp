@@ -29,9 +29,7 @@ Simulation::KeyResult Simulation::TextN_KeyPress(int box, QChar &key) const
 
 void Simulation::TextN_Change(int box, const QString &text)
 {
-    QString *boxes[] = {&m_c.Text1, &m_c.Text2, &m_c.Text3, &m_c.Text4};
-    if (box >= 1 && box <= 4)
-        *boxes[box - 1] = text;
+    setBox(box, text);
 }
 
 void Simulation::chrono_Change(const QString &text) { m_c.chrono = text; }
@@ -76,36 +74,36 @@ void Simulation::applyParameterChange(bool clearAlways)
 
 void Simulation::Text1_LostFocus()
 {
-    if (const auto x0 = numfmt::parse(m_c.Text1))
+    if (const auto x0 = m_launch.x0)
         m_d.projLeft = std::clamp(scene::leftOf(*x0), kLeftMin, kLeftMax);
     m_d.ombreLeft = m_d.projLeft;
-    m_c.Text1 = numfmt::box(scene::xOfLeft(m_d.projLeft));
+    setBox(1, numfmt::box(scene::xOfLeft(m_d.projLeft)));
     applyParameterChange(true);
 }
 
 void Simulation::Text2_LostFocus()
 {
-    if (const auto y0 = numfmt::parse(m_c.Text2))
+    if (const auto y0 = m_launch.y0)
         m_d.projTop = std::clamp(scene::topOf(*y0), kTopMin, kTopMax);
-    m_c.Text2 = numfmt::box(scene::yOfTop(m_d.projTop));
+    setBox(2, numfmt::box(scene::yOfTop(m_d.projTop)));
     applyParameterChange(false);
 }
 
 // v and a: text that is not a number reads as 0.
 void Simulation::Text3_LostFocus()
 {
-    const double v = std::clamp(numfmt::parseOr(m_c.Text3, 0.0), 0.0, 20.0);
-    m_c.Text3 = numfmt::box(v);
+    const double v = std::clamp(m_launch.v.value_or(0.0), 0.0, 20.0);
+    setBox(3, numfmt::box(v));
     voxvoy();
     applyParameterChange(true);
 }
 
 void Simulation::Text4_LostFocus()
 {
-    double a = std::clamp(numfmt::parseOr(m_c.Text4, 0.0), -180.0, 180.0);
+    double a = std::clamp(m_launch.alpha.value_or(0.0), -180.0, 180.0);
     if (std::abs(a) < 5.0)
         a = 0.0;
-    m_c.Text4 = numfmt::box(a);
+    setBox(4, numfmt::box(a));
     voxvoy();
     applyParameterChange(false);
 }
@@ -152,17 +150,17 @@ void Simulation::projectile_MouseMove(bool leftOnly, bool anyButton, int x, int 
     m_d.projLeft = std::clamp(m_d.projLeft + x - m_s.glissex, kLeftMin, kLeftMax);
     m_d.projTop = std::clamp(m_d.projTop + y - m_s.glissey, kTopMin, kTopMax);
     m_d.ombreLeft = m_d.projLeft;
-    m_c.Text1 = numfmt::box(scene::xOfLeft(m_d.projLeft));
-    m_c.Text2 = numfmt::box(scene::yOfTop(m_d.projTop));
-    showReadouts(m_s.temps, numfmt::parseOr(m_c.Text1, 0.0), numfmt::parseOr(m_c.Text2, 0.0));
+    setBox(1, numfmt::box(scene::xOfLeft(m_d.projLeft)));
+    setBox(2, numfmt::box(scene::yOfTop(m_d.projTop)));
+    showReadouts(m_s.temps, m_launch.x0.value_or(0.0), m_launch.y0.value_or(0.0));
     plusbouton();
     emit changed();
 }
 
 void Simulation::voxvoy()
 {
-    const auto a = numfmt::parse(m_c.Text4);
-    const auto v = numfmt::parse(m_c.Text3);
+    const auto a = m_launch.alpha;
+    const auto v = m_launch.v;
     if (!a || !v)
         return;
     const double rad = *a * kPi / 180.0;

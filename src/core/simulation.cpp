@@ -26,12 +26,21 @@ void Simulation::setServices(const Services &services)
 
 void Simulation::setSceneHooks(SceneHooks *hooks) { m_hooks = hooks ? hooks : &m_nullHooks; }
 
-double Simulation::x0() const { return numfmt::parseOr(m_c.Text1, m_s.xy[0]); }
-double Simulation::y0() const { return numfmt::parseOr(m_c.Text2, m_s.xy[1]); }
+double Simulation::x0() const { return m_launch.x0.value_or(m_s.xy[0]); }
+double Simulation::y0() const { return m_launch.y0.value_or(m_s.xy[1]); }
 
 QString Simulation::soundPath() const
 {
     return programFile(m_programDir, QString::fromLatin1(projectile(m_c.Combo2).sound));
+}
+
+void Simulation::setBox(int box, const QString &text)
+{
+    QString *boxes[] = {&m_c.Text1, &m_c.Text2, &m_c.Text3, &m_c.Text4};
+    if (box < 1 || box > 4)
+        return;
+    *boxes[box - 1] = text;
+    m_launch.read(box, text);
 }
 
 void Simulation::setTimer(bool on)
@@ -126,10 +135,10 @@ void Simulation::applyControls(const Controls &loaded)
     // Lists and boxes take their values; their reactions run below, once, in order.
     m_c.Combo1 = loaded.Combo1;
     m_c.Combo2 = loaded.Combo2;
-    m_c.Text1 = loaded.Text1;
-    m_c.Text2 = loaded.Text2;
-    m_c.Text3 = loaded.Text3;
-    m_c.Text4 = loaded.Text4;
+    setBox(1, loaded.Text1);
+    setBox(2, loaded.Text2);
+    setBox(3, loaded.Text3);
+    setBox(4, loaded.Text4);
     // A scale's or an option's reaction fires when its value changes, as for the user's change.
     if (m_c.VScroll1 != loaded.VScroll1)
         VScroll1_Change(loaded.VScroll1);

@@ -3,6 +3,7 @@
 #include "core/controls.h"
 #include "core/exporttable.h"
 #include "core/flight.h"
+#include "core/launch.h"
 #include "core/services.h"
 #include "core/simstate.h"
 
@@ -58,6 +59,7 @@ private:
     friend struct test::SimulationAccess; // tests set a state up directly
 
     Controls m_c;
+    Launch m_launch = Launch::of(m_c); // what the parameter boxes hold, as numbers
     Display m_d;
     SimState m_s;
     PhotoMarks m_marks;
@@ -66,6 +68,7 @@ private:
 public:
     // The state, read-only for the windows: they change it through the handlers below.
     const Controls &c = m_c; // values of the controls
+    const Launch &launch = m_launch;
     const Display &d = m_d;  // what the window shows besides them
     const SimState &s = m_s; // the simulated projectile
     const PhotoMarks &marks = m_marks;
@@ -173,6 +176,8 @@ signals:
 
 private:
     void setTimer(bool on);
+    // Every change of a parameter box's text goes here, so the launch values follow it.
+    void setBox(int box, const QString &text);
     void applyParameterChange(bool clearAlways);
     void showReadouts(double t, double x, double shownY);
     void landing();

@@ -19,8 +19,8 @@ void Simulation::Form_Load()
         return;
     Combo2_Click(2);
 
-    m_c.Text1 = numfmt::box(scene::xOfLeft(m_d.projLeft));
-    m_c.Text2 = numfmt::box(scene::yOfTop(m_d.projTop));
+    setBox(1, numfmt::box(scene::xOfLeft(m_d.projLeft)));
+    setBox(2, numfmt::box(scene::yOfTop(m_d.projTop)));
     voxvoy();
     m_d.info = QStringLiteral("Vous pouvez modifier les paramètres,\nouvrir une configuration ou un exercice");
     m_s.msgcopie = QStringLiteral(

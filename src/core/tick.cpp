@@ -13,8 +13,8 @@ void Simulation::Timer1_Timer()
     m_d.command3Enabled = false;
     m_d.command5Enabled = false;
 
-    const auto x0 = numfmt::parse(m_c.Text1);
-    const auto y0 = numfmt::parse(m_c.Text2);
+    const auto x0 = m_launch.x0;
+    const auto y0 = m_launch.y0;
 
     // Launch from the initial position.
     if (m_s.temps == 0.0f) {
