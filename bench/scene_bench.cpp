@@ -116,12 +116,12 @@ static void BM_TickWorstMarkMode(benchmark::State &state)
     Rig rig;
     rig.sim->chrono_Change(QStringLiteral("10"));
     for (int i = 0; i < 5000; ++i)
-        rig.sim->drawingMarks().add({qint16(30 + i % 360), qint16(40 + (i / 360) * 25), 0x0000ff,
+        rig.renderer->recordMark({qint16(30 + i % 360), qint16(40 + (i / 360) * 25), 0x0000ff,
                             0xfb4291, true});
     rig.options({1, 2, 3, 5, 6, 7, 8, 10, 11, 12}, true);
     for (auto _ : state)
         rig.tick();
-    state.counters["marks"] = rig.sim->marks.nbphotos();
+    state.counters["marks"] = rig.renderer->marks().nbphotos();
     report(state, canvasCopyNs());
 }
 BENCHMARK(BM_TickWorstMarkMode)->Unit(benchmark::kMicrosecond);

@@ -176,8 +176,7 @@ void Simulation::retico()
     m_s.affinit = true;
     if (m_c.Check[1])
         m_hooks->repere();
-    if (m_marks.nbphotos() >= 1)
-        m_hooks->lespoints();
+    m_hooks->lespoints(); // the marks, when there are any
 }
 
 } // namespace orbane

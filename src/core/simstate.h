@@ -21,7 +21,6 @@ struct SimState
     float masse = 0.45f; // kg
     double xy[2] = {0.0, 0.0};
     bool affinit = false;   // the scene shows the initial situation drawn by retico
-    bool trajsuite = false; // a previous trajectory point exists
     QString msgcopie;
 
     // Main-window variables.
@@ -29,13 +28,10 @@ struct SimState
     qint16 chronoactif = 0;
     float tphoto = 0.0f;
     qint16 photo = 0;
-    bool photoTaken = false; // the redraw has made this tick's photograph already
-    double xprec = 0.0, yprec = 0.0;
     float xrebond = 0.0f, yrebond = 0.0f;
     float vxrebond = 0.0f, vyrebond = 0.0f;
     float trebond = 0.0f;
     qint16 glisse = 0, glissex = 0, glissey = 0;
-    bool vecphoto = false; // the vectors being drawn are frozen into a photograph
 
     // Exercises.
     QString nomexo;         // exercise file in use (or the program's folder)

@@ -77,7 +77,7 @@ void Simulation::setOption(const Option &o, bool on)
     case OptionReaction::Later:
         return;
     case OptionReaction::TrajectoryBreaks:
-        m_s.trajsuite = false;
+        m_hooks->breakTrajectory();
         return;
     case OptionReaction::AxesFollow:
         m_d.check3Enabled = m_c.Check[1];

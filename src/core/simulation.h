@@ -29,6 +29,8 @@ public:
     virtual void repere() = 0;     // axes and grid
     virtual void lespoints() = 0;  // recorded marks
     virtual void majaff() = 0;     // full redraw for the current state
+    virtual void forgetMarks() = 0; // the chronophotographs' marks are dropped
+    virtual void breakTrajectory() = 0; // the trajectory starts again from the next point
 };
 
 class NullSceneHooks final : public SceneHooks
@@ -39,6 +41,8 @@ public:
     void repere() override {}
     void lespoints() override {}
     void majaff() override {}
+    void forgetMarks() override {}
+    void breakTrajectory() override {}
 };
 
 // The main window's behaviour without its widgets: state, start-up, tick, bounce, buttons and
@@ -62,7 +66,6 @@ private:
     Launch m_launch = Launch::of(m_c); // what the parameter boxes hold, as numbers
     Display m_d;
     SimState m_s;
-    PhotoMarks m_marks;
     std::vector<exporttable::PhotoPosition> m_photoPositions;
 
 public:
@@ -71,15 +74,13 @@ public:
     const Launch &launch = m_launch;
     const Display &d = m_d;  // what the window shows besides them
     const SimState &s = m_s; // the simulated projectile
-    const PhotoMarks &marks = m_marks;
     // Time and centre of each chronophotograph, in both modes, for the export; at most
     // PhotoMarks::kMax of them, as for the marks.
     const std::vector<exporttable::PhotoPosition> &photoPositions = m_photoPositions;
 
-    // The redraw keeps its drawing variables in the state (the trajectory's previous point,
-    // the photograph taken) and records the marks.
-    SimState &drawingState() { return m_s; }
-    PhotoMarks &drawingMarks() { return m_marks; }
+    // The scene has been drawn for the current state: it no longer shows the initial
+    // situation alone.
+    void sceneRedrawn() { m_s.affinit = false; }
     // The free flight from the initial conditions of the boxes, and the current bounce arc.
     Flight flight() const;
     Flight bounceArc() const;
@@ -164,6 +165,7 @@ signals:
     // What happened to the projectile, for whoever follows the flight.
     void reset();    // start-up: the simulation is in its initial state
     void launched(); // the first tick of a flight from the initial position
+    void photographed(); // this tick is a chronophotograph's
     void ticked();   // a tick has moved the projectile (and the scene is drawn)
     void landed();   // the free flight reached the ground
     void bounced();  // a bounce arc reached the ground

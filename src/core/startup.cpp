@@ -60,7 +60,7 @@ void Simulation::Form_Unload()
 void Simulation::Combo1_Click(int index)
 {
     m_c.Combo1 = index;
-    m_marks.clear();
+    m_hooks->forgetMarks();
     m_photoPositions.clear();
     retico();
     const Place &chosen = place(m_c.Combo1);
@@ -77,7 +77,7 @@ void Simulation::Combo1_Click(int index)
         return;
     }
     setTimer(false);
-    m_s.trajsuite = false;
+    m_hooks->breakTrajectory();
     m_d.projVisible = true;
     retico();
     m_d.check1Enabled = true;

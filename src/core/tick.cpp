@@ -18,11 +18,6 @@ void Simulation::Timer1_Timer()
 
     // Launch from the initial position.
     if (m_s.temps == 0.0f) {
-        m_s.trajsuite = true;
-        if (x0)
-            m_s.xprec = scene::kPixelsPerMetre * *x0 + scene::kOriginLeft + scene::kHalfSize;
-        if (y0)
-            m_s.yprec = scene::kGroundTop - scene::kPixelsPerMetre * *y0 + scene::kHalfSize;
         emit launched();
     }
 
@@ -35,7 +30,7 @@ void Simulation::Timer1_Timer()
         m_s.temps = m_s.tphoto;
         m_s.tphoto += float(numfmt::parseOr(m_c.chrono, 0.0) / 1000.0);
         m_s.photo = 1;
-        m_s.photoTaken = false;
+        emit photographed();
     }
 
     if (m_s.enrebond != 0) {
@@ -136,7 +131,7 @@ void Simulation::exitFromScreen()
         maj12();
     }
     command18_Click();
-    m_s.trajsuite = false;
+    m_hooks->breakTrajectory();
     retico();
     m_d.projVisible = true;
     m_c.Check[8] = false;

@@ -74,7 +74,7 @@ void SceneOutput::restaurer()
         m_renderer.majaff(); // a paused flight shows its projectile and vectors again
         return;
     }
-    if (m_sim.marks.nbphotos() > 0)
+    if (m_renderer.marks().nbphotos() > 0)
         m_renderer.lespoints();
 }
 

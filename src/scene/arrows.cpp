@@ -82,7 +82,7 @@ void SceneRenderer::deltaV()
         return;
     const int k = vectorscale::velocity(m_sim.c.VScroll1);
     const double kg = k * double(m_sim.s.gpes);
-    const double length = m_sim.s.vecphoto
+    const double length = m_vectorsFrozen
                               ? (kg * 2.0 * numfmt::parseOr(m_sim.c.chrono, 0.0)) / 1000.0
                               : (kg * m_sim.c.UpDown1) / 10.0;
     const QPointF b = base(false);
@@ -94,7 +94,7 @@ void SceneRenderer::deltaV()
 // On a photograph the variation spans two photographs; otherwise the interval of the panel.
 double SceneRenderer::halfInterval() const
 {
-    return m_sim.s.vecphoto ? numfmt::parseOr(m_sim.c.chrono, 0.0) / 1000.0
+    return m_vectorsFrozen ? numfmt::parseOr(m_sim.c.chrono, 0.0) / 1000.0
                             : m_sim.c.UpDown1 / 20.0;
 }
 

@@ -30,7 +30,7 @@ QImage SceneRenderer::chronophotograph() const
         // As the mark was recorded: its centre, rounded, never below the ground line.
         const QPoint centre(int(std::nearbyint(scene::pixelX(p.x))),
                             int(std::nearbyint(std::min(scene::pixelY(p.y), scene::kOriginY))));
-        if (const PhotoMark *mark = markAt(m_sim.marks, centre)) {
+        if (const PhotoMark *mark = markAt(m_marks, centre)) {
             drawMark(canvas, *mark);
             continue;
         }

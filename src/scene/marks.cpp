@@ -15,7 +15,7 @@ void SceneRenderer::recordMark()
     mark.coul1 = m_sim.c.Label4[8];
     mark.coul2 = m_sim.c.Label4[6];
     mark.proj = m_sim.c.Check[11];
-    m_sim.drawingMarks().add(mark); // past 32 767 marks the recording stops
+    m_marks.add(mark); // past 32 767 marks the recording stops
 }
 
 void drawMark(Canvas &canvas, const PhotoMark &mark)
@@ -38,7 +38,7 @@ void drawMark(Canvas &canvas, const PhotoMark &mark)
 // The older marks never change: they are drawn once into a cached layer.
 void SceneRenderer::syncMarksCache()
 {
-    const PhotoMarks &marks = m_sim.drawingMarks();
+    const PhotoMarks &marks = m_marks;
     const int older = marks.nbphotos() - 1;
     if (marks.generation != m_cachedGeneration || older < m_cachedMarks) {
         m_canvas.clearLayer(Canvas::Layer::MarksCache);
@@ -52,7 +52,7 @@ void SceneRenderer::syncMarksCache()
 
 void SceneRenderer::lespoints()
 {
-    PhotoMarks &marks = m_sim.drawingMarks();
+    PhotoMarks &marks = m_marks;
     if (marks.marks.empty())
         return;
     // The most recent mark follows the current colours and projection option.

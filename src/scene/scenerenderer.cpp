@@ -22,7 +22,23 @@ SceneRenderer::SceneRenderer(Simulation &sim, QObject *parent)
     : QObject(parent), m_sim(sim), m_canvas(scene::kCanvasWidth, scene::kCanvasHeight),
       m_pictures(startupPictures(sim.programDir()))
 {
+    connect(&sim, &Simulation::launched, this, &SceneRenderer::startTrajectory);
+    connect(&sim, &Simulation::photographed, this, [this] { m_photoPending = true; });
 }
+
+// The trajectory of a launch starts at the picture's centre at the initial position.
+void SceneRenderer::startTrajectory()
+{
+    m_trajectoryGoesOn = true;
+    if (const auto x0 = m_sim.launch.x0)
+        m_previous.setX(scene::kPixelsPerMetre * *x0 + scene::kOriginLeft + scene::kHalfSize);
+    if (const auto y0 = m_sim.launch.y0)
+        m_previous.setY(scene::kGroundTop - scene::kPixelsPerMetre * *y0 + scene::kHalfSize);
+}
+
+void SceneRenderer::breakTrajectory() { m_trajectoryGoesOn = false; }
+
+void SceneRenderer::forgetMarks() { m_marks.clear(); }
 
 const Sprites &SceneRenderer::sprites() const
 {
@@ -81,14 +97,12 @@ void SceneRenderer::paintProjections()
 
 void SceneRenderer::tracetraj()
 {
-    SimState &s = m_sim.drawingState();
     const QPointF p = base(true);
-    if (s.trajsuite)
-        m_canvas.line(s.xprec, s.yprec, p.x(), p.y(), swatch(5));
+    if (m_trajectoryGoesOn)
+        m_canvas.line(m_previous.x(), m_previous.y(), p.x(), p.y(), swatch(5));
     else
-        s.trajsuite = true;
-    s.xprec = p.x();
-    s.yprec = p.y();
+        m_trajectoryGoesOn = true;
+    m_previous = p;
 }
 
 // The vectors in their fixed order: velocity, construction, variation, weight, m·Δv/Δt.
@@ -110,7 +124,7 @@ void SceneRenderer::drawVectors()
 void SceneRenderer::majaff()
 {
     const Controls &c = m_sim.c;
-    SimState &s = m_sim.drawingState();
+    const SimState &s = m_sim.s;
     const int width = c.Check[10] ? 2 : 1;
 
     m_canvas.clear();
@@ -119,24 +133,24 @@ void SceneRenderer::majaff()
         tracetraj();
         m_canvas.commit();
     }
-    s.vecphoto = false;
+    m_vectorsFrozen = false;
     // A redraw asked for by an option between two ticks must not take the photograph again.
-    const bool photo = s.photo == 1 && !s.photoTaken;
-    s.photoTaken = s.photoTaken || photo;
+    const bool photo = s.photo == 1 && m_photoPending;
+    m_photoPending = m_photoPending && !photo;
     if (c.Check[9] && photo) {
         if (!c.Check[2]) {
             if (c.Check[11])
                 paintProjections();
             paintProjectileAt(m_sim.d.projLeft, m_sim.d.projTop);
         }
-        s.vecphoto = true;
+        m_vectorsFrozen = true;
         drawVectors();
         m_canvas.commit();
     }
     if (c.Check[2] && photo)
         recordMark();
     paintProjectileAt(m_sim.d.projLeft, m_sim.d.projTop);
-    if (!c.Check[2] && photo && !s.vecphoto) {
+    if (!c.Check[2] && photo && !m_vectorsFrozen) {
         if (c.Check[11])
             paintProjections();
         m_canvas.commit();
@@ -144,11 +158,11 @@ void SceneRenderer::majaff()
     if (c.Check[1])
         repere();
     m_canvas.setPenWidth(width);
-    if (!s.vecphoto)
+    if (!m_vectorsFrozen)
         drawVectors();
     m_canvas.setPenWidth(1);
-    s.affinit = false;
-    if (m_sim.marks.nbphotos() > 0)
+    m_sim.sceneRedrawn();
+    if (m_marks.nbphotos() > 0)
         lespoints();
     done();
 }

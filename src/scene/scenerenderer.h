@@ -44,6 +44,15 @@ public:
     void repere() override;
     void lespoints() override;
     void majaff() override;
+    void forgetMarks() override;
+    void breakTrajectory() override;
+
+    // The chronophotographs' marks, as recorded in mark mode.
+    const PhotoMarks &marks() const { return m_marks; }
+    // Records a mark as a photograph in mark mode does; false past PhotoMarks::kMax.
+    bool recordMark(const PhotoMark &mark) { return m_marks.add(mark); }
+    // The vectors being drawn are frozen into a photograph.
+    bool vectorsFrozen() const { return m_vectorsFrozen; }
 
     // Arrow head of the vector (cpx, cpy) based at (bpx, bpy).
     void fleche(double bpx, double bpy, double cpx, double cpy, const QColor &kcolo);
@@ -77,6 +86,7 @@ private:
     void paintProjectileAt(double left, double top);
     void paintProjections();
     void recordMark();
+    void startTrajectory();
     void syncMarksCache();
     void done();
 
@@ -85,6 +95,12 @@ private:
     mutable PictureStore m_pictures;
     mutable Sprites m_sprites;
     mutable bool m_spritesRead = false;
+    // What the redraw keeps from one drawing to the next.
+    PhotoMarks m_marks;
+    bool m_trajectoryGoesOn = false; // a previous trajectory point exists
+    QPointF m_previous;              // the trajectory's previous point
+    bool m_photoPending = true;      // this tick's photograph is still to be made
+    bool m_vectorsFrozen = false;
     int m_cachedMarks = 0;
     quint64 m_cachedGeneration = 0;
 };

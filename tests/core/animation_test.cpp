@@ -103,10 +103,10 @@ TEST_F(AnimationTest, EffacerForgetsMarksAndReturnsToTheStart)
     sim.command15_Click();
     for (int i = 0; i < 10; ++i)
         sim.Timer1_Timer();
-    sim.drawingMarks().add({50, 60, 0, 0, true});
+    rig.hooks.marks.add({50, 60, 0, 0, true});
     const int loads = rig.hooks.loaded.size();
     sim.Command13_Click();
-    EXPECT_EQ(sim.marks.nbphotos(), 0);
+    EXPECT_EQ(rig.hooks.marks.nbphotos(), 0);
     EXPECT_EQ(rig.hooks.loaded.size(), loads + 1); // bare picture reloaded
     EXPECT_FALSE(sim.d.timer1);
     EXPECT_EQ(sim.s.temps, 0.0f);

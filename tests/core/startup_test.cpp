@@ -93,7 +93,7 @@ TEST(Startup, ChangingPlaceLoadsItsPictureAndFieldAndForgetsMarks)
     Rig rig(dir.path());
     rig.hooks.requireFiles = true;
     rig.sim.Form_Load();
-    rig.sim.drawingMarks().add({100, 200, 0, 0, false});
+    rig.hooks.marks.add({100, 200, 0, 0, false});
     rig.sim.command15_Click();
     for (int i = 0; i < 5; ++i)
         rig.sim.Timer1_Timer();
@@ -102,7 +102,7 @@ TEST(Startup, ChangingPlaceLoadsItsPictureAndFieldAndForgetsMarks)
     rig.sim.Combo1_Click(1);
     EXPECT_FLOAT_EQ(rig.sim.s.gpes, 1.62f);
     EXPECT_EQ(rig.hooks.loaded.last(), programFile(dir.path(), QStringLiteral("lune.jpg")));
-    EXPECT_EQ(rig.sim.marks.nbphotos(), 0);
+    EXPECT_EQ(rig.hooks.marks.nbphotos(), 0);
     EXPECT_FALSE(rig.sim.d.timer1);
     EXPECT_EQ(rig.sim.s.temps, 0.0f);
     EXPECT_EQ(rig.sim.d.projTop, 420.0); // back at the initial position

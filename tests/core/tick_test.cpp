@@ -50,9 +50,6 @@ TEST_F(TickTest, FirstTickWithTheDefaults)
     EXPECT_FALSE(sim.d.command3Enabled); // "Menu" and "Agrandir" off during the flight
     EXPECT_FALSE(sim.d.command5Enabled);
     EXPECT_EQ(rig.hooks.majaffs, 1);
-    // Launch point of the trajectory: the picture's centre at the initial position.
-    EXPECT_DOUBLE_EQ(sim.s.xprec, 30.0);
-    EXPECT_DOUBLE_EQ(sim.s.yprec, 436.0);
 }
 
 TEST_F(TickTest, PositionFollowsTheClosedFormLawWithoutDrift)

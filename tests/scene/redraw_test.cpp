@@ -44,7 +44,7 @@ TEST_F(RedrawTest, FrozenVectorsAreDrawnOnceOnThePhotographTick)
     for (int i = 0; i < 9; ++i)
         sim.Timer1_Timer();
     ASSERT_EQ(sim.s.photo, 1);
-    EXPECT_TRUE(sim.s.vecphoto);
+    EXPECT_TRUE(renderer->vectorsFrozen());
     // The frozen velocity stays in the persistent picture after a clear.
     const QPointF b = renderer->base(false);
     const QPointF v = renderer->velocityAt(sim.s.temps);
@@ -52,7 +52,7 @@ TEST_F(RedrawTest, FrozenVectorsAreDrawnOnceOnThePhotographTick)
     canvas().clear();
     EXPECT_EQ(canvas().persistent().pixelColor(mid), colour(sim.c.Label4[0]));
     sim.Timer1_Timer();
-    EXPECT_FALSE(sim.s.vecphoto); // between photographs the vectors are live
+    EXPECT_FALSE(renderer->vectorsFrozen()); // between photographs the vectors are live
 }
 
 TEST_F(RedrawTest, MarksAreCrossesThatVanishWhenForgotten)
@@ -65,8 +65,8 @@ TEST_F(RedrawTest, MarksAreCrossesThatVanishWhenForgotten)
     sim.command18_Click();
     sim.command12_Click();
     sim.Timer1_Timer(); // mark at t = 0
-    ASSERT_EQ(sim.marks.nbphotos(), 1);
-    const PhotoMark m = sim.marks.marks[0];
+    ASSERT_EQ(renderer->marks().nbphotos(), 1);
+    const PhotoMark m = renderer->marks().marks[0];
     EXPECT_EQ(m.x, 30);
     EXPECT_EQ(m.y, 436 - 6 * 36);
     const QColor cross = colour(sim.c.Label4[6]);
@@ -80,9 +80,9 @@ TEST_F(RedrawTest, MarksAreCrossesThatVanishWhenForgotten)
 
     for (int i = 0; i < 20 && sim.d.timer1; ++i)
         sim.Timer1_Timer();
-    EXPECT_GE(sim.marks.nbphotos(), 3);
+    EXPECT_GE(renderer->marks().nbphotos(), 3);
     sim.Command13_Click(); // "Effacer" forgets the marks
-    EXPECT_EQ(sim.marks.nbphotos(), 0);
+    EXPECT_EQ(renderer->marks().nbphotos(), 0);
     img = shown();
     EXPECT_NE(img.pixelColor(m.x + 3, m.y), cross);
 }
@@ -99,15 +99,15 @@ TEST_F(RedrawTest, ColourChangeRecoloursTheMostRecentMarkOnly)
     sim.command12_Click();
     for (int i = 0; i < 12; ++i)
         sim.Timer1_Timer();
-    ASSERT_GE(sim.marks.nbphotos(), 2);
+    ASSERT_GE(renderer->marks().nbphotos(), 2);
     sim.command16_Click();
     const QColor before = colour(sim.c.Label4[6]);
     test::controlsOf(sim).Label4[6] = rgb(0, 255, 0);
     test::controlsOf(sim).Label4[8] = rgb(255, 255, 255);
     sim.Check_Click(5, sim.c.Check[5]); // any redraw
     const QImage img = shown();
-    const PhotoMark &older = sim.marks.marks[sim.marks.nbphotos() - 2];
-    const PhotoMark &latest = sim.marks.marks.back();
+    const PhotoMark &older = renderer->marks().marks[renderer->marks().nbphotos() - 2];
+    const PhotoMark &latest = renderer->marks().marks.back();
     EXPECT_EQ(img.pixelColor(latest.x + 3, latest.y), QColor(0, 255, 0));
     EXPECT_EQ(img.pixelColor(older.x + 3, older.y), before);
     // Projections of the latest mark on the vertical axis, in swatch 8.
@@ -117,11 +117,11 @@ TEST_F(RedrawTest, ColourChangeRecoloursTheMostRecentMarkOnly)
 TEST_F(RedrawTest, MarkRecordingStopsAtTheSixteenBitCount)
 {
     for (int i = 0; i < PhotoMarks::kMax; ++i)
-        sim.drawingMarks().add({qint16(30 + i % 300), 100, 0, 0, false});
+        renderer->recordMark({qint16(30 + i % 300), 100, 0, 0, false});
     test::controlsOf(sim).Check[2] = true;
     sim.command12_Click();
     sim.Timer1_Timer();
-    EXPECT_EQ(sim.marks.nbphotos(), PhotoMarks::kMax);
+    EXPECT_EQ(renderer->marks().nbphotos(), PhotoMarks::kMax);
 }
 
 TEST_F(RedrawTest, RecheckingTheTrajectoryRestartsItAtTheCurrentPoint)
@@ -153,6 +153,8 @@ TEST_F(RedrawTest, RecheckingTheTrajectoryRestartsItAtTheCurrentPoint)
                     return true;
         return false;
     };
+    // Launch point of the trajectory: the picture's centre at the initial position.
+    EXPECT_EQ(kept.pixelColor(QPoint(30, 436)), yellow);
     EXPECT_TRUE(drawn(1, 2));
     EXPECT_TRUE(drawn(3, 4));
     for (int i = 4; i < 10; ++i) // nothing while unchecked, nor joining the gap
@@ -170,10 +172,10 @@ TEST_F(RedrawTest, RedrawBetweenTicksDoesNotTakeThePhotographAgain)
     sim.command18_Click();
     sim.command12_Click();
     sim.Timer1_Timer();
-    ASSERT_EQ(sim.marks.nbphotos(), 1);
+    ASSERT_EQ(renderer->marks().nbphotos(), 1);
     sim.Check_Click(5, true); // an option clicked before the next tick
     sim.Check_Click(1, sim.c.Check[1]);
-    EXPECT_EQ(sim.marks.nbphotos(), 1);
+    EXPECT_EQ(renderer->marks().nbphotos(), 1);
     sim.Timer1_Timer(); // 0.04 s: no photograph due
-    EXPECT_EQ(sim.marks.nbphotos(), 1);
+    EXPECT_EQ(renderer->marks().nbphotos(), 1);
 }

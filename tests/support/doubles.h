@@ -53,12 +53,16 @@ public:
     bool requireFiles = false;
     QStringList loaded;
     int clears = 0, reperes = 0, lespointsCalls = 0, majaffs = 0, repgraphes = 0;
+    int trajectoryBreaks = 0;
+    PhotoMarks marks; // as a scene records them
 
     bool loadBackground(const QString &path) override;
     void clearScene() override { ++clears; }
     void repere() override { ++reperes; }
     void lespoints() override { ++lespointsCalls; }
     void majaff() override { ++majaffs; }
+    void forgetMarks() override { marks.clear(); }
+    void breakTrajectory() override { ++trajectoryBreaks; }
 };
 
 // A disk that fills up part-way through a save, or fails the final renaming, as a full or
