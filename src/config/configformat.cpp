@@ -1,5 +1,6 @@
 #include "config/configformat.h"
 
+#include "config/laterrecords.h"
 #include "core/numberformat.h"
 #include "core/tables.h"
 
@@ -148,10 +149,10 @@ std::optional<qint64> readNumber(const QByteArray &image, int record, Kind kind,
 
 } // namespace
 
-bool laterOptionOn(const QByteArray &image, int record)
+qint64 knownSize()
 {
-    const records::Record rec = records::decode(image, record);
-    return rec.ok() && leadingInteger(rec.text) == 1;
+    const int last = laterRecords().empty() ? kRecordCount : laterRecords().back().record;
+    return qint64(last) * records::kRecordSize;
 }
 
 QString spacedDecimal(qint64 n)
@@ -237,7 +238,8 @@ Decoded decode(const QByteArray &image, const Controls &base)
             return error;
         out.Label4[i] = fromFileColour(quint32(*v));
     }
-    out.secondLaw = laterOptionOn(image, kSecondLawRecord);
+    for (const LaterRecord &row : laterRecords())
+        readLater(row, records::decode(image, row.record), out);
     return {out, DecodeError::None, {}};
 }
 
@@ -265,9 +267,10 @@ std::optional<records::Image> encode(const Controls &controls, QString *detail)
                  QStringLiteral("Label4(%1)").arg(i)))
             return std::nullopt;
     }
-    // Off, the file keeps the layout every version writes; on, a record of its own follows.
-    if (controls.secondLaw)
-        put(kSecondLawRecord, spacedDecimal(1), QStringLiteral("secondLaw"));
+    for (const auto &[record, text] : laterTexts(laterRecords(), controls)) {
+        if (!put(record, text, QStringLiteral("later option")))
+            return std::nullopt;
+    }
     return image;
 }
 

@@ -9,9 +9,9 @@
 #include <tuple>
 
 // The ".P08" configuration file: a record file that copies the main window's controls.
-// Record 1 is the magic text; records 2 to 24 are the controls in a fixed order; records 25 on
-// are the colour swatches. Encoding and decoding walk the same field table, so the writer and
-// the reader agree record by record.
+// Record 1 is the magic text; records 2 to 24 are the controls in a fixed order; records 25 to
+// 33 are the colour swatches; options added later follow (laterrecords.h). Encoding and
+// decoding walk the same tables, so the writer and the reader agree record by record.
 namespace orbane::config {
 
 inline const QString kMagic = QStringLiteral("ORBANE1S");
@@ -19,14 +19,8 @@ inline constexpr int kSwatchCount = int(std::tuple_size_v<decltype(Controls::Lab
 inline constexpr int kFirstSwatchRecord = 25;
 inline constexpr int kRecordCount = kFirstSwatchRecord + kSwatchCount - 1; // 33
 inline constexpr qint64 kImageSize = qint64(kRecordCount) * records::kRecordSize;
-// Options added later live past the swatches, written only when on: older versions read
-// records 1 to 33 only, and a file without them loads with the options off.
-inline constexpr int kSecondLawRecord = kRecordCount + 1; // 34, "Afficher m·Δv/Δt"
-inline constexpr qint64 kFileSize = qint64(kSecondLawRecord) * records::kRecordSize;
-
-// Whether a record past the swatches turns its option on (it says 1). Files written before the
-// option existed end at the swatches, or carry whatever an older, longer file left there.
-bool laterOptionOn(const QByteArray &image, int record);
+// The bytes the reader looks at: up to the last later record it knows.
+qint64 knownSize();
 
 // An integer as text, with a leading blank when it is not negative: " 0", "-1", " 16777215".
 QString spacedDecimal(qint64 n);
@@ -56,12 +50,13 @@ struct Decoded
 };
 
 // Reads a whole file image. The controls that the file does not hold are taken from base.
-// Nothing is returned unless every record is present and every value is within its control's
-// range.
+// Nothing is returned unless records 1 to kRecordCount are present and every value is within
+// its control's range; a later record that is missing or unreadable gives its absent value.
 Decoded decode(const QByteArray &image, const Controls &base);
 
-// Builds records 1 to kRecordCount, and the later options that are on, from the controls. Nothing is returned (detail says which
-// record) when a value does not fit in a record.
+// Builds records 1 to kRecordCount, and the later records up to the last one not at its absent
+// value, from the controls. Nothing is returned (detail says which record) when a value does
+// not fit in a record.
 std::optional<records::Image> encode(const Controls &controls, QString *detail = nullptr);
 
 } // namespace orbane::config

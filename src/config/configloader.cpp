@@ -13,7 +13,7 @@ namespace {
 bool readImage(const QString &path, QByteArray *image, QString *detail)
 {
     // Devices and pipes are not configuration files, and reading one could block.
-    files::ReadResult file = files::readStart(path, kFileSize);
+    files::ReadResult file = files::readStart(path, knownSize());
     if (!file.ok()) {
         *detail = file.reason();
         return false;

@@ -1,6 +1,7 @@
 #include "config/configwriter.h"
 
 #include "config/configformat.h"
+#include "config/laterrecords.h"
 #include "core/diskerror.h"
 #include "core/regularfile.h"
 #include "core/savefile.h"
@@ -30,20 +31,32 @@ bool readTail(const QString &path, QByteArray *tail, WriteResult *result)
     return true;
 }
 
-// The new records take the place of the old ones past the swatches; an option an earlier save
-// turned on is turned off there when it is now off.
-void mergeTail(const records::Image &image, QByteArray *tail)
+// Record n of the tail, when it says another value than the controls hold now, says theirs.
+// An unreadable record says nothing and is kept as it stands.
+void refresh(const LaterRecord &row, const Controls &controls, int n, QByteArray *tail)
 {
-    const qint64 written = image.bytes().size() - kImageSize;
-    if (written > 0) {
-        tail->remove(0, qMin(written, qint64(tail->size())));
+    Controls was = controls;
+    readLater(row, records::decode(*tail, n), was);
+    const QString now = laterText(row, controls);
+    if (laterText(row, was) == now)
         return;
+    records::Image rec;
+    rec.set(1, now);
+    tail->replace(qint64(n - 1) * records::kRecordSize, records::kRecordSize, rec.bytes());
+}
+
+// The new records take the place of the old ones past the swatches. Past the records written,
+// the later options hold their absent values: one that an earlier save wrote otherwise is
+// rewritten, and records this version does not know are kept.
+void mergeTail(const records::Image &image, const Controls &controls, QByteArray *tail)
+{
+    const int written = int(image.bytes().size() / records::kRecordSize);
+    for (const LaterRecord &row : laterRecords()) {
+        if (row.record > written)
+            refresh(row, controls, row.record - kRecordCount, tail);
     }
-    if (laterOptionOn(*tail, 1)) {
-        records::Image off;
-        off.set(1, spacedDecimal(0));
-        tail->replace(0, records::kRecordSize, off.bytes());
-    }
+    const qint64 replaced = qint64(written - kRecordCount) * records::kRecordSize;
+    tail->remove(0, qMin(replaced, qint64(tail->size())));
 }
 
 } // namespace
@@ -59,7 +72,7 @@ WriteResult writeConfig(const QString &path, const Controls &controls)
     QByteArray tail;
     if (!readTail(path, &tail, &result))
         return result;
-    mergeTail(*image, &tail);
+    mergeTail(*image, controls, &tail);
     const saving::SaveResult saved = saving::saveFile(path, [&](QIODevice &file) {
         return file.write(image->bytes()) == image->bytes().size() && file.write(tail) == tail.size();
     });

@@ -1,5 +1,6 @@
 #include "config/configfixture.h"
 #include "config/configformat.h"
+#include "config/laterrecords.h"
 #include "core/recordfile.h"
 
 #include <gtest/gtest.h>
@@ -273,4 +274,42 @@ TEST(ConfigFormat, EncodeThenDecodeGivesTheControlsBack)
     const Decoded d = decode(image->bytes(), Controls{});
     ASSERT_TRUE(d.controls);
     EXPECT_EQ(*d.controls, c);
+}
+
+// A later record written while one before it holds its absent value writes that value, so every
+// record stays at its number; a missing or unreadable record reads as the absent value.
+TEST(ConfigFormat, LaterRecordsAreWrittenUpToTheLastOneThatIsNotAbsent)
+{
+    const std::vector<LaterRecord> rows = {{34, &Controls::secondLaw},
+                                           {35, &Controls::speed, true}};
+    using Texts = std::vector<std::pair<int, QString>>;
+    Controls c;
+    EXPECT_EQ(laterTexts(rows, c), (Texts{{34, QStringLiteral(" 0")}, {35, QStringLiteral(" 0")}}));
+    c.speed = true;
+    EXPECT_EQ(laterTexts(rows, c), Texts{});
+    c.secondLaw = true;
+    EXPECT_EQ(laterTexts(rows, c), (Texts{{34, QStringLiteral(" 1")}}));
+
+    const struct
+    {
+        records::Record rec;
+        bool absentOff, absentOn; // the flag read by each row
+    } reads[] = {
+        {{QStringLiteral(" 1")}, true, true},
+        {{QStringLiteral("1 (oui)")}, true, true},
+        {{QStringLiteral(" 0")}, false, false},
+        {{QStringLiteral(" 2")}, false, true},
+        {{QStringLiteral("extra 34")}, false, true},
+        {{{}, records::Status::Missing}, false, true},
+        {{{}, records::Status::Corrupt}, false, true},
+    };
+    for (const auto &r : reads) {
+        Controls d;
+        d.secondLaw = !r.absentOff;
+        d.speed = !r.absentOn;
+        readLater(rows[0], r.rec, d);
+        readLater(rows[1], r.rec, d);
+        EXPECT_EQ(d.secondLaw, r.absentOff) << r.rec.text.toStdString();
+        EXPECT_EQ(d.speed, r.absentOn) << r.rec.text.toStdString();
+    }
 }

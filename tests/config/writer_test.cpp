@@ -84,6 +84,30 @@ TEST_F(ConfigWriter, TheSecondLawOptionHasARecordThatOlderFilesLack)
     EXPECT_FALSE(decode(readBytes(dataFile(QStringLiteral("startup.P08"))), base).controls->secondLaw);
 }
 
+// A record that a newer version wrote past the ones this version knows survives every save; the
+// later record it left empty reads as absent.
+TEST_F(ConfigWriter, ALaterRecordThisVersionDoesNotKnowSurvivesASave)
+{
+    QByteArray newer = readBytes(dataFile(QStringLiteral("startup.P08")));
+    test::patchRecord(newer, 40, "coefficient 0,47");
+    const QString file = path(QStringLiteral("futur.P08"));
+    ASSERT_TRUE(test::writeBytes(file, newer));
+    Controls c = sim().c;
+    c.secondLaw = true;
+    EXPECT_FALSE(decode(newer, c).controls->secondLaw);
+
+    for (bool on : {true, false}) {
+        c.secondLaw = on;
+        ASSERT_TRUE(writeConfig(file, c).ok);
+        const QByteArray now = readBytes(file);
+        ASSERT_EQ(now.size(), 40 * 128);
+        EXPECT_EQ(now.left(33 * 128), newer.left(33 * 128));
+        EXPECT_EQ(records::decode(now, 34).text, on ? QStringLiteral(" 1") : QStringLiteral(" 0"));
+        EXPECT_EQ(now.mid(34 * 128), newer.mid(34 * 128)) << on;
+        EXPECT_EQ(decode(now, sim().c).controls->secondLaw, on);
+    }
+}
+
 TEST_F(ConfigWriter, AShorterExistingFileIsReplacedByAWholeConfiguration)
 {
     const QString file = copyData(QStringLiteral("truncated.P08"));

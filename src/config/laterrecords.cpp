@@ -1,0 +1,74 @@
+#include "config/laterrecords.h"
+
+#include "config/configformat.h"
+
+#include <optional>
+
+namespace orbane::config {
+
+namespace {
+
+// One pair per encoding: the value as its record's text, and back (nothing when unreadable).
+QString flagText(bool on)
+{
+    return spacedDecimal(on ? 1 : 0);
+}
+
+std::optional<bool> flagValue(const QString &text)
+{
+    const auto n = leadingInteger(text);
+    return n == 0 || n == 1 ? std::optional<bool>(n == 1) : std::nullopt;
+}
+
+bool atAbsent(const LaterRecord &row, const Controls &c)
+{
+    switch (row.encoding) {
+    case LaterRecord::Encoding::Flag:
+        return c.*row.flag == row.absentFlag;
+    }
+    return true;
+}
+
+} // namespace
+
+const std::vector<LaterRecord> &laterRecords()
+{
+    static const std::vector<LaterRecord> rows = {
+        {kRecordCount + 1, &Controls::secondLaw}, // 34, "Afficher m·Δv/Δt"
+    };
+    return rows;
+}
+
+QString laterText(const LaterRecord &row, const Controls &c)
+{
+    switch (row.encoding) {
+    case LaterRecord::Encoding::Flag:
+        return flagText(c.*row.flag);
+    }
+    return {};
+}
+
+void readLater(const LaterRecord &row, const records::Record &rec, Controls &c)
+{
+    switch (row.encoding) {
+    case LaterRecord::Encoding::Flag:
+        c.*row.flag = (rec.ok() ? flagValue(rec.text) : std::nullopt).value_or(row.absentFlag);
+        return;
+    }
+}
+
+std::vector<std::pair<int, QString>> laterTexts(const std::vector<LaterRecord> &rows,
+                                                const Controls &c)
+{
+    int last = 0;
+    for (const LaterRecord &row : rows)
+        if (!atAbsent(row, c))
+            last = row.record;
+    std::vector<std::pair<int, QString>> out;
+    for (const LaterRecord &row : rows)
+        if (row.record <= last)
+            out.emplace_back(row.record, laterText(row, c));
+    return out;
+}
+
+} // namespace orbane::config

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/controls.h"
+#include "core/recordfile.h"
+
+#include <QString>
+#include <utility>
+#include <vector>
+
+// Options added after the first layout live past the swatches, one record each. A file whose
+// later options all hold their value when absent ends at the swatches, as older versions write
+// it; a file written before an option existed loads with the option at that value.
+namespace orbane::config {
+
+struct LaterRecord
+{
+    enum class Encoding {
+        Flag, // " 1" on, " 0" off
+    };
+
+    LaterRecord(int number, bool Controls::*member, bool whenAbsent = false)
+        : record(number), encoding(Encoding::Flag), flag(member), absentFlag(whenAbsent)
+    {
+    }
+
+    int record;
+    Encoding encoding;
+    bool Controls::*flag; // Encoding::Flag
+    bool absentFlag;      // the flag when its record is missing or unreadable
+};
+
+// The later records this version knows, in record order.
+const std::vector<LaterRecord> &laterRecords();
+
+// The row's value in the controls as its record's text.
+QString laterText(const LaterRecord &row, const Controls &c);
+// Sets the row's value from its record; a missing or unreadable record gives the absent value.
+void readLater(const LaterRecord &row, const records::Record &rec, Controls &c);
+
+// The records to write, as (record, text): every row up to the last one whose value is not its
+// absent value. The rows before it are written too, with their absent values, so that each
+// record stays at its number.
+std::vector<std::pair<int, QString>> laterTexts(const std::vector<LaterRecord> &rows,
+                                                const Controls &c);
+
+} // namespace orbane::config
