@@ -120,8 +120,6 @@ private:
     void openPointage();
     bool pointageReady() const;
     QString pointageHint() const;
-    void savePython(const QString &program);
-    void exportValues();
     void openGraphes();
     void buildOutput();
     print::SceneOutput &output();
