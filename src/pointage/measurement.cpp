@@ -161,7 +161,7 @@ double xOf(QPointF v) { return v.x(); }
 double yOf(QPointF v) { return v.y(); }
 
 // A component or the length of a vector, where the vector can be computed.
-std::optional<double> part(const std::optional<QPointF> &v, double (*of)(QPointF))
+std::optional<double> cellOf(const std::optional<QPointF> &v, double (*of)(QPointF))
 {
     return v ? std::optional(of(*v)) : std::nullopt;
 }
@@ -177,8 +177,9 @@ exchange::Table table(const Measurement &m)
         const QPointF p = m.position(i);
         const auto v = m.velocity(i);
         const auto dv = m.deltaV(i);
-        out.rows.push_back({m.time(i), p.x(), p.y(), part(v, xOf), part(v, yOf), part(v, length),
-                            part(dv, xOf), part(dv, yOf), part(m.force(i), length)});
+        out.rows.push_back({m.time(i), p.x(), p.y(), cellOf(v, xOf), cellOf(v, yOf),
+                            cellOf(v, length), cellOf(dv, xOf), cellOf(dv, yOf),
+                            cellOf(m.force(i), length)});
     }
     return out;
 }

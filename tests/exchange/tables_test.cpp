@@ -16,7 +16,8 @@ using namespace orbane::exchange;
 namespace {
 QStringList lines(const Table &table, Decimal decimal)
 {
-    return writeDelimited(table, {u'\t', decimal}).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QString text = writeDelimited(table, {u'\t', decimal});
+    return text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
 }
 } // namespace
 
@@ -118,10 +119,10 @@ TEST(ExportTable, SemicolonsWithTheDecimalCommaForAFrenchSpreadsheet)
     NullDialogs dialogs;
     ExportDialog dialog(nullptr, QStringLiteral("Exporter les positions"),
                         [&table](int) { return table; }, dialogs);
-    EXPECT_TRUE(dialog.table(QStringLiteral("\r\n")).startsWith(QStringLiteral("t\tx\ty\r\n0,000\t")));
+    const QString crlf = QStringLiteral("\r\n");
+    EXPECT_TRUE(dialog.table(crlf).startsWith(QStringLiteral("t\tx\ty\r\n0,000\t")));
     dialog.findChild<QRadioButton *>(QStringLiteral("pointVirgule"))->click();
-    EXPECT_EQ(dialog.table(QStringLiteral("\r\n")), expected);
-    EXPECT_TRUE(dialog.findChild<QLabel *>(QStringLiteral("colonnes"))
-                    ->text()
-                    .startsWith(QStringLiteral("Colonnes séparées par des points-virgules : t (s)")));
+    EXPECT_EQ(dialog.table(crlf), expected);
+    const QString columns = dialog.findChild<QLabel *>(QStringLiteral("colonnes"))->text();
+    EXPECT_TRUE(columns.startsWith(QStringLiteral("Colonnes séparées par des points-virgules : t (s)")));
 }
