@@ -2,7 +2,6 @@
 
 #include "app/accessibility.h"
 #include "app/backdrop.h"
-#include "app/exportdialog.h"
 #include "app/helpwindow.h"
 #include "app/hintline.h"
 #include "app/hints.h"
@@ -19,16 +18,15 @@
 #include "config/configsession.h"
 #include "config/enregistrer.h"
 #include "config/ouvrir.h"
+#include "exchange/exportdialog.h"
 #include "graphs/graphes.h"
 #include "graphs/graphpanel.h"
 #include "pointage/pointagewindow.h"
 #include "print/clipboardservice.h"
 #include "print/printerservice.h"
 #include "print/sceneoutput.h"
-#include "core/diskerror.h"
 #include "core/handshake.h"
 #include "core/numberformat.h"
-#include "core/savefile.h"
 #include "core/tables.h"
 
 #include <QApplication>
@@ -189,7 +187,7 @@ void FeuilleP::openGraphes()
     };
     actions.copy = [this](const QImage &image) { output().copyPicture(image); };
     actions.calculator = [this] { calculatrice(); };
-    actions.exportValues = [this] { exportValues(); };
+    actions.dialogs = m_services.dialogs;
     graphs::showGraphes(m_sim, actions, this);
 }
 
@@ -275,60 +273,16 @@ void FeuilleP::openPointage()
 {
     if (m_pointage)
         m_pointage->close();
-    pointage::PointageActions actions;
-    actions.exportTable = [this](const pointage::PointageActions::TableMaker &maker) {
-        ExportDialog dialog(
-            m_pointage, QStringLiteral("Exporter le pointage"),
-            QStringLiteral("Colonnes séparées par des tabulations : t (s), x et y (m) des points, "
-                           "vx, vy et v (m/s), Δvx et Δvy (m/s), m·Δv/Δt (N) ; une case est vide "
-                           "où le point n'a pas les voisins qu'il faut."),
-            [maker](exporttable::Separator separator, int, const QString &eol) {
-                return maker(separator, eol);
-            },
-            *m_services.dialogs);
-        dialog.exec();
-    };
-    actions.savePython = [this](const QString &program) { savePython(program); };
     auto *window = new pointage::PointageWindow(m_sim, m_renderer.chronophotograph(),
-                                                std::move(actions), this);
+                                                {m_services.dialogs, m_fileDialogs.get()}, this);
     m_pointage = window;
     connect(this, &FeuilleP::unloading, window, &QWidget::close);
     window->show();
 }
 
-void FeuilleP::savePython(const QString &program)
-{
-    const QString path = m_fileDialogs->saveFileName(QStringLiteral("Programme Python|*.py"),
-                                                     QStringLiteral("py"));
-    if (path.isEmpty())
-        return;
-    const saving::SaveResult saved = saving::saveBytes(path, program.toUtf8());
-    if (!saved)
-        m_services.dialogs->message(
-            files::explained(QStringLiteral("Le programme n'a pas été enregistré. "
-                                            "Vérifiez le dossier choisi et recommencez."),
-                             path, saved.reason),
-            QStringLiteral("Python"), MsgIcon::Exclamation);
-}
-
 void FeuilleP::exportPositions()
 {
-    const QString title = QStringLiteral("Exporter les positions");
-    if (m_sim.photoPositions.empty()) {
-        m_services.dialogs->message(
-            QStringLiteral("Aucune chronophotographie n'a été prise : il n'y a pas de position à "
-                           "exporter.\nActivez la chronophotographie (bouton caméra) pendant "
-                           "l'animation, puis recommencez."),
-            title, MsgIcon::Information);
-        return;
-    }
-    ExportDialog dialog(
-        this, title, ExportDialog::photoColumns(),
-        [this](exporttable::Separator separator, int, const QString &eol) {
-            return exporttable::photoTable(m_sim.photoPositions, separator, eol);
-        },
-        *m_services.dialogs);
-    dialog.exec();
+    exchange::exportPositions(m_sim.photoPositions, *m_services.dialogs, this);
 }
 
 // A file given on the command line (a double click in a file manager) opens as the open
@@ -356,18 +310,6 @@ void FeuilleP::openFile(const QString &path)
                                     QStringLiteral(" n'est ni une configuration (.P08) ni un "
                                                    "exercice (.E20) d'Orbane 1S."),
                                 QStringLiteral("Orbane 1S"), MsgIcon::Exclamation);
-}
-
-void FeuilleP::exportValues()
-{
-    ExportDialog dialog(
-        QApplication::activeModalWidget(), QStringLiteral("Exporter les valeurs"),
-        ExportDialog::flightColumns(),
-        [this](exporttable::Separator separator, int stepMs, const QString &eol) {
-            return exporttable::flightTable(m_sim.flight(), stepMs / 1000.0, separator, eol);
-        },
-        *m_services.dialogs, int(numfmt::parseOr(m_sim.c.chrono, 300.0)));
-    dialog.exec();
 }
 
 void FeuilleP::effacer()

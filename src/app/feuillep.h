@@ -103,8 +103,6 @@ private:
     void calculatrice();
     void exportPositions();
     void openPointage();
-    void savePython(const QString &program);
-    void exportValues();
     void openGraphes();
     void buildOutput();
     print::SceneOutput &output();

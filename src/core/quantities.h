@@ -17,6 +17,7 @@ struct QuantityGroupInfo
     const char *unit;     // written after a value: " m", " m · s", " J"
     const char *exponent; // raised after the unit, or ""
     int scaledBy;         // quantity whose values bound the group's scale, or -1: each its own
+    const char *plainUnit; // as the export window writes it: "m", "m/s", "J"
 };
 
 struct Quantity
@@ -31,9 +32,9 @@ struct Quantity
 };
 
 inline constexpr std::array<QuantityGroupInfo, 3> kQuantityGroups = {{
-    {"Position", " m", "", -1},
-    {"Vitesse", " m · s", "-1", -1},
-    {"Énergie", " J", "", 7}, // Em bounds Ec and Ep
+    {"Position", " m", "", -1, "m"},
+    {"Vitesse", " m · s", "-1", -1, "m/s"},
+    {"Énergie", " J", "", 7, "J"}, // Em bounds Ec and Ep
 }};
 
 inline constexpr Rgb kCurveBlue = rgb(0, 0, 255), kCurveRed = rgb(255, 0, 0),

@@ -1,19 +1,21 @@
 #pragma once
 
+#include "exchange/savechooser.h"
+
 #include <QString>
 
 class QWidget;
 
 namespace orbane::exercises {
 
-// The standard file choosers, behind an interface so tests can script them.
-class FileDialogs
+// The standard file choosers, behind an interface so tests can script them; the save
+// chooser is the export layer's, which the pointage window uses too.
+class FileDialogs : public exchange::SaveChooser
 {
 public:
-    virtual ~FileDialogs();
+    ~FileDialogs() override;
     // The chosen path, or empty when the user cancelled. filter is "Label|*.EXT".
     virtual QString openFileName(const QString &filter, const QString &initialName) = 0;
-    virtual QString saveFileName(const QString &filter, const QString &defaultSuffix) = 0;
 };
 
 // QFileDialog, parented to the main window. The save chooser does not ask about

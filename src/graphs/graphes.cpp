@@ -2,6 +2,7 @@
 
 #include "core/numberformat.h"
 #include "core/simulation.h"
+#include "exchange/exportdialog.h"
 #include "graphs/graphesparts.h"
 #include "graphs/textpen.h"
 
@@ -232,8 +233,8 @@ void Graphes::Image1_Click(int index)
             m_actions.calculator();
         break;
     case 5:
-        if (m_actions.exportValues)
-            m_actions.exportValues();
+        if (m_actions.dialogs)
+            exchange::exportFlight(m_sim, *m_actions.dialogs, this);
         break;
     default:
         break;

@@ -9,6 +9,7 @@
 class QTableWidget;
 
 namespace orbane {
+class Dialogs;
 class Simulation;
 }
 
@@ -24,7 +25,7 @@ struct GraphWindowActions
     std::function<void(const QImage &)> print; // "Imprimer": set-up dialog, then the image centred
     std::function<void(const QImage &)> copy;  // "Copier": the image on the clipboard
     std::function<void()> calculator;          // "Calculatrice": the calculator, modal
-    std::function<void()> exportValues;        // the flight's values for a spreadsheet
+    Dialogs *dialogs = nullptr; // the export window's messages; without them it does not open
 };
 
 // The modal graph window `graphes`: lies exactly over the main window and shows, for the whole

@@ -2,6 +2,8 @@
 
 #include "core/numberformat.h"
 #include "core/units.h"
+#include "exchange/format.h"
+#include "exchange/tables.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -131,24 +133,53 @@ VectorCheck checkVector(QPointF drawn, QPointF computed)
     return c;
 }
 
-QString table(const Measurement &m, exporttable::Separator separator, const QString &eol)
+namespace {
+
+std::vector<exchange::Column> tableColumns()
 {
-    using exporttable::number;
-    QString out = QStringLiteral("t\tx\ty\tvx\tvy\tv\tdvx\tdvy\tmdvdt") + eol;
+    const QString points = QStringLiteral("des points");
+    const auto column = [](const char *name, const QString &symbol, const char *unit,
+                           const QString &quantity) {
+        return exchange::Column{.name = QString::fromLatin1(name),
+                                .unit = QString::fromLatin1(unit),
+                                .symbol = symbol,
+                                .quantity = quantity};
+    };
+    const QString velocity = QStringLiteral("Vitesse"), dv = QStringLiteral("Variation de vitesse");
+    return {exchange::timeColumn(),
+            exchange::positionColumn(QStringLiteral("x"), points),
+            exchange::positionColumn(QStringLiteral("y"), points),
+            column("vx", QStringLiteral("vx"), "m/s", velocity),
+            column("vy", QStringLiteral("vy"), "m/s", velocity),
+            column("v", QStringLiteral("v"), "m/s", velocity),
+            column("dvx", QStringLiteral("Δvx"), "m/s", dv),
+            column("dvy", QStringLiteral("Δvy"), "m/s", dv),
+            column("mdvdt", QStringLiteral("m·Δv/Δt"), "N", QStringLiteral("Force"))};
+}
+
+double xOf(QPointF v) { return v.x(); }
+double yOf(QPointF v) { return v.y(); }
+
+// A component or the length of a vector, where the vector can be computed.
+std::optional<double> cellOf(const std::optional<QPointF> &v, double (*of)(QPointF))
+{
+    return v ? std::optional(of(*v)) : std::nullopt;
+}
+
+} // namespace
+
+exchange::Table table(const Measurement &m)
+{
+    exchange::Table out;
+    out.columns = tableColumns();
+    out.note = QStringLiteral("une case est vide où le point n'a pas les voisins qu'il faut");
     for (int i = 0; i < m.count(); ++i) {
         const QPointF p = m.position(i);
-        QStringList cells = {number(m.time(i), 3, separator), number(p.x(), 4, separator),
-                             number(p.y(), 4, separator)};
         const auto v = m.velocity(i);
-        cells << (v ? number(v->x(), 4, separator) : QString())
-              << (v ? number(v->y(), 4, separator) : QString())
-              << (v ? number(length(*v), 4, separator) : QString());
         const auto dv = m.deltaV(i);
-        const auto f = m.force(i);
-        cells << (dv ? number(dv->x(), 4, separator) : QString())
-              << (dv ? number(dv->y(), 4, separator) : QString())
-              << (f ? number(length(*f), 4, separator) : QString());
-        out += cells.join(QLatin1Char('\t')) + eol;
+        out.rows.push_back({m.time(i), p.x(), p.y(), cellOf(v, xOf), cellOf(v, yOf),
+                            cellOf(v, length), cellOf(dv, xOf), cellOf(dv, yOf),
+                            cellOf(m.force(i), length)});
     }
     return out;
 }
@@ -159,7 +190,7 @@ QString pythonList(const Measurement &m, const std::function<double(int)> &value
 {
     QStringList items;
     for (int i = 0; i < m.count(); ++i)
-        items << exporttable::number(value(i), 4, exporttable::Separator::Point);
+        items << exchange::number(value(i), 4, exchange::Decimal::Point);
     return QLatin1Char('[') + items.join(QStringLiteral(", ")) + QLatin1Char(']');
 }
 
@@ -167,8 +198,8 @@ QString pythonList(const Measurement &m, const std::function<double(int)> &value
 
 QString pythonProgram(const Measurement &m)
 {
-    using exporttable::number;
-    const auto point = exporttable::Separator::Point;
+    using exchange::number;
+    const auto point = exchange::Decimal::Point;
     QString text = QStringLiteral(R"PY(# -*- coding: utf-8 -*-
 # Pointage d'une chronophotographie, exporté par Orbane 1S.
 # Vitesses et variations de vitesse par différences centrées, puis deuxième loi de Newton :

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/exporttable.h"
+#include "exchange/table.h"
 
 #include <QPoint>
 #include <QPointF>
@@ -72,10 +73,9 @@ struct VectorCheck
 };
 VectorCheck checkVector(QPointF drawn, QPointF computed);
 
-// The measured table for spreadsheets and Python: t x y vx vy v dvx dvy mdvdt, tab-separated,
-// the cells that cannot be computed left empty.
-QString table(const Measurement &m, exporttable::Separator separator,
-              const QString &eol = QStringLiteral("\r\n"));
+// The measured table for spreadsheets and Python: t x y vx vy v dvx dvy mdvdt, the cells that
+// cannot be computed left empty.
+exchange::Table table(const Measurement &m);
 
 // A Python 3 program (matplotlib) with the measured lists, commented in French, that computes
 // the velocities and their variations by centred differences, draws them and prints m·Δv/Δt

@@ -3,6 +3,8 @@
 #include "core/numberformat.h"
 #include "core/simulation.h"
 #include "core/tables.h"
+#include "exchange/exportdialog.h"
+#include "exchange/savechooser.h"
 #include "platform/accessibility.h"
 #include "scene/vectors.h"
 
@@ -315,16 +317,26 @@ void PointageWindow::refresh()
 
 void PointageWindow::exportTable()
 {
-    if (m_actions.exportTable)
-        m_actions.exportTable([this](exporttable::Separator separator, const QString &eol) {
-            return pointage::table(m_measurement, separator, eol);
-        });
+    if (!m_actions.dialogs)
+        return;
+    exchange::ExportDialog dialog(
+        this, QStringLiteral("Exporter le pointage"),
+        [this](int) { return pointage::table(m_measurement); }, *m_actions.dialogs);
+    dialog.exec();
 }
 
 void PointageWindow::exportPython()
 {
-    if (m_actions.savePython)
-        m_actions.savePython(pythonProgram(m_measurement));
+    if (!m_actions.files || !m_actions.dialogs)
+        return;
+    const QString path = m_actions.files->saveFileName(QStringLiteral("Programme Python|*.py"),
+                                                       QStringLiteral("py"));
+    if (path.isEmpty())
+        return;
+    exchange::saveOrTell(path, pythonProgram(m_measurement).toUtf8(),
+                         QStringLiteral("Le programme n'a pas été enregistré. "
+                                        "Vérifiez le dossier choisi et recommencez."),
+                         QStringLiteral("Python"), *m_actions.dialogs);
 }
 
 } // namespace orbane::pointage

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "core/exporttable.h"
 #include "pointage/measurement.h"
 #include "pointage/pointageview.h"
 
 #include <QDialog>
-#include <functional>
 
 class QCheckBox;
 class QDoubleSpinBox;
@@ -15,17 +13,21 @@ class QSpinBox;
 class QTableWidget;
 
 namespace orbane {
+class Dialogs;
 class Simulation;
+}
+namespace orbane::exchange {
+class SaveChooser;
 }
 
 namespace orbane::pointage {
 
-// What the measurement window hands over to the rest of the program.
+// What the measurement window needs for its exports; without them its export buttons do
+// nothing.
 struct PointageActions
 {
-    using TableMaker = std::function<QString(exporttable::Separator, const QString &eol)>;
-    std::function<void(const TableMaker &)> exportTable; // the export window: file or clipboard
-    std::function<void(const QString &program)> savePython; // a save window for the .py file
+    Dialogs *dialogs = nullptr;             // the export window's and the saving's messages
+    exchange::SaveChooser *files = nullptr; // asks where the Python program goes
 };
 
 // "Pointage de la chronophotographie": the pupil points the photographs, reads the table of

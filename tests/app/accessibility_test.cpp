@@ -1,4 +1,3 @@
-#include "app/exportdialog.h"
 #include "app/hintline.h"
 #include "app/smallwidgets.h"
 #include "app/tabstrip.h"
@@ -8,6 +7,8 @@
 #include "config/configsession.h"
 #include "config/enregistrer.h"
 #include "config/ouvrir.h"
+#include "exchange/exportdialog.h"
+#include "exchange/tables.h"
 #include "graphs/graphes.h"
 #include "graphs/graphesparts.h"
 #include "platform/updown.h"
@@ -118,9 +119,9 @@ TEST_F(AccessibilityTest, EveryWindowNamesEveryControlItShows)
     print::test::RecordingPrinter printer;
     print::Confimp printWindow(printer, {}, w.get());
     expectAllNamed(&printWindow);
-    ExportDialog exporter(
-        w.get(), QStringLiteral("Exporter les valeurs"), ExportDialog::flightColumns(),
-        [](exporttable::Separator, int, const QString &) { return QString(); }, dialogs, 300);
+    exchange::ExportDialog exporter(
+        w.get(), QStringLiteral("Exporter les valeurs"),
+        [this](int) { return exchange::flightTable(w->sim().flight(), 0.3); }, dialogs, 300);
     expectAllNamed(&exporter);
 }
 

@@ -1,4 +1,5 @@
-#include "app/exportdialog.h"
+#include "exchange/exportdialog.h"
+#include "exchange/tables.h"
 #include "appfixture.h"
 
 #include <QClipboard>
@@ -11,6 +12,7 @@
 #include <QToolButton>
 
 using namespace orbane;
+using orbane::exchange::ExportDialog;
 using ExportTest = orbane::test::AppFixture;
 
 TEST_F(ExportTest, PositionsOfThePhotographsGoToAFileAndTheClipboard)
@@ -76,10 +78,8 @@ TEST_F(ExportTest, WithoutPhotographsThereIsNothingToExport)
 TEST_F(ExportTest, FlightTableFollowsTheTimeStepAndAFailedSaveSaysSo)
 {
     ExportDialog dialog(
-        w.get(), QStringLiteral("Exporter les valeurs"), ExportDialog::flightColumns(),
-        [this](exporttable::Separator s, int stepMs, const QString &eol) {
-            return exporttable::flightTable(w->sim().flight(), stepMs / 1000.0, s, eol);
-        },
+        w.get(), QStringLiteral("Exporter les valeurs"),
+        [this](int stepMs) { return exchange::flightTable(w->sim().flight(), stepMs / 1000.0); },
         dialogs, 300);
     EXPECT_EQ(dialog.stepMs(), 300);
     const QStringList rows = dialog.table(QStringLiteral("\n")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);

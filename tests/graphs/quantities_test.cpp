@@ -1,4 +1,5 @@
-#include "core/exporttable.h"
+#include "exchange/format.h"
+#include "exchange/tables.h"
 #include "core/numberformat.h"
 #include "graphs/quantities.h"
 #include "support/doubles.h"
@@ -124,10 +125,11 @@ TEST(Quantities, GraphExportAndReadoutsAgreeOnEveryPlace)
                                         orbane::numfmt::readout(x) + QStringLiteral(" m ; y = ") +
                                         orbane::numfmt::readout(std::max(y, 0.0)) +
                                         QStringLiteral(" m. "));
-            const QStringList row = orbane::exporttable::flightTable(
-                                        f, t, orbane::exporttable::Separator::Point)
-                                        .split(QStringLiteral("\r\n"))[2]
-                                        .split(QLatin1Char('\t'));
+            const QStringList row =
+                orbane::exchange::writeDelimited(orbane::exchange::flightTable(f, t),
+                                                 {u'\t', orbane::exchange::Decimal::Point})
+                    .split(QStringLiteral("\r\n"))[2]
+                    .split(QLatin1Char('\t'));
             for (int q = 0; q < kQuantities; ++q)
                 EXPECT_NEAR(row[q + 1].toDouble(), value(q, f, t), 5e-5) << place << " " << t;
             ++checked;

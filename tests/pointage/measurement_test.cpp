@@ -1,5 +1,6 @@
 #include "core/flight.h"
 #include "core/numberformat.h"
+#include "exchange/format.h"
 #include "pointage/measurement.h"
 
 #include <QFile>
@@ -104,7 +105,8 @@ TEST(Pointage, TableAndPythonProgramGiveTheSameLaw)
 {
     const Flight f{0.0, 0.0, 3.3, 14.6, 9.8, 0.45};
     const Measurement m = pointedExactly(f, 0.3, 9);
-    const QStringList rows = table(m, exporttable::Separator::Comma).split(QStringLiteral("\r\n"));
+    const QStringList rows = exchange::writeDelimited(table(m), {u'\t', exchange::Decimal::Comma})
+                                 .split(QStringLiteral("\r\n"));
     EXPECT_EQ(rows[0], QStringLiteral("t\tx\ty\tvx\tvy\tv\tdvx\tdvy\tmdvdt"));
     EXPECT_EQ(rows[1].split(u'\t').size(), 9);
     EXPECT_TRUE(rows[1].endsWith(QStringLiteral("\t\t\t\t\t\t"))); // nothing computed at point 1

@@ -1,10 +1,16 @@
+#include "exchange/exportdialog.h"
+#include "exchange/savechooser.h"
 #include "pointage/pointagewindow.h"
 #include "support/doubles.h"
+#include "support/programdir.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace orbane;
@@ -34,6 +40,17 @@ struct PhotographedFlight : ::testing::Test
     QString cell(int row, int column) const
     {
         return window->table()->item(row, column)->text();
+    }
+};
+
+// Answers every save question with one path.
+struct OnePath final : exchange::SaveChooser
+{
+    QString path, filter;
+    QString saveFileName(const QString &asked, const QString &) override
+    {
+        filter = asked;
+        return path;
     }
 };
 
@@ -83,4 +100,39 @@ TEST_F(PhotographedFlight, PointsOnThePhotographsAreRightAndGiveTheWeight)
     window->setVector(2, v * 1.2);
     window->verifyVector();
     EXPECT_EQ(window->verdict()->text(), QStringLiteral("Vecteur trop long"));
+}
+
+// The window exports by itself: the table through the export window, which describes its
+// columns, and the Python program where the save chooser says.
+TEST_F(PhotographedFlight, ExportsTheTableAndThePythonProgramItself)
+{
+    OnePath files;
+    files.path = dir.filePath(QStringLiteral("pointage.py"));
+    QImage picture(409, 800, QImage::Format_RGB32);
+    picture.fill(Qt::darkGray);
+    PointageWindow exporting(rig.sim, picture, {&rig.dialogs, &files}, nullptr);
+    for (int i = 0; i < 5; ++i)
+        exporting.addPoint(exporting.measurement().photoPixel(i));
+
+    QString title, columns;
+    QTimer::singleShot(0, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<exchange::ExportDialog *>(modal)) {
+            title = dialog->windowTitle();
+            columns = dialog->findChild<QLabel *>(QStringLiteral("colonnes"))->text();
+        }
+        if (modal)
+            modal->close();
+    });
+    exporting.findChild<QPushButton *>(QStringLiteral("exporter"))->click();
+    EXPECT_EQ(title, QStringLiteral("Exporter le pointage"));
+    EXPECT_EQ(columns, QStringLiteral("Colonnes séparées par des tabulations : t (s), x et y (m) "
+                                      "des points, vx, vy et v (m/s), Δvx et Δvy (m/s), m·Δv/Δt "
+                                      "(N) ; une case est vide où le point n'a pas les voisins "
+                                      "qu'il faut."));
+
+    exporting.findChild<QPushButton *>(QStringLiteral("python"))->click();
+    EXPECT_EQ(files.filter, QStringLiteral("Programme Python|*.py"));
+    EXPECT_EQ(test::bytesOf(files.path), pythonProgram(exporting.measurement()).toUtf8());
+    EXPECT_TRUE(rig.dialogs.shown.empty());
 }

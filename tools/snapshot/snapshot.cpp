@@ -2,7 +2,8 @@
 // graph, graph window, exports) into a folder, so two builds can be compared file by file.
 //   orbane_snapshot <output folder>
 #include "app/feuillep.h"
-#include "core/exporttable.h"
+#include "exchange/format.h"
+#include "exchange/tables.h"
 #include "graphs/graphes.h"
 #include "graphs/graphpanel.h"
 
@@ -87,13 +88,14 @@ void run(const Lesson &lesson, const QString &out)
     if (auto *panel = w.findChild<graphs::GraphPanel *>(QStringLiteral("frame1")))
         panel->image().save(out + QStringLiteral("/%1-live.png").arg(lesson.name));
 
-    for (auto sep : {exporttable::Separator::Comma, exporttable::Separator::Point}) {
-        const QString tag = sep == exporttable::Separator::Comma ? QStringLiteral("comma")
-                                                                 : QStringLiteral("point");
+    for (auto decimal : {exchange::Decimal::Comma, exchange::Decimal::Point}) {
+        const QString tag = decimal == exchange::Decimal::Comma ? QStringLiteral("comma")
+                                                                : QStringLiteral("point");
+        const exchange::Format tabs{u'\t', decimal};
         save(out + QStringLiteral("/%1-values-%2.txt").arg(lesson.name, tag),
-             exporttable::flightTable(w.sim().flight(), 0.1, sep).toUtf8());
+             exchange::writeDelimited(exchange::flightTable(w.sim().flight(), 0.1), tabs).toUtf8());
         save(out + QStringLiteral("/%1-photos-%2.txt").arg(lesson.name, tag),
-             exporttable::photoTable(w.sim().photoPositions, sep).toUtf8());
+             exchange::writeDelimited(exchange::photoTable(w.sim().photoPositions), tabs).toUtf8());
     }
 
     graphs::Graphes window(w.sim(), {}, &w);

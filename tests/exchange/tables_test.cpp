@@ -1,22 +1,30 @@
-#include "core/exporttable.h"
+#include "exchange/exportdialog.h"
+#include "exchange/format.h"
+#include "exchange/tables.h"
 #include "support/doubles.h"
 
+#include <QLabel>
+#include <QRadioButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
 
 using namespace orbane;
-using namespace orbane::exporttable;
+using namespace orbane::exchange;
 
 namespace {
-QStringList lines(const QString &table) { return table.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts); }
+QStringList lines(const Table &table, Decimal decimal)
+{
+    const QString text = writeDelimited(table, {u'\t', decimal});
+    return text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+}
 } // namespace
 
 TEST(ExportTable, FlightFromStartToLandingWithTheLastLineAtTheEnd)
 {
     Flight f{0, 2, 3, 0, 9.8, 0.45}; // horizontal throw from 2 m: lands at 0.6389 s
-    const QStringList rows = lines(flightTable(f, 0.1, Separator::Point));
+    const QStringList rows = lines(flightTable(f, 0.1), Decimal::Point);
     EXPECT_EQ(rows.first(), QStringLiteral("t\tx\ty\tvx\tvy\tv\tEc\tEp\tEm"));
     ASSERT_EQ(rows.size(), 1 + 7 + 1); // 0 .. 0.6, then the landing
     EXPECT_EQ(rows[1], QStringLiteral("0.000\t0.0000\t2.0000\t3.0000\t0.0000\t3.0000\t2.0250\t8.8200\t10.8450"));
@@ -31,7 +39,7 @@ TEST(ExportTable, FlightFromStartToLandingWithTheLastLineAtTheEnd)
 TEST(ExportTable, DecimalCommaForSpreadsheetsAndExactLastStep)
 {
     Flight f{0, 0, 0, 9.8, 9.8, 1}; // 2 s flight, 0.5 s steps: the last step is the landing
-    const QStringList rows = lines(flightTable(f, 0.5, Separator::Comma));
+    const QStringList rows = lines(flightTable(f, 0.5), Decimal::Comma);
     ASSERT_EQ(rows.size(), 1 + 5);
     EXPECT_TRUE(rows.last().startsWith(QStringLiteral("2,000\t0,0000\t0,0000\t0,0000\t-9,8000")));
     EXPECT_FALSE(rows.join(QString()).contains(QLatin1Char('.')));
@@ -41,8 +49,8 @@ TEST(ExportTable, ProjectileThatCannotMoveGivesOneLine)
 {
     Flight f{1, 0, 0, 0, 9.8, 1};
     EXPECT_EQ(f.timeOfFlight(), 0.0);
-    EXPECT_EQ(lines(flightTable(f, 0.04, Separator::Point)).size(), 2);
-    EXPECT_EQ(lines(flightTable(f, 0.0, Separator::Point)).size(), 2); // no endless loop
+    EXPECT_EQ(lines(flightTable(f, 0.04), Decimal::Point).size(), 2);
+    EXPECT_EQ(lines(flightTable(f, 0.0), Decimal::Point).size(), 2); // no endless loop
 }
 
 TEST(ExportTable, PhotographsAreRecordedInBothModesAndForgottenWithThePlace)
@@ -66,7 +74,7 @@ TEST(ExportTable, PhotographsAreRecordedInBothModesAndForgottenWithThePlace)
         EXPECT_DOUBLE_EQ(sim.photoPositions[0].y, 5.0);
         EXPECT_NEAR(sim.photoPositions[1].t, 0.3, 1e-6);
         EXPECT_NEAR(sim.photoPositions[1].y, 5.0 - 4.9 * 0.09, 1e-5);
-        const QStringList rows = lines(photoTable(sim.photoPositions, Separator::Comma));
+        const QStringList rows = lines(photoTable(sim.photoPositions), Decimal::Comma);
         EXPECT_EQ(rows.first(), QStringLiteral("t\tx\ty"));
         EXPECT_EQ(rows[2], QStringLiteral("0,300\t0,0000\t4,5590"));
     }
@@ -96,4 +104,25 @@ TEST(ExportTable, PhotographPositionsStopAtTheMarksBound)
     EXPECT_EQ(sim.photoPositions.front().y, first.y);
     sim.Combo1_Click(sim.c.Combo1);
     EXPECT_TRUE(sim.photoPositions.empty());
+}
+
+// A French spreadsheet splits a ".csv" file on ';' and reads the decimal comma; tabs stay the
+// window's default.
+TEST(ExportTable, SemicolonsWithTheDecimalCommaForAFrenchSpreadsheet)
+{
+    Table table = photoTable({{0.0, 0.0, 6.0}, {0.3, -0.00001, 5.559}});
+    table.rows.push_back({0.6, std::nullopt, 5.0});
+    const QString expected =
+        QStringLiteral("t;x;y\r\n0,000;0,0000;6,0000\r\n0,300;0,0000;5,5590\r\n0,600;;5,0000\r\n");
+    EXPECT_EQ(writeDelimited(table, {u';', Decimal::Comma}), expected);
+
+    NullDialogs dialogs;
+    ExportDialog dialog(nullptr, QStringLiteral("Exporter les positions"),
+                        [&table](int) { return table; }, dialogs);
+    const QString crlf = QStringLiteral("\r\n");
+    EXPECT_TRUE(dialog.table(crlf).startsWith(QStringLiteral("t\tx\ty\r\n0,000\t")));
+    dialog.findChild<QRadioButton *>(QStringLiteral("pointVirgule"))->click();
+    EXPECT_EQ(dialog.table(crlf), expected);
+    const QString columns = dialog.findChild<QLabel *>(QStringLiteral("colonnes"))->text();
+    EXPECT_TRUE(columns.startsWith(QStringLiteral("Colonnes séparées par des points-virgules : t (s)")));
 }

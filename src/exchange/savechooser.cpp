@@ -1,0 +1,20 @@
+#include "exchange/savechooser.h"
+
+#include "core/diskerror.h"
+#include "core/savefile.h"
+#include "core/services.h"
+
+namespace orbane::exchange {
+
+SaveChooser::~SaveChooser() = default;
+
+bool saveOrTell(const QString &path, const QByteArray &bytes, const QString &failed,
+                const QString &title, Dialogs &dialogs)
+{
+    const saving::SaveResult saved = saving::saveBytes(path, bytes);
+    if (!saved)
+        dialogs.message(files::explained(failed, path, saved.reason), title, MsgIcon::Exclamation);
+    return saved.ok;
+}
+
+} // namespace orbane::exchange
