@@ -176,11 +176,6 @@ bool FileList::hasSuffix(const QString &fileName, const QString &suffix)
     return fileName.size() > suffix.size() && fileName.endsWith(suffix, Qt::CaseInsensitive);
 }
 
-bool FileList::isConfigName(const QString &fileName)
-{
-    return hasSuffix(fileName, QStringLiteral(".P08"));
-}
-
 void FileList::setPath(const QString &path)
 {
     const QString clean = QDir::cleanPath(QDir(path).absolutePath());

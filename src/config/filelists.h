@@ -75,7 +75,6 @@ public:
     // Highlights a file of the list; false when it is not listed.
     bool selectFile(const QString &name);
 
-    static bool isConfigName(const QString &fileName);
     static bool hasSuffix(const QString &fileName, const QString &suffix);
 
 signals:
