@@ -6,6 +6,7 @@
 #include "config/savename.h"
 #include "core/diskerror.h"
 #include "core/simulation.h"
+#include "platform/dialogparts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,26 +41,6 @@ void followDrive(DriveList *drive, FolderList *dir, FileList *file)
     file->setPath(dir->path());
 }
 
-namespace {
-
-QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QPushButton *button(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    // Enter belongs to the name box and the folder list, never to a button by default.
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
-
 Enregistrer::Enregistrer(Simulation &sim, ConfigSession &session, Dialogs &dialogs,
                          QWidget *mainWindow)
     : QDialog(mainWindow), m_sim(sim), m_session(session), m_dialogs(dialogs)
@@ -73,8 +54,8 @@ Enregistrer::Enregistrer(Simulation &sim, ConfigSession &session, Dialogs &dialo
     m_file1 = new FileList(this);
     m_text1 = new QLineEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
-    m_command1 = button(QStringLiteral("Command1"), QStringLiteral("ENREGISTRER"), this);
-    m_command2 = button(QStringLiteral("Command2"), QStringLiteral("ANNULER"), this);
+    m_command1 = commandButton(QStringLiteral("Command1"), QStringLiteral("ENREGISTRER"), this);
+    m_command2 = commandButton(QStringLiteral("Command2"), QStringLiteral("ANNULER"), this);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(caption(QStringLiteral("Nom du fichier:"), m_text1, this), 0, 0);
@@ -85,11 +66,7 @@ Enregistrer::Enregistrer(Simulation &sim, ConfigSession &session, Dialogs &dialo
     grid->addWidget(m_dir1, 1, 1, 3, 1);
     grid->addWidget(caption(QStringLiteral("Lecteur:"), m_drive1, this), 4, 1);
     grid->addWidget(m_drive1, 5, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_command1);
-    buttons->addWidget(m_command2);
-    grid->addLayout(buttons, 6, 0, 1, 2);
+    grid->addLayout(buttonRow({m_command1, m_command2}), 6, 0, 1, 2);
     grid->setRowStretch(3, 1);
     resize(520, 340);
 

@@ -4,6 +4,7 @@
 #include "config/configsession.h"
 #include "config/enregistrer.h"
 #include "config/filelists.h"
+#include "platform/dialogparts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,14 +18,6 @@
 namespace orbane::config {
 
 namespace {
-
-QPushButton *button(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QFrame *patienceFrame(QWidget *parent)
 {
@@ -61,28 +54,19 @@ Ouvrir::Ouvrir(Simulation &sim, ConfigSession &session, Dialogs &dialogs, QWidge
     m_ficharge->setObjectName(QStringLiteral("ficharge"));
     m_ficharge->setAccessibleName(QStringLiteral("Fichier à ouvrir"));
     m_frame1 = patienceFrame(this);
-    m_command1 = button(QStringLiteral("Command1"), QStringLiteral("OUVRIR"), this);
-    m_command2 = button(QStringLiteral("Command2"), QStringLiteral("ANNULER"), this);
+    m_command1 = commandButton(QStringLiteral("Command1"), QStringLiteral("OUVRIR"), this);
+    m_command2 = commandButton(QStringLiteral("Command2"), QStringLiteral("ANNULER"), this);
 
     auto *grid = new QGridLayout(this);
-    const auto caption = [this](const QString &text, QWidget *buddy) {
-        auto *label = new QLabel(text, this);
-        label->setBuddy(buddy); // names the list for screen readers
-        return label;
-    };
-    grid->addWidget(caption(QStringLiteral("Fichiers"), m_file1), 0, 0);
+    grid->addWidget(caption(QStringLiteral("Fichiers"), m_file1, this), 0, 0);
     grid->addWidget(m_file1, 1, 0, 3, 1);
-    grid->addWidget(caption(QStringLiteral("Répertoire"), m_dir1), 0, 1);
+    grid->addWidget(caption(QStringLiteral("Répertoire"), m_dir1, this), 0, 1);
     grid->addWidget(m_dir1, 1, 1);
-    grid->addWidget(caption(QStringLiteral("Lecteur:"), m_drive1), 2, 1);
+    grid->addWidget(caption(QStringLiteral("Lecteur:"), m_drive1, this), 2, 1);
     grid->addWidget(m_drive1, 3, 1);
     grid->addWidget(m_ficharge, 4, 0, 1, 2);
     grid->addWidget(m_frame1, 5, 0, 1, 2);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_command1);
-    buttons->addWidget(m_command2);
-    grid->addLayout(buttons, 6, 0, 1, 2);
+    grid->addLayout(buttonRow({m_command1, m_command2}), 6, 0, 1, 2);
     grid->setRowStretch(1, 1);
     resize(520, 360);
 
