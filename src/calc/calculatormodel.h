@@ -45,7 +45,6 @@ public:
     const QString &saisie() const { return m_saisie; }
     const QString &reponse() const { return m_reponse; }
     const QString &affichage() const { return m_affichage; }
-    bool radians() const { return m_radians; }
 
     // Called with the display's new text each time the calculator sets it.
     void setDisplayListener(std::function<void(const QString &)> listener);

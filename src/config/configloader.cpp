@@ -1,7 +1,6 @@
 #include "config/configloader.h"
 
 #include "config/configformat.h"
-#include "config/configsession.h"
 #include "core/regularfile.h"
 #include "core/simulation.h"
 
@@ -30,7 +29,7 @@ LoadResult failed(LoadStatus status, const QString &detail, Dialogs &dialogs)
     else
         dialogs.message(QStringLiteral("Lecture impossible sur disque"),
                         QStringLiteral("Erreur lors du chargement du fichier"), MsgIcon::Critical);
-    return {status, detail, {}};
+    return {status, detail};
 }
 
 } // namespace
@@ -47,7 +46,7 @@ LoadResult loadConfig(const QString &path, Simulation &sim, Dialogs &dialogs)
                                                               : LoadStatus::Unreadable,
                       decoded.detail, dialogs);
     sim.applyControls(*decoded.controls);
-    return {LoadStatus::Loaded, {}, windowTitleFor(path)};
+    return {LoadStatus::Loaded, {}};
 }
 
 } // namespace orbane::config

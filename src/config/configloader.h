@@ -17,7 +17,6 @@ struct LoadResult
 {
     LoadStatus status = LoadStatus::Unreadable;
     QString detail; // the record at fault, when it failed
-    QString title;  // the main window's new title, when it loaded
     bool ok() const { return status == LoadStatus::Loaded; }
 };
 

@@ -6,8 +6,8 @@
 #include "config/savename.h"
 #include "core/diskerror.h"
 #include "core/simulation.h"
+#include "platform/dialogparts.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -22,44 +22,6 @@ void placeBesideMainWindow(QWidget *window, const QWidget *mainWindow)
         window->move(mainWindow->pos() + QPoint(20, 20));
 }
 
-void openListsOnFolder(const QString &folder, DriveList *drive, FolderList *dir, FileList *file)
-{
-    const QStringList candidates = {folder, QDir::homePath(), QDir::rootPath()};
-    for (const QString &candidate : candidates) {
-        if (dir->setPath(candidate))
-            break;
-    }
-    drive->setDriveOf(dir->path());
-    file->setPath(dir->path());
-}
-
-void followDrive(DriveList *drive, FolderList *dir, FileList *file)
-{
-    dir->setPath(drive->drive());
-    drive->setDriveOf(dir->path());
-    file->setPath(dir->path());
-}
-
-namespace {
-
-QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QPushButton *button(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    // Enter belongs to the name box and the folder list, never to a button by default.
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
-
 Enregistrer::Enregistrer(Simulation &sim, ConfigSession &session, Dialogs &dialogs,
                          QWidget *mainWindow)
     : QDialog(mainWindow), m_sim(sim), m_session(session), m_dialogs(dialogs)
@@ -68,47 +30,34 @@ Enregistrer::Enregistrer(Simulation &sim, ConfigSession &session, Dialogs &dialo
     setWindowTitle(QStringLiteral("Enregistrer les paramètres."));
     setModal(true);
 
-    m_drive1 = new DriveList(this);
-    m_dir1 = new FolderList(this);
-    m_file1 = new FileList(this);
+    m_lists = makeFileLists(this);
     m_text1 = new QLineEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
-    m_command1 = button(QStringLiteral("Command1"), QStringLiteral("ENREGISTRER"), this);
-    m_command2 = button(QStringLiteral("Command2"), QStringLiteral("ANNULER"), this);
+    m_command1 = commandButton(QStringLiteral("Command1"), QStringLiteral("ENREGISTRER"), this);
+    m_command2 = commandButton(QStringLiteral("Command2"), QStringLiteral("ANNULER"), this);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(caption(QStringLiteral("Nom du fichier:"), m_text1, this), 0, 0);
     grid->addWidget(m_text1, 1, 0);
-    grid->addWidget(caption(QStringLiteral("Fichiers enregistrés"), m_file1, this), 2, 0);
-    grid->addWidget(m_file1, 3, 0, 3, 1);
-    grid->addWidget(caption(QStringLiteral("Répertoire:"), m_dir1, this), 0, 1);
-    grid->addWidget(m_dir1, 1, 1, 3, 1);
-    grid->addWidget(caption(QStringLiteral("Lecteur:"), m_drive1, this), 4, 1);
-    grid->addWidget(m_drive1, 5, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_command1);
-    buttons->addWidget(m_command2);
-    grid->addLayout(buttons, 6, 0, 1, 2);
+    grid->addWidget(caption(QStringLiteral("Fichiers enregistrés"), m_lists.file, this), 2, 0);
+    grid->addWidget(m_lists.file, 3, 0, 3, 1);
+    grid->addWidget(caption(QStringLiteral("Répertoire:"), m_lists.dir, this), 0, 1);
+    grid->addWidget(m_lists.dir, 1, 1, 3, 1);
+    grid->addWidget(caption(QStringLiteral("Lecteur:"), m_lists.drive, this), 4, 1);
+    grid->addWidget(m_lists.drive, 5, 1);
+    grid->addLayout(buttonRow({m_command1, m_command2}), 6, 0, 1, 2);
     grid->setRowStretch(3, 1);
     resize(520, 340);
 
-    openListsOnFolder(m_session.currentFolder(), m_drive1, m_dir1, m_file1);
+    openFileLists(m_lists, m_session.currentFolder());
     m_text1->setText(m_session.fichconfig());
     placeBesideMainWindow(this, mainWindow);
 
-    connect(m_drive1, &DriveList::driveChosen, this, &Enregistrer::Drive1_Change);
-    connect(m_dir1, &FolderList::pathChanged, m_file1, &FileList::setPath);
-    connect(m_file1, &FileList::pathChanged, this, &Enregistrer::File1_PathChange);
-    connect(m_file1, &FileList::fileDoubleClicked, this, &Enregistrer::File1_DblClick);
+    connect(m_lists.file, &FileList::pathChanged, this, &Enregistrer::File1_PathChange);
+    connect(m_lists.file, &FileList::fileDoubleClicked, this, &Enregistrer::File1_DblClick);
     connect(m_text1, &QLineEdit::returnPressed, this, &Enregistrer::Command1_Click);
     connect(m_command1, &QPushButton::clicked, this, &Enregistrer::Command1_Click);
     connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void Enregistrer::Drive1_Change()
-{
-    followDrive(m_drive1, m_dir1, m_file1);
 }
 
 // A new folder keeps only the file name of a typed path, so the file goes to that folder.
@@ -134,7 +83,7 @@ void Enregistrer::restorePointer()
 void Enregistrer::Command1_Click()
 {
     setCursor(Qt::WaitCursor);
-    const auto path = savePath(m_text1->text(), m_file1->path());
+    const auto path = savePath(m_text1->text(), m_lists.file->path());
     if (!path) {
         m_text1->setText(m_text1->text().trimmed());
         m_dialogs.message(QStringLiteral("Il faut donner un nom au fichier!"),
@@ -145,7 +94,7 @@ void Enregistrer::Command1_Click()
     const QString target = existingSpelling(*path);
     m_text1->setText(target);
     m_session.setFichconfig(target);
-    m_session.setCurrentFolder(m_file1->path());
+    m_session.setCurrentFolder(m_lists.file->path());
 
     if (QFileInfo(target).isFile() &&
         m_dialogs.message(QStringLiteral("Ecraser le fichier existant?"),

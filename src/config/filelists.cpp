@@ -176,11 +176,6 @@ bool FileList::hasSuffix(const QString &fileName, const QString &suffix)
     return fileName.size() > suffix.size() && fileName.endsWith(suffix, Qt::CaseInsensitive);
 }
 
-bool FileList::isConfigName(const QString &fileName)
-{
-    return hasSuffix(fileName, QStringLiteral(".P08"));
-}
-
 void FileList::setPath(const QString &path)
 {
     const QString clean = QDir::cleanPath(QDir(path).absolutePath());
@@ -215,6 +210,45 @@ bool FileList::selectFile(const QString &name)
         return false;
     setCurrentItem(found.first());
     return true;
+}
+
+// ---- the three together --------------------------------------------------------------------
+
+namespace {
+
+// A drive chosen: the folder list moves there; the drive list then follows the folder list
+// (a drive that cannot be read leaves both where they were); the file list follows.
+void followDrive(const FileLists &lists)
+{
+    lists.dir->setPath(lists.drive->drive());
+    lists.drive->setDriveOf(lists.dir->path());
+    lists.file->setPath(lists.dir->path());
+}
+
+} // namespace
+
+FileLists makeFileLists(QWidget *parent)
+{
+    FileLists lists;
+    lists.drive = new DriveList(parent);
+    lists.dir = new FolderList(parent);
+    lists.file = new FileList(parent);
+    return lists;
+}
+
+void openFileLists(const FileLists &lists, const QString &folder)
+{
+    const QStringList candidates = {folder, QDir::homePath(), QDir::rootPath()};
+    for (const QString &candidate : candidates) {
+        if (lists.dir->setPath(candidate))
+            break;
+    }
+    lists.drive->setDriveOf(lists.dir->path());
+    lists.file->setPath(lists.dir->path());
+
+    QObject::connect(lists.drive, &DriveList::driveChosen, lists.drive,
+                     [lists] { followDrive(lists); });
+    QObject::connect(lists.dir, &FolderList::pathChanged, lists.file, &FileList::setPath);
 }
 
 } // namespace orbane::config

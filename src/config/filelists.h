@@ -75,7 +75,6 @@ public:
     // Highlights a file of the list; false when it is not listed.
     bool selectFile(const QString &name);
 
-    static bool isConfigName(const QString &fileName);
     static bool hasSuffix(const QString &fileName, const QString &suffix);
 
 signals:
@@ -87,5 +86,20 @@ private:
     QString m_suffix;
     QString m_path;
 };
+
+// The drive, folder and configuration file lists of the open and save windows.
+struct FileLists
+{
+    DriveList *drive = nullptr;
+    FolderList *dir = nullptr;
+    FileList *file = nullptr;
+};
+
+// The three lists, made in their tab order.
+FileLists makeFileLists(QWidget *parent);
+
+// The lists open on `folder` (the last one used), or the nearest readable one; from then on the
+// folder list follows the chosen drive and the file list the folder list.
+void openFileLists(const FileLists &lists, const QString &folder);
 
 } // namespace orbane::config

@@ -4,6 +4,7 @@
 #include "config/configsession.h"
 #include "config/enregistrer.h"
 #include "config/filelists.h"
+#include "platform/dialogparts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,14 +18,6 @@
 namespace orbane::config {
 
 namespace {
-
-QPushButton *button(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QFrame *patienceFrame(QWidget *parent)
 {
@@ -54,46 +47,32 @@ Ouvrir::Ouvrir(Simulation &sim, ConfigSession &session, Dialogs &dialogs, QWidge
     setWindowTitle(QStringLiteral("Ouvrir une configuration"));
     setModal(true);
 
-    m_drive1 = new DriveList(this);
-    m_dir1 = new FolderList(this);
-    m_file1 = new FileList(this);
+    m_lists = makeFileLists(this);
     m_ficharge = new QLineEdit(this);
     m_ficharge->setObjectName(QStringLiteral("ficharge"));
     m_ficharge->setAccessibleName(QStringLiteral("Fichier à ouvrir"));
     m_frame1 = patienceFrame(this);
-    m_command1 = button(QStringLiteral("Command1"), QStringLiteral("OUVRIR"), this);
-    m_command2 = button(QStringLiteral("Command2"), QStringLiteral("ANNULER"), this);
+    m_command1 = commandButton(QStringLiteral("Command1"), QStringLiteral("OUVRIR"), this);
+    m_command2 = commandButton(QStringLiteral("Command2"), QStringLiteral("ANNULER"), this);
 
     auto *grid = new QGridLayout(this);
-    const auto caption = [this](const QString &text, QWidget *buddy) {
-        auto *label = new QLabel(text, this);
-        label->setBuddy(buddy); // names the list for screen readers
-        return label;
-    };
-    grid->addWidget(caption(QStringLiteral("Fichiers"), m_file1), 0, 0);
-    grid->addWidget(m_file1, 1, 0, 3, 1);
-    grid->addWidget(caption(QStringLiteral("Répertoire"), m_dir1), 0, 1);
-    grid->addWidget(m_dir1, 1, 1);
-    grid->addWidget(caption(QStringLiteral("Lecteur:"), m_drive1), 2, 1);
-    grid->addWidget(m_drive1, 3, 1);
+    grid->addWidget(caption(QStringLiteral("Fichiers"), m_lists.file, this), 0, 0);
+    grid->addWidget(m_lists.file, 1, 0, 3, 1);
+    grid->addWidget(caption(QStringLiteral("Répertoire"), m_lists.dir, this), 0, 1);
+    grid->addWidget(m_lists.dir, 1, 1);
+    grid->addWidget(caption(QStringLiteral("Lecteur:"), m_lists.drive, this), 2, 1);
+    grid->addWidget(m_lists.drive, 3, 1);
     grid->addWidget(m_ficharge, 4, 0, 1, 2);
     grid->addWidget(m_frame1, 5, 0, 1, 2);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_command1);
-    buttons->addWidget(m_command2);
-    grid->addLayout(buttons, 6, 0, 1, 2);
+    grid->addLayout(buttonRow({m_command1, m_command2}), 6, 0, 1, 2);
     grid->setRowStretch(1, 1);
     resize(520, 360);
 
-    openListsOnFolder(m_session.currentFolder(), m_drive1, m_dir1, m_file1);
+    openFileLists(m_lists, m_session.currentFolder());
     placeBesideMainWindow(this, mainWindow);
 
-    connect(m_drive1, &DriveList::driveChosen, this,
-            [this] { followDrive(m_drive1, m_dir1, m_file1); });
-    connect(m_dir1, &FolderList::pathChanged, m_file1, &FileList::setPath);
-    connect(m_file1, &FileList::fileClicked, this, &Ouvrir::File1_Click);
-    connect(m_file1, &FileList::fileDoubleClicked, this, [this](const QString &name) {
+    connect(m_lists.file, &FileList::fileClicked, this, &Ouvrir::File1_Click);
+    connect(m_lists.file, &FileList::fileDoubleClicked, this, [this](const QString &name) {
         File1_Click(name);
         Command1_Click();
     });
@@ -103,11 +82,11 @@ Ouvrir::Ouvrir(Simulation &sim, ConfigSession &session, Dialogs &dialogs, QWidge
 
 void Ouvrir::File1_Click(const QString &name)
 {
-    QString folder = m_file1->path();
+    QString folder = m_lists.file->path();
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     m_ficharge->setText(folder + name);
-    m_session.setCurrentFolder(m_file1->path());
+    m_session.setCurrentFolder(m_lists.file->path());
 }
 
 void Ouvrir::Command1_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/filelists.h"
 #include "core/services.h"
 
 #include <QDialog>
@@ -15,9 +16,6 @@ class Simulation;
 namespace orbane::config {
 
 class ConfigSession;
-class DriveList;
-class FileList;
-class FolderList;
 
 // The open window `ouvrir`: a configuration file picked among those of a folder, and
 // "OUVRIR". Modal; it closes once a load has been tried (accepted when the file loaded).
@@ -37,9 +35,7 @@ private:
     Simulation &m_sim;
     ConfigSession &m_session;
     Dialogs &m_dialogs;
-    DriveList *m_drive1 = nullptr;
-    FolderList *m_dir1 = nullptr;
-    FileList *m_file1 = nullptr;
+    FileLists m_lists; // Drive1, Dir1, File1
     QLineEdit *m_ficharge = nullptr;
     QFrame *m_frame1 = nullptr;
     QPushButton *m_command1 = nullptr;

@@ -53,15 +53,7 @@ void Simulation::rebond()
         }
     }
 
-    m_d.ombreLeft = m_d.projLeft;
-
-    if (m_c.Check[4] && leftTheScreen(false))
-        exitFromScreen();
-
-    recordPhotoPosition();
-    m_hooks->majaff();
-    emit ticked();
-    emit changed();
+    endOfTick(false);
 }
 
 } // namespace orbane

@@ -183,6 +183,8 @@ private:
     void applyParameterChange(bool clearAlways);
     void showReadouts(double t, double x, double shownY);
     void landing();
+    // The tick's last steps; the top edge counts as an exit only when testTop.
+    void endOfTick(bool testTop);
     void endOfMotion();
     void exitFromScreen();
     bool leftTheScreen(bool testTop) const;

@@ -55,9 +55,16 @@ void Simulation::Timer1_Timer()
     if (m_d.projTop > scene::kGroundTop)
         landing();
 
+    endOfTick(true);
+}
+
+// What every tick ends with, in flight and in a bounce: the shadow follows, the exit from the
+// screen (in a bounce only sideways), the photograph's position, then the redraw.
+void Simulation::endOfTick(bool testTop)
+{
     m_d.ombreLeft = m_d.projLeft;
 
-    if (m_c.Check[4] && leftTheScreen(true))
+    if (m_c.Check[4] && leftTheScreen(testTop))
         exitFromScreen();
 
     recordPhotoPosition();

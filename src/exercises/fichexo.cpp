@@ -6,6 +6,7 @@
 #include "exercises/exercisecommands.h"
 #include "exercises/exercisepaths.h"
 #include "exercises/fichexowidgets.h"
+#include "platform/dialogparts.h"
 
 #include <QBoxLayout>
 #include <QDir>
@@ -168,11 +169,6 @@ void Fichexo::buildPreview()
     connect(m_ouvreur, &QToolButton::clicked, this, &Fichexo::ouvreur_Click);
     connect(m_image5, &QToolButton::clicked, this, &QDialog::reject);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ouvreur);
-    buttons->addWidget(m_image5);
-
     auto *preview = new QVBoxLayout(m_previewPanel);
     preview->setContentsMargins(16, 12, 16, 8);
     preview->addWidget(m_titratexo);
@@ -182,7 +178,7 @@ void Fichexo::buildPreview()
     preview->addWidget(m_label1);
     preview->addWidget(m_text1);
     preview->addStretch(1);
-    preview->addLayout(buttons);
+    preview->addLayout(buttonRow({m_ouvreur, m_image5}));
 }
 
 void Fichexo::coverMainWindow(QWidget *mainWindow)

@@ -44,11 +44,6 @@ ExerciseFileList::ExerciseFileList(QWidget *parent)
     connect(this, &config::FileList::fileDoubleClicked, this, &ExerciseFileList::fileOpened);
 }
 
-bool ExerciseFileList::isExerciseName(const QString &fileName)
-{
-    return hasSuffix(fileName, QStringLiteral(".E20"));
-}
-
 void ExerciseFileList::keyPressEvent(QKeyEvent *event)
 {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&

@@ -34,7 +34,6 @@ class ExerciseFileList : public config::FileList
     Q_OBJECT
 public:
     explicit ExerciseFileList(QWidget *parent = nullptr);
-    static bool isExerciseName(const QString &fileName);
 
 signals:
     void fileOpened(const QString &name);

@@ -51,8 +51,6 @@ static qsizetype headerStart(const QByteArray &data)
     return data.mid(i, 5) == "{\\rtf" ? i : -1;
 }
 
-bool looksLikeRtf(const QByteArray &data) { return headerStart(data) >= 0; }
-
 bool read(const QByteArray &data, QTextDocument &doc, Progress *progress)
 {
     const qsizetype start = headerStart(data);

@@ -29,9 +29,6 @@ struct Progress
     }
 };
 
-// True when the bytes start like an RTF file: "{\rtf", after blanks or a byte-order mark.
-bool looksLikeRtf(const QByteArray &data);
-
 // Replaces the document's content with the RTF text, as one step that cannot be undone into
 // a half-read state. False, with the document untouched, when the data is not RTF; anything
 // else is read as well as it can be: what the reader does not know is skipped.

@@ -95,6 +95,19 @@ double valueToY(const FrameGeometry &g, const Ranges &r, double v)
     return zeroLine(g, r) - g.valueHeight * v / r.value.span();
 }
 
+void drawCurvePieces(Surface &surface, const FrameGeometry &g, const Ranges &r,
+                     const Flight &flight, const Choice &choice, double t1, double t2)
+{
+    const double x1 = timeToX(g, r, t1);
+    const double x2 = timeToX(g, r, t2);
+    for (int i = 0; i < kQuantities; ++i) {
+        if (!choice[i])
+            continue;
+        surface.line(x1, valueToY(g, r, value(i, flight, t1)), x2,
+                     valueToY(g, r, value(i, flight, t2)), colour(i));
+    }
+}
+
 void drawFrame(Surface &surface, const FrameGeometry &g, const Ranges &r, const Choice &choice)
 {
     drawGrid(surface, g, r);

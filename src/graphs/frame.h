@@ -30,4 +30,8 @@ void drawFrame(Surface &surface, const FrameGeometry &g, const Ranges &r, const 
 double timeToX(const FrameGeometry &g, const Ranges &r, double t);
 double valueToY(const FrameGeometry &g, const Ranges &r, double v);
 
+// The piece from t1 to t2 of each chosen quantity's curve, in its colour.
+void drawCurvePieces(Surface &surface, const FrameGeometry &g, const Ranges &r,
+                     const Flight &flight, const Choice &choice, double t1, double t2);
+
 } // namespace orbane::graphs

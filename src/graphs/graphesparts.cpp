@@ -3,7 +3,6 @@
 #include "graphs/textpen.h"
 #include "graphs/windowgraph.h"
 
-#include <QCheckBox>
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
@@ -36,16 +35,9 @@ GraphToolBar::GraphToolBar(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Picture3"));
     setFont(toolFont());
-    for (int i = 0; i < kQuantities; ++i) {
-        auto *box = new QCheckBox(this);
-        box->setObjectName(QStringLiteral("Check1"));
-        box->setProperty("index", i);
-        const Legend l = legend(i);
-        box->setAccessibleName(l.letter + l.index + l.rest);
-        box->setGeometry(16 + 56 * i, 11, 17, 17);
-        connect(box, &QCheckBox::toggled, this, [this, i](bool on) { emit boxClicked(i, on); });
-        m_boxes[i] = box;
-    }
+    m_boxes = makeQuantityBoxes(
+        this, QStringLiteral("Check1"), [](int i) { return QRect(16 + 56 * i, 11, 17, 17); },
+        [this](int i, bool on) { emit boxClicked(i, on); });
     for (int i = 0; i < kImageButtons; ++i) {
         auto *b = new QToolButton(this);
         b->setObjectName(QStringLiteral("Image1"));
@@ -88,14 +80,7 @@ void GraphToolBar::paintEvent(QPaintEvent *)
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
 
-    TextPen pen(p, 0);
-    for (int i = 0; i < kQuantities; ++i) {
-        const QRect box = m_boxes[i]->geometry();
-        pen.x = box.right() + 1 + 2;
-        pen.y = box.top() + 2;
-        pen.setPointSize(8.25);
-        pen.writeLegend(legend(i), 8.25, 7);
-    }
+    writeLegends(p, m_boxes, 8.25, QPoint(2, 2));
 }
 
 // ---- Picture1 -------------------------------------------------------------------------------

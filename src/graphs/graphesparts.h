@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graphs/quantities.h"
+#include "graphs/quantityboxes.h"
 
 #include <QList>
 #include <QWidget>
@@ -39,7 +39,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    std::array<QCheckBox *, kQuantities> m_boxes{};
+    QuantityBoxes m_boxes{};
     std::array<QToolButton *, kImageButtons> m_images{};
 };
 

@@ -1,7 +1,6 @@
 #include "graphs/graphpanel.h"
 
 #include "core/simulation.h"
-#include "graphs/textpen.h"
 #include "scene/scenerenderer.h"
 
 #include <QCheckBox>
@@ -71,16 +70,9 @@ ChoicePanel::ChoicePanel(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("Picture5"));
     setAccessibleName(QStringLiteral("Choix des graphes"));
     setMouseTracking(true);
-    for (int i = 0; i < kQuantities; ++i) {
-        auto *box = new QCheckBox(this);
-        box->setObjectName(QStringLiteral("Check13"));
-        box->setProperty("index", i);
-        const Legend l = legend(i);
-        box->setAccessibleName(l.letter + l.index + l.rest);
-        box->setGeometry(QRect(boxPosition(i), QSize(17, 13)));
-        connect(box, &QCheckBox::toggled, this, [this, i](bool on) { emit boxClicked(i, on); });
-        m_boxes[i] = box;
-    }
+    m_boxes = makeQuantityBoxes(
+        this, QStringLiteral("Check13"), [](int i) { return QRect(boxPosition(i), QSize(17, 13)); },
+        [this](int i, bool on) { emit boxClicked(i, on); });
     m_command6 = new QPushButton(QStringLiteral("Afficher"), this);
     m_command6->setObjectName(QStringLiteral("Command6"));
     m_command6->resize(70, 22);
@@ -107,14 +99,8 @@ void ChoicePanel::paintEvent(QPaintEvent *)
         p.drawText(QPoint(12, 40 + 56 * int(g) - 20 + fm.ascent()),
                    QString::fromUtf8(kQuantityGroups[g].title));
 
-    TextPen pen(p, 0);
-    for (int i = 0; i < kQuantities; ++i) {
-        pen.x = boxPosition(i).x() + 20;
-        pen.y = boxPosition(i).y();
-        pen.setColour(Qt::black);
-        pen.writeLegend(legend(i), 8, 7);
-        pen.setPointSize(8);
-    }
+    // The legend starts 20 pixels right of its box's left edge.
+    writeLegends(p, m_boxes, 8, QPoint(3, 0));
 }
 
 // ---- frame1 ---------------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphs/livegraph.h"
+#include "graphs/quantityboxes.h"
 
 #include <QCursor>
 #include <QWidget>
@@ -40,7 +41,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    std::array<QCheckBox *, kQuantities> m_boxes{};
+    QuantityBoxes m_boxes{};
     QPushButton *m_command6 = nullptr;
 };
 

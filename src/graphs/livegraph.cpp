@@ -40,14 +40,7 @@ LiveGraph::Outcome LiveGraph::tracegraphe(const Flight &flight, const Choice &ch
         t2 = m_tvol; // the last piece before landing reaches the end of the flight
     if (t1 < 0.0)
         t1 = 0.0;
-    const double x1 = timeToX(kGeometry, m_ranges, t1);
-    const double x2 = timeToX(kGeometry, m_ranges, t2);
-    for (int i = 0; i < kQuantities; ++i) {
-        if (!choice[i])
-            continue;
-        m_surface.line(x1, valueToY(kGeometry, m_ranges, value(i, flight, t1)), x2,
-                       valueToY(kGeometry, m_ranges, value(i, flight, t2)), colour(i));
-    }
+    drawCurvePieces(m_surface, kGeometry, m_ranges, flight, choice, t1, t2);
     return Outcome::Drawn;
 }
 

@@ -42,7 +42,6 @@ public:
     int echt() const { return m_ranges.time.mantissa; }
     int expt() const { return m_ranges.time.exponent; }
     int echy() const { return m_ranges.value.mantissa; }
-    int expy() const { return m_ranges.value.exponent; }
 
 private:
     Surface m_surface;

@@ -44,15 +44,7 @@ void WindowGraph::drawCurves(const Flight &flight, const Choice &choice)
         const bool last = t + h > m_tvol;
         if (last)
             t = m_tvol;
-        const double t1 = std::max(0.0, t - h);
-        const double x1 = timeToX(kGeometry, m_ranges, t1);
-        const double x2 = timeToX(kGeometry, m_ranges, t);
-        for (int i = 0; i < kQuantities; ++i) {
-            if (!choice[i])
-                continue;
-            m_surface.line(x1, valueToY(kGeometry, m_ranges, value(i, flight, t1)), x2,
-                           valueToY(kGeometry, m_ranges, value(i, flight, t)), colour(i));
-        }
+        drawCurvePieces(m_surface, kGeometry, m_ranges, flight, choice, std::max(0.0, t - h), t);
         if (last)
             break;
     }

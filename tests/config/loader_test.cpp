@@ -62,10 +62,13 @@ TEST_F(ConfigLoader, SaveThenLoadGivesBackEveryControl)
     test::Rig fresh(dir.path());
     fresh.sim.Form_Load();
     ASSERT_NE(fresh.sim.c, saved);
-    const LoadResult r = loadConfig(file, fresh.sim, fresh.dialogs);
+    // Through the session, which tells the main window the new title.
+    ConfigSession session;
+    QSignalSpy titles(&session, &ConfigSession::titleChanged);
+    const LoadResult r = session.chargeconfig(fresh.sim, file, fresh.dialogs);
     ASSERT_TRUE(r.ok()) << r.detail.toStdString();
     EXPECT_EQ(fresh.sim.c, saved);
-    EXPECT_EQ(r.title, QStringLiteral("Orbane 1S - ") + file);
+    EXPECT_EQ(titles.value(0).value(0).toString(), QStringLiteral("Orbane 1S - ") + file);
     EXPECT_TRUE(fresh.dialogs.shown.empty());
 }
 
