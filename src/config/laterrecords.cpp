@@ -2,6 +2,7 @@
 
 #include "config/configformat.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace orbane::config {
@@ -24,7 +25,7 @@ bool atAbsent(const LaterRecord &row, const Controls &c)
 {
     switch (row.encoding) {
     case LaterRecord::Encoding::Flag:
-        return c.*row.flag == row.absentFlag;
+        return flagOf(row.flag, c) == row.absentFlag;
     }
     return true;
 }
@@ -33,9 +34,15 @@ bool atAbsent(const LaterRecord &row, const Controls &c)
 
 const std::vector<LaterRecord> &laterRecords()
 {
-    static const std::vector<LaterRecord> rows = {
-        {kRecordCount + 1, &Controls::secondLaw}, // 34, "Afficher m·Δv/Δt"
-    };
+    static const std::vector<LaterRecord> rows = [] {
+        std::vector<LaterRecord> later;
+        for (const Option &o : options())
+            if (o.record > kRecordCount)
+                later.emplace_back(o);
+        std::sort(later.begin(), later.end(),
+                  [](const LaterRecord &a, const LaterRecord &b) { return a.record < b.record; });
+        return later;
+    }();
     return rows;
 }
 
@@ -43,7 +50,7 @@ QString laterText(const LaterRecord &row, const Controls &c)
 {
     switch (row.encoding) {
     case LaterRecord::Encoding::Flag:
-        return flagText(c.*row.flag);
+        return flagText(flagOf(row.flag, c));
     }
     return {};
 }
@@ -52,7 +59,7 @@ void readLater(const LaterRecord &row, const records::Record &rec, Controls &c)
 {
     switch (row.encoding) {
     case LaterRecord::Encoding::Flag:
-        c.*row.flag = (rec.ok() ? flagValue(rec.text) : std::nullopt).value_or(row.absentFlag);
+        row.flag(c) = (rec.ok() ? flagValue(rec.text) : std::nullopt).value_or(row.absentFlag);
         return;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/controls.h"
+#include "core/options.h"
 #include "core/recordfile.h"
 
 #include <QString>
@@ -18,18 +19,21 @@ struct LaterRecord
         Flag, // " 1" on, " 0" off
     };
 
-    LaterRecord(int number, bool Controls::*member, bool whenAbsent = false)
-        : record(number), encoding(Encoding::Flag), flag(member), absentFlag(whenAbsent)
+    LaterRecord(int number, FlagField field, bool whenAbsent = false)
+        : record(number), encoding(Encoding::Flag), flag(field), absentFlag(whenAbsent)
     {
     }
+    // An option of the panels saved in its own record, off when absent.
+    explicit LaterRecord(const Option &option) : LaterRecord(option.record, option.field) {}
 
     int record;
     Encoding encoding;
-    bool Controls::*flag; // Encoding::Flag
+    FlagField flag; // Encoding::Flag
     bool absentFlag;      // the flag when its record is missing or unreadable
 };
 
-// The later records this version knows, in record order.
+// The later records this version knows, in record order: the options of the panels saved past
+// the swatches.
 const std::vector<LaterRecord> &laterRecords();
 
 // The row's value in the controls as its record's text.

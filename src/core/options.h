@@ -23,12 +23,17 @@ enum class OptionReaction {
 // The tabs that hold options, as the tab strip numbers them.
 enum class OptionTab { Display = 2, Vectors = 3, Chrono = 4 };
 
+// A flag of the controls, as its accessor reaches it. The accessor only names the field; reading
+// through it never writes.
+using FlagField = bool &(*)(Controls &);
+inline bool flagOf(FlagField field, const Controls &c) { return field(const_cast<Controls &>(c)); }
+
 struct Option
 {
     const char *objectName; // the check box's name: "Check5", "speed", "secondLaw"
     const char *caption;
     const char *hint; // shown in the hint line; null when the option has none
-    bool &(*field)(Controls &);
+    FlagField field;
     OptionReaction reaction;
     // Whether the box can be changed now; null when it always can.
     bool (*enabled)(const Controls &, const Display &);
@@ -36,7 +41,7 @@ struct Option
     OptionTab tab;
     int x, y; // top-left corner in the panel, pixels
 
-    bool value(const Controls &c) const { return field(const_cast<Controls &>(c)); }
+    bool value(const Controls &c) const { return flagOf(field, c); }
     bool isEnabled(const Controls &c, const Display &d) const { return !enabled || enabled(c, d); }
     QString name() const { return QString::fromLatin1(objectName); }
     QString text() const { return QString::fromUtf8(caption); }

@@ -1,9 +1,12 @@
 #include "appfixture.h"
+#include "config/configformat.h"
+#include "core/options.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+#include <set>
 
 using namespace orbane;
 using ControlsTest = orbane::test::AppFixture;
@@ -150,21 +153,43 @@ TEST_F(ControlsTest, CameraCaptionStartsTheRecordingAndSwapsThePicture)
     EXPECT_EQ(label5->text(), QStringLiteral("Activer la chronophotographie"));
 }
 
-// Every option of every panel stays as the user set it, and the simulation follows.
-TEST_F(ControlsTest, EveryOptionFollowsAClick)
+namespace {
+// The records in which two configuration images differ (a missing record counts as empty).
+std::set<int> changedRecords(const QByteArray &a, const QByteArray &b)
 {
-    child<QCheckBox>("Check6")->click(); // the construction and m·Δv/Δt need it
-    for (int i : {1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12}) {
-        auto *box = child<QCheckBox>(QStringLiteral("Check%1").arg(i).toLatin1().constData());
-        const bool was = box->isChecked();
-        box->click();
-        QApplication::processEvents();
-        EXPECT_NE(box->isChecked(), was) << i;
-        EXPECT_EQ(w->sim().c.Check[i], box->isChecked()) << i;
+    std::set<int> changed;
+    const qsizetype n = std::max(a.size(), b.size()) / records::kRecordSize;
+    for (qsizetype i = 0; i < n; ++i) {
+        const qsizetype at = i * records::kRecordSize;
+        if (a.mid(at, records::kRecordSize) != b.mid(at, records::kRecordSize))
+            changed.insert(int(i) + 1);
     }
-    child<QCheckBox>("Check7")->click(); // back on
-    auto *secondLaw = child<QCheckBox>("secondLaw");
-    ASSERT_TRUE(secondLaw->isEnabled());
-    secondLaw->click();
-    EXPECT_TRUE(w->sim().c.secondLaw);
+    return changed;
+}
+} // namespace
+
+// Every option of the table is a box of its panel with its caption; a click changes the option
+// (and a second one brings it back), and the option is saved in its own record alone.
+TEST_F(ControlsTest, EveryOptionFollowsAClickAndIsSavedInItsRecord)
+{
+    child<QCheckBox>("Check1")->click(); // the grid needs the axes
+    child<QCheckBox>("Check6")->click(); // the construction and m·Δv/Δt need it
+    for (const Option &o : options()) {
+        auto *box = child<QCheckBox>(o.objectName);
+        ASSERT_NE(box, nullptr) << o.objectName;
+        EXPECT_EQ(box->text(), o.text()) << o.objectName;
+        ASSERT_TRUE(box->isEnabled()) << o.objectName;
+        for (int click = 0; click < 2; ++click) {
+            const auto before = config::encode(w->sim().c);
+            const bool was = box->isChecked();
+            box->click();
+            QApplication::processEvents();
+            EXPECT_NE(box->isChecked(), was) << o.objectName;
+            EXPECT_EQ(o.value(w->sim().c), box->isChecked()) << o.objectName;
+            const auto after = config::encode(w->sim().c);
+            ASSERT_TRUE(before && after);
+            EXPECT_EQ(changedRecords(before->bytes(), after->bytes()), std::set<int>{o.record})
+                << o.objectName;
+        }
+    }
 }

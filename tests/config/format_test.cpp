@@ -280,8 +280,8 @@ TEST(ConfigFormat, EncodeThenDecodeGivesTheControlsBack)
 // record stays at its number; a missing or unreadable record reads as the absent value.
 TEST(ConfigFormat, LaterRecordsAreWrittenUpToTheLastOneThatIsNotAbsent)
 {
-    const std::vector<LaterRecord> rows = {{34, &Controls::secondLaw},
-                                           {35, &Controls::speed, true}};
+    const std::vector<LaterRecord> rows = {LaterRecord(*option(QStringLiteral("secondLaw"))),
+                                           LaterRecord(35, option(QStringLiteral("speed"))->field, true)};
     using Texts = std::vector<std::pair<int, QString>>;
     Controls c;
     EXPECT_EQ(laterTexts(rows, c), (Texts{{34, QStringLiteral(" 0")}, {35, QStringLiteral(" 0")}}));
