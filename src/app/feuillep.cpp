@@ -5,6 +5,7 @@
 #include "app/helpwindow.h"
 #include "app/hintline.h"
 #include "app/hints.h"
+#include "app/opener.h"
 #include "app/panels.h"
 #include "app/scenepane.h"
 #include "app/tabstrip.h"
@@ -113,7 +114,7 @@ bool FeuilleP::load()
 
 void FeuilleP::buildOutput()
 {
-    m_frame1->openGraphWindow = [this] { openGraphes(); };
+    connect(m_frame1, &graphs::GraphPanel::graphWindowRequested, this, &FeuilleP::openGraphes);
     connect(m_frame1, &graphs::GraphPanel::hintChanged, this,
             [this](const QString &hint) { m_info->showHint(hint); });
 }
@@ -144,39 +145,20 @@ void FeuilleP::buildExercises()
     m_fileDialogs = std::make_unique<exercises::QtFileDialogs>(this);
     m_exercises = new exercises::ExerciseCommands(m_sim, *m_configs, m_supertext, m_fich,
                                                   *m_services.dialogs, *m_fileDialogs, this);
-    m_exercises->setBienvenue([this] { bienvenue(m_supertext); });
+    m_exercises->actions().bienvenue = [this] { bienvenue(m_supertext); };
     m_optionexo = new exercises::OptionExo(*m_exercises, this);
     connect(m_btexo, &QToolButton::clicked, this, [this] { m_optionexo->btexo_Click(m_btexo); });
-    openExercise = [this](const QString &path) { m_exercises->ouvreur(path); };
+    m_opener = new Opener(m_sim, *m_configs, *m_exercises, *m_services.dialogs, this);
 }
+
+void FeuilleP::openFile(const QString &path) { m_opener->openFile(path); }
 
 // Each activation: the animation buttons follow the initial conditions, and an exercise
 // handed over by the courseware suite is opened.
 void FeuilleP::activate()
 {
     m_sim.Form_Activate();
-    QTimer::singleShot(0, this, &FeuilleP::takeHandedOverExercise);
-}
-
-void FeuilleP::takeHandedOverExercise()
-{
-    if (m_exercises->loading()) // the next activation takes it
-        return;
-    const handshake::HandOver::Taken taken = m_handOver.take(m_sim.programDir());
-    if (taken.name.isEmpty())
-        return;
-    hide();
-    m_exercises->openHandedOver(taken.name);
-    show();
-    if (taken.stuck && !m_readOnlyExchangeTold) {
-        m_readOnlyExchangeTold = true;
-        m_services.dialogs->message(
-            QStringLiteral("Le fichier d'échange %1 est en lecture seule : l'exercice transmis "
-                           "(%2) n'a pas pu y être effacé. Il ne sera pas rouvert pendant cette "
-                           "séance.")
-                .arg(QDir::toNativeSeparators(handshake::path(m_sim.programDir())), taken.name),
-            QStringLiteral("Fichier d'échange"), MsgIcon::Information);
-    }
+    QTimer::singleShot(0, m_opener, &Opener::takeHandedOverExercise);
 }
 
 void FeuilleP::openGraphes()
@@ -283,33 +265,6 @@ void FeuilleP::openPointage()
 void FeuilleP::exportPositions()
 {
     exchange::exportPositions(m_sim.photoPositions, *m_services.dialogs, this);
-}
-
-// A file given on the command line (a double click in a file manager) opens as the open
-// window or the exercise chooser would open it.
-void FeuilleP::openFile(const QString &path)
-{
-    const QFileInfo info(path);
-    const QString suffix = info.suffix().toUpper();
-    if (suffix == QStringLiteral("P08")) {
-        if (!info.isFile()) {
-            m_services.dialogs->message(QStringLiteral("Nom de fichier incorrect ou chemin non valide"),
-                                        QStringLiteral("impossible d'ouvrir ce fichier"),
-                                        MsgIcon::Critical);
-            return;
-        }
-        m_configs->setCurrentFolder(info.absolutePath());
-        m_configs->chargeconfig(m_sim, info.absoluteFilePath(), *m_services.dialogs);
-        return;
-    }
-    if (suffix == QStringLiteral("E20") && openExercise) {
-        openExercise(info.absoluteFilePath());
-        return;
-    }
-    m_services.dialogs->message(QStringLiteral("Le fichier ") + path +
-                                    QStringLiteral(" n'est ni une configuration (.P08) ni un "
-                                                   "exercice (.E20) d'Orbane 1S."),
-                                QStringLiteral("Orbane 1S"), MsgIcon::Exclamation);
 }
 
 void FeuilleP::effacer()

@@ -3,7 +3,6 @@
 #include "app/colourchooser.h"
 #include "app/hintline.h"
 #include "app/services.h"
-#include "core/handshake.h"
 #include "core/simulation.h"
 #include "scene/scenerenderer.h"
 
@@ -47,6 +46,7 @@ class ClipboardService;
 
 class AnimationBar;
 class ChronoPanel;
+class Opener;
 class Panel;
 class ScenePane;
 class TabStrip;
@@ -77,7 +77,6 @@ public:
     bool load();
     // Opens a configuration (".P08") or an exercise (".E20") named on the command line.
     void openFile(const QString &path);
-    std::function<void(const QString &)> openExercise; // set once the exercises are wired
 
 signals:
     void unloading(); // the program ends: auxiliary windows close
@@ -108,7 +107,6 @@ private:
     print::SceneOutput &output();
     void buildExercises();
     void activate();
-    void takeHandedOverExercise();
     void Command7_Click();
 
     QtServices m_qtServices;
@@ -146,8 +144,7 @@ private:
     exercises::ExerciseCommands *m_exercises = nullptr;
     exercises::OptionExo *m_optionexo = nullptr;
     QPointer<QWidget> m_pointage; // the measurement window, while it is open
-    handshake::HandOver m_handOver;
-    bool m_readOnlyExchangeTold = false; // said once per run
+    Opener *m_opener = nullptr;
 };
 
 } // namespace orbane

@@ -57,13 +57,13 @@ ExerciseCommands::ExerciseCommands(Simulation &sim, config::ConfigSession &sessi
     : QObject(parent), m_sim(sim), m_session(session), m_supertext(supertext), m_fich(fich),
       m_dialogs(dialogs), m_files(files)
 {
-    m_bienvenue = [this] {
+    m_actions.bienvenue = [this] {
         m_supertext->clear();
         m_supertext->setReadOnly(true);
     };
-    m_print = [this](const QTextDocument &doc) { printWithDialog(doc, m_supertext->window()); };
-    m_loadConfig = [this](const QString &path) { m_session.chargeconfig(m_sim, path, m_dialogs); };
-    m_chooser = [this] {
+    m_actions.print = [this](const QTextDocument &doc) { printWithDialog(doc, m_supertext->window()); };
+    m_actions.loadConfig = [this](const QString &path) { m_session.chargeconfig(m_sim, path, m_dialogs); };
+    m_actions.chooser = [this] {
         Fichexo window(*this, m_supertext->window());
         return window.exec() == QDialog::Accepted;
     };
@@ -187,7 +187,7 @@ bool ExerciseCommands::loadExerciseConfig(const QString &name)
         return false;
     }
     ArrowCursor arrow; // an invalid file is the loader's to report
-    m_loadConfig(path);
+    m_actions.loadConfig(path);
     return true;
 }
 
@@ -229,7 +229,7 @@ void ExerciseCommands::openexo_Click()
     const qint16 before = m_sim.s.textemodif;
     const int loads = m_loads;
     m_sim.setTextemodif(0);
-    m_chooser();
+    m_actions.chooser();
     if (m_loads == loads) // closed without loading: the text and its changes are still there
         m_sim.setTextemodif(before);
 }
@@ -291,7 +291,7 @@ void ExerciseCommands::PRISENMAIN_Click()
             installationError();
             return;
         }
-        m_loadConfig(*config);
+        m_actions.loadConfig(*config);
     }
     setReadOnly(false);
     m_sim.setTextemodif(0);
@@ -343,12 +343,12 @@ void ExerciseCommands::imprimetexte_Click()
 {
     const QTextCursor selection = m_supertext->textCursor();
     if (!selection.hasSelection()) {
-        m_print(*m_supertext->document());
+        m_actions.print(*m_supertext->document());
         return;
     }
     QTextDocument part;
     copySelection(selection, part);
-    m_print(part);
+    m_actions.print(part);
 }
 
 void ExerciseCommands::Closexo_Click()
@@ -357,7 +357,7 @@ void ExerciseCommands::Closexo_Click()
         return;
     m_sim.setTextemodif(0);
     m_fich->clear();
-    m_bienvenue();
+    m_actions.bienvenue();
     m_sim.setExocharge(0);
 }
 

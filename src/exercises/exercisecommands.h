@@ -34,16 +34,21 @@ public:
                      QLineEdit *fich, Dialogs &dialogs, FileDialogs &files,
                      QObject *parent = nullptr);
 
-    // `bienvenue`: puts the welcome text back (and makes the box read-only).
-    void setBienvenue(std::function<void()> bienvenue) { m_bienvenue = std::move(bienvenue); }
-    // Prints a document after the printer set-up dialog (cancelling it prints nothing).
-    void setPrinter(std::function<void(const QTextDocument &)> print) { m_print = std::move(print); }
-    // Loads a configuration file into the simulator; by default `chargeconfig`, which shows
-    // its own messages.
-    void setConfigLoader(std::function<void(const QString &path)> load) { m_loadConfig = std::move(load); }
-    // Shows the chooser, modal; true when an exercise was opened from it. By default the
-    // window `Fichexo` over the main window.
-    void setChooser(std::function<bool()> chooser) { m_chooser = std::move(chooser); }
+    // What the commands need from the window above; each has a default.
+    struct Actions
+    {
+        // `bienvenue`: puts the welcome text back (and makes the box read-only).
+        std::function<void()> bienvenue;
+        // Prints a document after the printer set-up dialog (cancelling it prints nothing).
+        std::function<void(const QTextDocument &)> print;
+        // Loads a configuration file into the simulator; by default `chargeconfig`, which
+        // shows its own messages.
+        std::function<void(const QString &path)> loadConfig;
+        // Shows the chooser, modal; true when an exercise was opened from it. By default the
+        // window `Fichexo` over the main window.
+        std::function<bool()> chooser;
+    };
+    Actions &actions() { return m_actions; }
 
     // The menu's items.
     void PRISENMAIN_Click();
@@ -89,10 +94,7 @@ private:
     QLineEdit *m_fich;
     Dialogs &m_dialogs;
     FileDialogs &m_files;
-    std::function<void()> m_bienvenue;
-    std::function<void(const QTextDocument &)> m_print;
-    std::function<void(const QString &)> m_loadConfig;
-    std::function<bool()> m_chooser;
+    Actions m_actions;
     int m_loads = 0; // texts loaded into the box so far
     bool m_loading = false;
 };

@@ -198,8 +198,7 @@ void GraphPanel::Command6_Click() { m_picture5->hide(); }
 void GraphPanel::Command5_Click()
 {
     m_command5->setCursor(Qt::WaitCursor);
-    if (openGraphWindow)
-        openGraphWindow();
+    emit graphWindowRequested();
     m_command5->setCursor(Qt::ArrowCursor);
 }
 

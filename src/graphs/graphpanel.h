@@ -65,9 +65,6 @@ public:
     // The surface's picture, as copied and printed.
     QImage image() const { return m_graph.image(); }
 
-    // Shows the graph window modally and returns when it is closed; set by the main window.
-    std::function<void()> openGraphWindow;
-
     void repgraphe();
     void tracegraphe();
     void Check13_Click(int index, bool on);
@@ -87,6 +84,7 @@ public:
 
 signals:
     void hintChanged(const QString &text);
+    void graphWindowRequested(); // "Agrandir": the main window shows the graph window
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -106,7 +106,7 @@ protected:
         writeExerciseFile(r.file("EXO.E20"), {"ENONCE.RTF", "CONF.P08", "CORR.RTF", "CONF2.P08",
                                              "2", "", "Chute libre", "", "", "", "Titre"});
         writeExerciseFile(r.file("SIMPLE.E20"), {"ENONCE.RTF", "", "", "", "0"});
-        r.commands.setConfigLoader([this](const QString &path) { r.configs << path; });
+        r.commands.actions().loadConfig = [this](const QString &path) { r.configs << path; };
         QFile::copy(QStringLiteral(ORBANE_DATA_DIR "/CHUTE.P08"), r.file("CONF.P08"));
         QFile::copy(QStringLiteral(ORBANE_DATA_DIR "/CHUTEC.P08"), r.file("CONF2.P08"));
     }
@@ -544,7 +544,7 @@ TEST_F(Commands, ChooserClosedWithoutOpeningKeepsTheChanges)
     ASSERT_TRUE(r.commands.ouvreur(r.file("EXO.E20")));
     r.type(QStringLiteral(" x"));
     int shown = 0;
-    r.commands.setChooser([&shown] { ++shown; return false; });
+    r.commands.actions().chooser = [&shown] { ++shown; return false; };
     r.rig.dialogs.answers.push_back(MsgAnswer::Cancel);
     r.commands.openexo_Click();
     EXPECT_EQ(shown, 0);
@@ -552,7 +552,7 @@ TEST_F(Commands, ChooserClosedWithoutOpeningKeepsTheChanges)
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(sim().s.textemodif, 1);
 
-    r.commands.setChooser([this] { return r.commands.ouvreur(r.file("SIMPLE.E20")); });
+    r.commands.actions().chooser = [this] { return r.commands.ouvreur(r.file("SIMPLE.E20")); };
     r.commands.openexo_Click();
     EXPECT_EQ(sim().s.textemodif, 0);
     EXPECT_EQ(r.fich.text(), r.file("SIMPLE.E20"));

@@ -45,13 +45,13 @@ ExerciseRig::ExerciseRig(const QStringList &dataFiles)
         if (!fich.text().isEmpty())
             test::stateOf(rig.sim).textemodif = 1;
     });
-    commands.setBienvenue([this] {
+    commands.actions().bienvenue = [this] {
         ++welcomes;
         supertext.setPlainText(QStringLiteral("Bienvenue"));
         supertext.setReadOnly(true);
-    });
-    commands.setPrinter([this](const QTextDocument &doc) { printed << doc.toPlainText(); });
-    commands.setChooser([] { return false; });
+    };
+    commands.actions().print = [this](const QTextDocument &doc) { printed << doc.toPlainText(); };
+    commands.actions().chooser = [] { return false; };
     supertext.setPlainText(QStringLiteral("Bienvenue"));
     supertext.setReadOnly(true);
 }

@@ -56,11 +56,11 @@ class EveryExercise : public ::testing::TestWithParam<QString>
 TEST_P(EveryExercise, OpensLoadsItsConfigurationAndItsCorrection)
 {
     ExerciseRig r(ExerciseRig::allDataFiles());
-    r.commands.setConfigLoader([&r](const QString &path) {
+    r.commands.actions().loadConfig = [&r](const QString &path) {
         const config::LoadResult result = r.session.chargeconfig(r.rig.sim, path, r.rig.dialogs);
         EXPECT_TRUE(result.ok()) << path.toStdString();
         r.configs << path;
-    });
+    };
     const QString path = r.file(GetParam());
     const auto e = exercises::readExercise(path);
     ASSERT_TRUE(e);
@@ -87,9 +87,9 @@ INSTANTIATE_TEST_SUITE_P(Data, EveryExercise, ::testing::ValuesIn(shippedExercis
 TEST(ShippedExercises, GettingStartedOpensFromTheMenu)
 {
     ExerciseRig r(ExerciseRig::allDataFiles());
-    r.commands.setConfigLoader([&r](const QString &path) {
+    r.commands.actions().loadConfig = [&r](const QString &path) {
         EXPECT_TRUE(r.session.chargeconfig(r.rig.sim, path, r.rig.dialogs).ok());
-    });
+    };
     r.commands.PRISENMAIN_Click();
     EXPECT_EQ(r.messages(), 0);
     EXPECT_EQ(r.fich.text(), r.file("ORBANE.PEM"));

@@ -25,10 +25,10 @@ struct GraphPanelTest : orbane::test::SceneFixture
     {
         SceneFixture::SetUp();
         panel = std::make_unique<GraphPanel>(sim);
-        panel->openGraphWindow = [this] {
+        QObject::connect(panel.get(), &GraphPanel::graphWindowRequested, [this] {
             ++openings;
             cursorWhileOpen = panel->command5()->cursor().shape();
-        };
+        });
     }
     void TearDown() override
     {

@@ -1,0 +1,65 @@
+#include "app/opener.h"
+
+#include "config/configsession.h"
+#include "core/simulation.h"
+#include "exercises/exercisecommands.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QWidget>
+
+namespace orbane {
+
+Opener::Opener(Simulation &sim, config::ConfigSession &configs,
+               exercises::ExerciseCommands &exercises, Dialogs &dialogs, QWidget *window)
+    : QObject(window), m_sim(sim), m_configs(configs), m_exercises(exercises), m_dialogs(dialogs),
+      m_window(window)
+{
+}
+
+void Opener::openFile(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString suffix = info.suffix().toUpper();
+    if (suffix == QStringLiteral("P08")) {
+        if (!info.isFile()) {
+            m_dialogs.message(QStringLiteral("Nom de fichier incorrect ou chemin non valide"),
+                              QStringLiteral("impossible d'ouvrir ce fichier"), MsgIcon::Critical);
+            return;
+        }
+        m_configs.setCurrentFolder(info.absolutePath());
+        m_configs.chargeconfig(m_sim, info.absoluteFilePath(), m_dialogs);
+        return;
+    }
+    if (suffix == QStringLiteral("E20")) {
+        m_exercises.ouvreur(info.absoluteFilePath());
+        return;
+    }
+    m_dialogs.message(QStringLiteral("Le fichier ") + path +
+                          QStringLiteral(" n'est ni une configuration (.P08) ni un exercice "
+                                         "(.E20) d'Orbane 1S."),
+                      QStringLiteral("Orbane 1S"), MsgIcon::Exclamation);
+}
+
+void Opener::takeHandedOverExercise()
+{
+    if (m_exercises.loading()) // the next activation takes it
+        return;
+    const handshake::HandOver::Taken taken = m_handOver.take(m_sim.programDir());
+    if (taken.name.isEmpty())
+        return;
+    m_window->hide();
+    m_exercises.openHandedOver(taken.name);
+    m_window->show();
+    if (taken.stuck && !m_readOnlyExchangeTold) {
+        m_readOnlyExchangeTold = true;
+        m_dialogs.message(
+            QStringLiteral("Le fichier d'échange %1 est en lecture seule : l'exercice transmis "
+                           "(%2) n'a pas pu y être effacé. Il ne sera pas rouvert pendant cette "
+                           "séance.")
+                .arg(QDir::toNativeSeparators(handshake::path(m_sim.programDir())), taken.name),
+            QStringLiteral("Fichier d'échange"), MsgIcon::Information);
+    }
+}
+
+} // namespace orbane
