@@ -10,6 +10,7 @@
 #include "app/scenepane.h"
 #include "app/tabstrip.h"
 #include "app/toolbar.h"
+#include "app/undohistory.h"
 #include "app/welcome.h"
 #include "calc/machine.h"
 #include "config/configloader.h"
@@ -68,6 +69,7 @@ FeuilleP::FeuilleP(const QString &programDir, const Services *services, ColourCh
     m_toolBar = new ToolBar(centralWidget(), *m_hints);
     m_scene = new ScenePane(centralWidget(), m_sim, m_renderer, *m_hints);
     m_animation = new AnimationBar(centralWidget(), m_sim, *m_hints);
+    m_history = new UndoHistory(m_sim, m_renderer, this);
     buildTabs();
     buildBottom();
     buildOutput();
@@ -209,6 +211,11 @@ void FeuilleP::bindTabKeys()
     connect(next, &QShortcut::activated, this, [step] { step(1); });
     auto *previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
     connect(previous, &QShortcut::activated, this, [step] { step(-1); });
+    m_toolBar->addShortcuts(this);
+    m_animation->addShortcuts(this);
+    // Undo and redo: their keys, and the background's context menu.
+    centralWidget()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    centralWidget()->addActions({m_history->undoAction(), m_history->redoAction()});
 }
 
 void FeuilleP::bindSimulation()
@@ -271,14 +278,14 @@ void FeuilleP::effacer()
 {
     QToolButton *button = m_toolBar->button(ToolBar::Effacer);
     button->setCursor(Qt::WaitCursor);
-    m_sim.Command13_Click();
+    m_history->effacer();
     button->unsetCursor();
 }
 
 void FeuilleP::tick()
 {
     m_ticking = true;
-    m_sim.Timer1_Timer();
+    m_history->tick();
     m_ticking = false;
 }
 

@@ -50,6 +50,7 @@ class Opener;
 class Panel;
 class ScenePane;
 class TabStrip;
+class UndoHistory;
 class ToolBar;
 
 // The main window `feuilleP`: lays out the controls, binds them to the simulation and
@@ -123,6 +124,7 @@ private:
     ToolBar *m_toolBar = nullptr;
     ScenePane *m_scene = nullptr;
     AnimationBar *m_animation = nullptr;
+    UndoHistory *m_history = nullptr;
     TabStrip *m_onglets = nullptr;
     std::array<Panel *, 4> m_panels{};
     ChronoPanel *m_chronoPanel = nullptr;

@@ -23,7 +23,11 @@ void Opener::openFile(const QString &path)
     const QString suffix = info.suffix().toUpper();
     if (suffix == QStringLiteral("P08")) {
         if (!info.isFile()) {
-            m_dialogs.message(QStringLiteral("Nom de fichier incorrect ou chemin non valide"),
+            // The user typed or clicked this name: say which file, and what is wrong with it.
+            const QString why = info.exists() ? QStringLiteral("n'est pas un fichier ordinaire")
+                                              : QStringLiteral("est introuvable");
+            m_dialogs.message(QStringLiteral("Le fichier %1 %2.")
+                                  .arg(QDir::toNativeSeparators(info.absoluteFilePath()), why),
                               QStringLiteral("impossible d'ouvrir ce fichier"), MsgIcon::Critical);
             return;
         }

@@ -5,7 +5,10 @@
 #include "core/simulation.h"
 #include "core/units.h"
 
+#include <QKeySequence>
+#include <QShortcut>
 #include <QToolButton>
+#include <utility>
 
 namespace orbane {
 
@@ -96,6 +99,37 @@ AnimationBar::AnimationBar(QWidget *parent, Simulation &sim, Hints &hints)
     hints.add(m_command15, animation);
     hints.add(m_command18, animation);
     hints.add(m_command16, animation + QLatin1Char('.'));
+}
+
+void ToolBar::addShortcuts(QWidget *window)
+{
+    const std::pair<Role, QKeySequence> keys[] = {
+        {Ouvrir, QKeySequence(Qt::CTRL | Qt::Key_O)},   {Enregistrer, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {Imprimer, QKeySequence(Qt::CTRL | Qt::Key_P)}, {Fermer, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {Aide, QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto &[role, key] : keys) {
+        auto *shortcut = new QShortcut(key, window);
+        QToolButton *b = m_buttons[role];
+        connect(shortcut, &QShortcut::activated, b, [b] {
+            if (b->isEnabled())
+                b->click();
+        });
+        b->setToolTip(b->toolTip() + QStringLiteral(" (") +
+                      key.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+    }
+}
+
+void AnimationBar::addShortcuts(QWidget *window)
+{
+    // Text boxes take the space they are typed: a shortcut gives way to them.
+    auto *space = new QShortcut(QKeySequence(Qt::Key_Space), window);
+    connect(space, &QShortcut::activated, this, [this] {
+        if (m_sim.d.timer1)
+            m_command16->click();
+        else if (m_command15->isEnabled())
+            m_command15->click();
+    });
 }
 
 void AnimationBar::refresh()

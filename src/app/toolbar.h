@@ -19,6 +19,8 @@ public:
     enum Role { Effacer, Ouvrir, Enregistrer, Copier, Imprimer, Calculatrice, Aide, Fermer };
     ToolBar(QWidget *parent, Hints &hints);
     QToolButton *button(Role role) const { return m_buttons[role]; }
+    // The desktop's usual keys for the buttons that have one: Ctrl+O, Ctrl+S, Ctrl+P, Ctrl+Q, F1.
+    void addShortcuts(QWidget *window);
 
 private:
     std::array<QToolButton *, 8> m_buttons{};
@@ -33,6 +35,8 @@ public:
     AnimationBar(QWidget *parent, Simulation &sim, Hints &hints);
     void refresh();
     QToolButton *graphes() const { return m_command14; }
+    // Space starts the animation, or pauses it, wherever the keyboard is but in a text box.
+    void addShortcuts(QWidget *window);
 
 private:
     Simulation &m_sim;

@@ -130,23 +130,23 @@ void Simulation::UpDown1_Change(int value)
     emit changed();
 }
 
-void Simulation::applyControls(const Controls &loaded)
+void Simulation::applyControls(const Controls &values)
 {
     // Lists and boxes take their values; their reactions run below, once, in order.
-    m_c.Combo1 = loaded.Combo1;
-    m_c.Combo2 = loaded.Combo2;
-    setBox(1, loaded.Text1);
-    setBox(2, loaded.Text2);
-    setBox(3, loaded.Text3);
-    setBox(4, loaded.Text4);
+    m_c.Combo1 = values.Combo1;
+    m_c.Combo2 = values.Combo2;
+    setBox(1, values.Text1);
+    setBox(2, values.Text2);
+    setBox(3, values.Text3);
+    setBox(4, values.Text4);
     // A scale's or an option's reaction fires when its value changes, as for the user's change.
-    if (m_c.VScroll1 != loaded.VScroll1)
-        VScroll1_Change(loaded.VScroll1);
-    if (m_c.UpDown1 != loaded.UpDown1)
-        UpDown1_Change(loaded.UpDown1);
-    if (m_c.VScroll3 != loaded.VScroll3)
-        VScroll3_Change(loaded.VScroll3);
-    m_c.chrono = loaded.chrono;
+    if (m_c.VScroll1 != values.VScroll1)
+        VScroll1_Change(values.VScroll1);
+    if (m_c.UpDown1 != values.UpDown1)
+        UpDown1_Change(values.UpDown1);
+    if (m_c.VScroll3 != values.VScroll3)
+        VScroll3_Change(values.VScroll3);
+    m_c.chrono = values.chrono;
     // In the file's order, as the user would have set them.
     std::vector<const Option *> byRecord;
     for (const Option &o : options())
@@ -154,9 +154,9 @@ void Simulation::applyControls(const Controls &loaded)
     std::sort(byRecord.begin(), byRecord.end(),
               [](const Option *a, const Option *b) { return a->record < b->record; });
     for (const Option *o : byRecord)
-        if (o->value(m_c) != o->value(loaded))
-            setOption(*o, o->value(loaded));
-    m_c.Label4 = loaded.Label4;
+        if (o->value(m_c) != o->value(values))
+            setOption(*o, o->value(values));
+    m_c.Label4 = values.Label4;
 
     Combo1_Click(m_c.Combo1);
     if (m_fatal)
@@ -167,6 +167,48 @@ void Simulation::applyControls(const Controls &loaded)
     Text3_LostFocus();
     Text4_LostFocus();
     chrono_LostFocus();
+    emit loaded();
+}
+
+void Simulation::restoreControls(const Controls &target)
+{
+    // Each control that differs takes its value through its own handler, as the user's change.
+    if (m_c.VScroll1 != target.VScroll1)
+        VScroll1_Change(target.VScroll1);
+    if (m_c.UpDown1 != target.UpDown1)
+        UpDown1_Change(target.UpDown1);
+    if (m_c.VScroll3 != target.VScroll3)
+        VScroll3_Change(target.VScroll3);
+    for (const Option &o : options())
+        if (o.value(m_c) != o.value(target))
+            setOption(o, o.value(target));
+    for (int i = 0; i < int(m_c.Label4.size()); ++i)
+        if (m_c.Label4[i] != target.Label4[i])
+            Label4_Chosen(i, target.Label4[i]);
+    if (m_c.Combo1 != target.Combo1)
+        Combo1_Click(target.Combo1);
+    if (m_c.Combo2 != target.Combo2)
+        Combo2_Click(target.Combo2);
+    const QString *texts[] = {&target.Text1, &target.Text2, &target.Text3, &target.Text4};
+    const QString *shown[] = {&m_c.Text1, &m_c.Text2, &m_c.Text3, &m_c.Text4};
+    for (int n = 1; n <= 4; ++n) {
+        if (*shown[n - 1] != *texts[n - 1]) {
+            TextN_Change(n, *texts[n - 1]);
+            TextN_LostFocus(n);
+        }
+    }
+    if (m_c.chrono != target.chrono) {
+        chrono_Change(target.chrono);
+        chrono_LostFocus();
+    }
+    emit changed();
+}
+
+void Simulation::restorePhotographs(const std::vector<exporttable::PhotoPosition> &positions)
+{
+    m_photoPositions = positions;
+    retico();
+    emit changed();
 }
 
 } // namespace orbane

@@ -151,7 +151,13 @@ public:
     // Puts a configuration's values into the controls in the file's order, running the change
     // reaction of each scale and option whose value changes, then the reactions of the lists
     // and boxes as if the user had left them: place, projectile, x0, y0, v, angle, interval.
-    void applyControls(const Controls &loaded);
+    void applyControls(const Controls &values);
+    // Brings back controls as an earlier state held them (undo, redo): only the controls that
+    // differ change, each through its own handler.
+    void restoreControls(const Controls &target);
+    // Brings back the photographs' positions that "Effacer" forgot; the scene's drawing is the
+    // scene's to bring back.
+    void restorePhotographs(const std::vector<exporttable::PhotoPosition> &positions);
 
     // The exercise variables, kept by the exercise commands.
     void setNomexo(const QString &folder) { m_s.nomexo = folder; }
@@ -170,6 +176,7 @@ signals:
     void landed();   // the free flight reached the ground
     void bounced();  // a bounce arc reached the ground
     void stopped();  // the projectile has come to rest on the ground
+    void loaded();   // a configuration's values were put into the controls
 
     void changed();              // the window should refresh from c and d
     void timerChanged(bool on);  // start or stop Timer1

@@ -111,6 +111,7 @@ void Graphes::Check1_Click(int index, bool on)
         m_choice[index] = true; // one quantity is always shown
     syncBoxes();
     m_encours = false;
+    hideReadout(); // its figures belonged to the quantity shown before
     tracegraphe();
 }
 
@@ -194,9 +195,14 @@ void Graphes::Picture1_MouseMove(int, int, double x, double y)
     if (inside && m_graph.framed()) {
         showReadout(x, y);
     } else {
-        m_picture1->label1()->hide();
-        m_picture1->label2()->hide();
+        hideReadout();
     }
+}
+
+void Graphes::hideReadout()
+{
+    m_picture1->label1()->hide();
+    m_picture1->label2()->hide();
 }
 
 void Graphes::showReadout(double x, double y)

@@ -69,6 +69,7 @@ private:
     void syncBoxes();
     void setCellBackground(int row, int column, const QColor &colour);
     void showReadout(double x, double y);
+    void hideReadout();
 
     const Simulation &m_sim;
     GraphWindowActions m_actions;

@@ -121,6 +121,8 @@ GraphPanel::GraphPanel(Simulation &sim, QWidget *parent) : QWidget(parent), m_si
     // The frame is drawn anew at start-up and at each launch; each tick adds its piece.
     connect(&sim, &Simulation::reset, this, &GraphPanel::repgraphe);
     connect(&sim, &Simulation::launched, this, &GraphPanel::repgraphe);
+    // A loaded configuration or exercise is a new situation: the last flight's curves go.
+    connect(&sim, &Simulation::loaded, this, &GraphPanel::repgraphe);
     connect(&sim, &Simulation::ticked, this, &GraphPanel::tracegraphe);
 
     m_command3 = new QPushButton(QStringLiteral("Menu"), this);

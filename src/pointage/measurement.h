@@ -37,6 +37,9 @@ public:
     bool add(QPointF pixel);
     void undo();
     void clear() { m_points.clear(); }
+    // All the points, to keep and bring back (undo, redo).
+    const std::vector<QPointF> &points() const { return m_points; }
+    void setPoints(std::vector<QPointF> points) { m_points = std::move(points); }
     QPointF pixel(int i) const { return m_points.at(std::size_t(i)); }
     // Where photograph i stands on the scene (pixels): its centre.
     QPointF photoPixel(int i) const;

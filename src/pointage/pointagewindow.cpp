@@ -8,6 +8,7 @@
 #include "platform/accessibility.h"
 #include "scene/vectors.h"
 
+#include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -17,9 +18,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QUndoStack>
 #include <cmath>
+#include <functional>
 
 namespace orbane::pointage {
 
@@ -71,11 +75,17 @@ PointageWindow::PointageWindow(const Simulation &sim, const QImage &chronophotog
     scroll->setWidget(m_view);
     nameScrollBars(scroll, QStringLiteral("Faire défiler la chronophotographie"));
     scroll->setFixedWidth(chronophotograph.width() + 24);
-    connect(m_view, &PointageView::pointPlaced, this, &PointageWindow::refresh);
+    connect(m_view, &PointageView::pointPlaced, this, [this] {
+        auto before = m_measurement.points(); // the view has just placed the last one
+        before.pop_back();
+        recordPoints(QStringLiteral("le point %1").arg(m_measurement.count()), before);
+        refresh();
+    });
     connect(m_view, &PointageView::vectorDrawn, this, &PointageWindow::setVector);
 
     auto *side = new QWidget(this);
     buildControls(side);
+    buildUndo();
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(scroll);
     layout->addWidget(side, 1);
@@ -209,23 +219,84 @@ void PointageWindow::updateOverlay()
 
 void PointageWindow::addPoint(QPointF pixel)
 {
-    m_measurement.add(pixel);
+    const auto before = m_measurement.points();
+    if (m_measurement.add(pixel))
+        recordPoints(QStringLiteral("le point %1").arg(m_measurement.count()), before);
     refresh();
 }
 
 void PointageWindow::undoPoint()
 {
+    const auto before = m_measurement.points();
     m_measurement.undo();
+    recordPoints(QStringLiteral("« Effacer »"), before);
     refresh();
 }
 
 void PointageWindow::clearPoints()
 {
+    const auto before = m_measurement.points();
     m_measurement.clear();
+    recordPoints(QStringLiteral("« Tout effacer »"), before);
+    showPoints({});
+}
+
+void PointageWindow::showPoints(const std::vector<QPointF> &points)
+{
+    m_measurement.setPoints(points);
     m_verified = false;
     m_view->clearDrawnVector();
     m_verdict->clear();
+    m_view->update();
     refresh();
+}
+
+namespace {
+// One change of the points: the points before and after it.
+class PointsStep final : public QUndoCommand
+{
+public:
+    using Show = std::function<void(const std::vector<QPointF> &)>;
+    PointsStep(const QString &name, std::vector<QPointF> before, std::vector<QPointF> after,
+               Show show)
+        : QUndoCommand(name), m_before(std::move(before)), m_after(std::move(after)),
+          m_show(std::move(show))
+    {
+    }
+    void undo() override { m_show(m_before); }
+    void redo() override
+    {
+        if (m_done) // the first time, the pupil made the change already
+            m_show(m_after);
+        m_done = true;
+    }
+
+private:
+    std::vector<QPointF> m_before, m_after;
+    Show m_show;
+    bool m_done = false;
+};
+} // namespace
+
+void PointageWindow::recordPoints(const QString &name, const std::vector<QPointF> &before)
+{
+    if (before == m_measurement.points())
+        return;
+    m_undo->push(new PointsStep(name, before, m_measurement.points(),
+                                [this](const std::vector<QPointF> &p) { showPoints(p); }));
+}
+
+void PointageWindow::buildUndo()
+{
+    m_undo = new QUndoStack(this);
+    QAction *undo = m_undo->createUndoAction(this, QStringLiteral("Annuler"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction *redo = m_undo->createRedoAction(this, QStringLiteral("Rétablir"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+    addActions({undo, redo});
+    // Escape closes the window wherever the keyboard is in it.
+    auto *escape = new QShortcut(QKeySequence::Cancel, this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void PointageWindow::verifyPoints()

@@ -11,6 +11,7 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+class QUndoStack;
 
 namespace orbane {
 class Dialogs;
@@ -47,6 +48,8 @@ public:
     QLabel *secondLaw() const { return m_secondLaw; }
     QLabel *verdict() const { return m_verdict; }
 
+    QUndoStack *undoStack() const { return m_undo; }
+
     void addPoint(QPointF pixel);
     void undoPoint();
     void clearPoints();
@@ -57,6 +60,10 @@ public:
 
 private:
     void buildControls(QWidget *side);
+    void buildUndo();
+    // Records the change of points just made as a step of the window's undo history.
+    void recordPoints(const QString &name, const std::vector<QPointF> &before);
+    void showPoints(const std::vector<QPointF> &points);
     QWidget *buildVectorBox(QWidget *parent);
     void refresh();
     void fillRow(int row);
@@ -66,6 +73,7 @@ private:
 
     const Simulation &m_sim;
     Measurement m_measurement;
+    QUndoStack *m_undo = nullptr;
     PointageActions m_actions;
     bool m_verified = false;
     PointageView *m_view = nullptr;

@@ -40,6 +40,14 @@ void SceneRenderer::breakTrajectory() { m_trajectoryGoesOn = false; }
 
 void SceneRenderer::forgetMarks() { m_marks.clear(); }
 
+void SceneRenderer::restore(const Kept &kept)
+{
+    m_canvas.replacePersistent(kept.persistent);
+    m_marks.clear(); // a new generation: the cache of marks is drawn again
+    for (const PhotoMark &mark : kept.marks.marks)
+        m_marks.add(mark);
+}
+
 const Sprites &SceneRenderer::sprites() const
 {
     if (!m_spritesRead) {

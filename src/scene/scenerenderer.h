@@ -51,6 +51,14 @@ public:
     const PhotoMarks &marks() const { return m_marks; }
     // Records a mark as a photograph in mark mode does; false past PhotoMarks::kMax.
     bool recordMark(const PhotoMark &mark) { return m_marks.add(mark); }
+    // What the chronophotographs left on the scene, to bring it back after "Effacer".
+    struct Kept
+    {
+        QImage persistent;
+        PhotoMarks marks;
+    };
+    Kept kept() const { return {m_canvas.persistent(), m_marks}; }
+    void restore(const Kept &kept);
     // The vectors being drawn are frozen into a photograph.
     bool vectorsFrozen() const { return m_vectorsFrozen; }
 

@@ -172,6 +172,7 @@ TEST_F(MainWindowTest, FilesGivenOnTheCommandLineOpenLikeTheOpenWindow)
     w.openFile(dir.file(QStringLiteral("introuvable.P08")));
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].title, QStringLiteral("impossible d'ouvrir ce fichier"));
+    EXPECT_TRUE(dialogs.shown[1].prompt.contains(QStringLiteral("introuvable.P08 est introuvable")));
 }
 
 TEST_F(MainWindowTest, ExerciseHandedOverBySuiteOpensAtTheFirstActivation)

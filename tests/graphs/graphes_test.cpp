@@ -168,6 +168,10 @@ TEST_F(GraphesTest, ReadOutOnlyInsideThePlottingSquare)
     w->show();
     QTest::mouseMove(w.get(), QPoint(700, 560));
     EXPECT_FALSE(l1->isVisibleTo(w->view()));
+    // Another quantity: the figures read for the previous one go.
+    w->Picture1_MouseMove(0, 0, 200, 200);
+    w->Check1_Click(3, true);
+    EXPECT_FALSE(l1->isVisibleTo(w->view()));
 }
 
 TEST_F(GraphesTest, PointerEventsReachTheReadOut)

@@ -206,3 +206,18 @@ TEST_F(GraphPanelTest, AFlightDrawsItsCurvesUntilTheFirstLanding)
     EXPECT_EQ(countNear(s, after, kRed, 0), 0);
     EXPECT_EQ(countNear(s, after, kBlue, 0), 0);
 }
+
+// A loaded configuration or exercise is a new situation: the last flight's curves go.
+TEST_F(GraphPanelTest, LoadingAConfigurationClearsTheCurves)
+{
+    click(0); // x(t)
+    panel->Command6_Click();
+    sim.command15_Click();
+    const QImage frame = panel->image();
+    for (int i = 0; i < 20; ++i)
+        sim.Timer1_Timer();
+    ASSERT_NE(panel->image(), frame);
+    sim.Image4_Click();
+    sim.applyControls(sim.c);
+    EXPECT_EQ(panel->image(), frame);
+}

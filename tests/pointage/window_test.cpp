@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -135,4 +136,35 @@ TEST_F(PhotographedFlight, ExportsTheTableAndThePythonProgramItself)
     EXPECT_EQ(files.filter, QStringLiteral("Programme Python|*.py"));
     EXPECT_EQ(test::bytesOf(files.path), pythonProgram(exporting.measurement()).toUtf8());
     EXPECT_TRUE(rig.dialogs.shown.empty());
+}
+
+// Points placed, "Effacer" and "Tout effacer" are undone and redone with Ctrl+Z and
+// Ctrl+Maj+Z; Escape closes the window.
+TEST_F(PhotographedFlight, PointsAreUndoneAndRedoneAndEscapeCloses)
+{
+    const Measurement &m = window->measurement();
+    PointageView *view = window->view();
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Return); // the keyboard's point
+    for (int i = 1; i < 3; ++i)
+        window->addPoint(m.photoPixel(i));
+    window->undoPoint();
+    window->clearPoints();
+    ASSERT_EQ(m.count(), 0);
+    EXPECT_EQ(window->undoStack()->undoText(), QStringLiteral("« Tout effacer »"));
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(m.count(), 2);
+    EXPECT_EQ(window->table()->rowCount(), 2);
+    window->undoStack()->undo(); // "Effacer"
+    EXPECT_EQ(m.count(), 3);
+    EXPECT_EQ(m.pixel(2), m.photoPixel(2));
+    window->undoStack()->undo();
+    window->undoStack()->undo();
+    EXPECT_EQ(m.count(), 1);
+    EXPECT_EQ(window->undoStack()->undoText(), QStringLiteral("le point 1"));
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(m.count(), 2);
+
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
 }
