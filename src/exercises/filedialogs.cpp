@@ -56,12 +56,15 @@ QString QtFileDialogs::openFileName(const QString &filter, const QString &initia
                : QString();
 }
 
-QString QtFileDialogs::saveFileName(const QString &filter, const QString &defaultSuffix)
+QString QtFileDialogs::saveFileName(const QString &filter, const QString &defaultSuffix,
+                                    const QString &suggestedName)
 {
     SaveDialog dialog(m_parent, QString(), QString(), qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDefaultSuffix(defaultSuffix);
+    if (!suggestedName.isEmpty())
+        dialog.selectFile(suggestedName);
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                ? dialog.selectedFiles().first()
                : QString();

@@ -322,6 +322,7 @@ void PointageWindow::exportTable()
     exchange::ExportDialog dialog(
         this, QStringLiteral("Exporter le pointage"),
         [this](int) { return pointage::table(m_measurement); }, *m_actions.dialogs);
+    dialog.suggestName(QStringLiteral("pointage"));
     dialog.exec();
 }
 
@@ -329,8 +330,8 @@ void PointageWindow::exportPython()
 {
     if (!m_actions.files || !m_actions.dialogs)
         return;
-    const QString path = m_actions.files->saveFileName(QStringLiteral("Programme Python|*.py"),
-                                                       QStringLiteral("py"));
+    const QString path = m_actions.files->saveFileName(
+        QStringLiteral("Programme Python|*.py"), QStringLiteral("py"), QStringLiteral("pointage.py"));
     if (path.isEmpty())
         return;
     exchange::saveOrTell(path, pythonProgram(m_measurement).toUtf8(),
