@@ -3,10 +3,15 @@
 #include "exchange/tables.h"
 #include "support/doubles.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -126,6 +131,15 @@ TEST(ExportTable, SemicolonsWithTheDecimalCommaForAFrenchSpreadsheet)
     dialog.findChild<QRadioButton *>(QStringLiteral("pointVirgule"))->click();
     EXPECT_EQ(dialog.table(crlf), expected.left(7) + QStringLiteral("s;m;m\r\n") + expected.mid(7));
     EXPECT_EQ(dialog.suggestedFile(), QStringLiteral("positions.csv"));
+    QString offered;
+    QTimer::singleShot(0, [&] {
+        if (auto *window = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            offered = window->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+            window->reject();
+        }
+    });
+    dialog.findChild<QPushButton *>(QStringLiteral("enregistrer"))->click();
+    EXPECT_EQ(offered, QStringLiteral("positions.csv"));
     const QString columns = dialog.findChild<QLabel *>(QStringLiteral("colonnes"))->text();
     EXPECT_TRUE(columns.startsWith(QStringLiteral("Colonnes séparées par des points-virgules : t (s)")));
 }
