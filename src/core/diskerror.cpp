@@ -24,6 +24,8 @@ QString reasonFor(int errnum)
         return QStringLiteral("le dossier ou le fichier n'existe pas");
     case EISDIR:
         return QStringLiteral("ce nom désigne un dossier");
+    case ELOOP:
+        return QStringLiteral("les liens symboliques forment une boucle");
     case ENAMETOOLONG:
         return QStringLiteral("le nom est trop long");
     case EIO:

@@ -65,24 +65,37 @@ QString ReadResult::reason() const
     return {};
 }
 
+ReadResult examine(const QString &path)
+{
+    ReadResult result;
+    struct stat st {};
+    if (path.isEmpty()) {
+        result.problem = Problem::Missing;
+        result.errnum = ENOENT;
+    } else if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        result.errnum = errno;
+        result.problem = failedCall(result.errnum);
+    } else {
+        result.size = st.st_size;
+        result.problem = kindOf(st.st_mode);
+    }
+    return result;
+}
+
 Problem inspect(const QString &path, qint64 *size)
 {
-    struct stat st {};
-    if (path.isEmpty())
-        return Problem::Missing;
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return failedCall(errno);
-    if (size)
-        *size = st.st_size;
-    return kindOf(st.st_mode);
+    const ReadResult seen = examine(path);
+    if (size && seen.problem != Problem::Missing && seen.problem != Problem::Unreadable)
+        *size = seen.size;
+    return seen.problem;
 }
 
 bool openRegular(QFile &file, const QString &path, QIODevice::OpenMode mode, ReadResult *why)
 {
     const int flags = accessFlags(mode);
-    const Problem seen = inspect(path);
-    if (seen != Problem::None && !(seen == Problem::Missing && (flags & O_CREAT)))
-        return refuse(why, seen, seen == Problem::Missing ? ENOENT : 0);
+    const ReadResult seen = examine(path);
+    if (!seen.ok() && !(seen.problem == Problem::Missing && (flags & O_CREAT)))
+        return refuse(why, seen.problem, seen.errnum);
     // Non-blocking, so that a pipe put in place since the check does not hold the open.
     const int fd = ::open(QFile::encodeName(path).constData(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
@@ -90,10 +103,14 @@ bool openRegular(QFile &file, const QString &path, QIODevice::OpenMode mode, Rea
         return refuse(why, failedCall(error), error);
     }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || kindOf(st.st_mode) != Problem::None) {
-        const Problem problem = kindOf(st.st_mode);
+    if (::fstat(fd, &st) != 0) {
+        const int error = errno;
         ::close(fd);
-        return refuse(why, problem == Problem::None ? Problem::Unreadable : problem, EIO);
+        return refuse(why, Problem::Unreadable, error);
+    }
+    if (const Problem kind = kindOf(st.st_mode); kind != Problem::None) {
+        ::close(fd);
+        return refuse(why, kind);
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {

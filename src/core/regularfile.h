@@ -24,7 +24,7 @@ struct ReadResult
 {
     QByteArray data;
     Problem problem = Problem::None;
-    int errnum = 0;   // the system's error, for Unreadable
+    int errnum = 0;   // the system's error, for Missing and Unreadable
     qint64 size = 0;  // the file's size, when known
     qint64 limit = 0; // the reader's limit, for TooLarge
     bool ok() const { return problem == Problem::None; }
@@ -32,7 +32,9 @@ struct ReadResult
     QString reason() const;
 };
 
-// What stands in the way of reading `path` as a regular file, seen without opening it.
+// What stands in the way of reading `path` as a regular file, seen without opening it, with
+// the system's error when the look itself failed (a loop of links, no permission...).
+ReadResult examine(const QString &path);
 Problem inspect(const QString &path, qint64 *size = nullptr);
 
 // Opens a regular file into `file`. With a write mode a missing file is created (and an

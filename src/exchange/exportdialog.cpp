@@ -17,25 +17,33 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace orbane::exchange {
 
 namespace {
-QString askSavePath(QWidget *parent)
+// The chosen format's filter first, and its suffix on a name typed without one.
+QString askSavePath(QWidget *parent, const QString &suggested, const FormatEntry &chosen)
 {
-    QString path = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("Enregistrer les valeurs"), QString(),
-        QStringLiteral("Texte tabulé (*.txt);;Tableur (*.csv)"));
-    if (!path.isEmpty() && !path.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive) &&
-        !path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
-        path += QStringLiteral(".txt");
+    QStringList filters{chosen.filter};
+    for (const FormatEntry &entry : formats())
+        if (!filters.contains(entry.filter))
+            filters << entry.filter;
+    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Enregistrer les valeurs"),
+                                                suggested, filters.join(QStringLiteral(";;")));
+    const bool known = std::any_of(formats().begin(), formats().end(), [&](const FormatEntry &e) {
+        return path.endsWith(e.suffix, Qt::CaseInsensitive);
+    });
+    if (!path.isEmpty() && !known)
+        path += chosen.suffix;
     return path;
 }
 } // namespace
 
 ExportDialog::ExportDialog(QWidget *parent, const QString &title, TableMaker maker,
                            Dialogs &dialogs, int defaultStepMs)
-    : QDialog(parent), m_maker(std::move(maker)), m_dialogs(dialogs), m_chooser(askSavePath)
+    : QDialog(parent), m_maker(std::move(maker)), m_dialogs(dialogs),
+      m_chooser([this](QWidget *window) { return askSavePath(window, suggestedFile(), format()); })
 {
     setObjectName(QStringLiteral("exporter"));
     setWindowTitle(title);
@@ -76,7 +84,7 @@ ExportDialog::ExportDialog(QWidget *parent, const QString &title, TableMaker mak
 
 QWidget *ExportDialog::buildFormats()
 {
-    auto *group = new QGroupBox(QStringLiteral("Séparateur décimal"), this);
+    auto *group = new QGroupBox(QStringLiteral("Format"), this);
     auto *groupLayout = new QVBoxLayout(group);
     for (const FormatEntry &entry : formats()) {
         auto *choice = new QRadioButton(entry.caption, group);
@@ -155,6 +163,7 @@ void exportPositions(const std::vector<PhotoPosition> &photos, Dialogs &dialogs,
     }
     ExportDialog dialog(
         parent, title, [&photos](int) { return photoTable(photos); }, dialogs);
+    dialog.suggestName(QStringLiteral("positions"));
     dialog.exec();
 }
 

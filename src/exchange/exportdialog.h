@@ -35,6 +35,10 @@ public:
                  int defaultStepMs = -1); // no step for the photographs
 
     void setSaveChooser(PathQuestion chooser) { m_chooser = std::move(chooser); }
+    // The file name the save window suggests, without its suffix: "valeurs" at first.
+    void suggestName(const QString &stem) { m_stem = stem; }
+    // "valeurs.csv": the stem and the chosen format's suffix.
+    QString suggestedFile() const { return m_stem + format().suffix; }
 
     const FormatEntry &format() const;
     int stepMs() const;
@@ -50,6 +54,7 @@ private:
     TableMaker m_maker;
     Dialogs &m_dialogs;
     PathQuestion m_chooser;
+    QString m_stem = QStringLiteral("valeurs");
     QString m_columns; // what the table's columns are, in the window's words
     QSpinBox *m_step = nullptr;
     std::vector<QRadioButton *> m_formats; // as formats() lists them

@@ -15,12 +15,19 @@ QString number(double value, int decimals, Decimal decimal)
     return text;
 }
 
-QString writeDelimited(const Table &table, const Format &format)
+namespace {
+
+QString headerLine(const Table &table, const Format &format, QString Column::*field)
 {
-    QStringList names;
+    QStringList cells;
     for (const Column &column : table.columns)
-        names << column.name;
-    QString out = names.join(format.separator) + format.eol;
+        cells << column.*field;
+    return cells.join(format.separator) + format.eol;
+}
+
+QString rowLines(const Table &table, const Format &format)
+{
+    QString out;
     for (const Row &row : table.rows) {
         QStringList cells;
         for (std::size_t c = 0; c < row.size() && c < table.columns.size(); ++c)
@@ -31,17 +38,33 @@ QString writeDelimited(const Table &table, const Format &format)
     return out;
 }
 
+} // namespace
+
+QString writeDelimited(const Table &table, const Format &format)
+{
+    return headerLine(table, format, &Column::name) + rowLines(table, format);
+}
+
+QString writeWithUnits(const Table &table, const Format &format)
+{
+    return headerLine(table, format, &Column::name) + headerLine(table, format, &Column::unit) +
+           rowLines(table, format);
+}
+
 const std::vector<FormatEntry> &formats()
 {
     const QString tabs = QStringLiteral("Colonnes séparées par des tabulations");
+    const QString text = QStringLiteral("Texte tabulé (*.txt)");
     static const std::vector<FormatEntry> list = {
-        {QStringLiteral("virgule"), QStringLiteral("virgule (tableur)"), tabs,
-         {u'\t', Decimal::Comma}},
-        {QStringLiteral("point"), QStringLiteral("point (Regressi, Python)"), tabs,
-         {u'\t', Decimal::Point}},
-        {QStringLiteral("pointVirgule"),
-         QStringLiteral("virgule, colonnes séparées par « ; » (tableur français)"),
-         QStringLiteral("Colonnes séparées par des points-virgules"), {u';', Decimal::Comma}},
+        {QStringLiteral("virgule"), QStringLiteral("Texte tabulé, virgule décimale"), tabs,
+         {u'\t', Decimal::Comma}, writeDelimited, QStringLiteral(".txt"), text},
+        {QStringLiteral("point"), QStringLiteral("Texte tabulé, point décimal (Regressi, Python)"),
+         tabs, {u'\t', Decimal::Point}, writeDelimited, QStringLiteral(".txt"), text},
+        // A ".csv" with ';' and the decimal comma opens in a French spreadsheet at a double click.
+        {QStringLiteral("pointVirgule"), QStringLiteral("CSV (tableur) : « ; » et virgule décimale"),
+         QStringLiteral("Colonnes séparées par des points-virgules"),
+         {u';', Decimal::Comma}, writeWithUnits, QStringLiteral(".csv"),
+         QStringLiteral("CSV (tableur) (*.csv)")},
     };
     return list;
 }

@@ -21,9 +21,12 @@ struct Format
 QString number(double value, int decimals, Decimal decimal);
 
 // One header line of the columns' names, then one line per row, the cells separated as the
-// format says; an empty cell is written as nothing. No line of units: a spreadsheet import
+// format says; an empty cell is written as nothing. No line of units: data-modelling software
 // would read it as data.
 QString writeDelimited(const Table &table, const Format &format);
+// The same with a second header line of the columns' units, for a spreadsheet, where a person
+// reads the file.
+QString writeWithUnits(const Table &table, const Format &format);
 
 using Writer = QString (*)(const Table &, const Format &);
 
@@ -35,6 +38,8 @@ struct FormatEntry
     QString columnsSeparated; // how the window introduces the columns
     Format format;
     Writer write = writeDelimited;
+    QString suffix = QStringLiteral(".txt"); // of the file name the save window suggests
+    QString filter;                          // the save window's, "Label (*.txt)"
 };
 
 // In the window's order; the first is the default.

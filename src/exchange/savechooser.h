@@ -14,8 +14,10 @@ class SaveChooser
 {
 public:
     virtual ~SaveChooser();
-    // The chosen path, or empty when the user cancelled. filter is "Label|*.EXT".
-    virtual QString saveFileName(const QString &filter, const QString &defaultSuffix) = 0;
+    // The chosen path, or empty when the user cancelled. filter is "Label|*.EXT"; the window
+    // offers `suggestedName` ("pointage.py"), if any.
+    virtual QString saveFileName(const QString &filter, const QString &defaultSuffix,
+                                 const QString &suggestedName = QString()) = 0;
 };
 
 // Saves through saving::saveBytes; on failure the user reads `failed` with the file and the

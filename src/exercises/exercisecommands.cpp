@@ -3,6 +3,7 @@
 #include "config/configloader.h"
 #include "config/configsession.h"
 #include "core/diskerror.h"
+#include "core/regularfile.h"
 #include "core/simulation.h"
 #include "exercises/exercisefile.h"
 #include "exercises/exercisepaths.h"
@@ -135,7 +136,8 @@ bool ExerciseCommands::loadNamedText(const QString &name)
     if (loaded.missing())
         missingFile(name);
     else if (!loaded)
-        unreadableText(name, loaded.reason);
+        unreadableFile(name, QStringLiteral("un texte"), loaded.reason,
+                       QStringLiteral("Texte illisible"));
     return loaded.ok();
 }
 
@@ -156,12 +158,13 @@ void ExerciseCommands::missingFile(const QString &name)
                       QStringLiteral("Fichier absent"), MsgIcon::Critical);
 }
 
-void ExerciseCommands::unreadableText(const QString &name, const QString &reason)
+void ExerciseCommands::unreadableFile(const QString &name, const QString &asWhat,
+                                      const QString &reason, const QString &title)
 {
     ArrowCursor arrow;
-    m_dialogs.message(QStringLiteral("Le fichier %1 ne peut pas être lu comme un texte : %2.")
-                          .arg(m_sim.s.nomexo + name, reason),
-                      QStringLiteral("Texte illisible"), MsgIcon::Critical);
+    m_dialogs.message(QStringLiteral("Le fichier %1 ne peut pas être lu comme %2 : %3.")
+                          .arg(m_sim.s.nomexo + name, asWhat, reason),
+                      title, MsgIcon::Critical);
 }
 
 // A name that leaves the exercise's folder is not looked for: it is shown as written.
@@ -182,8 +185,13 @@ bool ExerciseCommands::loadExerciseConfig(const QString &name)
         return false;
     }
     const QString path = *inside;
-    if (!QFileInfo(path).isFile()) {
+    // A pipe or a folder is there, so it is not "introuvable": the cause is said instead.
+    if (const files::ReadResult seen = files::examine(path); seen.problem == files::Problem::Missing) {
         missingFile(name);
+        return false;
+    } else if (!seen.ok()) {
+        unreadableFile(name, QStringLiteral("une configuration"), seen.reason(),
+                       QStringLiteral("Configuration illisible"));
         return false;
     }
     ArrowCursor arrow; // an invalid file is the loader's to report

@@ -82,7 +82,9 @@ private:
     bool confirmDiscard();
     rtf::LoadResult loadText(const QString &path);
     bool loadNamedText(const QString &name);
-    void unreadableText(const QString &name, const QString &reason);
+    // "Le fichier <name> ne peut pas être lu comme <asWhat> : <reason>."
+    void unreadableFile(const QString &name, const QString &asWhat, const QString &reason,
+                        const QString &title);
     void refusedName(const QString &name);
     bool loadExerciseConfig(const QString &name);
     void setReadOnly(bool readOnly);

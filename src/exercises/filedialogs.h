@@ -26,7 +26,8 @@ public:
     explicit QtFileDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
     QString openFileName(const QString &filter, const QString &initialName) override;
-    QString saveFileName(const QString &filter, const QString &defaultSuffix) override;
+    QString saveFileName(const QString &filter, const QString &defaultSuffix,
+                         const QString &suggestedName = QString()) override;
 
     // "Texte au format RTF|*.RTF" as QFileDialog wants it, both cases of the pattern listed.
     static QString qtFilter(const QString &filter);

@@ -196,7 +196,15 @@ QString pythonList(const Measurement &m, const std::function<double(int)> &value
 
 } // namespace
 
-QString pythonProgram(const Measurement &m)
+VectorColours coloursOf(const Controls &c) { return {c.Label4[0], c.Label4[1], c.Label4[7]}; }
+
+namespace {
+
+QString pythonColour(Rgb colour) { return QStringLiteral("#%1").arg(colour, 6, 16, QLatin1Char('0')); }
+
+} // namespace
+
+QString pythonProgram(const Measurement &m, const VectorColours &colours)
 {
     using exchange::number;
     const auto point = exchange::Decimal::Point;
@@ -205,8 +213,10 @@ QString pythonProgram(const Measurement &m)
 # Vitesses et variations de vitesse par différences centrées, puis deuxième loi de Newton :
 # m·Δv/Δt comparé au poids P = m·g.
 import math
+import os
 
 import matplotlib.pyplot as plt
+from matplotlib.ticker import FuncFormatter
 
 # Mesures : dates (s) et positions (m) des points placés sur les photographies.
 t = %1
@@ -216,6 +226,11 @@ y = %3
 tau = %4  # durée entre deux photographies (s)
 m = %5    # masse du projectile (kg)
 g = %6    # intensité de la pesanteur (N/kg)
+
+# Couleurs des vecteurs, celles choisies dans Orbane 1S.
+couleur_vitesse = "%7"
+couleur_variation = "%8"
+couleur_poids = "%9"
 
 n = len(t)
 
@@ -241,29 +256,77 @@ for i in range(n):
         force = m * math.hypot(dvx[i], dvy[i]) / (2 * tau)
         print(f"{i + 1:5d}   {force:11.2f}   {P:5.2f}")
 
-# Trajectoire, vecteurs vitesse (bleu) et vecteurs variation de vitesse (rouge).
+
+def virgule(valeur, _position=None):
+    """Un nombre écrit avec la virgule décimale : 0,5 et non 0.5."""
+    return f"{round(valeur, 6) + 0.0:g}".replace(".", ",")
+
+
+# Vecteurs à tracer : vitesse, m·Δv/Δt et poids P (vers le bas), aux points qui les ont.
+iv = [i for i in range(n) if vx[i] is not None]
+idv = [i for i in range(n) if dvx[i] is not None]
+ip = idv if idv else list(range(n))
+fx = [None if dvx[i] is None else m * dvx[i] / (2 * tau) for i in range(n)]
+fy = [None if dvy[i] is None else m * dvy[i] / (2 * tau) for i in range(n)]
+px = [0.0] * n
+py = [-P] * n
+
+# Échelles : le plus long vecteur de chaque sorte mesure le quart de l'étendue des points.
+etendue = max(max(x, default=0) - min(x, default=0), max(y, default=0) - min(y, default=0), 0.1)
+v_max = max([math.hypot(vx[i], vy[i]) for i in iv], default=0.0)
+f_max = max([math.hypot(fx[i], fy[i]) for i in idv] + [P])
+echelle_v = v_max / (etendue / 4) if v_max > 0 else 1.0  # m/s pour 1 m de la figure
+echelle_f = f_max / (etendue / 4) if f_max > 0 else 1.0  # N pour 1 m de la figure
+
 fig, ax = plt.subplots()
 ax.plot(x, y, "k+", label="points mesurés")
-iv = [i for i in range(n) if vx[i] is not None]
-ax.quiver([x[i] for i in iv], [y[i] for i in iv], [vx[i] for i in iv], [vy[i] for i in iv],
-          color="blue", angles="xy", scale_units="xy", scale=5, label="vitesse (1 m = 5 m/s)")
-idv = [i for i in range(n) if dvx[i] is not None]
-ax.quiver([x[i] for i in idv], [y[i] for i in idv], [dvx[i] for i in idv],
-          [dvy[i] for i in idv], color="red", angles="xy", scale_units="xy", scale=5,
-          label="variation de vitesse Δv")
+bords_x = list(x)
+bords_y = list(y)
+
+
+def fleches(points, u, v, echelle, couleur, legende, **trait):
+    """Trace les vecteurs (u, v) aux points donnés et retient leurs extrémités."""
+    if not points:
+        return
+    ax.quiver([x[i] for i in points], [y[i] for i in points], [u[i] for i in points],
+              [v[i] for i in points], color=couleur, angles="xy", scale_units="xy",
+              scale=echelle, label=legende, **trait)
+    bords_x.extend(x[i] + u[i] / echelle for i in points)
+    bords_y.extend(y[i] + v[i] / echelle for i in points)
+
+
+fleches(iv, vx, vy, echelle_v, couleur_vitesse,
+        f"vitesse v (1 m pour {virgule(float(f'{echelle_v:.3g}'))} m/s)", width=0.005)
+# P plus large, dessous : m·Δv/Δt reste visible quand il lui est égal.
+fleches(ip, px, py, echelle_f, couleur_poids,
+        f"poids P (1 m pour {virgule(float(f'{echelle_f:.3g}'))} N)", width=0.012, zorder=2)
+fleches(idv, fx, fy, echelle_f, couleur_variation, "m·Δv/Δt (même échelle que P)",
+        width=0.005, zorder=3)
+
+# Toutes les flèches restent dans le cadre.
+marge = 0.05 * max(max(bords_x) - min(bords_x), max(bords_y) - min(bords_y), 0.1)
+ax.set_aspect("equal")
+ax.set_xlim(min(bords_x) - marge, max(bords_x) + marge)
+ax.set_ylim(min(bords_y) - marge, max(bords_y) + marge)
+ax.xaxis.set_major_formatter(FuncFormatter(virgule))
+ax.yaxis.set_major_formatter(FuncFormatter(virgule))
 ax.set_xlabel("x (m)")
 ax.set_ylabel("y (m)")
-ax.set_aspect("equal")
-ax.legend()
+ax.legend(loc="upper center", bbox_to_anchor=(0.5, -0.12), ncol=2)
 ax.set_title("Pointage de la chronophotographie")
-plt.savefig("pointage.png")
+
+# L'image est enregistrée à côté de ce programme, d'où qu'on le lance.
+image = os.path.splitext(os.path.abspath(__file__))[0] + ".png"
+plt.savefig(image, bbox_inches="tight")
+print("Figure enregistrée :", image)
 plt.show()
 )PY");
     return text.arg(pythonList(m, [&](int i) { return m.time(i); }),
                     pythonList(m, [&](int i) { return m.position(i).x(); }),
                     pythonList(m, [&](int i) { return m.position(i).y(); }),
                     number(m.tau(), 3, point), number(m.masse(), 4, point),
-                    number(m.g(), 4, point));
+                    number(m.g(), 4, point), pythonColour(colours.velocity),
+                    pythonColour(colours.variation), pythonColour(colours.weight));
 }
 
 } // namespace orbane::pointage

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/controls.h"
 #include "core/exporttable.h"
 #include "exchange/table.h"
 
@@ -80,9 +81,19 @@ VectorCheck checkVector(QPointF drawn, QPointF computed);
 // cannot be computed left empty.
 exchange::Table table(const Measurement &m);
 
+// The colours of the vectors in the program's swatches (velocity, Δv, weight).
+struct VectorColours
+{
+    Rgb velocity = Controls::defaultColours()[0];
+    Rgb variation = Controls::defaultColours()[1];
+    Rgb weight = Controls::defaultColours()[7];
+};
+VectorColours coloursOf(const Controls &c);
+
 // A Python 3 program (matplotlib) with the measured lists, commented in French, that computes
-// the velocities and their variations by centred differences, draws them and prints m·Δv/Δt
-// beside P.
-QString pythonProgram(const Measurement &m);
+// the velocities and their variations by centred differences, prints m·Δv/Δt beside P and draws
+// v, m·Δv/Δt and P in the program's colours, inside the axes, with decimal commas; it saves its
+// figure beside itself.
+QString pythonProgram(const Measurement &m, const VectorColours &colours = {});
 
 } // namespace orbane::pointage

@@ -211,9 +211,10 @@ void PointageWindow::updateOverlay()
     o.pixelsPerVelocity = vectorscale::velocity(c.VScroll1);
     o.pixelsPerForce = vectorscale::force(c.VScroll3);
     o.newtonsPerUnit = projectile(c.Combo2).newtonsPerUnit;
-    o.velocity = QColor::fromRgb(c.Label4[0]);
-    o.variation = QColor::fromRgb(c.Label4[1]);
-    o.weight = QColor::fromRgb(c.Label4[7]);
+    const VectorColours colours = coloursOf(c);
+    o.velocity = QColor::fromRgb(colours.velocity);
+    o.variation = QColor::fromRgb(colours.variation);
+    o.weight = QColor::fromRgb(colours.weight);
     m_view->setOverlay(o);
 }
 
@@ -393,6 +394,7 @@ void PointageWindow::exportTable()
     exchange::ExportDialog dialog(
         this, QStringLiteral("Exporter le pointage"),
         [this](int) { return pointage::table(m_measurement); }, *m_actions.dialogs);
+    dialog.suggestName(QStringLiteral("pointage"));
     dialog.exec();
 }
 
@@ -400,11 +402,11 @@ void PointageWindow::exportPython()
 {
     if (!m_actions.files || !m_actions.dialogs)
         return;
-    const QString path = m_actions.files->saveFileName(QStringLiteral("Programme Python|*.py"),
-                                                       QStringLiteral("py"));
+    const QString path = m_actions.files->saveFileName(
+        QStringLiteral("Programme Python|*.py"), QStringLiteral("py"), QStringLiteral("pointage.py"));
     if (path.isEmpty())
         return;
-    exchange::saveOrTell(path, pythonProgram(m_measurement).toUtf8(),
+    exchange::saveOrTell(path, pythonProgram(m_measurement, coloursOf(m_sim.c)).toUtf8(),
                          QStringLiteral("Le programme n'a pas été enregistré. "
                                         "Vérifiez le dossier choisi et recommencez."),
                          QStringLiteral("Python"), *m_actions.dialogs);

@@ -3,10 +3,15 @@
 #include "exchange/tables.h"
 #include "support/doubles.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -106,8 +111,8 @@ TEST(ExportTable, PhotographPositionsStopAtTheMarksBound)
     EXPECT_TRUE(sim.photoPositions.empty());
 }
 
-// A French spreadsheet splits a ".csv" file on ';' and reads the decimal comma; tabs stay the
-// window's default.
+// A French spreadsheet splits a ".csv" file on ';' and reads the decimal comma, under a line of
+// units; tabs stay the window's default, and the suggested name follows the format.
 TEST(ExportTable, SemicolonsWithTheDecimalCommaForAFrenchSpreadsheet)
 {
     Table table = photoTable({{0.0, 0.0, 6.0}, {0.3, -0.00001, 5.559}});
@@ -121,8 +126,20 @@ TEST(ExportTable, SemicolonsWithTheDecimalCommaForAFrenchSpreadsheet)
                         [&table](int) { return table; }, dialogs);
     const QString crlf = QStringLiteral("\r\n");
     EXPECT_TRUE(dialog.table(crlf).startsWith(QStringLiteral("t\tx\ty\r\n0,000\t")));
+    dialog.suggestName(QStringLiteral("positions"));
+    EXPECT_EQ(dialog.suggestedFile(), QStringLiteral("positions.txt"));
     dialog.findChild<QRadioButton *>(QStringLiteral("pointVirgule"))->click();
-    EXPECT_EQ(dialog.table(crlf), expected);
+    EXPECT_EQ(dialog.table(crlf), expected.left(7) + QStringLiteral("s;m;m\r\n") + expected.mid(7));
+    EXPECT_EQ(dialog.suggestedFile(), QStringLiteral("positions.csv"));
+    QString offered;
+    QTimer::singleShot(0, [&] {
+        if (auto *window = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            offered = window->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+            window->reject();
+        }
+    });
+    dialog.findChild<QPushButton *>(QStringLiteral("enregistrer"))->click();
+    EXPECT_EQ(offered, QStringLiteral("positions.csv"));
     const QString columns = dialog.findChild<QLabel *>(QStringLiteral("colonnes"))->text();
     EXPECT_TRUE(columns.startsWith(QStringLiteral("Colonnes séparées par des points-virgules : t (s)")));
 }

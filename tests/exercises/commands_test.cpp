@@ -8,8 +8,11 @@
 #include "exercises/textprinting.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QTimer>
@@ -177,6 +180,9 @@ TEST_P(OuvreurFailures, ShowsItsMessageAndKeepsWhatWasThere)
         ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
         huge.write("{\\rtf1 " + QByteArray(5 * 1024 * 1024 - 9, 'a') + "}");
     }
+    if (f.records.contains(QStringLiteral("TUBE.P08"))) {
+        ASSERT_TRUE(test::makePipe(r.file("TUBE.P08")));
+    }
     if (!f.records.isEmpty())
         writeExerciseFile(r.file("F.E20"), f.records);
     r.fich.setText(QStringLiteral("avant"));
@@ -207,6 +213,9 @@ const Failure kFailures[] = {
      "de la taille maximale de 4 Mo.", false},
     {"MissingConfiguration", {"ENONCE.RTF", "ABSENT.P08"}, "Fichier absent",
      "Le fichier %1ABSENT.P08 est introuvable", true},
+    {"ConfigurationThatIsAPipe", {"ENONCE.RTF", "TUBE.P08"}, "Configuration illisible",
+     "Le fichier %1TUBE.P08 ne peut pas être lu comme une configuration : ce n'est pas un fichier "
+     "ordinaire (périphérique, tube ou socket).", true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Exercises, OuvreurFailures, ::testing::ValuesIn(kFailures),
@@ -469,6 +478,32 @@ TEST_F(Commands, SavingFailureSaysSoAndKeepsTheChanges)
     }
     EXPECT_EQ(QDir(r.program.path()).entryList({QStringLiteral("*ANCIEN*")}, QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("ANCIEN.RTF")});
+}
+
+// The file window hands a name too long on instead of staying open, and the save says why.
+TEST_F(Commands, ANameTooLongIsRefusedInWords)
+{
+    const QString name(300, u'a');
+    bool typed = false;
+    QTimer::singleShot(0, [&] {
+        auto *window = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr);
+        window->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
+        typed = true;
+        QMetaObject::invokeMethod(window, "accept"); // as the "Enregistrer" button does
+        if (window->isVisible())
+            window->reject(); // still open: the test fails below rather than hanging
+    });
+    const QString chosen = exercises::QtFileDialogs().saveFileName(QStringLiteral("Texte|*.RTF"),
+                                                                   QStringLiteral("RTF"));
+    ASSERT_TRUE(typed);
+    EXPECT_EQ(QFileInfo(chosen).fileName(), name + QStringLiteral(".RTF"));
+
+    ASSERT_TRUE(r.commands.ouvreur(r.file("EXO.E20")));
+    r.files.answers.push_back(r.file(name + QStringLiteral(".RTF")));
+    r.commands.savetexte_Click();
+    EXPECT_EQ(r.lastTitle(), QStringLiteral("Erreur d'écriture."));
+    EXPECT_TRUE(r.rig.dialogs.shown.back().prompt.endsWith(QStringLiteral("le nom est trop long.")));
 }
 
 TEST_F(Commands, ALongTextLoadsUnderTheBusyPointerAndEventsGoOn)

@@ -25,7 +25,8 @@ QString ScriptedFileDialogs::openFileName(const QString &filter, const QString &
     return next();
 }
 
-QString ScriptedFileDialogs::saveFileName(const QString &filter, const QString &defaultSuffix)
+QString ScriptedFileDialogs::saveFileName(const QString &filter, const QString &defaultSuffix,
+                                          const QString &)
 {
     calls << QStringLiteral("save %1 %2").arg(filter, defaultSuffix);
     return next();

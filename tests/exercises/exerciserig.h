@@ -21,7 +21,8 @@ public:
     std::deque<QString> answers;
     QStringList calls; // "open <filter> <initial name>" or "save <filter> <suffix>"
     QString openFileName(const QString &filter, const QString &initialName) override;
-    QString saveFileName(const QString &filter, const QString &defaultSuffix) override;
+    QString saveFileName(const QString &filter, const QString &defaultSuffix,
+                         const QString &suggestedName = QString()) override;
 
 private:
     QString next();

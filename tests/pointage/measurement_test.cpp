@@ -3,6 +3,7 @@
 #include "exchange/format.h"
 #include "pointage/measurement.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -45,6 +46,36 @@ QString pythonWithMatplotlib()
             return candidate;
     }
     return {};
+}
+
+bool writeFile(const QString &path, const QString &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size();
+}
+
+struct PythonRun
+{
+    bool finished = false;
+    int exitCode = -1;
+    QString out, err;
+};
+
+// Python with matplotlib drawing into files only, started in `folder`.
+PythonRun runWithoutScreen(const QString &python, const QStringList &arguments, const QString &folder)
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MPLBACKEND"), QStringLiteral("Agg"));
+    process.setProcessEnvironment(env);
+    process.start(python, arguments);
+    PythonRun run;
+    run.finished = process.waitForFinished(60000);
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
 }
 
 } // namespace
@@ -116,20 +147,60 @@ TEST(Pointage, TableAndPythonProgramGiveTheSameLaw)
     if (python.isEmpty())
         GTEST_SKIP() << "no Python 3 with matplotlib (Debian: python3-matplotlib)";
     QTemporaryDir dir;
-    QFile script(dir.filePath(QStringLiteral("pointage.py")));
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(pythonProgram(m).toUtf8());
-    script.close();
-    QProcess run;
-    run.setWorkingDirectory(dir.path());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("MPLBACKEND"), QStringLiteral("Agg"));
-    run.setProcessEnvironment(env);
-    run.start(python, {script.fileName()});
-    ASSERT_TRUE(run.waitForFinished(60000));
-    const QString out = QString::fromUtf8(run.readAllStandardOutput());
-    EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
+    const QString script = dir.filePath(QStringLiteral("pointage.py"));
+    ASSERT_TRUE(writeFile(script, pythonProgram(m)));
+    const PythonRun run = runWithoutScreen(python, {script}, dir.path());
+    ASSERT_TRUE(run.finished);
+    const QString out = run.out;
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("4.41   ")) && out.contains(QStringLiteral(" 4.41")))
         << out.toStdString();
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("pointage.png"))));
+}
+
+namespace {
+
+// Runs the program as a pupil would, then reads back what it drew: one line per set of arrows
+// (colour, arrows, how many end outside the axes) and a tick label.
+const char *const kFigureCheck = R"PY(
+import runpy, sys
+import matplotlib.colors as colours
+import matplotlib.pyplot as plt
+from matplotlib.quiver import Quiver
+runpy.run_path(sys.argv[1], run_name="__main__")
+ax = plt.gcf().axes[0]
+(x0, x1), (y0, y1) = ax.get_xlim(), ax.get_ylim()
+for q in ax.collections:
+    if isinstance(q, Quiver):
+        ends = [(x + u / q.scale, y + v / q.scale) for (x, y), u, v in zip(q.XY, q.U, q.V)]
+        outside = sum(not (x0 < ex < x1 and y0 < ey < y1) for ex, ey in ends)
+        print("fleches", colours.to_hex(q.get_facecolor()[0]), len(ends), outside)
+print("graduation", ax.xaxis.get_major_formatter()(0.5, 0))
+)PY";
+
+} // namespace
+
+// Started from another folder, the program draws v, m·Δv/Δt and P in the program's colours,
+// inside the axes, with decimal commas, and leaves its picture beside itself.
+TEST(Pointage, PythonFigureInTheProgramsColoursBesideTheProgram)
+{
+    const QString python = pythonWithMatplotlib();
+    if (python.isEmpty())
+        GTEST_SKIP() << "no Python 3 with matplotlib (Debian: python3-matplotlib)";
+    const Flight f{0.0, 0.0, 3.3, 14.6, 9.8, 0.45};
+    const Measurement m = pointedExactly(f, 0.3, 9);
+    QTemporaryDir saved, elsewhere;
+    const QString program = saved.filePath(QStringLiteral("pointage.py"));
+    ASSERT_TRUE(writeFile(program, pythonProgram(m, {0x112233, 0x445566, 0x778899})));
+    const PythonRun run = runWithoutScreen(
+        python, {QStringLiteral("-c"), QString::fromUtf8(kFigureCheck), program}, elsewhere.path());
+    ASSERT_TRUE(run.finished);
+    const QString out = run.out;
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    // 9 points: 7 velocities, 5 of m·Δv/Δt and P beside each.
+    for (const char *arrows : {"fleches #112233 7 0", "fleches #445566 5 0", "fleches #778899 5 0"})
+        EXPECT_TRUE(out.contains(QLatin1String(arrows))) << arrows << "\n" << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("graduation 0,5"))) << out.toStdString();
+    EXPECT_TRUE(QFile::exists(saved.filePath(QStringLiteral("pointage.png"))));
+    EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
 }

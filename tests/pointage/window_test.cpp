@@ -47,10 +47,11 @@ struct PhotographedFlight : ::testing::Test
 // Answers every save question with one path.
 struct OnePath final : exchange::SaveChooser
 {
-    QString path, filter;
-    QString saveFileName(const QString &asked, const QString &) override
+    QString path, filter, suggested;
+    QString saveFileName(const QString &asked, const QString &, const QString &name) override
     {
         filter = asked;
+        suggested = name;
         return path;
     }
 };
@@ -134,6 +135,7 @@ TEST_F(PhotographedFlight, ExportsTheTableAndThePythonProgramItself)
 
     exporting.findChild<QPushButton *>(QStringLiteral("python"))->click();
     EXPECT_EQ(files.filter, QStringLiteral("Programme Python|*.py"));
+    EXPECT_EQ(files.suggested, QStringLiteral("pointage.py"));
     EXPECT_EQ(test::bytesOf(files.path), pythonProgram(exporting.measurement()).toUtf8());
     EXPECT_TRUE(rig.dialogs.shown.empty());
 }
