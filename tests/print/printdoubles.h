@@ -2,6 +2,7 @@
 
 #include "print/clipboardservice.h"
 #include "print/printerservice.h"
+#include "print/printing.h"
 
 #include <QList>
 #include <deque>
@@ -19,6 +20,7 @@ public:
         QPointF at;
         QSizeF size;
         QImage picture;
+        PrintSource source;
     };
     QList<QList<Drawing>> pages; // pages of the documents ended so far
     QList<Drawing> current;
@@ -29,9 +31,12 @@ public:
     std::deque<bool> setupAnswers;
     int setupCalls = 0;
     std::function<void()> onDraw;
+    QList<QStringList> captions;
 
     bool present = true; // a printer is installed
+    QString file;        // the file the set-up dialog chose to print into
     QString printerName() const override { return name; }
+    QString pdfFile() const override { return file; }
     bool available() const override { return present; }
     bool setup(QWidget *) override
     {
@@ -46,13 +51,14 @@ public:
         return ok;
     }
     QSizeF pageTwips() const override { return page; }
-    bool drawPicture(QPointF at, QSizeF size, const QImage &picture) override
+    bool drawPicture(QPointF at, QSizeF size, const PrintSource &source) override
     {
         if (onDraw)
             onDraw();
-        current << Drawing{at, size, picture};
+        current << Drawing{at, size, source.image, source};
         return true;
     }
+    void drawCaption(QPointF, const QStringList &lines) override { captions << lines; }
     void newPage() override
     {
         pages << current;
