@@ -53,8 +53,11 @@ void Surface::line(double x1, double y1, double x2, double y2, const QColor &col
     endText();
     const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
     if (m_target) {
+        // On a print the curve keeps its exact points: only the screen needs whole pixels.
+        const QPointF centre = QPointF(0.5, 0.5) - QPointF(m_origin);
         m_target->setPen(QPen(colour, 1.0, Qt::SolidLine, Qt::FlatCap));
-        m_target->drawLine(QPointF(a) + QPointF(0.5, 0.5), QPointF(b) + QPointF(0.5, 0.5));
+        m_target->drawLine(QPointF(float(x1), float(y1)) + centre,
+                           QPointF(float(x2), float(y2)) + centre);
         return;
     }
     // The platform's lines leave out their last pixel.

@@ -97,7 +97,7 @@ QString PrinterService::shownName() const
 {
     const QString file = pdfFile();
     if (file.isEmpty())
-        return printerName();
+        return available() ? printerName() : QStringLiteral("Aucune imprimante installée");
     return QStringLiteral("Fichier PDF : ") + QFileInfo(file).fileName();
 }
 
