@@ -22,6 +22,14 @@ using orbane::print::test::RecordingPrinter;
 
 namespace {
 
+// A file that a failed save must leave as it was.
+void writeOld(const QString &path, const QByteArray &bytes)
+{
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(bytes);
+}
+
 struct ConfimpTest : ::testing::Test
 {
     RecordingPrinter printer;
@@ -167,10 +175,7 @@ TEST_F(ConfimpTest, PrintingIntoAFileAsksBeforeReplacingIt)
     orbane::test::ScriptedDialogs dialogs;
     QTemporaryDir dir;
     printer.file = dir.filePath(QStringLiteral("cours.pdf"));
-    QFile old(printer.file);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old page");
-    old.close();
+    writeOld(printer.file, "old page");
     window = std::make_unique<Confimp>(printer, sources, &main, PdfFallback{&dialogs, {}});
     EXPECT_EQ(child<QLineEdit>("defaut")->text(), QStringLiteral("Fichier PDF : cours.pdf"));
     window->show();
@@ -231,10 +236,8 @@ TEST(PdfFile, AFullDiskLeavesTheOldFileAsItWas)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.pdf"));
+    writeOld(path, "old page");
     QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old page");
-    old.close();
     orbane::test::FaultyDisk disk;
     disk.room = 2000;
     const orbane::saving::UseDisk full(disk);

@@ -5,6 +5,8 @@
 #include "print/printing.h"
 
 #include <QList>
+#include <QProcess>
+#include <QStandardPaths>
 #include <deque>
 #include <functional>
 
@@ -90,5 +92,18 @@ public:
         image = i;
     }
 };
+
+// The first page of a PDF file as poppler renders it at `dpi`, written beside the file; a null
+// picture when it could not be rendered.
+inline QImage renderedPage(const QString &pdf, int dpi)
+{
+    QProcess render;
+    render.start(QStandardPaths::findExecutable(QStringLiteral("pdftoppm")),
+                 {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+                  QStringLiteral("-singlefile"), pdf, pdf + QStringLiteral("-page")});
+    if (!render.waitForFinished(30000))
+        return {};
+    return QImage(pdf + QStringLiteral("-page.png"));
+}
 
 } // namespace orbane::print::test

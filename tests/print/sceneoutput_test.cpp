@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -255,11 +254,7 @@ TEST_F(SceneOutputTest, TheSceneIsPrintedAtThePagesScaleWithItsCaption)
     const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
     if (pdftoppm.isEmpty())
         GTEST_SKIP() << "poppler-utils are not installed";
-    QProcess render;
-    render.start(pdftoppm, {QStringLiteral("-r"), QStringLiteral("192"), QStringLiteral("-png"),
-                            QStringLiteral("-singlefile"), path, out.filePath(QStringLiteral("p"))});
-    ASSERT_TRUE(render.waitForFinished(30000));
-    const QImage page(out.filePath(QStringLiteral("p.png")));
+    const QImage page = orbane::print::test::renderedPage(path, 192);
     ASSERT_FALSE(page.isNull());
     // 192 dpi is 2 pixels a scene pixel; the picture starts at a tenth of the A4 width.
     const double left = 210.0 / 25.4 * 192 / 10, top = 297.0 / 25.4 * 192 / 20;
