@@ -51,8 +51,7 @@ void printWithDialog(const QTextDocument &doc, QWidget *parent)
                                   .arg(file, saved.reason));
 }
 
-saving::SaveResult savePdf(const QTextDocument &doc, const QString &path,
-                           const QPageLayout &layout)
+saving::SaveResult savePdf(const QTextDocument &doc, const QString &path, const QPageLayout &layout)
 {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);

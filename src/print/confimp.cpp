@@ -153,8 +153,8 @@ void Confimp::Command1_Click()
         accept();
         return;
     }
-    const PrintSource page = sceneChosen() ? m_sources.scene(m_blanc->isChecked())
-                                           : m_sources.graph();
+    const PrintSource page =
+        sceneChosen() ? m_sources.scene(m_blanc->isChecked()) : m_sources.graph();
     if (const QString file = m_printer.pdfFile(); !file.isEmpty()) {
         if (writePdf(file, page, m_printer.pageLayout()))
             accept();

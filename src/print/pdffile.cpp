@@ -53,7 +53,8 @@ saving::SaveResult savePdf(const QString &path, const PrintSource &source,
 QString pdfFailure(const QString &path, const saving::SaveResult &saved)
 {
     return QStringLiteral("Le fichier ") + path + QStringLiteral(" n'a pas pu être enregistré : ") +
-           saved.reason + QStringLiteral(".\nUn fichier qui portait déjà ce nom est resté tel quel.");
+           saved.reason +
+           QStringLiteral(".\nUn fichier qui portait déjà ce nom est resté tel quel.");
 }
 
 } // namespace orbane::print

@@ -35,7 +35,10 @@ bool PagePainter::begin()
     return true;
 }
 
-double PagePainter::pixelsPerTwip() const { return m_device.logicalDpiX() / kTwipsPerInch; }
+double PagePainter::pixelsPerTwip() const
+{
+    return m_device.logicalDpiX() / kTwipsPerInch;
+}
 
 // A source that can draw itself is drawn in its own pixels, scaled to the page: the printer
 // gets lines and pictures at its resolution rather than a copy of the screen.
@@ -109,8 +112,7 @@ QString QPrinterService::printerName() const { return m_printer.printerName(); }
 
 QString QPrinterService::pdfFile() const
 {
-    return m_printer.outputFormat() == QPrinter::PdfFormat ? m_printer.outputFileName()
-                                                           : QString();
+    return m_printer.outputFormat() == QPrinter::PdfFormat ? m_printer.outputFileName() : QString();
 }
 
 bool QPrinterService::available() const

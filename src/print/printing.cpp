@@ -66,8 +66,8 @@ bool printCentred(PrinterService &printer, const PrintSource &source, QWidget *p
     if (!printer.setup(parent))
         return false;
     if (const QString file = printer.pdfFile(); !file.isEmpty()) {
-        const saving::SaveResult result = savePdf(file, source, {true, true, 1},
-                                                  printer.pageLayout());
+        const saving::SaveResult result =
+            savePdf(file, source, {true, true, 1}, printer.pageLayout());
         if (saved)
             *saved = result;
         return true;

@@ -1,10 +1,10 @@
 #include "print/sceneoutput.h"
 
 #include "core/services.h"
-#include "print/caption.h"
-#include "print/pdffile.h"
 #include "core/simulation.h"
 #include "core/tables.h"
+#include "print/caption.h"
+#include "print/pdffile.h"
 #include "scene/scenerenderer.h"
 
 #include <QApplication>

@@ -125,7 +125,8 @@ void Canvas::commit()
     if (transient.dirty.empty())
         return;
     endPainting();
-    m_strokes.insert(m_strokes.end(), transient.strokes.begin() + std::ptrdiff_t(transient.committed),
+    m_strokes.insert(m_strokes.end(),
+                     transient.strokes.begin() + std::ptrdiff_t(transient.committed),
                      transient.strokes.end());
     transient.committed = transient.strokes.size();
     QPainter p(&m_persistent);
@@ -252,8 +253,7 @@ QColor Canvas::inkOf(const Stroke &stroke, Ink ink)
         return colour;
     if (stroke.role == Role::Axes)
         return darkInk();
-    const double luminance =
-        0.299 * colour.red() + 0.587 * colour.green() + 0.114 * colour.blue();
+    const double luminance = 0.299 * colour.red() + 0.587 * colour.green() + 0.114 * colour.blue();
     return luminance > 170 ? colour.darker(160) : colour;
 }
 

@@ -8,18 +8,18 @@
 #include "exercises/textprinting.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFile>
 #include <QCursor>
-#include <QGuiApplication>
-#include <QTimer>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -606,7 +606,8 @@ TEST(TextPrinting, PdfGoesThroughTheCheckedWriter)
     old.close();
     QTextDocument doc;
     doc.setPlainText(QStringLiteral("Un projectile est lancé depuis le sol."));
-    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15));
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                         QMarginsF(15, 15, 15, 15));
     {
         FaultyDisk disk;
         disk.room = 500;

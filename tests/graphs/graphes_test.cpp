@@ -8,11 +8,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPainter>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <QPainter>
 #include <gtest/gtest.h>
 
 using namespace orbane;
