@@ -130,6 +130,7 @@ print::SceneOutput &FeuilleP::output()
         m_output = std::make_unique<print::SceneOutput>(m_sim, m_renderer, *m_printer,
                                                         *m_clipboard, m_services.beeper);
         m_output->graphImage = [this] { return m_frame1->image(); };
+        m_output->graphPaint = [this](QPainter &p) { m_frame1->paintPrint(p); };
         m_output->graphFrameSize = [this] { return m_frame1->size(); };
         m_output->pdf.dialogs = m_services.dialogs;
         m_output->pdf.fileName = [this] {
@@ -166,8 +167,8 @@ void FeuilleP::activate()
 void FeuilleP::openGraphes()
 {
     graphs::GraphWindowActions actions;
-    actions.print = [this](const QImage &image) {
-        output().printPicture(image, QApplication::activeModalWidget());
+    actions.print = [this](const QImage &image, const std::function<void(QPainter &)> &paint) {
+        output().printPicture(image, QApplication::activeModalWidget(), paint);
     };
     actions.copy = [this](const QImage &image) { output().copyPicture(image); };
     actions.calculator = [this] { calculatrice(); };

@@ -1,5 +1,8 @@
 #include "exercises/textprinting.h"
 
+#include <QBuffer>
+#include <QMessageBox>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextBlock>
@@ -31,8 +34,34 @@ void printWithDialog(const QTextDocument &doc, QWidget *parent)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString file =
+        printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    if (file.isEmpty()) {
         doc.print(&printer);
+        return;
+    }
+    const saving::SaveResult saved = savePdf(doc, file, printer.pageLayout());
+    if (!saved)
+        QMessageBox::critical(parent, QStringLiteral("Imprimer"),
+                              QStringLiteral("Le fichier %1 n'a pas pu être enregistré : %2.\n"
+                                             "Un fichier qui portait déjà ce nom est resté tel "
+                                             "quel.")
+                                  .arg(file, saved.reason));
+}
+
+saving::SaveResult savePdf(const QTextDocument &doc, const QString &path, const QPageLayout &layout)
+{
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setCreator(QStringLiteral("Orbane 1S"));
+        writer.setPageLayout(layout);
+        doc.print(&writer);
+    }
+    return saving::saveBytes(path, pdf.data());
 }
 
 } // namespace orbane::exercises

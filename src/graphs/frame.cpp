@@ -112,7 +112,7 @@ void drawFrame(Surface &surface, const FrameGeometry &g, const Ranges &r, const 
 {
     drawGrid(surface, g, r);
     drawAxes(surface, g, zeroLine(g, r));
-    TextPen pen(*surface.beginText(), surface.origin().x());
+    TextPen pen(*surface.beginText(), surface.origin().x(), surface.fontScale());
     drawValueScale(pen, r, choice);
     drawTimeScale(pen, g, r);
     drawLegend(pen, g, choice);

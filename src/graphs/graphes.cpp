@@ -228,7 +228,9 @@ void Graphes::Image1_Click(int index)
         break;
     case 2:
         if (m_actions.print)
-            m_actions.print(m_graph.image());
+            m_actions.print(m_graph.image(), [this](QPainter &p) {
+                WindowGraph(p).tracegraphe(m_sim.flight(), m_choice);
+            });
         break;
     case 3:
         if (m_actions.copy)

@@ -22,7 +22,9 @@ class TableHeader;
 // What the graph window's image buttons hand over to the rest of the program.
 struct GraphWindowActions
 {
-    std::function<void(const QImage &)> print; // "Imprimer": set-up dialog, then the image centred
+    // "Imprimer": set-up dialog, then the image centred, drawn again by the painting function at
+    // the printer's resolution.
+    std::function<void(const QImage &, const std::function<void(QPainter &)> &)> print;
     std::function<void(const QImage &)> copy;  // "Copier": the image on the clipboard
     std::function<void()> calculator;          // "Calculatrice": the calculator, modal
     Dialogs *dialogs = nullptr; // the export window's messages; without them it does not open

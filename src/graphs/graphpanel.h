@@ -64,6 +64,8 @@ public:
     QPushButton *command5() const { return m_command5; }
     // The surface's picture, as copied and printed.
     QImage image() const { return m_graph.image(); }
+    // The same picture drawn again through a painter scaled to its pixels, as printed.
+    void paintPrint(QPainter &painter) const { m_graph.paint(painter); }
 
     void repgraphe();
     void tracegraphe();

@@ -11,6 +11,9 @@ LiveGraph::Outcome LiveGraph::repgraphe(const Flight &flight, const Choice &choi
     if (!anyChecked(choice))
         return Outcome::Menu;
     m_surface.clear();
+    m_pieces.clear();
+    m_flight = flight;
+    m_choice = choice;
     // A flight time that cannot be computed leaves the surface empty, as a zero one does,
     // rather than scaling the new flight to an old one.
     m_tvol = flight.timeOfFlight().value_or(0.0);
@@ -41,7 +44,19 @@ LiveGraph::Outcome LiveGraph::tracegraphe(const Flight &flight, const Choice &ch
     if (t1 < 0.0)
         t1 = 0.0;
     drawCurvePieces(m_surface, kGeometry, m_ranges, flight, choice, t1, t2);
+    m_pieces.emplace_back(t1, t2);
     return Outcome::Drawn;
+}
+
+void LiveGraph::paint(QPainter &painter) const
+{
+    Surface surface(painter, kSize, kOrigin);
+    surface.clear();
+    if (!m_framed)
+        return;
+    drawFrame(surface, kGeometry, m_ranges, m_choice);
+    for (const auto &[t1, t2] : m_pieces)
+        drawCurvePieces(surface, kGeometry, m_ranges, m_flight, m_choice, t1, t2);
 }
 
 } // namespace orbane::graphs

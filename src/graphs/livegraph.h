@@ -5,6 +5,9 @@
 #include "graphs/ranges.h"
 #include "graphs/surface.h"
 
+#include <utility>
+#include <vector>
+
 namespace orbane::graphs {
 
 // The live graph `frame1`: a frame scaled to the whole flight, drawn before it, and the piece
@@ -32,6 +35,9 @@ public:
                         bool inBounce);
 
     const QImage &image() const { return m_surface.image(); }
+    // The frame and the pieces drawn so far, again through a painter scaled to the picture's
+    // pixels (a print).
+    void paint(QPainter &painter) const;
     const Surface &surface() const { return m_surface; }
     // The pixels of the image the pieces of curve drew since the last call.
     QRect takeDrawn() { return m_surface.takeDrawn(); }
@@ -48,6 +54,10 @@ private:
     double m_tvol = 0.0;
     Ranges m_ranges;
     bool m_framed = false; // a frame is drawn: pieces of curve may be added
+    // What the picture was drawn from, to draw it again.
+    Flight m_flight{};
+    Choice m_choice{};
+    std::vector<std::pair<double, double>> m_pieces; // (t1, t2) of each piece drawn
 };
 
 } // namespace orbane::graphs

@@ -15,6 +15,10 @@ class Surface
 {
 public:
     Surface(QSize size, QPoint origin);
+    // A surface that draws through a painter already scaled to the surface's pixels (a
+    // printer's): lines stay lines and texts stay texts at the device's resolution; there is
+    // no picture.
+    Surface(QPainter &painter, QSize size, QPoint origin);
 
     const QImage &image() const
     {
@@ -35,12 +39,18 @@ public:
     // A painter in user coordinates, for text; end it before drawing lines again.
     QPainter *beginText();
     void endText() const;
+    // What a text's point size is multiplied by on the painter's device, so that it takes the
+    // room it takes on the surface's picture.
+    double fontScale() const;
 
 private:
     QImage m_image;
     QPoint m_origin;
     QRect m_drawn;
     mutable QPainter m_painter;
+    QPainter *m_target = nullptr; // the painter drawn through, if any
+    QSize m_targetSize;
+    mutable bool m_targetText = false;
 };
 
 } // namespace orbane::graphs

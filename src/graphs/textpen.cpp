@@ -13,12 +13,12 @@ QFont graphFont(qreal pointSize, bool bold)
     return f;
 }
 
-TextPen::TextPen(QPainter &painter, double leftEdge)
-    : m_p(painter), m_left(leftEdge), m_font(graphFont(8))
+TextPen::TextPen(QPainter &painter, double leftEdge, double fontScale)
+    : m_p(painter), m_left(leftEdge), m_fontScale(fontScale), m_font(graphFont(8 * fontScale))
 {
 }
 
-void TextPen::setPointSize(qreal size) { m_font.setPointSizeF(size); }
+void TextPen::setPointSize(qreal size) { m_font.setPointSizeF(size * m_fontScale); }
 void TextPen::setBold(bool bold) { m_font.setBold(bold); }
 void TextPen::setColour(const QColor &colour) { m_colour = colour; }
 

@@ -15,7 +15,8 @@ namespace orbane::graphs {
 class TextPen
 {
 public:
-    TextPen(QPainter &painter, double leftEdge);
+    // Point sizes are multiplied by `fontScale` on the painter's device (see Surface).
+    TextPen(QPainter &painter, double leftEdge, double fontScale = 1.0);
 
     double x = 0.0, y = 0.0;
 
@@ -34,6 +35,7 @@ public:
 private:
     QPainter &m_p;
     double m_left;
+    double m_fontScale;
     QFont m_font;
     QColor m_colour = Qt::black;
 };

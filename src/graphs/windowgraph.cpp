@@ -11,6 +11,8 @@ const FrameGeometry WindowGraph::kGeometry{360.0, 360.0, 380.0, 200.0, 400.0, 33
 
 WindowGraph::WindowGraph() : m_surface(kSize, kOrigin) {}
 
+WindowGraph::WindowGraph(QPainter &painter) : m_surface(painter, kSize, kOrigin) {}
+
 QString WindowGraph::cellText(double value) { return numfmt::fixed(value, 2) + QStringLiteral("  "); }
 
 void WindowGraph::tracegraphe(const Flight &flight, const Choice &choice)

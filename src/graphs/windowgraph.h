@@ -35,6 +35,8 @@ public:
     static const FrameGeometry kGeometry;
 
     WindowGraph();
+    // The same graph drawn through a painter scaled to its pixels (a print).
+    explicit WindowGraph(QPainter &painter);
 
     // Clears and draws the whole graph, then builds the table. Nothing happens without a choice.
     void tracegraphe(const Flight &flight, const Choice &choice);

@@ -20,7 +20,7 @@ Confimp::Confimp(PrinterService &printer, PrintSources sources, QWidget *mainWin
     setObjectName(QStringLiteral("confimp"));
     setWindowTitle(QStringLiteral("Imprimer"));
     setModal(true);
-    setFixedSize(360, 250);
+    setFixedSize(360, 270);
     buildOptions();
     buildButtons();
     Form_Load(mainWindow);
@@ -30,7 +30,7 @@ void Confimp::buildOptions()
 {
     m_frame1 = new QGroupBox(QStringLiteral("Options"), this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_frame1->setGeometry(10, 8, 340, 150);
+    m_frame1->setGeometry(10, 8, 340, 170);
     m_option1 = new QRadioButton(QStringLiteral("Imprimer l'animation"), m_frame1);
     m_option1->setObjectName(QStringLiteral("Option1"));
     m_option1->setGeometry(16, 22, 300, 20);
@@ -46,29 +46,36 @@ void Confimp::buildOptions()
         m_chec[i]->setProperty("index", i);
         m_chec[i]->setGeometry(16, 70 + 20 * i, 300, 20);
     }
+    m_blanc = new QCheckBox(QStringLiteral("Fond blanc"), m_frame1);
+    m_blanc->setObjectName(QStringLiteral("blanc"));
+    m_blanc->setAccessibleName(QStringLiteral("Fond blanc"));
+    m_blanc->setAccessibleDescription(
+        QStringLiteral("L'animation sur fond blanc, axes et quadrillage foncés, sans le sol"));
+    m_blanc->setGeometry(16, 110, 300, 20);
+    connect(m_option1, &QRadioButton::toggled, m_blanc, &QWidget::setEnabled);
     auto *label3 = new QLabel(QStringLiteral("Nombre d'exemplaires:"), m_frame1);
     label3->setObjectName(QStringLiteral("Label3"));
-    label3->setGeometry(16, 118, 140, 20);
+    label3->setGeometry(16, 138, 140, 20);
     m_label4 = new QLabel(QStringLiteral("1"), m_frame1);
     m_label4->setObjectName(QStringLiteral("Label4"));
     m_label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_label4->setGeometry(156, 118, 24, 20);
+    m_label4->setGeometry(156, 138, 24, 20);
     m_upDown1 = new UpDown(1, 40, m_frame1);
     m_upDown1->setArrowNames(QStringLiteral("Plus d'exemplaires"),
                              QStringLiteral("Moins d'exemplaires"));
     m_upDown1->setObjectName(QStringLiteral("UpDown1"));
     m_upDown1->setAccessibleName(QStringLiteral("Nombre d'exemplaires"));
-    m_upDown1->move(186, 115);
+    m_upDown1->move(186, 135);
     connect(m_upDown1, &UpDown::valueChanged, this,
             [this](int v) { m_label4->setText(QString::number(v)); });
 
     m_frame2 = new QGroupBox(this);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
-    m_frame2->setGeometry(10, 8, 340, 150);
+    m_frame2->setGeometry(10, 8, 340, 170);
     auto *label1 = new QLabel(QStringLiteral("Veuillez patienter quelques instants..."), m_frame2);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setAlignment(Qt::AlignCenter);
-    label1->setGeometry(10, 60, 320, 24);
+    label1->setGeometry(10, 70, 320, 24);
     m_frame2->hide();
 }
 
@@ -76,12 +83,12 @@ void Confimp::buildButtons()
 {
     auto *label2 = new QLabel(QStringLiteral("Imprimante:"), this);
     label2->setObjectName(QStringLiteral("Label2"));
-    label2->setGeometry(10, 170, 80, 22);
+    label2->setGeometry(10, 190, 80, 22);
     m_defaut = new QLineEdit(this);
     m_defaut->setObjectName(QStringLiteral("defaut"));
     m_defaut->setReadOnly(true);
     m_defaut->setAccessibleName(QStringLiteral("Imprimante"));
-    m_defaut->setGeometry(90, 170, 260, 22);
+    m_defaut->setGeometry(90, 190, 260, 22);
 
     const struct
     {
@@ -95,7 +102,7 @@ void Confimp::buildButtons()
     for (const auto &b : buttons) {
         *b.button = new QPushButton(QString::fromUtf8(b.caption), this);
         (*b.button)->setObjectName(QString::fromLatin1(b.name));
-        (*b.button)->setGeometry(b.left, 208, 100, 28);
+        (*b.button)->setGeometry(b.left, 228, 100, 28);
         (*b.button)->setAutoDefault(false);
     }
     m_command1->setDefault(true);
@@ -110,12 +117,13 @@ void Confimp::Form_Load(QWidget *mainWindow)
         const QRect main = mainWindow->geometry();
         move(main.left() + (main.width() - width()) / 2, main.top() + 20);
     }
-    m_defaut->setText(m_printer.printerName());
+    m_defaut->setText(m_printer.shownName());
 }
 
 PrintOptions Confimp::options() const
 {
-    return {m_chec[0]->isChecked(), m_chec[1]->isChecked(), m_upDown1->value()};
+    return {m_chec[0]->isChecked(), m_chec[1]->isChecked(), m_upDown1->value(),
+            m_blanc->isChecked()};
 }
 
 bool Confimp::sceneChosen() const { return m_option1->isChecked(); }
@@ -141,12 +149,17 @@ bool Confimp::tell(const QString &prompt, MsgIcon icon, MsgButtons buttons)
 
 void Confimp::Command1_Click()
 {
-    const auto &source = sceneChosen() ? m_sources.scene : m_sources.graph;
-    if (!source) {
+    if (!(sceneChosen() ? bool(m_sources.scene) : bool(m_sources.graph))) {
         accept();
         return;
     }
-    const PrintSource page = source();
+    const PrintSource page =
+        sceneChosen() ? m_sources.scene(m_blanc->isChecked()) : m_sources.graph();
+    if (const QString file = m_printer.pdfFile(); !file.isEmpty()) {
+        if (writePdf(file, page, m_printer.pageLayout()))
+            accept();
+        return;
+    }
     if (!m_printer.available()) {
         if (savePdfInstead(page))
             accept();
@@ -172,28 +185,28 @@ bool Confimp::savePdfInstead(const PrintSource &page)
               MsgIcon::Question, MsgButtons::YesNo))
         return false;
     const QString path = m_pdf.fileName();
-    if (path.isEmpty())
-        return false;
+    return !path.isEmpty() && writePdf(path, page, a4Layout());
+}
+
+bool Confimp::writePdf(const QString &path, const PrintSource &page, const QPageLayout &layout)
+{
     if (QFileInfo::exists(path) &&
         !tell(QStringLiteral("Le fichier ") + QFileInfo(path).fileName() +
                   QStringLiteral(" existe déjà.\nLe remplacer ?"),
               MsgIcon::Question, MsgButtons::YesNo))
         return false;
     showWaiting(true);
-    const saving::SaveResult saved = savePdf(path, page, options());
+    const saving::SaveResult saved = savePdf(path, page, options(), layout);
     showWaiting(false);
     if (!saved.ok)
-        tell(QStringLiteral("Le fichier ") + path +
-                 QStringLiteral(" n'a pas pu être enregistré : ") + saved.reason +
-                 QStringLiteral(".\nUn fichier qui portait déjà ce nom est resté tel quel."),
-             MsgIcon::Critical);
+        tell(pdfFailure(path, saved), MsgIcon::Critical);
     return saved.ok;
 }
 
 void Confimp::Command2_Click()
 {
     if (m_printer.setup(this))
-        m_defaut->setText(m_printer.printerName());
+        m_defaut->setText(m_printer.shownName());
 }
 
 void Confimp::Command3_Click() { reject(); }

@@ -20,10 +20,11 @@ class QToolButton;
 
 namespace orbane::print {
 
-// Where the print window takes its pictures: the scene canvas and the live graph.
+// Where the print window takes its pictures: the scene canvas (on white when asked) and the
+// live graph.
 struct PrintSources
 {
-    std::function<PrintSource()> scene;
+    std::function<PrintSource(bool onWhite)> scene;
     std::function<PrintSource()> graph;
 };
 
@@ -35,9 +36,9 @@ struct PdfFallback
     std::function<QString()> fileName;
 };
 
-// The print window `confimp` ("Imprimer"): scene or graph, centring, 1 to 40 copies, the
-// printer's name and its set-up dialog. Without a printer, "OK" says so and offers to save the
-// page as a PDF file instead.
+// The print window `confimp` ("Imprimer"): scene or graph, centring, the scene on white, 1 to
+// 40 copies, the printer's name (or the file printed into) and its set-up dialog. Without a
+// printer, "OK" says so and offers to save the page as a PDF file instead.
 class Confimp : public QDialog
 {
     Q_OBJECT
@@ -59,6 +60,8 @@ private:
     bool tell(const QString &prompt, MsgIcon icon, MsgButtons buttons = MsgButtons::Ok);
     // The page as a PDF file; false when the user declined or the file could not be written.
     bool savePdfInstead(const PrintSource &page);
+    // The page into a PDF file, asking before an existing one is replaced.
+    bool writePdf(const QString &path, const PrintSource &page, const QPageLayout &layout);
 
     PrinterService &m_printer;
     PrintSources m_sources;
@@ -67,6 +70,7 @@ private:
     QRadioButton *m_option1 = nullptr;
     QRadioButton *m_option2 = nullptr;
     std::array<QCheckBox *, 2> m_chec{};
+    QCheckBox *m_blanc = nullptr;
     QLabel *m_label4 = nullptr;
     UpDown *m_upDown1 = nullptr;
     QLineEdit *m_defaut = nullptr;

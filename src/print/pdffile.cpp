@@ -15,9 +15,13 @@ public:
     QString printerName() const override { return QStringLiteral("PDF"); }
     bool setup(QWidget *) override { return true; }
     QSizeF pageTwips() const override { return m_pages.pageTwips(); }
-    bool drawPicture(QPointF atTwips, QSizeF sizeTwips, const QImage &picture) override
+    bool drawPicture(QPointF atTwips, QSizeF sizeTwips, const PrintSource &source) override
     {
-        return m_pages.drawPicture(atTwips, sizeTwips, picture);
+        return m_pages.drawPicture(atTwips, sizeTwips, source);
+    }
+    void drawCaption(QPointF atTwips, const QStringList &lines) override
+    {
+        m_pages.drawCaption(atTwips, lines);
     }
     void newPage() override { m_pages.newPage(); }
     bool endDocument() override { return m_pages.end(); }
@@ -29,15 +33,14 @@ private:
 } // namespace
 
 saving::SaveResult savePdf(const QString &path, const PrintSource &source,
-                           const PrintOptions &options)
+                           const PrintOptions &options, const QPageLayout &layout)
 {
     bool drawn = true;
     saving::SaveResult saved = saving::saveFile(path, [&](QIODevice &file) {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Orbane 1S"));
         writer.setTitle(QStringLiteral("Orbane 1S"));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(), QPageLayout::Millimeter));
+        writer.setPageLayout(layout);
         PdfPages pages(writer);
         drawn = printCopies(pages, source, options);
         return drawn;
@@ -45,6 +48,13 @@ saving::SaveResult savePdf(const QString &path, const PrintSource &source,
     if (!drawn)
         saved.reason = QStringLiteral("la page n'a pas pu être dessinée");
     return saved;
+}
+
+QString pdfFailure(const QString &path, const saving::SaveResult &saved)
+{
+    return QStringLiteral("Le fichier ") + path + QStringLiteral(" n'a pas pu être enregistré : ") +
+           saved.reason +
+           QStringLiteral(".\nUn fichier qui portait déjà ce nom est resté tel quel.");
 }
 
 } // namespace orbane::print

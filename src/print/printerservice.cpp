@@ -1,9 +1,19 @@
 #include "print/printerservice.h"
 
+#include "print/printing.h"
+
+#include <QFileInfo>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrintDialog>
 
 namespace orbane::print {
+
+QPageLayout a4Layout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
+                       QPageLayout::Millimeter);
+}
 
 PagePainter::PagePainter(QPagedPaintDevice &device) : m_device(device) {}
 
@@ -14,17 +24,59 @@ QSizeF PagePainter::pageTwips() const
     return m_device.pageLayout().paintRect(QPageLayout::Inch).size() * kTwipsPerInch;
 }
 
-bool PagePainter::drawPicture(QPointF atTwips, QSizeF sizeTwips, const QImage &picture)
+bool PagePainter::begin()
 {
-    if (!m_painter) {
-        auto painter = std::make_unique<QPainter>();
-        if (!painter->begin(&m_device))
-            return false;
-        m_painter = std::move(painter);
-    }
-    const double scale = m_device.logicalDpiX() / kTwipsPerInch;
-    m_painter->drawImage(QRectF(atTwips * scale, sizeTwips * scale), picture);
+    if (m_painter)
+        return true;
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(&m_device))
+        return false;
+    m_painter = std::move(painter);
     return true;
+}
+
+double PagePainter::pixelsPerTwip() const
+{
+    return m_device.logicalDpiX() / kTwipsPerInch;
+}
+
+// A source that can draw itself is drawn in its own pixels, scaled to the page: the printer
+// gets lines and pictures at its resolution rather than a copy of the screen.
+bool PagePainter::drawPicture(QPointF atTwips, QSizeF sizeTwips, const PrintSource &source)
+{
+    if (!begin())
+        return false;
+    const QRectF target(atTwips * pixelsPerTwip(), sizeTwips * pixelsPerTwip());
+    if (!source.paint || source.image.isNull()) {
+        m_painter->drawImage(target, source.image);
+        return true;
+    }
+    m_painter->save();
+    m_painter->translate(target.topLeft());
+    m_painter->scale(target.width() / source.image.width(),
+                     target.height() / source.image.height());
+    m_painter->setClipRect(QRect(QPoint(0, 0), source.image.size()));
+    source.paint(*m_painter);
+    m_painter->restore();
+    return true;
+}
+
+void PagePainter::drawCaption(QPointF atTwips, const QStringList &lines)
+{
+    if (!begin())
+        return;
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(10);
+    m_painter->save();
+    m_painter->setFont(font);
+    m_painter->setPen(Qt::black);
+    const QFontMetricsF metrics(font, &m_device);
+    QPointF at = atTwips * pixelsPerTwip() + QPointF(0, metrics.ascent());
+    for (const QString &line : lines) {
+        m_painter->drawText(at, line);
+        at.ry() += metrics.lineSpacing() * 1.3;
+    }
+    m_painter->restore();
 }
 
 void PagePainter::newPage()
@@ -44,11 +96,24 @@ bool PagePainter::end()
 
 PrinterService::~PrinterService() = default;
 
+QString PrinterService::shownName() const
+{
+    const QString file = pdfFile();
+    if (file.isEmpty())
+        return available() ? printerName() : QStringLiteral("Aucune imprimante installée");
+    return QStringLiteral("Fichier PDF : ") + QFileInfo(file).fileName();
+}
+
 QPrinterService::QPrinterService() : m_printer(QPrinter::HighResolution) {}
 
 QPrinterService::~QPrinterService() = default;
 
 QString QPrinterService::printerName() const { return m_printer.printerName(); }
+
+QString QPrinterService::pdfFile() const
+{
+    return m_printer.outputFormat() == QPrinter::PdfFormat ? m_printer.outputFileName() : QString();
+}
 
 bool QPrinterService::available() const
 {
@@ -59,9 +124,14 @@ bool QPrinterService::available() const
 
 QSizeF QPrinterService::pageTwips() const { return m_pages.pageTwips(); }
 
-bool QPrinterService::drawPicture(QPointF atTwips, QSizeF sizeTwips, const QImage &picture)
+bool QPrinterService::drawPicture(QPointF atTwips, QSizeF sizeTwips, const PrintSource &source)
 {
-    return m_pages.drawPicture(atTwips, sizeTwips, picture);
+    return m_pages.drawPicture(atTwips, sizeTwips, source);
+}
+
+void QPrinterService::drawCaption(QPointF atTwips, const QStringList &lines)
+{
+    m_pages.drawCaption(atTwips, lines);
 }
 
 void QPrinterService::newPage() { m_pages.newPage(); }

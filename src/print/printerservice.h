@@ -3,6 +3,7 @@
 #include "core/units.h"
 
 #include <QImage>
+#include <QPageLayout>
 #include <QPointF>
 #include <QPrinter>
 #include <QSizeF>
@@ -16,8 +17,13 @@ class QWidget;
 
 namespace orbane::print {
 
+struct PrintSource;
+
 inline constexpr double kTwipsPerInch = 1440.0;
 inline constexpr double kTwipsPerPixel = twips::kPerPixel;
+
+// A4 portrait without margins: the pages of a PDF file saved without a printer.
+QPageLayout a4Layout();
 
 // Pictures placed in twips on the pages of a paged device: a printer or a PDF file.
 class PagePainter
@@ -27,12 +33,17 @@ public:
     ~PagePainter();
     QSizeF pageTwips() const;
     // The first picture starts the document. False when the device cannot be painted on.
-    bool drawPicture(QPointF atTwips, QSizeF sizeTwips, const QImage &picture);
+    bool drawPicture(QPointF atTwips, QSizeF sizeTwips, const PrintSource &source);
+    // Lines of text from a point down, in the printer's own resolution.
+    void drawCaption(QPointF atTwips, const QStringList &lines);
     void newPage();
     // False when the device failed to finish the document.
     bool end();
 
 private:
+    bool begin();
+    double pixelsPerTwip() const;
+
     QPagedPaintDevice &m_device;
     std::unique_ptr<QPainter> m_painter;
 };
@@ -45,13 +56,20 @@ class PrinterService
 public:
     virtual ~PrinterService();
     virtual QString printerName() const = 0;
+    // The file the set-up dialog chose to print into ("Imprimer dans un fichier"), if any.
+    virtual QString pdfFile() const { return {}; }
+    // What the print window shows as the printer: its name, or the file printed into.
+    QString shownName() const;
+    // The pages chosen in the set-up dialog, for a PDF file written in their place.
+    virtual QPageLayout pageLayout() const { return a4Layout(); }
     // False when there is no printer to print on (none installed).
     virtual bool available() const { return true; }
     // The platform's printer set-up dialog; false when the user cancels it.
     virtual bool setup(QWidget *parent) = 0;
     virtual QSizeF pageTwips() const = 0;
     // The first picture starts the document. False when the printer cannot be used.
-    virtual bool drawPicture(QPointF atTwips, QSizeF sizeTwips, const QImage &picture) = 0;
+    virtual bool drawPicture(QPointF atTwips, QSizeF sizeTwips, const PrintSource &source) = 0;
+    virtual void drawCaption(QPointF atTwips, const QStringList &lines) = 0;
     virtual void newPage() = 0;
     // False when the document could not be finished.
     virtual bool endDocument() = 0;
@@ -66,10 +84,13 @@ public:
 
     QPrinter &printer() { return m_printer; }
     QString printerName() const override;
+    QString pdfFile() const override;
+    QPageLayout pageLayout() const override { return m_printer.pageLayout(); }
     // With no printer installed Qt falls back to PDF output, which needs a file name.
     bool available() const override;
     QSizeF pageTwips() const override;
-    bool drawPicture(QPointF atTwips, QSizeF sizeTwips, const QImage &picture) override;
+    bool drawPicture(QPointF atTwips, QSizeF sizeTwips, const PrintSource &source) override;
+    void drawCaption(QPointF atTwips, const QStringList &lines) override;
     void newPage() override;
     bool endDocument() override;
 

@@ -3,6 +3,8 @@
 #include "core/services.h"
 #include "core/simulation.h"
 #include "core/tables.h"
+#include "print/caption.h"
+#include "print/pdffile.h"
 #include "scene/scenerenderer.h"
 
 #include <QApplication>
@@ -31,16 +33,25 @@ SceneOutput::SceneOutput(Simulation &sim, SceneRenderer &renderer, PrinterServic
 
 QImage SceneOutput::sceneImage() const { return m_renderer.canvas().composed(); }
 
+PrintSource SceneOutput::captioned(QImage image, QSize frame,
+                                   std::function<void(QPainter &)> paint) const
+{
+    return {std::move(image), frame, std::move(paint),
+            printCaption(m_sim, QDateTime::currentDateTime())};
+}
+
 PrintSources SceneOutput::sources() const
 {
     PrintSources s;
-    s.scene = [this] {
+    s.scene = [this](bool onWhite) {
         const QImage image = sceneImage();
-        return PrintSource{image, image.size()};
+        const Canvas::Ink ink = onWhite ? Canvas::Ink::White : Canvas::Ink::Screen;
+        return captioned(image, image.size(),
+                         [this, ink](QPainter &p) { m_renderer.canvas().paintScaled(p, ink); });
     };
     s.graph = [this] {
         const QImage image = graphImage ? graphImage() : QImage();
-        return PrintSource{image, graphFrameSize ? graphFrameSize() : image.size()};
+        return captioned(image, graphFrameSize ? graphFrameSize() : image.size(), graphPaint);
     };
     return s;
 }
@@ -52,7 +63,7 @@ void SceneOutput::miseniv()
         m_sim.Check_Click(1, false);
     // Only the persistent picture is kept: what the redraws put over it is drawn again after
     // printing, so vectors and the projectile are not frozen into the background.
-    m_sauvetage = m_renderer.canvas().persistent().copy();
+    m_sauvetage = m_renderer.canvas().savePersistent();
     if (axes)
         m_sim.Check_Click(1, true);
     Canvas &canvas = m_renderer.canvas();
@@ -66,9 +77,9 @@ void SceneOutput::miseniv()
 
 void SceneOutput::restaurer()
 {
-    if (!m_sauvetage.isNull())
-        m_renderer.canvas().replacePersistent(m_sauvetage);
-    m_sauvetage = QImage();
+    if (m_sauvetage)
+        m_renderer.canvas().restorePersistent(*m_sauvetage);
+    m_sauvetage.reset();
     m_renderer.clearScene();
     if (m_sim.s.temps != 0.0f) {
         m_renderer.majaff(); // a paused flight shows its projectile and vectors again
@@ -92,9 +103,16 @@ void SceneOutput::Command10_Click(QWidget *mainWindow)
         m_renderer.repere();
 }
 
-bool SceneOutput::printPicture(const QImage &picture, QWidget *parent)
+bool SceneOutput::printPicture(const QImage &picture, QWidget *parent,
+                               const std::function<void(QPainter &)> &paint)
 {
-    return printCentred(m_printer, picture, parent);
+    saving::SaveResult saved{true, {}};
+    const bool printed =
+        printCentred(m_printer, captioned(picture, picture.size(), paint), parent, &saved);
+    if (!saved.ok && pdf.dialogs)
+        pdf.dialogs->message(pdfFailure(m_printer.pdfFile(), saved), QStringLiteral("Imprimer"),
+                             MsgIcon::Critical);
+    return printed;
 }
 
 void SceneOutput::copyPicture(const QImage &picture)

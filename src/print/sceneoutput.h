@@ -3,12 +3,15 @@
 #include "print/clipboardservice.h"
 #include "print/confimp.h"
 #include "print/printerservice.h"
+#include "scene/canvas.h"
 
 #include <QImage>
 #include <QObject>
 #include <functional>
+#include <optional>
 
 class QMenu;
+class QPainter;
 class QWidget;
 
 namespace orbane {
@@ -28,8 +31,10 @@ public:
     SceneOutput(Simulation &sim, SceneRenderer &renderer, PrinterService &printer,
                 ClipboardService &clipboard, Beeper *beeper = nullptr, QObject *parent = nullptr);
 
-    // The live graph's picture and the size of its panel (pixels); set by the main window.
+    // The live graph's picture, its drawing again on a painter, and the size of its panel
+    // (pixels); set by the main window.
     std::function<QImage()> graphImage;
+    std::function<void(QPainter &)> graphPaint;
     std::function<QSize()> graphFrameSize;
     // Without a printer, the print window offers a PDF file; set by the main window.
     PdfFallback pdf;
@@ -47,12 +52,14 @@ public:
     QMenu *menucopie(QWidget *parent);
     void Command4_Click(QWidget *mainWindow);
 
-    // The graph window's "Imprimer" (set-up dialog, then the picture centred) and "Copier".
-    bool printPicture(const QImage &picture, QWidget *parent);
+    // The graph window's "Imprimer" (set-up dialog, then the picture centred, drawn again by
+    // `paint` when given) and "Copier".
+    bool printPicture(const QImage &picture, QWidget *parent,
+                      const std::function<void(QPainter &)> &paint = {});
     void copyPicture(const QImage &picture);
 
     PrintSources sources() const;
-    bool hasSauvetage() const { return !m_sauvetage.isNull(); }
+    bool hasSauvetage() const { return m_sauvetage.has_value(); }
 
 signals:
     // A copy confirms itself on the hint line.
@@ -60,13 +67,15 @@ signals:
 
 private:
     QImage sceneImage() const;
+    // A source with the caption of this flight.
+    PrintSource captioned(QImage image, QSize frame, std::function<void(QPainter &)> paint) const;
 
     Simulation &m_sim;
     SceneRenderer &m_renderer;
     PrinterService &m_printer;
     ClipboardService &m_clipboard;
     Beeper *m_beeper;
-    QImage m_sauvetage; // the scene's persistent picture before printing
+    std::optional<Canvas::Persistent> m_sauvetage; // the scene's persistent picture before printing
     QMenu *m_menu = nullptr;
 };
 

@@ -21,6 +21,7 @@ void SceneRenderer::repere()
 void drawAxes(Canvas &canvas, const QColor &colour, bool grid)
 {
     canvas.setPenWidth(1);
+    canvas.setRole(Canvas::Role::Axes);
     canvas.setPenStyle(grid ? Canvas::PenStyle::Dot : Canvas::PenStyle::Solid);
 
     const int xStart = grid ? kOx : kOx - 2, xEnd = grid ? kRight : kOx + kTick;
@@ -38,6 +39,7 @@ void drawAxes(Canvas &canvas, const QColor &colour, bool grid)
     canvas.line(kOx, 20, kOx, kOy, colour);
     canvas.line(kOx, 20, kOx + 4, 28, colour);
     canvas.line(kOx, 20, kOx - 4, 28, colour);
+    canvas.setRole(Canvas::Role::Drawing);
 }
 
 } // namespace orbane

@@ -63,6 +63,20 @@ void Canvas::replacePersistent(const QImage &picture)
     m_persistent.fill(kSurfaceGrey);
     QPainter p(&m_persistent);
     p.drawImage(QPoint(0, 0), picture);
+    m_place = picture;
+    m_strokes.clear();
+}
+
+Canvas::Persistent Canvas::savePersistent() const
+{
+    return {m_persistent.copy(), m_place, m_strokes};
+}
+
+void Canvas::restorePersistent(const Persistent &saved)
+{
+    replacePersistent(saved.picture);
+    m_place = saved.place;
+    m_strokes = saved.strokes;
 }
 
 void Canvas::clearLayer(Layer layer)
@@ -87,6 +101,8 @@ void Canvas::clearLayer(Layer layer)
     }
     data.dirty.clear();
     data.bounds = QRect();
+    data.strokes.clear();
+    data.committed = 0;
 }
 
 void Canvas::clear()
@@ -105,10 +121,14 @@ void Canvas::setMarksShown(bool shown)
 
 void Canvas::commit()
 {
-    const LayerData &transient = m_layers[index(Layer::Transient)];
+    LayerData &transient = m_layers[index(Layer::Transient)];
     if (transient.dirty.empty())
         return;
     endPainting();
+    m_strokes.insert(m_strokes.end(),
+                     transient.strokes.begin() + std::ptrdiff_t(transient.committed),
+                     transient.strokes.end());
+    transient.committed = transient.strokes.size();
     QPainter p(&m_persistent);
     for (const QRect &r : layerRegion(Layer::Transient)) {
         p.drawImage(r.topLeft(), transient.image, r);
@@ -160,6 +180,7 @@ void Canvas::line(double x1, double y1, double x2, double y2, const QColor &colo
     op.dotted = m_penWidth <= 1 && m_penStyle == PenStyle::Dot;
     op.rect = QRect::span(a, b).adjusted(-m, -m, m, m);
     touch(op);
+    record(op);
     // Only one-pixel lines can be dotted: a wide pen always draws solid.
     if (m_penWidth <= 1) {
         plotLine(m_layers[index(m_target)].image, a, b, qPremultiply(colour.rgba()),
@@ -188,6 +209,84 @@ void Canvas::paintPicture(const QPoint &topLeft, const QImage &picture)
     op.picture = picture.cacheKey();
     op.rect = QRect(topLeft, picture.size());
     touch(op);
+    record(op, picture);
+}
+
+void Canvas::record(const DrawOp &op, const QImage &picture)
+{
+    if (op.rect.intersects(m_persistent.rect()))
+        m_layers[index(m_target)].strokes.push_back({op, picture, m_role});
+}
+
+namespace {
+// A line of the scene at any scale: pixel centres are joined, a one-pixel line covers its
+// end pixels and a dotted one puts a dot on every other pixel, as on screen.
+void replayLine(QPainter &p, const DrawOp &op, const QColor &colour)
+{
+    const QPointF half(0.5, 0.5);
+    QLineF line(QPointF(op.a) + half, QPointF(op.b) + half);
+    QPen pen(colour, qMax(op.width, 1));
+    if (op.width > 1) {
+        pen.setCapStyle(Qt::RoundCap);
+    } else if (op.dotted && op.a != op.b) {
+        const QPointF along = line.unitVector().p2() - line.p1();
+        line = QLineF(line.p1() - along / 2, line.p2() + along / 2);
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setDashPattern({1.0, 1.0});
+    } else {
+        pen.setCapStyle(Qt::SquareCap);
+    }
+    p.setPen(pen);
+    if (op.a == op.b)
+        p.drawPoint(line.p1());
+    else
+        p.drawLine(line);
+}
+} // namespace
+
+// On white the axes and grid are dark, and lines drawn light for a dark sky (yellow, cyan,
+// white) are darkened so they still show on paper.
+QColor Canvas::inkOf(const Stroke &stroke, Ink ink)
+{
+    const QColor colour = QColor::fromRgba(stroke.op.colour);
+    if (ink == Ink::Screen)
+        return colour;
+    if (stroke.role == Role::Axes)
+        return darkInk();
+    const double luminance = 0.299 * colour.red() + 0.587 * colour.green() + 0.114 * colour.blue();
+    return luminance > 170 ? colour.darker(160) : colour;
+}
+
+void Canvas::replay(QPainter &target, const std::vector<Stroke> &strokes, std::size_t from,
+                    Ink ink) const
+{
+    for (std::size_t i = from; i < strokes.size(); ++i) {
+        const Stroke &s = strokes[i];
+        if (s.op.kind == DrawOp::Kind::Picture) {
+            target.drawImage(QPointF(s.op.a), s.picture);
+            continue;
+        }
+        replayLine(target, s.op, inkOf(s, ink));
+    }
+}
+
+void Canvas::paintScaled(QPainter &target, Ink ink) const
+{
+    target.save();
+    target.setRenderHint(QPainter::Antialiasing, false);
+    target.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    target.setClipRect(m_persistent.rect());
+    target.fillRect(m_persistent.rect(), ink == Ink::White ? QColor(Qt::white) : kSurfaceGrey);
+    if (ink == Ink::Screen)
+        target.drawImage(QPoint(0, 0), m_place);
+    replay(target, m_strokes, 0, ink);
+    for (int i = 0; i < kLayers; ++i) {
+        if (Layer(i) == Layer::MarksCache && !m_marksShown)
+            continue;
+        const LayerData &layer = m_layers[i];
+        replay(target, layer.strokes, Layer(i) == Layer::Transient ? layer.committed : 0, ink);
+    }
+    target.restore();
 }
 
 // Each layer is blended once, over the part of its drawing within `area`: transparent pixels

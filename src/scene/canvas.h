@@ -22,6 +22,24 @@ class Canvas
 {
 public:
     enum class PenStyle { Solid, Dot };
+    // What a line stands for, so that a print on white can darken the axes and grid.
+    enum class Role { Drawing, Axes };
+    // How a scaled drawing looks: as on screen, or on white without the place's picture.
+    enum class Ink { Screen, White };
+    // A drawing kept to be drawn again at another scale.
+    struct Stroke
+    {
+        DrawOp op;
+        QImage picture;
+        Role role = Role::Drawing;
+    };
+    // The persistent picture with what it is made of: saved before a print, put back after.
+    struct Persistent
+    {
+        QImage picture;
+        QImage place;
+        std::vector<Stroke> strokes;
+    };
     enum class Layer { Transient = 0, MarksCache = 1, LatestMark = 2 };
     static constexpr int kLayers = 3;
 
@@ -48,6 +66,7 @@ public:
 
     void setPenWidth(int width) { m_penWidth = width; }
     void setPenStyle(PenStyle style) { m_penStyle = style; }
+    void setRole(Role role) { m_role = role; }
 
     void line(double x1, double y1, double x2, double y2, const QColor &colour);
     void paintPicture(const QPoint &topLeft, const QImage &picture);
@@ -67,6 +86,14 @@ public:
     // The surface as it looks.
     QImage composed() const;
 
+    Persistent savePersistent() const;
+    void restorePersistent(const Persistent &saved);
+    // Draws the surface again through `target`, whose transform maps scene pixels to the
+    // device: lines are drawn as lines and pictures as pictures, so a print at the printer's
+    // resolution stays sharp. The scene's own pixels are not touched.
+    void paintScaled(QPainter &target, Ink ink) const;
+    static QColor darkInk() { return {40, 40, 40}; }
+
 private:
     struct LayerData
     {
@@ -76,13 +103,22 @@ private:
         // rectangle. Merged into a region only where overlaps matter (blending).
         std::vector<QRect> dirty;
         QRect bounds;
+        std::vector<Stroke> strokes; // what was drawn, in order
+        std::size_t committed = 0;   // strokes already copied into the persistent picture
     };
     static int index(Layer layer) { return int(layer); }
     QPainter &painter();
     void endPainting() const;
     void touch(const DrawOp &op);
+    void record(const DrawOp &op, const QImage &picture = {});
+    static QColor inkOf(const Stroke &stroke, Ink ink);
+    void replay(QPainter &target, const std::vector<Stroke> &strokes, std::size_t from,
+                Ink ink) const;
 
     QImage m_persistent;
+    QImage m_place;                // the picture the persistent one started from
+    std::vector<Stroke> m_strokes; // committed over it since
+    Role m_role = Role::Drawing;
     std::array<LayerData, kLayers> m_layers;
     Layer m_target = Layer::Transient;
     mutable std::unique_ptr<QPainter> m_painter;

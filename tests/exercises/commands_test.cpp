@@ -9,18 +9,20 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QCursor>
-#include <QGuiApplication>
-#include <QTimer>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
+#include <QPageLayout>
+#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -625,6 +627,36 @@ TEST(TextPrinting, SelectionCarriesItsPictures)
     exercises::copySelection(c, part);
     EXPECT_EQ(part.toPlainText(), QString(QChar::ObjectReplacementCharacter) + 'b');
     EXPECT_EQ(part.resource(QTextDocument::ImageResource, QUrl(QStringLiteral("p"))).value<QImage>(), img);
+}
+
+// The text printed into a PDF is made in memory and saved in one step: a full disk leaves the
+// old file as it was, a disk with room replaces it.
+TEST(TextPrinting, PdfGoesThroughTheCheckedWriter)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("enonce.pdf"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old text");
+    old.close();
+    QTextDocument doc;
+    doc.setPlainText(QStringLiteral("Un projectile est lancé depuis le sol."));
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                         QMarginsF(15, 15, 15, 15));
+    {
+        FaultyDisk disk;
+        disk.room = 500;
+        const saving::UseDisk full(disk);
+        const saving::SaveResult saved = exercises::savePdf(doc, path, a4);
+        EXPECT_FALSE(saved.ok);
+        EXPECT_TRUE(saved.reason.contains(QStringLiteral("plein")));
+    }
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old text"));
+    old.close();
+    ASSERT_TRUE(exercises::savePdf(doc, path, a4).ok);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(old.readAll().startsWith("%PDF"));
 }
 
 // ---- the menu -------------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPainter>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -26,6 +27,7 @@ struct GraphesTest : ::testing::Test
     QWidget main;
     GraphWindowActions actions;
     QList<QImage> printed, copied;
+    std::function<void(QPainter &)> printPaint;
     int calculators = 0;
 
     void SetUp() override
@@ -38,7 +40,10 @@ struct GraphesTest : ::testing::Test
         orbane::test::stateOf(sim).gpes = 10.0f;
         main.setWindowTitle(QStringLiteral("Orbane 1S"));
         main.setGeometry(40, 30, 800, 600);
-        actions.print = [this](const QImage &i) { printed << i; };
+        actions.print = [this](const QImage &i, const std::function<void(QPainter &)> &paint) {
+            printed << i;
+            printPaint = paint;
+        };
         actions.copy = [this](const QImage &i) { copied << i; };
         actions.calculator = [this] { ++calculators; };
     }
@@ -209,6 +214,40 @@ TEST_F(GraphesTest, ImageButtons)
     w->show();
     image(*w, 1)->click();
     EXPECT_FALSE(w->isVisible());
+}
+
+// The print draws the graph again as lines and texts on the printer's painter: at three times
+// the scale, on a device of three times the resolution, the time axis lands at three times its
+// pixel and every drawing, texts too, takes nine times the ink.
+TEST_F(GraphesTest, ThePrintDrawsTheGraphAgainAtTheDevicesScale)
+{
+    auto w = open({0, 0, 0, 0, 0, 1, 1, 1});
+    image(*w, 2)->click();
+    ASSERT_TRUE(printPaint);
+    const QImage screen = w->graph().image();
+    QImage print(screen.size() * 3, QImage::Format_RGB32);
+    print.setDotsPerMeterX(screen.dotsPerMeterX() * 3);
+    print.setDotsPerMeterY(screen.dotsPerMeterY() * 3);
+    {
+        QPainter p(&print);
+        p.scale(3, 3);
+        printPaint(p);
+    }
+    const int axis = 20 - WindowGraph::kOrigin.x(); // the value axis, x = 20
+    EXPECT_EQ(screen.pixelColor(axis, 100), QColor(Qt::black));
+    EXPECT_EQ(print.pixelColor(3 * axis, 300), QColor(Qt::black));
+    EXPECT_EQ(print.pixelColor(3 * axis + 2, 300), QColor(Qt::black));
+    EXPECT_NE(print.pixelColor(3 * axis + 3, 300), QColor(Qt::black));
+    const auto inked = [](const QImage &img) {
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                n += img.pixelColor(x, y).lightness() < 200;
+        return n;
+    };
+    const double ratio = double(inked(print)) / inked(screen);
+    EXPECT_GT(ratio, 6.0);
+    EXPECT_LT(ratio, 12.0);
 }
 
 TEST_F(GraphesTest, ShowGraphesIsModalUntilFermer)

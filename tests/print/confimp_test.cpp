@@ -22,6 +22,14 @@ using orbane::print::test::RecordingPrinter;
 
 namespace {
 
+// A file that a failed save must leave as it was.
+void writeOld(const QString &path, const QByteArray &bytes)
+{
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(bytes);
+}
+
 struct ConfimpTest : ::testing::Test
 {
     RecordingPrinter printer;
@@ -36,7 +44,7 @@ struct ConfimpTest : ::testing::Test
         scene.fill(Qt::red);
         graph.fill(Qt::blue);
         main.setGeometry(100, 80, 800, 600);
-        sources.scene = [this] { return PrintSource{scene, scene.size()}; };
+        sources.scene = [this](bool) { return PrintSource{scene, scene.size()}; };
         sources.graph = [this] { return PrintSource{graph, QSize(361, 209)}; };
         window = std::make_unique<Confimp>(printer, sources, &main);
     }
@@ -159,14 +167,77 @@ TEST_F(ConfimpTest, WithoutAPrinterThePagesGoToAPdfFile)
     EXPECT_EQ(printer.documents, 0);
 }
 
+// "Imprimer dans un fichier" chosen in "Imprimantes": the box names the file, an existing
+// one is replaced only after "Oui", and the pages go through the checked writer, never to the
+// printer, so a full disk leaves the old file and says so.
+TEST_F(ConfimpTest, PrintingIntoAFileAsksBeforeReplacingIt)
+{
+    orbane::test::ScriptedDialogs dialogs;
+    QTemporaryDir dir;
+    printer.file = dir.filePath(QStringLiteral("cours.pdf"));
+    writeOld(printer.file, "old page");
+    window = std::make_unique<Confimp>(printer, sources, &main, PdfFallback{&dialogs, {}});
+    EXPECT_EQ(child<QLineEdit>("defaut")->text(), QStringLiteral("Fichier PDF : cours.pdf"));
+    window->show();
+    const auto contents = [&] {
+        QFile f(printer.file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+
+    dialogs.answers = {orbane::MsgAnswer::No};
+    child<QPushButton>("Command1")->click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].buttons, orbane::MsgButtons::YesNo);
+    EXPECT_TRUE(dialogs.shown[0].prompt.contains(QStringLiteral("cours.pdf existe déjà")));
+    EXPECT_EQ(contents(), QByteArray("old page"));
+    EXPECT_TRUE(window->isVisible());
+
+    {
+        orbane::test::FaultyDisk disk;
+        disk.room = 2000;
+        const orbane::saving::UseDisk full(disk);
+        dialogs.answers = {orbane::MsgAnswer::Yes};
+        child<QPushButton>("Command1")->click();
+    }
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[2].icon, orbane::MsgIcon::Critical);
+    EXPECT_TRUE(dialogs.shown[2].prompt.contains(QStringLiteral("plein")));
+    EXPECT_EQ(contents(), QByteArray("old page"));
+
+    dialogs.answers = {orbane::MsgAnswer::Yes};
+    child<QPushButton>("Command1")->click();
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_TRUE(contents().startsWith("%PDF"));
+    EXPECT_EQ(printer.documents, 0) << "nothing is sent to a printer";
+}
+
+TEST_F(ConfimpTest, FondBlancAsksTheSceneOnWhite)
+{
+    std::vector<bool> asked;
+    sources.scene = [&](bool onWhite) {
+        asked.push_back(onWhite);
+        return PrintSource{scene, scene.size()};
+    };
+    window = std::make_unique<Confimp>(printer, sources, &main);
+    auto *blanc = child<QCheckBox>("blanc");
+    ASSERT_NE(blanc, nullptr);
+    EXPECT_EQ(blanc->text(), QStringLiteral("Fond blanc"));
+    EXPECT_FALSE(blanc->accessibleName().isEmpty());
+    child<QRadioButton>("Option2")->click();
+    EXPECT_FALSE(blanc->isEnabled()) << "the graph is on white already";
+    child<QRadioButton>("Option1")->click();
+    blanc->click();
+    window->show();
+    child<QPushButton>("Command1")->click();
+    EXPECT_EQ(asked, std::vector<bool>{true});
+}
+
 TEST(PdfFile, AFullDiskLeavesTheOldFileAsItWas)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.pdf"));
+    writeOld(path, "old page");
     QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old page");
-    old.close();
     orbane::test::FaultyDisk disk;
     disk.room = 2000;
     const orbane::saving::UseDisk full(disk);
@@ -175,6 +246,13 @@ TEST(PdfFile, AFullDiskLeavesTheOldFileAsItWas)
     const auto saved = savePdf(path, {picture, picture.size()}, {false, false, 1});
     EXPECT_FALSE(saved.ok);
     EXPECT_TRUE(saved.reason.contains(QStringLiteral("plein")));
+    // The graph window's print into a file goes the same way.
+    RecordingPrinter printer;
+    printer.file = path;
+    orbane::saving::SaveResult graphSaved;
+    EXPECT_TRUE(printCentred(printer, {picture, picture.size()}, nullptr, &graphSaved));
+    EXPECT_FALSE(graphSaved.ok);
+    EXPECT_EQ(printer.documents, 0);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("old page"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);

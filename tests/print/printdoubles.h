@@ -2,8 +2,11 @@
 
 #include "print/clipboardservice.h"
 #include "print/printerservice.h"
+#include "print/printing.h"
 
 #include <QList>
+#include <QProcess>
+#include <QStandardPaths>
 #include <deque>
 #include <functional>
 
@@ -19,6 +22,7 @@ public:
         QPointF at;
         QSizeF size;
         QImage picture;
+        PrintSource source;
     };
     QList<QList<Drawing>> pages; // pages of the documents ended so far
     QList<Drawing> current;
@@ -29,9 +33,12 @@ public:
     std::deque<bool> setupAnswers;
     int setupCalls = 0;
     std::function<void()> onDraw;
+    QList<QStringList> captions;
 
     bool present = true; // a printer is installed
+    QString file;        // the file the set-up dialog chose to print into
     QString printerName() const override { return name; }
+    QString pdfFile() const override { return file; }
     bool available() const override { return present; }
     bool setup(QWidget *) override
     {
@@ -46,13 +53,14 @@ public:
         return ok;
     }
     QSizeF pageTwips() const override { return page; }
-    bool drawPicture(QPointF at, QSizeF size, const QImage &picture) override
+    bool drawPicture(QPointF at, QSizeF size, const PrintSource &source) override
     {
         if (onDraw)
             onDraw();
-        current << Drawing{at, size, picture};
+        current << Drawing{at, size, source.image, source};
         return true;
     }
+    void drawCaption(QPointF, const QStringList &lines) override { captions << lines; }
     void newPage() override
     {
         pages << current;
@@ -84,5 +92,18 @@ public:
         image = i;
     }
 };
+
+// The first page of a PDF file as poppler renders it at `dpi`, written beside the file; a null
+// picture when it could not be rendered.
+inline QImage renderedPage(const QString &pdf, int dpi)
+{
+    QProcess render;
+    render.start(QStandardPaths::findExecutable(QStringLiteral("pdftoppm")),
+                 {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+                  QStringLiteral("-singlefile"), pdf, pdf + QStringLiteral("-page")});
+    if (!render.waitForFinished(30000))
+        return {};
+    return QImage(pdf + QStringLiteral("-page.png"));
+}
 
 } // namespace orbane::print::test

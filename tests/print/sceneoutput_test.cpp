@@ -1,3 +1,4 @@
+#include "print/pdffile.h"
 #include "print/sceneoutput.h"
 #include "printdoubles.h"
 #include "scene/scenefixture.h"
@@ -9,6 +10,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -220,4 +223,47 @@ TEST(QtClipboard, HoldsThePicture)
     clipboard.clear();
     clipboard.setImage(picture);
     EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), picture);
+}
+
+// The print draws the scene again at the page's scale: the vertical axis (x = 30 scene pixels)
+// lands at 30 × scale, on white it is dark over no place picture, and the page carries its
+// caption; checked on the PDF itself where poppler is installed.
+TEST_F(SceneOutputTest, TheSceneIsPrintedAtThePagesScaleWithItsCaption)
+{
+    sim.Check_Click(1, true);
+    output->miseniv();
+    const PrintSource screen = output->sources().scene(false);
+    const PrintSource white = output->sources().scene(true);
+    const QImage scaled = rendered(screen, 3), onWhite = rendered(white, 3);
+    QTemporaryDir out;
+    const QString path = out.filePath(QStringLiteral("scene.pdf"));
+    ASSERT_TRUE(savePdf(path, white, {}).ok);
+    output->restaurer();
+    const QColor axis = colour(sim.c.Label4[4]);
+    EXPECT_EQ(scaled.pixelColor(90, 900), axis);
+    EXPECT_EQ(scaled.pixelColor(92, 900), axis);
+    EXPECT_EQ(scaled.pixelColor(89, 900), QColor(0, 160, 160));
+    EXPECT_EQ(scaled.pixelColor(93, 900), QColor(0, 160, 160));
+    EXPECT_EQ(onWhite.pixelColor(90, 900), Canvas::darkInk());
+    EXPECT_EQ(onWhite.pixelColor(89, 900), QColor(Qt::white));
+    ASSERT_EQ(white.caption.size(), 4);
+    EXPECT_TRUE(white.caption[0].startsWith(QStringLiteral("Lieu : ")));
+    EXPECT_TRUE(white.caption[1].contains(QStringLiteral("v₀ = 15,00 m/s")));
+    EXPECT_TRUE(white.caption[3].startsWith(QStringLiteral("Nom : ....")));
+
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty())
+        GTEST_SKIP() << "poppler-utils are not installed";
+    const QImage page = orbane::print::test::renderedPage(path, 192);
+    ASSERT_FALSE(page.isNull());
+    // 192 dpi is 2 pixels a scene pixel; the picture starts at a tenth of the A4 width.
+    const double left = 210.0 / 25.4 * 192 / 10, top = 297.0 / 25.4 * 192 / 20;
+    const int y = int(top + 2 * 300);
+    EXPECT_LT(page.pixelColor(int(left + 2 * 30 + 1), y).lightness(), 80) << "the axis";
+    EXPECT_EQ(page.pixelColor(int(left + 2 * 30 + 4), y), QColor(Qt::white)) << "no place";
+    int inked = 0; // the caption's letters under the picture
+    for (int yy = int(top + 2 * 800); yy < int(top + 2 * 800 + 200); ++yy)
+        for (int x = int(left); x < int(left + 600); ++x)
+            inked += page.pixelColor(x, yy).lightness() < 128;
+    EXPECT_GT(inked, 500);
 }

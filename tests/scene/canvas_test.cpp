@@ -1,4 +1,5 @@
 #include "scene/canvas.h"
+#include "scene/scenerenderer.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -69,4 +70,40 @@ TEST(Canvas, PicturesWithTransparencyShowTheSceneThrough)
     EXPECT_EQ(shown.pixelColor(14, 420), QColor(Qt::green));
     EXPECT_EQ(shown.pixelColor(30, 436), QColor(Qt::red));
     EXPECT_EQ(canvas.dirtyRect(), QRect(14, 420, 32, 32));
+}
+
+// A print redraws the scene at the printer's scale: every drawing keeps its place in scene
+// pixels, and a print on white drops the place's picture and darkens the axes.
+TEST(Canvas, ScaledDrawingKeepsTheSceneGeometry)
+{
+    Canvas canvas(409, 800);
+    canvas.replacePersistent(plainPicture(Qt::darkGreen));
+    canvas.line(100, 100, 200, 100, Qt::red);
+    canvas.commit();
+    canvas.clear();
+    drawAxes(canvas, Qt::yellow, false);
+    QImage square(8, 8, QImage::Format_ARGB32_Premultiplied);
+    square.fill(Qt::blue);
+    canvas.paintPicture(QPoint(300, 300), square);
+    for (const int s : {1, 2, 4}) {
+        for (const Canvas::Ink ink : {Canvas::Ink::Screen, Canvas::Ink::White}) {
+            QImage printed(409 * s, 800 * s, QImage::Format_RGB32);
+            QPainter p(&printed);
+            p.scale(s, s);
+            canvas.paintScaled(p, ink);
+            p.end();
+            const bool white = ink == Canvas::Ink::White;
+            const QColor axis = white ? Canvas::darkInk() : QColor(Qt::yellow);
+            const QColor ground = white ? QColor(Qt::white) : QColor(Qt::darkGreen);
+            EXPECT_EQ(printed.pixelColor(30 * s, 300 * s), axis) << s;
+            EXPECT_EQ(printed.pixelColor(31 * s - 1, 300 * s), axis) << s;
+            EXPECT_EQ(printed.pixelColor(30 * s - 1, 300 * s), ground) << s;
+            EXPECT_EQ(printed.pixelColor(31 * s, 300 * s), ground) << s;
+            EXPECT_EQ(printed.pixelColor(150 * s, 100 * s), QColor(Qt::red)) << s;
+            EXPECT_EQ(printed.pixelColor(300 * s, 300 * s), QColor(Qt::blue)) << s;
+            EXPECT_EQ(printed.pixelColor(308 * s - 1, 308 * s - 1), QColor(Qt::blue)) << s;
+            EXPECT_EQ(printed.pixelColor(308 * s, 300 * s), ground) << s;
+        }
+    }
+    EXPECT_EQ(canvas.composed().pixelColor(30, 300), QColor(Qt::yellow)) << "the scene itself";
 }

@@ -1,0 +1,33 @@
+#include "print/caption.h"
+
+#include "core/numberformat.h"
+#include "core/simulation.h"
+#include "core/tables.h"
+
+#include <QLocale>
+
+namespace orbane::print {
+
+namespace {
+// A launch value as its box shows it, or a dash when the box holds no number.
+QString valueOf(const std::optional<double> &value, const QString &unit)
+{
+    return value ? numfmt::box(*value) + unit : QStringLiteral("—");
+}
+} // namespace
+
+QStringList printCaption(const Simulation &sim, const QDateTime &when)
+{
+    const Launch &l = sim.launch;
+    const QLocale french(QLocale::French);
+    return {QStringLiteral("Lieu : %1        Projectile : %2")
+                .arg(placeName(sim.c.Combo1), projectileName(sim.c.Combo2)),
+            QStringLiteral("Lancement : x₀ = %1 ; y₀ = %2 ; v₀ = %3 ; α = %4")
+                .arg(valueOf(l.x0, QStringLiteral(" m")), valueOf(l.y0, QStringLiteral(" m")),
+                     valueOf(l.v, QStringLiteral(" m/s")), valueOf(l.alpha, QStringLiteral("°"))),
+            QStringLiteral("Imprimé le ") +
+                french.toString(when, QStringLiteral("d MMMM yyyy 'à' HH'h'mm")),
+            QStringLiteral("Nom : ") + QString(60, QLatin1Char('.'))};
+}
+
+} // namespace orbane::print
