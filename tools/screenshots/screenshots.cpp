@@ -2,6 +2,7 @@
 // lessons) or, with --aide, the pictures of the help; grabbed offscreen from the program's own
 // widgets.
 //   orbane1s_screenshots [--aide] <output folder>
+//   orbane1s_screenshots --python <program.py>   (the pointage's Python program, for its figure)
 #include "app/commandline.h"
 #include "app/feuillep.h"
 #include "app/tabstrip.h"
@@ -248,6 +249,7 @@ QImage fewColours(const QImage &image)
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     struct Shade
     {
+        QRgb key = 0;
         int count = 0;
         qint64 r = 0, g = 0, b = 0;
     };
@@ -256,14 +258,17 @@ QImage fewColours(const QImage &image)
         for (int x = 0; x < rgb.width(); ++x) {
             const QRgb c = rgb.pixel(x, y);
             Shade &s = shades[c & 0xF8F8F8];
+            s.key = c & 0xF8F8F8;
             ++s.count;
             s.r += qRed(c);
             s.g += qGreen(c);
             s.b += qBlue(c);
         }
     QList<Shade> byCount = shades.values();
-    std::sort(byCount.begin(), byCount.end(),
-              [](const Shade &a, const Shade &b) { return a.count > b.count; });
+    // Ties broken by the shade itself: the hash's order changes from run to run.
+    std::sort(byCount.begin(), byCount.end(), [](const Shade &a, const Shade &b) {
+        return a.count != b.count ? a.count > b.count : a.key < b.key;
+    });
     QList<QRgb> palette;
     for (const Shade &s : byCount.mid(0, 256))
         palette.append(qRgb(int(s.r / s.count), int(s.g / s.count), int(s.b / s.count)));
@@ -301,6 +306,22 @@ std::vector<HelpShot> helpShots()
     };
 }
 
+// The Python program that the pointage window exports, for a pupil who pointed every
+// photograph of the lesson's chronophotograph exactly.
+bool writePython(const QString &path)
+{
+    Lesson lesson(helpShots().front().lesson, QCoreApplication::applicationDirPath());
+    if (!lesson.loaded)
+        return false;
+    const Simulation &sim = lesson.w.sim();
+    pointage::Measurement measurement(sim.photoPositions, double(sim.s.masse), double(sim.s.gpes));
+    for (const auto &photo : sim.photoPositions)
+        measurement.add({scene::pixelX(photo.x), scene::pixelY(photo.y)});
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(pointage::pythonProgram(measurement).toUtf8()) > 0;
+}
+
 bool takeHelp(const HelpShot &shot, const QString &programDir, const QString &out)
 {
     Lesson lesson(shot.lesson, programDir);
@@ -320,11 +341,17 @@ bool takeHelp(const HelpShot &shot, const QString &programDir, const QString &ou
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const bool help = argc == 3 && QLatin1String(argv[1]) == QLatin1String("--aide");
-    if (argc < 2 || (argc == 3 && !help)) {
-        std::fprintf(stderr, "usage: %s [--aide] <output folder>\n", argv[0]);
+    const QLatin1String mode(argc == 3 ? argv[1] : "");
+    const bool help = mode == QLatin1String("--aide");
+    if (argc < 2 || (argc == 3 && !help && mode != QLatin1String("--python"))) {
+        std::fprintf(stderr,
+                     "usage: %s [--aide] <output folder>\n"
+                     "       %s --python <program.py>\n",
+                     argv[0], argv[0]);
         return 2;
     }
+    if (argc == 3 && !help)
+        return writePython(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     const QString out = QString::fromLocal8Bit(argv[argc - 1]);
     QDir().mkpath(out);
     if (help) {
