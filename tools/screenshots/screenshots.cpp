@@ -118,12 +118,13 @@ private:
 
 void Lesson::play(const Shot &shot)
 {
+    QStringList options;
     for (int i : shot.checks)
-        if (auto *box = w.findChild<QCheckBox *>(QStringLiteral("Check%1").arg(i));
-            box && !box->isChecked())
-            box->click();
+        options << QStringLiteral("Check%1").arg(i);
     for (const char *name : shot.named)
-        if (auto *box = w.findChild<QCheckBox *>(QLatin1String(name)); box && !box->isChecked())
+        options << QLatin1String(name);
+    for (const QString &name : options)
+        if (auto *box = w.findChild<QCheckBox *>(name); box && !box->isChecked())
             box->click();
     for (int q : shot.curves)
         for (QCheckBox *b : w.findChildren<QCheckBox *>(QStringLiteral("Check13")))
