@@ -3,7 +3,6 @@
 # page and the package's documents.
 set(ORBANE_INSTALL_DIR lib/orbane1s) # a private folder: /usr/lib whatever the architecture
 set(ORBANE_APPSTREAM_ID org.example.orbane1s)
-set(ORBANE_HOMEPAGE https://orbane1s.example.org)
 set(ORBANE_MAINTAINER "L'équipe Orbane 1S <orbane1s@example.org>")
 set(pkg ${CMAKE_SOURCE_DIR}/packaging)
 set(gen ${CMAKE_BINARY_DIR}/packaging)

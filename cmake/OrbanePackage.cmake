@@ -23,14 +23,14 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # orbane1s_<version>_<arch>.deb
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${ORBANE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ORBANE_HOMEPAGE})
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries come from the binaries; what is loaded at run time is named here: Qt's French
-# texts, the fonts the scene and the panels are drawn with, the sound's plug-ins.
+# texts and the fonts the scene and the panels are drawn with. The impact sound goes through
+# QSoundEffect, which needs no GStreamer plug-in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-translations-l10n, fonts-liberation2 | fonts-liberation, fonts-dejavu-core, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+    "qt6-translations-l10n, fonts-liberation2 | fonts-liberation, fonts-dejavu-core")
 # Only the Python programs the pointage window exports need these.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3, python3-matplotlib")
 

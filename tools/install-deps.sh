@@ -7,7 +7,6 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libfontconfig-dev libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-liberation2 fonts-dejavu-core
-    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     xvfb xauth imagemagick poppler-utils python3-matplotlib
     dpkg-dev appstream desktop-file-utils lintian
 )

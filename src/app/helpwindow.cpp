@@ -9,11 +9,14 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -110,6 +113,15 @@ HelpWindow::HelpWindow(const QString &helpFile, QWidget *parent)
     m_fermer->setToolTip(QStringLiteral("Fermer l'aide"));
     m_precedent->setEnabled(false);
     m_suivant->setEnabled(false);
+    m_recherche = new QLineEdit(this);
+    m_recherche->setObjectName(QStringLiteral("recherche"));
+    m_recherche->setPlaceholderText(QStringLiteral("Rechercher"));
+    m_recherche->setAccessibleName(QStringLiteral("Rechercher dans l'aide"));
+    m_recherche->setToolTip(
+        QStringLiteral("Taper un mot puis Entrée : l'endroit suivant où il figure"));
+    m_recherche->setClearButtonEnabled(true);
+    m_introuvable = new QLabel(this);
+    m_introuvable->setObjectName(QStringLiteral("introuvable"));
 
     m_browser = new HelpBrowser(this);
     m_browser->setObjectName(QStringLiteral("navigateur"));
@@ -122,10 +134,13 @@ HelpWindow::HelpWindow(const QString &helpFile, QWidget *parent)
     buttons->addWidget(m_precedent);
     buttons->addWidget(m_suivant);
     buttons->addStretch();
+    buttons->addWidget(m_recherche);
     buttons->addWidget(m_fermer);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
+    layout->addWidget(m_introuvable);
     layout->addWidget(m_browser);
+    m_introuvable->hide();
 
     connect(m_sommaire, &QPushButton::clicked, this, &HelpWindow::showContents);
     connect(m_precedent, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
@@ -133,8 +148,11 @@ HelpWindow::HelpWindow(const QString &helpFile, QWidget *parent)
     connect(m_fermer, &QPushButton::clicked, this, &QWidget::close);
     connect(m_browser, &QTextBrowser::backwardAvailable, m_precedent, &QWidget::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_suivant, &QWidget::setEnabled);
+    connect(m_recherche, &QLineEdit::returnPressed, this, &HelpWindow::findNext);
     auto *escape = new QShortcut(QKeySequence::Cancel, this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
+    auto *find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, m_recherche, [this] { m_recherche->setFocus(); });
 
     m_browser->setSource(m_contents);
     m_browser->setFocus();
@@ -156,6 +174,24 @@ void HelpWindow::showContents()
         m_browser->scrollToAnchor(contentsAnchor());
     else
         m_browser->setSource(m_contents);
+}
+
+bool HelpWindow::findNext()
+{
+    const QString words = m_recherche->text().simplified();
+    if (words.isEmpty())
+        return false;
+    bool found = m_browser->find(words);
+    if (!found) {
+        QTextCursor top = m_browser->textCursor();
+        top.movePosition(QTextCursor::Start);
+        m_browser->setTextCursor(top);
+        found = m_browser->find(words);
+    }
+    m_introuvable->setText(found ? QString()
+                                 : QStringLiteral("« %1 » ne figure pas dans l'aide.").arg(words));
+    m_introuvable->setVisible(!found);
+    return found;
 }
 
 bool openHelp(QWidget *parent, const QString &programDir, Dialogs &dialogs)

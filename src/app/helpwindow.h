@@ -3,6 +3,8 @@
 #include <QUrl>
 #include <QWidget>
 
+class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTextBrowser;
 
@@ -11,7 +13,7 @@ namespace orbane {
 class Dialogs;
 
 // The help viewer: a non-modal window showing the program's HTML help file, with buttons
-// back to the contents and through the history of visited sections.
+// back to the contents and through the history of visited sections, and a search box.
 class HelpWindow : public QWidget
 {
     Q_OBJECT
@@ -26,6 +28,9 @@ public:
     QTextBrowser *browser() const { return m_browser; }
     // Shows the contents page (adds it to the history when another section is shown).
     void showContents();
+    // Selects the next place where the search box's text stands, going round to the top;
+    // false (and a message beside the box) when it stands nowhere.
+    bool findNext();
 
 private:
     QUrl m_contents;
@@ -34,6 +39,8 @@ private:
     QPushButton *m_precedent = nullptr;
     QPushButton *m_suivant = nullptr;
     QPushButton *m_fermer = nullptr;
+    QLineEdit *m_recherche = nullptr;
+    QLabel *m_introuvable = nullptr;
 };
 
 // "&Aide": opens (or brings back) the help window on its contents page. When the help file

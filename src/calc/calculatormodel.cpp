@@ -135,6 +135,11 @@ bool CalculatorModel::z1_KeyPress(QChar key)
         append(QString(key));
         return true;
     }
+    // A French keyboard's decimal mark; the expression itself keeps the point.
+    if (key == u',') {
+        append(QStringLiteral("."));
+        return true;
+    }
     if (key == u'd' || key == u'e' || key == u'D' || key == u'E') {
         append(QStringLiteral("E"));
         return true;

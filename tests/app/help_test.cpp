@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
@@ -170,9 +172,18 @@ TEST(HelpDocument, ContentsListEverySectionAndEverySectionLeadsBack)
     ASSERT_TRUE(doc.error.isEmpty()) << doc.error.toStdString();
     ASSERT_TRUE(doc.ids.contains(HelpWindow::contentsAnchor()));
     // The subjects a teacher looks for, each with its own section.
-    for (const char *subject : {"animation", "rebond", "parametres", "affichage", "vecteurs",
-                                "chronophotographie", "graphes", "tableau", "calculatrice",
-                                "configurations", "exercices", "imprimer", "questions"})
+    const char *const subjects[] = {"animation",    "rebond",
+                                    "parametres",   "affichage",
+                                    "vecteurs",     "chronophotographie",
+                                    "graphes",      "tableau",
+                                    "calculatrice", "configurations",
+                                    "exercices",    "imprimer",
+                                    "questions",    "pointage",
+                                    "exporter",     "formats",
+                                    "python",       "deuxieme-loi",
+                                    "pdf",          "ligne-commande",
+                                    "raccourcis"};
+    for (const char *subject : subjects)
         EXPECT_TRUE(doc.contents.contains(QString::fromLatin1(subject))) << subject;
     ASSERT_GE(doc.sections.size(), 2);
     for (const auto &[id, lastLink] : doc.sections) {
@@ -333,6 +344,53 @@ TEST_F(OpenHelp, ButtonsGoBackToTheContentsAndThroughTheHistory)
     QTest::mouseClick(fermer, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(alive.isNull());
+}
+
+// The section a document position falls in: the last anchor of `ids` at or above it.
+static QString sectionAt(QTextBrowser *browser, int position, const QStringList &ids)
+{
+    const qreal top = browser->document()
+                          ->documentLayout()
+                          ->blockBoundingRect(browser->document()->findBlock(position))
+                          .top();
+    QString section;
+    qreal best = -1;
+    for (const QString &id : ids)
+        if (const qreal at = anchorTop(browser, id); at >= 0 && at <= top && at > best) {
+            best = at;
+            section = id;
+        }
+    return section;
+}
+
+TEST_F(OpenHelp, SearchGoesToTheNextPlaceRoundToTheTopAndSaysWhenNothingIsFound)
+{
+    ASSERT_NO_FATAL_FAILURE(showHelp());
+    QTextBrowser *browser = help->browser();
+    auto *search = help->findChild<QLineEdit *>(QStringLiteral("recherche"));
+    auto *notFound = help->findChild<QLabel *>(QStringLiteral("introuvable"));
+    ASSERT_TRUE(search && notFound);
+    EXPECT_FALSE(search->accessibleName().isEmpty());
+    const QStringList sections = readHelp(dataFile(QStringLiteral("ZEPH.html"))).ids;
+
+    QTest::keyClicks(search, QStringLiteral("ctrl+maj+z"));
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(browser->textCursor().selectedText(), QStringLiteral("Ctrl+Maj+Z"));
+    EXPECT_EQ(sectionAt(browser, browser->textCursor().position(), sections),
+              QStringLiteral("raccourcis"));
+    EXPECT_TRUE(notFound->isHidden());
+
+    search->setText(QStringLiteral("Zoom ×2"));
+    QTest::keyClick(search, Qt::Key_Return);
+    const int first = browser->textCursor().position();
+    EXPECT_EQ(sectionAt(browser, first, sections), QStringLiteral("pointage"));
+    QTest::keyClick(search, Qt::Key_Return); // the only place: found again from the top
+    EXPECT_EQ(browser->textCursor().position(), first);
+
+    search->setText(QStringLiteral("hippopotame"));
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_FALSE(notFound->isHidden());
+    EXPECT_TRUE(notFound->text().contains(QStringLiteral("hippopotame")));
 }
 
 TEST_F(OpenHelp, OpeningAgainReusesTheWindowOnTheContents)

@@ -107,6 +107,15 @@ TEST_F(CalcModel, KeysAndTheirTexts)
     EXPECT_FALSE(model.press(QStringLiteral("EXE "))); // nor is a near miss
 }
 
+TEST_F(CalcModel, TypedCommaIsTheDecimalMark)
+{
+    type(QStringLiteral("9,8*2"));
+    EXPECT_EQ(model.saisie(), QStringLiteral("9.8 * 2"));
+    type(QString(QChar(13)));
+    EXPECT_EQ(model.reponse(), QStringLiteral(" 19.6"));
+    EXPECT_EQ(beeper.beeps, 0);
+}
+
 TEST_F(CalcModel, BackspaceRemovesWholeTokens)
 {
     const std::pair<const char *, const char *> cases[] = {
