@@ -12,7 +12,9 @@ namespace orbane {
 
 namespace {
 
-enum class Side { Right, Left };
+// Where a symbol stands from the tip. Δv and P both point down from about the same place, so
+// one is written above the other, whatever their lengths.
+enum class Side { Right, AboveLeft, BelowLeft };
 
 // The symbol as a picture, aliased like every drawing of the scene.
 QImage symbolPicture(const QString &symbol, const QColor &colour)
@@ -39,10 +41,12 @@ void nameHead(Canvas &canvas, const Controls &c, QPointF tip, const QString &sym
     if (!c.vectorNames)
         return;
     const QImage picture = symbolPicture(symbol, colour);
-    const int gap = 8;
-    const int left = side == Side::Right ? int(std::lround(tip.x())) + gap
-                                         : int(std::lround(tip.x())) - gap - picture.width();
-    canvas.paintPicture(QPoint(left, int(std::lround(tip.y())) - picture.height() / 2), picture);
+    const int gap = 8, x = int(std::lround(tip.x())), y = int(std::lround(tip.y()));
+    const int left = side == Side::Right ? x + gap : x - gap - picture.width();
+    const int top = side == Side::Right       ? y - picture.height() / 2
+                    : side == Side::AboveLeft ? y - picture.height()
+                                              : y;
+    canvas.paintPicture(QPoint(left, top), picture);
 }
 
 } // namespace
@@ -116,7 +120,7 @@ void SceneRenderer::poids()
     m_canvas.line(b.x(), b.y(), b.x(), b.y() + length, colour);
     fleche(b.x(), b.y(), 0.0, length, colour);
     nameHead(m_canvas, m_sim.c, b + QPointF(0.0, length), QStringLiteral("P"), colour,
-             Side::Left);
+             Side::BelowLeft);
 }
 
 void SceneRenderer::deltaV()
@@ -133,7 +137,7 @@ void SceneRenderer::deltaV()
     m_canvas.line(b.x(), b.y(), b.x(), b.y() + length, colour);
     fleche(b.x(), b.y(), 0.0, length, colour);
     nameHead(m_canvas, m_sim.c, b + QPointF(0.0, length), QStringLiteral("Δv"), colour,
-             Side::Left);
+             Side::AboveLeft);
 }
 
 // On a photograph the variation spans two photographs; otherwise the interval of the panel.
