@@ -89,6 +89,7 @@ VectorsPanel::VectorsPanel(const PanelContext &context, QWidget *parent)
     addSwatch(2, 40, 73);
     addSwatch(3, 190, 73);
     addSwatch(7, swatches, 155);
+    addSwatch(Controls::kSecondLawSwatch, swatches, 173);
 
     m_label9 = new QLabel(this);
     m_label9->setObjectName(QStringLiteral("Label9"));

@@ -29,6 +29,7 @@ QString swatchName(int index)
         "Couleur des marques du centre d'inertie",
         "Couleur du vecteur poids",
         "Couleur des projections sur les axes",
+        "Couleur du vecteur m·Δv/Δt",
     };
     return QString::fromUtf8(names[index]);
 }
@@ -130,7 +131,7 @@ void Panel::repaintWhenChanged(std::vector<quint32> shown)
 
 void Panel::chooseColour(int index)
 {
-    if (const auto colour = m_ctx.colours.choose(m_ctx.sim.c.Label4.at(index), window()))
+    if (const auto colour = m_ctx.colours.choose(m_ctx.sim.c.swatchColour(index), window()))
         m_ctx.sim.Label4_Chosen(index, *colour);
 }
 
@@ -143,7 +144,7 @@ void Panel::refresh()
         box->setEnabled(o->isEnabled(c, m_ctx.sim.d));
     }
     for (Swatch *s : m_swatches)
-        s->setColour(c.Label4[s->index()]);
+        s->setColour(c.swatchColour(s->index()));
 }
 
 ParametersPanel::ParametersPanel(const PanelContext &context, QWidget *parent)

@@ -172,6 +172,8 @@ Rgb fromFileColour(quint32 value)
     return Rgb((r << 16) | (g << 8) | b);
 }
 
+QString fileColourText(Rgb colour) { return spacedDecimal(toFileColour(colour)); }
+
 std::optional<qint64> leadingInteger(const QString &text)
 {
     int i = 0;
@@ -263,7 +265,7 @@ std::optional<records::Image> encode(const Controls &controls, QString *detail)
             return std::nullopt;
     }
     for (int i = 0; i < kSwatchCount; ++i) {
-        if (!put(kFirstSwatchRecord + i, spacedDecimal(toFileColour(controls.Label4[i])),
+        if (!put(kFirstSwatchRecord + i, fileColourText(controls.Label4[i]),
                  QStringLiteral("Label4(%1)").arg(i)))
             return std::nullopt;
     }

@@ -28,6 +28,8 @@ QString spacedDecimal(qint64 n);
 // Colours are 0xRRGGBB in the controls and 0x00BBGGRR (red in the low byte) in the file.
 quint32 toFileColour(Rgb colour);
 Rgb fromFileColour(quint32 value);
+// A colour as its record's text: " 16711935".
+QString fileColourText(Rgb colour);
 
 // Numbers as the reader takes them.
 // The number at the start of the text (blanks before it skipped, anything after it ignored),

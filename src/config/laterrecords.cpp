@@ -21,11 +21,28 @@ std::optional<bool> flagValue(const QString &text)
     return n == 0 || n == 1 ? std::optional<bool>(n == 1) : std::nullopt;
 }
 
+std::optional<Rgb> colourValue(const QString &text)
+{
+    const auto n = leadingInteger(text);
+    return n && *n >= 0 && *n <= 0xFFFFFF ? std::optional<Rgb>(fromFileColour(quint32(*n)))
+                                          : std::nullopt;
+}
+
+Rgb &secondLawColour(Controls &c) { return c.secondLawColour; }
+constexpr int kSecondLawColourRecord = 35;
+
+const Rgb &colourOf(const LaterRecord &row, const Controls &c)
+{
+    return row.colour(const_cast<Controls &>(c));
+}
+
 bool atAbsent(const LaterRecord &row, const Controls &c)
 {
     switch (row.encoding) {
     case LaterRecord::Encoding::Flag:
         return flagOf(row.flag, c) == row.absentFlag;
+    case LaterRecord::Encoding::Colour:
+        return colourOf(row, c) == row.absentColour;
     }
     return true;
 }
@@ -39,6 +56,7 @@ const std::vector<LaterRecord> &laterRecords()
         for (const Option &o : options())
             if (o.record > kRecordCount)
                 later.emplace_back(o);
+        later.emplace_back(kSecondLawColourRecord, &secondLawColour, Controls::kSecondLawColour);
         std::sort(later.begin(), later.end(),
                   [](const LaterRecord &a, const LaterRecord &b) { return a.record < b.record; });
         return later;
@@ -51,6 +69,8 @@ QString laterText(const LaterRecord &row, const Controls &c)
     switch (row.encoding) {
     case LaterRecord::Encoding::Flag:
         return flagText(flagOf(row.flag, c));
+    case LaterRecord::Encoding::Colour:
+        return fileColourText(colourOf(row, c));
     }
     return {};
 }
@@ -60,6 +80,10 @@ void readLater(const LaterRecord &row, const records::Record &rec, Controls &c)
     switch (row.encoding) {
     case LaterRecord::Encoding::Flag:
         row.flag(c) = (rec.ok() ? flagValue(rec.text) : std::nullopt).value_or(row.absentFlag);
+        return;
+    case LaterRecord::Encoding::Colour:
+        row.colour(c) =
+            (rec.ok() ? colourValue(rec.text) : std::nullopt).value_or(row.absentColour);
         return;
     }
 }

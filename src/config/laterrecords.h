@@ -3,6 +3,7 @@
 #include "core/controls.h"
 #include "core/options.h"
 #include "core/recordfile.h"
+#include "core/rgb.h"
 
 #include <QString>
 #include <utility>
@@ -16,11 +17,17 @@ namespace orbane::config {
 struct LaterRecord
 {
     enum class Encoding {
-        Flag, // " 1" on, " 0" off
+        Flag,   // " 1" on, " 0" off
+        Colour, // as the swatches: " 16711935", 0x00BBGGRR in spaced decimal
     };
+    using ColourField = Rgb &(*)(Controls &);
 
     LaterRecord(int number, FlagField field, bool whenAbsent = false)
         : record(number), encoding(Encoding::Flag), flag(field), absentFlag(whenAbsent)
+    {
+    }
+    LaterRecord(int number, ColourField field, Rgb whenAbsent)
+        : record(number), encoding(Encoding::Colour), colour(field), absentColour(whenAbsent)
     {
     }
     // An option of the panels saved in its own record, off when absent.
@@ -28,12 +35,14 @@ struct LaterRecord
 
     int record;
     Encoding encoding;
-    FlagField flag; // Encoding::Flag
-    bool absentFlag;      // the flag when its record is missing or unreadable
+    FlagField flag = nullptr; // Encoding::Flag
+    bool absentFlag = false;  // the flag when its record is missing or unreadable
+    ColourField colour = nullptr; // Encoding::Colour
+    Rgb absentColour = 0;
 };
 
-// The later records this version knows, in record order: the options of the panels saved past
-// the swatches.
+// The later records this version knows, in record order: the options of the panels and the
+// colour of m·Δv/Δt, saved past the swatches.
 const std::vector<LaterRecord> &laterRecords();
 
 // The row's value in the controls as its record's text.

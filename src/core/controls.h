@@ -27,6 +27,7 @@ struct Controls
     std::array<bool, 13> Check = defaultChecks();
     bool speed = false; // "Animation au ralenti"
     bool secondLaw = false; // "Afficher m·Δv/Δt": the second law beside the weight
+    bool vectorNames = false; // "Nommer les vecteurs": symbols beside the heads
     // Check13: the quantities of the live graph.
     QuantityChoice Check13{}; // none checked at start-up
 
@@ -35,6 +36,19 @@ struct Controls
     int UpDown1 = 6;
 
     std::array<Rgb, 9> Label4 = defaultColours();
+    Rgb secondLawColour = kSecondLawColour; // the tenth swatch, past Label4
+
+    // The swatches as the colour dialog numbers them: Label4, then m·Δv/Δt as index 9.
+    static constexpr int kSwatches = 10;
+    static constexpr int kSecondLawSwatch = 9;
+    // Green: apart from every default swatch, the orange of v(t + Δt/2) included, and from the
+    // cyan of P beside which it is drawn.
+    static constexpr Rgb kSecondLawColour = rgb(0, 200, 0);
+    Rgb &swatchColour(int i) { return i == kSecondLawSwatch ? secondLawColour : Label4.at(i); }
+    Rgb swatchColour(int i) const
+    {
+        return i == kSecondLawSwatch ? secondLawColour : Label4.at(i);
+    }
 
     bool operator==(const Controls &) const = default;
 

@@ -10,6 +10,7 @@ namespace {
 template <int I> bool &check(Controls &c) { return c.Check[I]; }
 bool &speed(Controls &c) { return c.speed; }
 bool &secondLaw(Controls &c) { return c.secondLaw; }
+bool &vectorNames(Controls &c) { return c.vectorNames; }
 
 bool check1Enabled(const Controls &, const Display &d) { return d.check1Enabled; }
 bool check3Enabled(const Controls &, const Display &d) { return d.check3Enabled; }
@@ -26,7 +27,7 @@ constexpr int checkRecord(int index) { return 11 + index; }
 using R = OptionReaction;
 using T = OptionTab;
 
-const std::array<Option, 14> kOptions = {{
+const std::array<Option, 15> kOptions = {{
     {"Check1", "Afficher le repère", kDisplayHint, &check<1>, R::AxesFollow, &check1Enabled,
      checkRecord(1), T::Display, 12, 10},
     {"Check3", "Afficher la grille", kDisplayHint, &check<3>, R::Redraw, &check3Enabled,
@@ -50,9 +51,11 @@ const std::array<Option, 14> kOptions = {{
     {"Check12", "Afficher le vecteur poids", nullptr, &check<12>, R::Redraw, nullptr,
      checkRecord(12), T::Vectors, 12, 154},
     {"secondLaw", "Afficher m·Δv/Δt",
-     "Avec la construction de Δv : le vecteur m·Δv/Δt, à l'échelle des forces,\nà côté du "
-     "poids (deuxième loi de Newton)",
+     "Avec la construction de Δv : m·Δv/Δt, à côté du poids (deuxième loi de Newton)",
      &secondLaw, R::Redraw, &withConstruction, 34, T::Vectors, 176, 154},
+    {"vectorNames", "Nommer les vecteurs",
+     "Écrit v, P, Δv et m·Δv/Δt à côté des flèches, sur la scène et dans le pointage", &vectorNames,
+     R::Redraw, nullptr, 36, T::Vectors, 176, 17},
     {"Check9", "Conserver les vecteurs représentés sur la chronophotographie", nullptr,
      &check<9>, R::Later, nullptr, checkRecord(9), T::Chrono, 12, 62},
     {"Check2", "Marquer uniquement les positions du centre d'inertie", kDisplayHint, &check<2>,

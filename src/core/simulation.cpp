@@ -94,7 +94,7 @@ void Simulation::setOption(const Option &o, bool on)
 
 void Simulation::Label4_Chosen(int index, Rgb colour)
 {
-    m_c.Label4.at(index) = colour;
+    m_c.swatchColour(index) = colour;
     if (index == 4 && m_c.Check[1])
         m_hooks->repere();
     m_hooks->majaff();
@@ -157,6 +157,7 @@ void Simulation::applyControls(const Controls &values)
         if (o->value(m_c) != o->value(values))
             setOption(*o, o->value(values));
     m_c.Label4 = values.Label4;
+    m_c.secondLawColour = values.secondLawColour;
 
     Combo1_Click(m_c.Combo1);
     if (m_fatal)
@@ -182,9 +183,9 @@ void Simulation::restoreControls(const Controls &target)
     for (const Option &o : options())
         if (o.value(m_c) != o.value(target))
             setOption(o, o.value(target));
-    for (int i = 0; i < int(m_c.Label4.size()); ++i)
-        if (m_c.Label4[i] != target.Label4[i])
-            Label4_Chosen(i, target.Label4[i]);
+    for (int i = 0; i < Controls::kSwatches; ++i)
+        if (m_c.swatchColour(i) != target.swatchColour(i))
+            Label4_Chosen(i, target.swatchColour(i));
     if (m_c.Combo1 != target.Combo1)
         Combo1_Click(target.Combo1);
     if (m_c.Combo2 != target.Combo2)

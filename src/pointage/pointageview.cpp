@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace orbane::pointage {
 
@@ -16,6 +18,19 @@ const QColor kPoint(255, 0, 255);   // magenta stands out on sky, grass and ever
 const QColor kCrossHair(255, 255, 0);
 const QColor kDrawn(0, 0, 0);
 constexpr double kGrab = 6.0; // a press this close to a point starts a vector (pixels)
+
+// The symbols, bold and aliased as the scene writes them.
+QFont symbolFont(const QFont &base)
+{
+    QFont font = base;
+    font.setPixelSize(13);
+    font.setBold(true);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+const QString kVelocity = QStringLiteral("v"), kVariation = QStringLiteral("Δv"),
+              kWeight = QStringLiteral("P"), kSecondLaw = QStringLiteral("m·Δv/Δt");
 } // namespace
 
 PointageView::PointageView(const QImage &picture, Measurement &measurement, QWidget *parent)
@@ -148,7 +163,8 @@ void PointageView::keyPressEvent(QKeyEvent *event)
     update();
 }
 
-void PointageView::paintArrow(QPainter &p, QPointF base, QPointF vector, const QColor &colour) const
+void PointageView::paintArrow(QPainter &p, QPointF base, QPointF vector, const QColor &colour,
+                              const QString &symbol) const
 {
     if (vector.isNull())
         return;
@@ -157,28 +173,71 @@ void PointageView::paintArrow(QPainter &p, QPointF base, QPointF vector, const Q
     const ArrowHead head = arrowHead(base.x(), base.y(), vector.x(), vector.y());
     p.drawLine(head.tip, head.left);
     p.drawLine(head.tip, head.right);
+    if (!m_overlay.names || symbol.isEmpty())
+        return;
+    // P on the left of its tip, the others on the right, clear of the head's strokes.
+    p.setFont(symbolFont(p.font()));
+    const QFontMetrics metrics(p.font());
+    const double width = metrics.horizontalAdvance(symbol);
+    const double left = symbol == kWeight ? head.tip.x() - 8 - width : head.tip.x() + 8;
+    p.drawText(QPointF(left, head.tip.y() + metrics.ascent() / 2.0), symbol);
+}
+
+// Which colour is which vector, in the top-left corner.
+void PointageView::paintLegend(QPainter &p) const
+{
+    const Overlay &o = m_overlay;
+    std::vector<std::pair<QString, QColor>> rows;
+    if (o.velocities)
+        rows.emplace_back(kVelocity, o.velocity);
+    if (o.variations)
+        rows.insert(rows.end(), {{kVariation, o.variation}, {kWeight, o.weight},
+                                 {kSecondLaw, o.secondLaw}});
+    if (!o.names || rows.empty())
+        return;
+    p.setFont(symbolFont(p.font()));
+    const QFontMetrics metrics(p.font());
+    const int line = metrics.height();
+    p.fillRect(QRect(4, 4, 100, line * int(rows.size()) + 8), QColor(255, 255, 255, 220));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int y = 8 + line * int(i) + line / 2;
+        p.setPen(QPen(rows[i].second.darker(rows[i].second.lightness() > 200 ? 160 : 100), 3));
+        p.drawLine(10, y, 34, y);
+        p.setPen(Qt::black);
+        p.drawText(QPointF(40, y + metrics.ascent() / 2.0 - 1), rows[i].first);
+    }
 }
 
 void PointageView::paintVectors(QPainter &p) const
 {
     const Overlay &o = m_overlay;
     const auto scaled = [](QPointF v, double k) { return QPointF(k * v.x(), -k * v.y()); };
+    // Each kind is named once, at the first point that shows it.
+    bool velocityNamed = false, variationNamed = false;
+    const auto named = [](bool first, const QString &symbol) {
+        return first ? symbol : QString();
+    };
     for (int i = 0; i < m_measurement.count(); ++i) {
         const QPointF at = m_measurement.pixel(i);
         if (o.velocities)
             if (const auto v = m_measurement.velocity(i))
-                paintArrow(p, at, scaled(*v, o.pixelsPerVelocity), o.velocity);
+                paintArrow(p, at, scaled(*v, o.pixelsPerVelocity), o.velocity,
+                           named(!std::exchange(velocityNamed, true), kVelocity));
         if (!o.variations)
             continue;
         const auto dv = m_measurement.deltaV(i);
         const auto f = m_measurement.force(i);
         if (!dv || !f)
             continue;
-        paintArrow(p, at, scaled(*dv, o.pixelsPerVelocity), o.variation);
-        // m·Δv/Δt a little to the right of the weight, at the force scale, so both show.
+        const bool first = !std::exchange(variationNamed, true);
+        paintArrow(p, at, scaled(*dv, o.pixelsPerVelocity), o.variation, named(first, kVariation));
+        // m·Δv/Δt to the right of the weight, at the force scale, far enough that the heads
+        // (5 pixels either side of each tip) stay apart.
         const double perNewton = o.pixelsPerForce / o.newtonsPerUnit;
-        paintArrow(p, at, QPointF(0.0, perNewton * m_measurement.weight()), o.weight);
-        paintArrow(p, at + QPointF(5.0, 0.0), scaled(*f, perNewton), o.variation);
+        paintArrow(p, at, QPointF(0.0, perNewton * m_measurement.weight()), o.weight,
+                   named(first, kWeight));
+        paintArrow(p, at + QPointF(16.0, 0.0), scaled(*f, perNewton), o.secondLaw,
+                   named(first, kSecondLaw));
     }
     if (m_vectorPoint && *m_vectorPoint < m_measurement.count())
         paintArrow(p, m_measurement.pixel(*m_vectorPoint),
@@ -212,6 +271,7 @@ void PointageView::paintEvent(QPaintEvent *)
     p.drawImage(QPoint(0, 0), m_picture);
     paintVectors(p);
     paintPoints(p);
+    paintLegend(p);
     if (hasFocus()) {
         // The keyboard's cross-hair, open at its centre so the pixel under it stays visible.
         const QPointF c = m_crossHair;

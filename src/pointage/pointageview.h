@@ -19,6 +19,8 @@ struct Overlay
     double pixelsPerForce = 30.0;    // per unit of force
     double newtonsPerUnit = 1.0;
     QColor velocity = Qt::red, variation = Qt::magenta, weight = Qt::cyan;
+    QColor secondLaw{0, 200, 0};
+    bool names = false; // "Nommer les vecteurs": symbols beside the heads and a legend
 };
 
 // `Picture1` of the measurement window: the chronophotograph at the scene's own pixel scale
@@ -60,7 +62,9 @@ private:
     void place(QPointF pixel);
     void paintPoints(class QPainter &p) const;
     void paintVectors(class QPainter &p) const;
-    void paintArrow(class QPainter &p, QPointF base, QPointF vector, const QColor &colour) const;
+    void paintArrow(class QPainter &p, QPointF base, QPointF vector, const QColor &colour,
+                    const QString &symbol = {}) const;
+    void paintLegend(class QPainter &p) const;
     std::optional<int> pointNear(QPointF pixel) const;
     QPointF dragVelocity(int from, QPointF tip) const;
 

@@ -215,6 +215,8 @@ void PointageWindow::updateOverlay()
     o.velocity = QColor::fromRgb(colours.velocity);
     o.variation = QColor::fromRgb(colours.variation);
     o.weight = QColor::fromRgb(colours.weight);
+    o.secondLaw = QColor::fromRgb(c.secondLawColour);
+    o.names = c.vectorNames;
     m_view->setOverlay(o);
 }
 

@@ -3,9 +3,53 @@
 #include "scene/scenerenderer.h"
 #include "scene/vectors.h"
 
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
 #include <cmath>
 
 namespace orbane {
+
+namespace {
+
+// Where a symbol stands from the tip. Δv and P both point down from about the same place, so
+// one is written above the other, whatever their lengths.
+enum class Side { Right, AboveLeft, BelowLeft };
+
+// The symbol as a picture, aliased like every drawing of the scene.
+QImage symbolPicture(const QString &symbol, const QColor &colour)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    font.setStyleStrategy(QFont::NoAntialias);
+    const QFontMetrics metrics(font);
+    QImage picture(metrics.horizontalAdvance(symbol) + 2, metrics.height(),
+                   QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setFont(font);
+    p.setPen(colour);
+    p.drawText(QPoint(1, metrics.ascent()), symbol);
+    return picture;
+}
+
+// "Nommer les vecteurs": the symbol beside the tip, clear of the head's strokes.
+void nameHead(Canvas &canvas, const Controls &c, QPointF tip, const QString &symbol,
+              const QColor &colour, Side side)
+{
+    if (!c.vectorNames)
+        return;
+    const QImage picture = symbolPicture(symbol, colour);
+    const int gap = 8, x = int(std::lround(tip.x())), y = int(std::lround(tip.y()));
+    const int left = side == Side::Right ? x + gap : x - gap - picture.width();
+    const int top = side == Side::Right       ? y - picture.height() / 2
+                    : side == Side::AboveLeft ? y - picture.height()
+                                              : y;
+    canvas.paintPicture(QPoint(left, top), picture);
+}
+
+} // namespace
 
 ArrowHead arrowHead(double bpx, double bpy, double cpx, double cpy)
 {
@@ -63,6 +107,7 @@ void SceneRenderer::vecteurV()
     const QColor colour = swatch(0);
     m_canvas.line(b.x(), b.y(), b.x() + cx, b.y() + cy, colour);
     fleche(b.x(), b.y(), cx, cy, colour);
+    nameHead(m_canvas, m_sim.c, b + QPointF(cx, cy), QStringLiteral("v"), colour, Side::Right);
 }
 
 void SceneRenderer::poids()
@@ -74,6 +119,8 @@ void SceneRenderer::poids()
     const QColor colour = swatch(7);
     m_canvas.line(b.x(), b.y(), b.x(), b.y() + length, colour);
     fleche(b.x(), b.y(), 0.0, length, colour);
+    nameHead(m_canvas, m_sim.c, b + QPointF(0.0, length), QStringLiteral("P"), colour,
+             Side::BelowLeft);
 }
 
 void SceneRenderer::deltaV()
@@ -89,6 +136,8 @@ void SceneRenderer::deltaV()
     const QColor colour = swatch(1);
     m_canvas.line(b.x(), b.y(), b.x(), b.y() + length, colour);
     fleche(b.x(), b.y(), 0.0, length, colour);
+    nameHead(m_canvas, m_sim.c, b + QPointF(0.0, length), QStringLiteral("Δv"), colour,
+             Side::AboveLeft);
 }
 
 // On a photograph the variation spans two photographs; otherwise the interval of the panel.
@@ -125,7 +174,8 @@ void SceneRenderer::constdeltaV()
 }
 
 // m·Δv/Δt from the construction's two velocities, with the force scale, from the weight's
-// point and 5 pixels to its right so that both stay visible: in flight the two agree.
+// point and far enough to its right that the two heads (5 pixels either side of each tip)
+// stay apart: in flight the two agree.
 void SceneRenderer::secondLaw()
 {
     const double h = halfInterval();
@@ -139,10 +189,12 @@ void SceneRenderer::secondLaw()
     const double cy = std::nearbyint(std::nearbyint(scale * dv.y()) / perUnit);
     if (cx == 0.0 && cy == 0.0)
         return;
-    const QPointF b = base(true) + QPointF(5.0, 0.0);
-    const QColor colour = swatch(1);
+    const QPointF b = base(true) + QPointF(16.0, 0.0);
+    const QColor colour = QColor::fromRgb(m_sim.c.secondLawColour);
     m_canvas.line(b.x(), b.y(), b.x() + cx, b.y() + cy, colour);
     fleche(b.x(), b.y(), cx, cy, colour);
+    nameHead(m_canvas, m_sim.c, b + QPointF(cx, cy), QStringLiteral("m·Δv/Δt"), colour,
+             Side::Right);
 }
 
 } // namespace orbane

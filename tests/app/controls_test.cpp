@@ -1,3 +1,4 @@
+#include "app/hintline.h"
 #include "appfixture.h"
 #include "config/configformat.h"
 #include "core/options.h"
@@ -174,6 +175,9 @@ TEST_F(ControlsTest, EveryOptionFollowsAClickAndIsSavedInItsRecord)
 {
     child<QCheckBox>("Check1")->click(); // the grid needs the axes
     child<QCheckBox>("Check6")->click(); // the construction and m·Δv/Δt need it
+    // A colour past the later options' records keeps them all written, so that a click
+    // changes its own record alone.
+    w->sim().Label4_Chosen(Controls::kSecondLawSwatch, rgb(1, 2, 3));
     for (const Option &o : options()) {
         auto *box = child<QCheckBox>(o.objectName);
         ASSERT_NE(box, nullptr) << o.objectName;
@@ -191,5 +195,18 @@ TEST_F(ControlsTest, EveryOptionFollowsAClickAndIsSavedInItsRecord)
             EXPECT_EQ(changedRecords(before->bytes(), after->bytes()), std::set<int>{o.record})
                 << o.objectName;
         }
+    }
+}
+
+// The hint line holds two lines: every hint of the option table fits in it uncut.
+TEST_F(ControlsTest, EveryOptionHintFitsTheHintLine)
+{
+    auto *info = child<HintLine>("info");
+    ASSERT_NE(info, nullptr);
+    for (const Option &o : options()) {
+        if (o.hintText().isEmpty())
+            continue;
+        info->showHint(o.hintText());
+        EXPECT_LE(info->heightForWidth(info->width()), info->height()) << o.objectName;
     }
 }

@@ -85,6 +85,20 @@ TEST_F(FaceTest, SwatchOpensTheColourDialogOnItsColour)
     EXPECT_EQ(w->renderer().canvas().composed().pixelColor(30, 200), QColor(10, 200, 30));
 }
 
+// The tenth swatch, m·Δv/Δt's, goes through the same dialog to its own colour.
+TEST_F(FaceTest, SecondLawSwatchChoosesItsOwnColour)
+{
+    Swatch *law = element<Swatch>("Label4", Controls::kSecondLawSwatch);
+    ASSERT_NE(law, nullptr);
+    EXPECT_EQ(law->accessibleName(), QStringLiteral("Couleur du vecteur m·Δv/Δt"));
+    chooser.answers.push_back(rgb(10, 200, 30));
+    QTest::mouseClick(law, Qt::LeftButton);
+    EXPECT_EQ(chooser.lastCurrent, Controls::kSecondLawColour);
+    EXPECT_EQ(w->sim().c.secondLawColour, rgb(10, 200, 30));
+    EXPECT_EQ(w->sim().c.Label4, Controls::defaultColours());
+    EXPECT_EQ(law->palette().color(QPalette::Window), QColor(10, 200, 30));
+}
+
 TEST_F(FaceTest, WelcomeTextIsTheSameEveryTimeWithTheCaretAtTheStart)
 {
     QTextEdit *box = w->supertext();

@@ -313,3 +313,32 @@ TEST(ConfigFormat, LaterRecordsAreWrittenUpToTheLastOneThatIsNotAbsent)
         EXPECT_EQ(d.speed, r.absentOn) << r.rec.text.toStdString();
     }
 }
+
+// The colour of m·Δv/Δt is record 35, written only when it is not the default: older files,
+// without it, load the default, and files at the default keep the older layouts byte for byte.
+TEST(ConfigFormat, TheSecondLawColourIsALaterRecord)
+{
+    Controls c = startupControls();
+    c.secondLaw = true;
+    const auto atDefault = encode(c);
+    ASSERT_TRUE(atDefault);
+    EXPECT_EQ(atDefault->bytes().size(), 34 * records::kRecordSize);
+
+    c.secondLawColour = rgb(10, 20, 30);
+    const auto chosen = encode(c);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->bytes().size(), 35 * records::kRecordSize);
+    EXPECT_EQ(chosen->bytes().left(34 * records::kRecordSize), atDefault->bytes());
+    EXPECT_EQ(records::decode(chosen->bytes(), 35).text, QStringLiteral(" 1971210"));
+    const Decoded back = decode(chosen->bytes(), Controls{});
+    ASSERT_TRUE(back.controls);
+    EXPECT_EQ(*back.controls, c);
+
+    const Decoded older = decode(atDefault->bytes(), Controls{});
+    ASSERT_TRUE(older.controls);
+    EXPECT_EQ(older.controls->secondLawColour, Controls::kSecondLawColour);
+    records::Image unreadable = *chosen;
+    ASSERT_TRUE(unreadable.set(35, QStringLiteral("orange")));
+    EXPECT_EQ(decode(unreadable.bytes(), Controls{}).controls->secondLawColour,
+              Controls::kSecondLawColour);
+}

@@ -1,6 +1,7 @@
 #include "exchange/exportdialog.h"
 #include "exchange/savechooser.h"
 #include "pointage/pointagewindow.h"
+#include "pointage/pointageview.h"
 #include "support/doubles.h"
 #include "support/programdir.h"
 
@@ -102,6 +103,32 @@ TEST_F(PhotographedFlight, PointsOnThePhotographsAreRightAndGiveTheWeight)
     window->setVector(2, v * 1.2);
     window->verifyVector();
     EXPECT_EQ(window->verdict()->text(), QStringLiteral("Vecteur trop long"));
+}
+
+// "Nommer les vecteurs" writes the symbols in the vectors' colours and a legend of colours.
+TEST_F(PhotographedFlight, NamedVectorsCarryTheirSymbolsAndALegend)
+{
+    const Measurement &m = window->measurement();
+    for (int i = 0; i < int(m.photos().size()); ++i)
+        window->addPoint(m.photoPixel(i));
+    Overlay o = window->view()->overlay();
+    o.variations = true;
+    const auto lawPixels = [&](bool names) {
+        o.names = names;
+        window->view()->setOverlay(o);
+        const QImage shown = window->view()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int n = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                n += shown.pixelColor(x, y) == o.secondLaw;
+        return std::pair(n, shown.pixelColor(6, 6));
+    };
+    const auto [plain, cornerPlain] = lawPixels(false);
+    const auto [named, cornerNamed] = lawPixels(true);
+    EXPECT_GT(plain, 0);
+    EXPECT_GT(named, plain + 30); // the symbol beside its head and the legend's line
+    EXPECT_EQ(cornerPlain, QColor(Qt::darkGray));
+    EXPECT_NE(cornerNamed, QColor(Qt::darkGray));
 }
 
 // The window exports by itself: the table through the export window, which describes its

@@ -1,3 +1,4 @@
+#include "core/options.h"
 #include "core/tables.h"
 #include "scene/vectors.h"
 #include "scenefixture.h"
@@ -122,8 +123,21 @@ TEST_F(VectorsTest, VelocityVariationAndItsConstructionMeetAtTheTip)
     EXPECT_TRUE(c1 == colour(sim.c.Label4[2]) || c1 == colour(sim.c.Label4[3]));
 }
 
-// In flight m·Δv/Δt, from the weight's point and 5 pixels to its right, is as long as P.
-TEST_F(VectorsTest, SecondLawArrowMatchesTheWeightBesideIt)
+namespace {
+// Pixels of `c` in the rectangle.
+int countIn(const QImage &img, const QRect &r, const QColor &c)
+{
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += img.valid(x, y) && img.pixelColor(x, y) == c;
+    return n;
+}
+} // namespace
+
+// In flight m·Δv/Δt, in its own colour 16 pixels right of the weight's point, is as long as P
+// and its head stays clear of P's; "Nommer les vecteurs" writes the symbols beside the heads.
+TEST_F(VectorsTest, SecondLawArrowMatchesTheWeightBesideItAndBothAreNamed)
 {
     sim.Check_Click(6, true);
     sim.Check_Click(12, true);
@@ -132,13 +146,27 @@ TEST_F(VectorsTest, SecondLawArrowMatchesTheWeightBesideIt)
         sim.Timer1_Timer();
     sim.command16_Click();
     const int bx = int(std::lround(renderer->base(true).x()));
-    const QColor magenta = colour(sim.c.Label4[1]), cyan = colour(sim.c.Label4[7]);
+    const QColor law = colour(sim.c.secondLawColour), cyan = colour(sim.c.Label4[7]);
     const int weightTip = lowest(shown(), bx, cyan);
-    EXPECT_LT(lowest(shown(), bx + 5, magenta), weightTip);
+    EXPECT_EQ(lowest(shown(), bx + 16, law), -1);
     sim.secondLaw_Click(true);
-    EXPECT_EQ(lowest(shown(), bx + 5, magenta), weightTip);
+    EXPECT_EQ(lowest(shown(), bx + 16, law), weightTip);
+    // P's head spans bx ± 5 over 10 pixels above its tip: nothing of m·Δv/Δt there, nor
+    // anything of P's head under m·Δv/Δt's.
+    const QRect weightHead(bx - 5, weightTip - 10, 11, 11), lawHead = weightHead.translated(16, 0);
+    EXPECT_EQ(countIn(shown(), weightHead.adjusted(0, 0, 3, 0), law), 0);
+    EXPECT_EQ(countIn(shown(), lawHead.adjusted(-3, 0, 0, 0), cyan), 0);
+
+    const QRect leftOfWeight(bx - 40, weightTip - 12, 32, 24);
+    const QRect rightOfLaw(bx + 16 + 6, weightTip - 12, 60, 24);
+    EXPECT_EQ(countIn(shown(), leftOfWeight, cyan), 0);
+    EXPECT_EQ(countIn(shown(), rightOfLaw, law), 0);
+    sim.setOption(*option(QStringLiteral("vectorNames")), true);
+    EXPECT_GT(countIn(shown(), leftOfWeight, cyan), 5);
+    EXPECT_GT(countIn(shown(), rightOfLaw, law), 5);
+
     sim.Check_Click(7, false); // not without the construction
-    EXPECT_LT(lowest(shown(), bx + 5, magenta), weightTip);
+    EXPECT_EQ(lowest(shown(), bx + 16, law), -1);
 }
 
 TEST_F(VectorsTest, VelocityVectorFollowsTheScale)
