@@ -13,7 +13,6 @@
 #include "app/undohistory.h"
 #include "app/welcome.h"
 #include "calc/machine.h"
-#include "config/configloader.h"
 #include "exercises/exercisecommands.h"
 #include "exercises/filedialogs.h"
 #include "exercises/optionexo.h"
@@ -27,14 +26,9 @@
 #include "print/clipboardservice.h"
 #include "print/printerservice.h"
 #include "print/sceneoutput.h"
-#include "core/handshake.h"
-#include "core/numberformat.h"
-#include "core/tables.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QScreen>
