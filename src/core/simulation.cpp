@@ -140,22 +140,9 @@ void Simulation::applyControls(const Controls &values)
     setBox(3, values.Text3);
     setBox(4, values.Text4);
     // A scale's or an option's reaction fires when its value changes, as for the user's change.
-    if (m_c.VScroll1 != values.VScroll1)
-        VScroll1_Change(values.VScroll1);
-    if (m_c.UpDown1 != values.UpDown1)
-        UpDown1_Change(values.UpDown1);
-    if (m_c.VScroll3 != values.VScroll3)
-        VScroll3_Change(values.VScroll3);
+    applyScales(values);
     m_c.chrono = values.chrono;
-    // In the file's order, as the user would have set them.
-    std::vector<const Option *> byRecord;
-    for (const Option &o : options())
-        byRecord.push_back(&o);
-    std::sort(byRecord.begin(), byRecord.end(),
-              [](const Option *a, const Option *b) { return a->record < b->record; });
-    for (const Option *o : byRecord)
-        if (o->value(m_c) != o->value(values))
-            setOption(*o, o->value(values));
+    applyOptions(values);
     m_c.Label4 = values.Label4;
     m_c.secondLawColour = values.secondLawColour;
 
@@ -171,18 +158,34 @@ void Simulation::applyControls(const Controls &values)
     emit loaded();
 }
 
+void Simulation::applyScales(const Controls &values)
+{
+    if (m_c.VScroll1 != values.VScroll1)
+        VScroll1_Change(values.VScroll1);
+    if (m_c.UpDown1 != values.UpDown1)
+        UpDown1_Change(values.UpDown1);
+    if (m_c.VScroll3 != values.VScroll3)
+        VScroll3_Change(values.VScroll3);
+}
+
+// In the file's order, as the user would have set them.
+void Simulation::applyOptions(const Controls &values)
+{
+    std::vector<const Option *> byRecord;
+    for (const Option &o : options())
+        byRecord.push_back(&o);
+    std::sort(byRecord.begin(), byRecord.end(),
+              [](const Option *a, const Option *b) { return a->record < b->record; });
+    for (const Option *o : byRecord)
+        if (o->value(m_c) != o->value(values))
+            setOption(*o, o->value(values));
+}
+
 void Simulation::restoreControls(const Controls &target)
 {
     // Each control that differs takes its value through its own handler, as the user's change.
-    if (m_c.VScroll1 != target.VScroll1)
-        VScroll1_Change(target.VScroll1);
-    if (m_c.UpDown1 != target.UpDown1)
-        UpDown1_Change(target.UpDown1);
-    if (m_c.VScroll3 != target.VScroll3)
-        VScroll3_Change(target.VScroll3);
-    for (const Option &o : options())
-        if (o.value(m_c) != o.value(target))
-            setOption(o, o.value(target));
+    applyScales(target);
+    applyOptions(target);
     for (int i = 0; i < Controls::kSwatches; ++i)
         if (m_c.swatchColour(i) != target.swatchColour(i))
             Label4_Chosen(i, target.swatchColour(i));

@@ -185,6 +185,9 @@ signals:
 
 private:
     void setTimer(bool on);
+    // The scales and the options that differ from values take them, each with its reaction.
+    void applyScales(const Controls &values);
+    void applyOptions(const Controls &values);
     // Every change of a parameter box's text goes here, so the launch values follow it.
     void setBox(int box, const QString &text);
     void applyParameterChange(bool clearAlways);
