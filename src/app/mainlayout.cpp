@@ -6,6 +6,7 @@
 #include "app/panels.h"
 #include "app/scenepane.h"
 #include "app/scenewidget.h"
+#include "app/smallwidgets.h"
 #include "app/tabstrip.h"
 #include "app/toolbar.h"
 #include "core/units.h"
@@ -29,18 +30,6 @@ QRect rightColumn(int left, int top, int width, int height)
     return twips::toPixels(left, top, width, height).translated(kRightColumnShift, 0);
 }
 
-// Fixed colours through the palette: a style sheet makes Qt polish its widget with a
-// style-sheet style, which is costly at start-up.
-void paintIn(QWidget *w, const QColor &text, const QColor &background)
-{
-    QPalette palette = w->palette();
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
-        palette.setColor(role, text);
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base})
-        palette.setColor(role, background);
-    w->setPalette(palette);
-    w->setAutoFillBackground(true);
-}
 } // namespace
 
 void FeuilleP::buildTabs()

@@ -223,10 +223,9 @@ void ParametersPanel::refresh()
     const Controls &c = m_ctx.sim.c;
     m_combo1->setCurrentIndex(c.Combo1);
     m_combo2->setCurrentIndex(c.Combo2);
-    const QString *texts[] = {nullptr, &c.Text1, &c.Text2, &c.Text3, &c.Text4};
     for (int n = 1; n <= 4; ++n)
-        if (m_text[n]->text() != *texts[n])
-            m_text[n]->setText(*texts[n]);
+        if (m_text[n]->text() != c.box(n))
+            m_text[n]->setText(c.box(n));
     Panel::refresh();
     repaintWhenChanged({c.Label4[0]});
 }

@@ -3,6 +3,7 @@
 #include "app/hintline.h"
 #include "app/hints.h"
 #include "app/scenewidget.h"
+#include "app/smallwidgets.h"
 #include "core/numberformat.h"
 #include "core/simulation.h"
 #include "core/units.h"
@@ -19,18 +20,8 @@ namespace {
 constexpr int kScrollMaxTwips = 5145;
 // The scene's scroll bar stands in its own column right of the scene frame.
 constexpr int kSceneBarWidth = 12;
+const QColor kNavy(0, 0, 128); // the read-outs' band
 
-// Fixed colours through the palette: a style sheet is costly at start-up.
-void paintWhiteOnNavy(QWidget *w)
-{
-    QPalette palette = w->palette();
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
-        palette.setColor(role, Qt::white);
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base})
-        palette.setColor(role, QColor(0, 0, 128));
-    w->setPalette(palette);
-    w->setAutoFillBackground(true);
-}
 } // namespace
 
 ScenePane::ScenePane(QWidget *parent, Simulation &sim, SceneRenderer &renderer, Hints &hints)
@@ -66,7 +57,7 @@ void ScenePane::buildReadouts(QWidget *parent)
 {
     auto *band = new QLabel(parent);
     band->setGeometry(twips::toPixels(120, 720, 6135, 255));
-    paintWhiteOnNavy(band);
+    paintIn(band, Qt::white, kNavy);
     m_label3 = new QLabel(parent);
     m_label3->setObjectName(QStringLiteral("Label3"));
     m_label3->setGeometry(twips::toPixels(135, 735, 1695, 255));
@@ -78,7 +69,7 @@ void ScenePane::buildReadouts(QWidget *parent)
     QFont readout(QStringLiteral("Arial"), 8);
     readout.setStyleStrategy(QFont::PreferNoShaping);
     for (QLabel *l : {m_label3, m_label1}) {
-        paintWhiteOnNavy(l);
+        paintIn(l, Qt::white, kNavy);
         l->setFont(readout);
         l->setAccessibleDescription(QStringLiteral("Lecture de la position"));
     }

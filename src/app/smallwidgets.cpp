@@ -98,6 +98,17 @@ void ParameterBox::focusOutEvent(QFocusEvent *event)
     emit applied();
 }
 
+void paintIn(QWidget *w, const QColor &text, const QColor &background)
+{
+    QPalette palette = w->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+        palette.setColor(role, text);
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base})
+        palette.setColor(role, background);
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
+}
+
 QToolButton *pictureButton(const QString &name, const QString &icon, const QString &tip,
                            QWidget *parent)
 {

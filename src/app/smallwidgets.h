@@ -63,6 +63,10 @@ private:
     bool m_enterSwallowed = true;
 };
 
+// Fixed colours through the palette: a style sheet makes Qt polish its widget with a
+// style-sheet style, which is costly at start-up.
+void paintIn(QWidget *w, const QColor &text, const QColor &background);
+
 // A vertical picture button of the animation row or the camera.
 QToolButton *pictureButton(const QString &name, const QString &icon, const QString &tip,
                            QWidget *parent);

@@ -50,6 +50,10 @@ struct Controls
         return i == kSecondLawSwatch ? secondLawColour : Label4.at(i);
     }
 
+    // Text1..Text4 by their number, 1 to 4.
+    QString &box(int n) { return *std::array{&Text1, &Text2, &Text3, &Text4}.at(n - 1); }
+    const QString &box(int n) const { return *std::array{&Text1, &Text2, &Text3, &Text4}.at(n - 1); }
+
     bool operator==(const Controls &) const = default;
 
     static constexpr std::array<bool, 13> defaultChecks()

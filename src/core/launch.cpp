@@ -7,10 +7,8 @@ namespace orbane {
 Launch Launch::of(const Controls &c)
 {
     Launch l;
-    l.read(1, c.Text1);
-    l.read(2, c.Text2);
-    l.read(3, c.Text3);
-    l.read(4, c.Text4);
+    for (int n = 1; n <= 4; ++n)
+        l.read(n, c.box(n));
     return l;
 }
 

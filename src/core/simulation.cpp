@@ -36,10 +36,9 @@ QString Simulation::soundPath() const
 
 void Simulation::setBox(int box, const QString &text)
 {
-    QString *boxes[] = {&m_c.Text1, &m_c.Text2, &m_c.Text3, &m_c.Text4};
     if (box < 1 || box > 4)
         return;
-    *boxes[box - 1] = text;
+    m_c.box(box) = text;
     m_launch.read(box, text);
 }
 
@@ -193,11 +192,9 @@ void Simulation::restoreControls(const Controls &target)
         Combo1_Click(target.Combo1);
     if (m_c.Combo2 != target.Combo2)
         Combo2_Click(target.Combo2);
-    const QString *texts[] = {&target.Text1, &target.Text2, &target.Text3, &target.Text4};
-    const QString *shown[] = {&m_c.Text1, &m_c.Text2, &m_c.Text3, &m_c.Text4};
     for (int n = 1; n <= 4; ++n) {
-        if (*shown[n - 1] != *texts[n - 1]) {
-            TextN_Change(n, *texts[n - 1]);
+        if (m_c.box(n) != target.box(n)) {
+            TextN_Change(n, target.box(n));
             TextN_LostFocus(n);
         }
     }
