@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <cmath>
 
@@ -17,7 +18,7 @@ namespace {
 enum class Side { Right, AboveLeft, BelowLeft };
 
 // The symbol as a picture, aliased like every drawing of the scene.
-QImage symbolPicture(const QString &symbol, const QColor &colour)
+QImage renderSymbol(const QString &symbol, const QColor &colour)
 {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
@@ -34,13 +35,25 @@ QImage symbolPicture(const QString &symbol, const QColor &colour)
     return picture;
 }
 
+// Rendered once per symbol and colour: every tick draws the names again, and the same picture
+// (the same cache key) lets the canvas see that nothing changed where it stands.
+const QImage &symbolPicture(const QString &symbol, const QColor &colour)
+{
+    static QHash<QString, QImage> pictures;
+    const QString key = symbol + QLatin1Char('#') + QString::number(colour.rgba(), 16);
+    auto it = pictures.find(key);
+    if (it == pictures.end())
+        it = pictures.insert(key, renderSymbol(symbol, colour));
+    return *it;
+}
+
 // "Nommer les vecteurs": the symbol beside the tip, clear of the head's strokes.
 void nameHead(Canvas &canvas, const Controls &c, QPointF tip, const QString &symbol,
               const QColor &colour, Side side)
 {
     if (!c.vectorNames)
         return;
-    const QImage picture = symbolPicture(symbol, colour);
+    const QImage &picture = symbolPicture(symbol, colour);
     const int gap = 8, x = int(std::lround(tip.x())), y = int(std::lround(tip.y()));
     const int left = side == Side::Right ? x + gap : x - gap - picture.width();
     const int top = side == Side::Right       ? y - picture.height() / 2
