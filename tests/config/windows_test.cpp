@@ -220,6 +220,13 @@ TEST_F(ConfigWindows, ChangingFolderKeepsOnlyTheFileNameOfATypedPath)
     EXPECT_EQ(child<QLineEdit>(&again, "Text1")->text(), QStringLiteral("tir.P08"));
     Ouvrir open(sim(), session, dialogs(), &mainWindow);
     EXPECT_EQ(child<FolderList>(&open, "Dir1")->path(), work + QStringLiteral("/sous"));
+
+    // The shortcuts beside the folder list lead home and to the documents.
+    QTest::mouseClick(child<QPushButton>(&open, "dossierPersonnel"), Qt::LeftButton);
+    EXPECT_EQ(child<FileList>(&open, "File1")->path(), QDir::homePath());
+    ASSERT_TRUE(QDir().mkpath(SavePlace::shared().documents()));
+    QTest::mouseClick(child<QPushButton>(&open, "documents"), Qt::LeftButton);
+    EXPECT_EQ(child<FileList>(&open, "File1")->path(), SavePlace::shared().documents());
 }
 
 TEST_F(ConfigWindows, DoubleClickingAnExistingFileAsksBeforeWritingOverIt)
