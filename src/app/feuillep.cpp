@@ -129,7 +129,8 @@ print::SceneOutput &FeuilleP::output()
         m_output->pdf.dialogs = m_services.dialogs;
         m_output->pdf.fileName = [this] {
             return m_fileDialogs->saveFileName(QStringLiteral("Document PDF|*.PDF"),
-                                               QStringLiteral("pdf"));
+                                               QStringLiteral("pdf"),
+                                               QStringLiteral("Impression.pdf"));
         };
         connect(m_output.get(), &print::SceneOutput::hintChanged, this,
                 [this](const QString &hint) { m_info->showHint(hint); });

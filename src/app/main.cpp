@@ -97,6 +97,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Orbane 1S"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orbane1s.png")));
     orbane::installFrenchTranslations(app);
+    orbane::keepLightPalette();
     fonts.wait();
 
     orbane::FeuilleP window(QCoreApplication::applicationDirPath());

@@ -1,6 +1,7 @@
 #include "config/configsession.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace orbane::config {
 
@@ -14,6 +15,12 @@ QString ConfigSession::currentFolder() const
 void ConfigSession::setCurrentFolder(const QString &folder)
 {
     m_currentFolder = QDir::cleanPath(QDir(folder).absolutePath());
+}
+
+QString ConfigSession::saveName() const
+{
+    return !m_saved.isEmpty() && m_saved == m_fichconfig ? QFileInfo(m_saved).fileName()
+                                                         : QStringLiteral("Configuration.P08");
 }
 
 LoadResult ConfigSession::chargeconfig(Simulation &sim, const QString &path, Dialogs &dialogs)

@@ -24,6 +24,12 @@ public:
     const QString &fichconfig() const { return m_fichconfig; }
     void setFichconfig(const QString &path) { m_fichconfig = path; }
 
+    // The name the save window offers: the configuration's own once the user saved it in this
+    // run, so that saving again keeps it; otherwise a neutral one, never a shipped exercise's.
+    QString saveName() const;
+    // The user saved the configuration to `path`.
+    void markSaved(const QString &path) { m_saved = path; }
+
     // The folder the open and save windows and the exercise chooser start on (the process's
     // folder until one of them changes it), so each reopens on the folder last used.
     QString currentFolder() const;
@@ -41,6 +47,7 @@ signals:
 
 private:
     QString m_fichconfig;
+    QString m_saved; // last saved by the user in this run
     QString m_currentFolder;
 };
 

@@ -5,6 +5,7 @@
 #include "config/filelists.h"
 #include "config/savename.h"
 #include "core/diskerror.h"
+#include "core/saveplace.h"
 #include "core/simulation.h"
 #include "platform/dialogparts.h"
 
@@ -45,12 +46,13 @@ Enregistrer::Enregistrer(Simulation &sim, ConfigSession &session, Dialogs &dialo
     grid->addWidget(m_lists.dir, 1, 1, 3, 1);
     grid->addWidget(caption(QStringLiteral("Lecteur:"), m_lists.drive, this), 4, 1);
     grid->addWidget(m_lists.drive, 5, 1);
-    grid->addLayout(buttonRow({m_command1, m_command2}), 6, 0, 1, 2);
+    grid->addLayout(buttonRow({m_lists.home, m_lists.documents}), 6, 1);
+    grid->addLayout(buttonRow({m_command1, m_command2}), 7, 0, 1, 2);
     grid->setRowStretch(3, 1);
     resize(520, 340);
 
-    openFileLists(m_lists, m_session.currentFolder());
-    m_text1->setText(m_session.fichconfig());
+    openFileLists(m_lists, SavePlace::shared().folder());
+    m_text1->setText(m_session.saveName());
     placeBesideMainWindow(this, mainWindow);
 
     connect(m_lists.file, &FileList::pathChanged, this, &Enregistrer::File1_PathChange);
@@ -110,6 +112,9 @@ void Enregistrer::Command1_Click()
         restorePointer();
         return;
     }
+    m_session.markSaved(target);
+    // The folder the lists show, as for the open window: a path typed in the box is a one-off.
+    SavePlace::shared().savedIn(m_session.currentFolder());
     m_session.announceTitle(target);
     restorePointer();
     accept();

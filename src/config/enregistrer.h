@@ -17,7 +17,8 @@ namespace orbane::config {
 class ConfigSession;
 
 // The save window `enregistrer`: a file name typed or picked among the configuration files of
-// a folder, and "ENREGISTRER". Modal; it closes (accepted) once the file is written.
+// a folder, and "ENREGISTRER". It opens on the save place (SavePlace::shared()). Modal; it
+// closes (accepted) once the file is written.
 class Enregistrer : public QDialog
 {
     Q_OBJECT

@@ -1,8 +1,12 @@
 #include "config/filelists.h"
 
+#include "core/saveplace.h"
+#include "platform/dialogparts.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QStorageInfo>
 #include <QStyle>
 #include <algorithm>
@@ -225,6 +229,13 @@ void followDrive(const FileLists &lists)
     lists.file->setPath(lists.dir->path());
 }
 
+// A folder that cannot be read leaves the lists where they were.
+void goTo(const FileLists &lists, const QString &folder)
+{
+    if (lists.dir->setPath(folder))
+        lists.drive->setDriveOf(lists.dir->path());
+}
+
 } // namespace
 
 FileLists makeFileLists(QWidget *parent)
@@ -233,6 +244,9 @@ FileLists makeFileLists(QWidget *parent)
     lists.drive = new DriveList(parent);
     lists.dir = new FolderList(parent);
     lists.file = new FileList(parent);
+    lists.home = commandButton(QStringLiteral("dossierPersonnel"),
+                               QStringLiteral("Dossier personnel"), parent);
+    lists.documents = commandButton(QStringLiteral("documents"), QStringLiteral("Documents"), parent);
     return lists;
 }
 
@@ -249,6 +263,10 @@ void openFileLists(const FileLists &lists, const QString &folder)
     QObject::connect(lists.drive, &DriveList::driveChosen, lists.drive,
                      [lists] { followDrive(lists); });
     QObject::connect(lists.dir, &FolderList::pathChanged, lists.file, &FileList::setPath);
+    QObject::connect(lists.home, &QPushButton::clicked, lists.dir,
+                     [lists] { goTo(lists, QDir::homePath()); });
+    QObject::connect(lists.documents, &QPushButton::clicked, lists.dir,
+                     [lists] { goTo(lists, SavePlace::shared().documents()); });
 }
 
 } // namespace orbane::config

@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QString>
 
+class QPushButton;
+
 // The drive, folder and file lists shared by the open and save windows.
 namespace orbane::config {
 
@@ -87,19 +89,22 @@ private:
     QString m_path;
 };
 
-// The drive, folder and configuration file lists of the open and save windows.
+// The drive, folder and configuration file lists of the open and save windows, and the
+// shortcuts to the home ("Dossier personnel") and documents folders beside the folder list.
 struct FileLists
 {
     DriveList *drive = nullptr;
     FolderList *dir = nullptr;
     FileList *file = nullptr;
+    QPushButton *home = nullptr;
+    QPushButton *documents = nullptr;
 };
 
-// The three lists, made in their tab order.
+// The three lists and the two shortcuts, made in their tab order.
 FileLists makeFileLists(QWidget *parent);
 
 // The lists open on `folder` (the last one used), or the nearest readable one; from then on the
-// folder list follows the chosen drive and the file list the folder list.
+// folder list follows the chosen drive and the shortcuts, and the file list the folder list.
 void openFileLists(const FileLists &lists, const QString &folder);
 
 } // namespace orbane::config

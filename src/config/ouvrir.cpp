@@ -62,9 +62,10 @@ Ouvrir::Ouvrir(Simulation &sim, ConfigSession &session, Dialogs &dialogs, QWidge
     grid->addWidget(m_lists.dir, 1, 1);
     grid->addWidget(caption(QStringLiteral("Lecteur:"), m_lists.drive, this), 2, 1);
     grid->addWidget(m_lists.drive, 3, 1);
-    grid->addWidget(m_ficharge, 4, 0, 1, 2);
-    grid->addWidget(m_frame1, 5, 0, 1, 2);
-    grid->addLayout(buttonRow({m_command1, m_command2}), 6, 0, 1, 2);
+    grid->addLayout(buttonRow({m_lists.home, m_lists.documents}), 4, 1);
+    grid->addWidget(m_ficharge, 5, 0, 1, 2);
+    grid->addWidget(m_frame1, 6, 0, 1, 2);
+    grid->addLayout(buttonRow({m_command1, m_command2}), 7, 0, 1, 2);
     grid->setRowStretch(1, 1);
     resize(520, 360);
 

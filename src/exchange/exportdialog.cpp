@@ -5,6 +5,7 @@
 #include "core/simulation.h"
 #include "exchange/savechooser.h"
 #include "exchange/tables.h"
+#include "platform/savewindows.h"
 
 #include <QClipboard>
 #include <QFileDialog>
@@ -29,8 +30,13 @@ QString askSavePath(QWidget *parent, const QString &suggested, const FormatEntry
     for (const FormatEntry &entry : formats())
         if (!filters.contains(entry.filter))
             filters << entry.filter;
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Enregistrer les valeurs"),
-                                                suggested, filters.join(QStringLiteral(";;")));
+    QFileDialog dialog(parent, QStringLiteral("Enregistrer les valeurs"), QString(),
+                       filters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    openOnSavePlace(dialog, suggested);
+    QString path = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                       ? dialog.selectedFiles().first()
+                       : QString();
     const bool known = std::any_of(formats().begin(), formats().end(), [&](const FormatEntry &e) {
         return path.endsWith(e.suffix, Qt::CaseInsensitive);
     });

@@ -2,6 +2,7 @@
 
 #include "core/diskerror.h"
 #include "core/savefile.h"
+#include "core/saveplace.h"
 #include "core/services.h"
 
 namespace orbane::exchange {
@@ -14,6 +15,8 @@ bool saveOrTell(const QString &path, const QByteArray &bytes, const QString &fai
     const saving::SaveResult saved = saving::saveBytes(path, bytes);
     if (!saved)
         dialogs.message(files::explained(failed, path, saved.reason), title, MsgIcon::Exclamation);
+    else
+        SavePlace::shared().remember(path);
     return saved.ok;
 }
 

@@ -21,7 +21,8 @@ public:
 };
 
 // Saves through saving::saveBytes; on failure the user reads `failed` with the file and the
-// cause, under `title`, and the old file is as it was.
+// cause, under `title`, and the old file is as it was. A saved file's folder is where the next
+// save window opens.
 bool saveOrTell(const QString &path, const QByteArray &bytes, const QString &failed,
                 const QString &title, Dialogs &dialogs);
 

@@ -4,6 +4,7 @@
 #include "config/configsession.h"
 #include "core/diskerror.h"
 #include "core/regularfile.h"
+#include "core/saveplace.h"
 #include "core/simulation.h"
 #include "exercises/exercisefile.h"
 #include "exercises/exercisepaths.h"
@@ -327,7 +328,8 @@ void ExerciseCommands::opentexte_Click()
 
 void ExerciseCommands::savetexte_Click()
 {
-    QString path = m_files.saveFileName(kRtfFilter, QStringLiteral("RTF"));
+    QString path =
+        m_files.saveFileName(kRtfFilter, QStringLiteral("RTF"), QStringLiteral("Exercice.rtf"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -344,6 +346,7 @@ void ExerciseCommands::savetexte_Click()
                           QStringLiteral("Erreur d'écriture."), MsgIcon::Critical);
         return;
     }
+    SavePlace::shared().remember(path);
     m_sim.setTextemodif(0);
 }
 

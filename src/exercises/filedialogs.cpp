@@ -1,5 +1,7 @@
 #include "exercises/filedialogs.h"
 
+#include "platform/savewindows.h"
+
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -49,6 +51,7 @@ QString QtFileDialogs::openFileName(const QString &filter, const QString &initia
     QFileDialog dialog(m_parent, QString(), QString(), qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    addFolderShortcuts(dialog);
     if (!initialName.contains(QLatin1Char('*')))
         dialog.selectFile(initialName);
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
@@ -63,8 +66,7 @@ QString QtFileDialogs::saveFileName(const QString &filter, const QString &defaul
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDefaultSuffix(defaultSuffix);
-    if (!suggestedName.isEmpty())
-        dialog.selectFile(suggestedName);
+    openOnSavePlace(dialog, suggestedName);
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                ? dialog.selectedFiles().first()
                : QString();

@@ -18,8 +18,9 @@ public:
     virtual QString openFileName(const QString &filter, const QString &initialName) = 0;
 };
 
-// QFileDialog, parented to the main window. The save chooser does not ask about
-// overwriting: the command asks in its own words.
+// QFileDialog, parented to the main window. Opening starts where the exercises are, saving in
+// the save place. The save chooser does not ask about overwriting: the command asks in its own
+// words.
 class QtFileDialogs final : public FileDialogs
 {
 public:

@@ -1,5 +1,8 @@
 #include "exercises/textprinting.h"
 
+#include "core/saveplace.h"
+#include "platform/savewindows.h"
+
 #include <QBuffer>
 #include <QMessageBox>
 #include <QPdfWriter>
@@ -34,6 +37,7 @@ void printWithDialog(const QTextDocument &doc, QWidget *parent)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
+    offerPrintFileInSavePlace(dialog, QStringLiteral("Exercice.pdf"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QString file =
@@ -61,7 +65,10 @@ saving::SaveResult savePdf(const QTextDocument &doc, const QString &path, const 
         writer.setPageLayout(layout);
         doc.print(&writer);
     }
-    return saving::saveBytes(path, pdf.data());
+    const saving::SaveResult saved = saving::saveBytes(path, pdf.data());
+    if (saved)
+        SavePlace::shared().remember(path);
+    return saved;
 }
 
 } // namespace orbane::exercises

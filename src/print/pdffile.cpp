@@ -1,5 +1,7 @@
 #include "print/pdffile.h"
 
+#include "core/saveplace.h"
+
 #include <QPageLayout>
 #include <QPdfWriter>
 
@@ -47,6 +49,8 @@ saving::SaveResult savePdf(const QString &path, const PrintSource &source,
     });
     if (!drawn)
         saved.reason = QStringLiteral("la page n'a pas pu être dessinée");
+    if (saved)
+        SavePlace::shared().remember(path);
     return saved;
 }
 

@@ -1,5 +1,6 @@
 #include "print/printerservice.h"
 
+#include "platform/savewindows.h"
 #include "print/printing.h"
 
 #include <QFileInfo>
@@ -142,6 +143,8 @@ bool QtPrinterService::setup(QWidget *parent)
 {
     QPrintDialog dialog(&printer(), parent);
     dialog.setWindowTitle(QStringLiteral("Configuration de l'impression"));
+    if (printer().outputFileName().isEmpty())
+        offerPrintFileInSavePlace(dialog, QStringLiteral("Impression.pdf"));
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -5,8 +5,10 @@
 #include "app/welcome.h"
 #include "appfixture.h"
 #include "graphs/graphpanel.h"
+#include "platform/frenchui.h"
 
 #include <QAccessible>
+#include <QPalette>
 #include <QScreen>
 #include <QCheckBox>
 #include <QLabel>
@@ -179,6 +181,56 @@ TEST_F(FaceTest, ReadoutBandAndFileBandKeepTheirColours)
         EXPECT_EQ(drawn.pixelColor(drawn.width() - 2, drawn.height() / 2), expected) << name;
         EXPECT_EQ(band->palette().color(band->foregroundRole()), QColor(Qt::white)) << name;
     }
+}
+
+// The window built under a palette, grabbed, then the application's palette put back.
+struct PaletteRun
+{
+    QImage window, lieu; // the whole window and the "Lieu :" caption
+};
+struct Built : test::AppFixture
+{
+    void TestBody() override {}
+};
+PaletteRun buildUnder(const QPalette &desktop, bool keepLight)
+{
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(desktop);
+    if (keepLight)
+        keepLightPalette();
+    PaletteRun run;
+    {
+        Built built;
+        built.SetUp();
+        run.window = built.w->grab().toImage();
+        for (auto *label : built.w->findChildren<QLabel *>())
+            if (label->text() == QStringLiteral("Lieu : "))
+                run.lieu = run.window.copy(QRect(label->mapTo(built.w.get(), QPoint()),
+                                                 label->size()));
+    }
+    QApplication::setPalette(before);
+    return run;
+}
+
+int darkest(const QImage &picture)
+{
+    int found = 255;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            found = std::min(found, picture.pixelColor(x, y).lightness());
+    return found;
+}
+
+TEST(PaletteTest, ADarkDesktopPaletteLeavesTheWindowAsDrawnAndTheNormalOneUnchanged)
+{
+    const PaletteRun today = buildUnder(QApplication::palette(), false);
+    EXPECT_EQ(buildUnder(QApplication::palette(), true).window, today.window);
+
+    const PaletteRun dark = buildUnder(QPalette(QColor(45, 45, 45)), true);
+    ASSERT_FALSE(dark.lieu.isNull());
+    EXPECT_LT(darkest(dark.lieu), 80);                      // dark text
+    EXPECT_GT(dark.lieu.pixelColor(0, 0).lightness(), 200); // on a light background
+    EXPECT_EQ(dark.window, today.window);
 }
 
 TEST_F(FaceTest, CalculatorOpensFromTheToolBar)

@@ -4,6 +4,7 @@
 #include "config/enregistrer.h"
 #include "config/filelists.h"
 #include "config/ouvrir.h"
+#include "core/saveplace.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -42,6 +43,7 @@ struct ConfigWindows : test::ConfigTest
         copyData(QStringLiteral("custom.P08"), QStringLiteral("travail/d.P08.bak"));
         copyData(QStringLiteral("lowercase.P08"), QStringLiteral("travail/sous/minuscule.P08"));
         session.setCurrentFolder(work);
+        SavePlace::shared().remember(QDir(work).filePath(QStringLiteral("saved.P08")));
         mainWindow.move(100, 80);
         titles =
             std::make_unique<QSignalSpy>(&session, &ConfigSession::titleChanged);
@@ -130,7 +132,8 @@ TEST_F(ConfigWindows, SaveWindowOpensBesideTheMainWindowOnTheLastPath)
     EXPECT_EQ(w.objectName(), QStringLiteral("enregistrer"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Enregistrer les paramètres."));
     EXPECT_EQ(w.pos(), QPoint(120, 100));
-    EXPECT_EQ(child<QLineEdit>(&w, "Text1")->text(), QStringLiteral("/ailleurs/dernier.P08"));
+    // Never the loaded exercise's own file: a neutral name in the save place.
+    EXPECT_EQ(child<QLineEdit>(&w, "Text1")->text(), QStringLiteral("Configuration.P08"));
     EXPECT_EQ(child<FolderList>(&w, "Dir1")->path(), work);
     EXPECT_EQ(child<FileList>(&w, "File1")->path(), work);
     // "*.P08" whatever the case, files only.
@@ -199,9 +202,9 @@ TEST_F(ConfigWindows, EnterInTheNameBoxSaves)
 
 TEST_F(ConfigWindows, ChangingFolderKeepsOnlyTheFileNameOfATypedPath)
 {
-    session.setFichconfig(work + QStringLiteral("/tir.P08"));
     Enregistrer w(sim(), session, dialogs(), &mainWindow);
     show(w);
+    type(child<QLineEdit>(&w, "Text1"), work + QStringLiteral("/tir.P08"));
     auto *dir1 = child<FolderList>(&w, "Dir1");
     dir1->setCurrentItem(item(dir1, QStringLiteral("sous")));
     QTest::keyClick(dir1, Qt::Key_Return);
@@ -211,11 +214,19 @@ TEST_F(ConfigWindows, ChangingFolderKeepsOnlyTheFileNameOfATypedPath)
     QTest::mouseClick(child<QPushButton>(&w, "Command1"), Qt::LeftButton);
     expectSavedHere(work + QStringLiteral("/sous/tir.P08"));
 
-    // Both windows reopen on that folder.
+    // Both windows reopen on that folder; the save window offers the name just saved.
     Enregistrer again(sim(), session, dialogs(), &mainWindow);
     EXPECT_EQ(child<FolderList>(&again, "Dir1")->path(), work + QStringLiteral("/sous"));
+    EXPECT_EQ(child<QLineEdit>(&again, "Text1")->text(), QStringLiteral("tir.P08"));
     Ouvrir open(sim(), session, dialogs(), &mainWindow);
     EXPECT_EQ(child<FolderList>(&open, "Dir1")->path(), work + QStringLiteral("/sous"));
+
+    // The shortcuts beside the folder list lead home and to the documents.
+    QTest::mouseClick(child<QPushButton>(&open, "dossierPersonnel"), Qt::LeftButton);
+    EXPECT_EQ(child<FileList>(&open, "File1")->path(), QDir::homePath());
+    ASSERT_TRUE(QDir().mkpath(SavePlace::shared().documents()));
+    QTest::mouseClick(child<QPushButton>(&open, "documents"), Qt::LeftButton);
+    EXPECT_EQ(child<FileList>(&open, "File1")->path(), SavePlace::shared().documents());
 }
 
 TEST_F(ConfigWindows, DoubleClickingAnExistingFileAsksBeforeWritingOverIt)
