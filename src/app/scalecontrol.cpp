@@ -73,8 +73,9 @@ void ScaleControl::choose(const display::Scale &scale)
         return;
     }
     const display::Start &run = display::started();
-    if (scale == run.choice && !run.fromCommandLine)
-        return;
+    if (scale == run.choice)
+        return; // already drawn so
+
     const MsgAnswer answer = m_dialogs.message(
         QStringLiteral("Orbane 1S s'ouvrira désormais en « %1 ».\n\n"
                        "Redémarrer maintenant pour l'appliquer ? La configuration ouverte est "
