@@ -24,13 +24,15 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (!parser.parse(arguments)) {
         line.action = CommandLine::Action::Refused;
         const QStringList unknown = parser.unknownOptionNames();
-        line.refusal = !unknown.isEmpty() ? QStringLiteral("option inconnue ")
-                                 + quoted((unknown.first().size() == 1 ? QStringLiteral("-")
-                                                                        : QStringLiteral("--"))
-                                          + unknown.first())
-                       : arguments.last() == QStringLiteral("--echelle")
-                           ? QStringLiteral("il manque le facteur après --echelle")
-                           : QStringLiteral("il manque le nom du fichier après --capture");
+        if (!unknown.isEmpty()) {
+            const QString dashes = unknown.first().size() == 1 ? QStringLiteral("-")
+                                                                : QStringLiteral("--");
+            line.refusal = QStringLiteral("option inconnue ") + quoted(dashes + unknown.first());
+        } else if (arguments.last() == QStringLiteral("--echelle")) {
+            line.refusal = QStringLiteral("il manque le facteur après --echelle");
+        } else {
+            line.refusal = QStringLiteral("il manque le nom du fichier après --capture");
+        }
         // Qt's own options are refused here until the application object takes them, but the
         // factor is needed before that object exists.
         if (parser.isSet(kScale))

@@ -102,7 +102,8 @@ bool storeScale(const Scale &scale, QString *why)
                        .arg(QDir::toNativeSeparators(QFileInfo(path).path()));
         return false;
     }
-    const saving::SaveResult saved = saving::saveBytes(path, (kKey + scaleText(scale) + QLatin1Char('\n')).toUtf8());
+    const saving::SaveResult saved =
+        saving::saveBytes(path, (kKey + scaleText(scale) + QLatin1Char('\n')).toUtf8());
     if (!saved && why)
         *why = saved.reason;
     return saved.ok;

@@ -38,9 +38,9 @@ bool storeScale(const Scale &scale, QString *why);
 struct Start
 {
     std::optional<QByteArray> userFactor; // QT_SCALE_FACTOR as the user set it, if set
-    Scale choice;                          // asked on the command line, or kept
+    Scale choice;                         // asked on the command line, or kept
     bool fromCommandLine = false;
-    double factor = 1.0; // applied over the user's own factor
+    double factor = 1.0;     // applied over the user's own factor
     bool pendingFit = false; // the fit waits for the screen, known once the application exists
 };
 

@@ -67,9 +67,9 @@ void ScaleControl::choose(const display::Scale &scale)
 {
     QString why;
     if (!display::storeScale(scale, &why)) {
-        m_dialogs.message(QStringLiteral("Le choix de l'affichage n'a pas pu être gardé : %1.")
-                              .arg(why),
-                          QStringLiteral("Affichage agrandi"), MsgIcon::Exclamation);
+        m_dialogs.message(
+            QStringLiteral("Le choix de l'affichage n'a pas pu être gardé : %1.").arg(why),
+            QStringLiteral("Affichage agrandi"), MsgIcon::Exclamation);
         return;
     }
     const display::Start &run = display::started();

@@ -23,8 +23,8 @@ class ScaleControl : public QObject
 public:
     struct Actions
     {
-        std::function<bool()> closeWindow;     // false when the user kept the window open
-        std::function<QString()> openFile;     // the configuration in use, to reopen, or empty
+        std::function<bool()> closeWindow; // false when the user kept the window open
+        std::function<QString()> openFile; // the configuration in use, to reopen, or empty
     };
     ScaleControl(QWidget *parent, Hints &hints, Dialogs &dialogs, Actions actions);
     QToolButton *button() const { return m_button; }

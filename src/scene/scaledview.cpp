@@ -42,10 +42,10 @@ void ScaledView::paint(QPainter &target, const QRect &area, qreal ratio)
     catchUp(ratio);
     // Whole device pixels, so the picture is copied pixel for pixel; the layers are clipped to
     // the same pixels and so cover what the copy covered.
-    const QRect pixels = QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio,
-                                area.height() * ratio)
-                             .toAlignedRect()
-                             .intersected(m_persistent.rect());
+    const QRect pixels =
+        QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio)
+            .toAlignedRect()
+            .intersected(m_persistent.rect());
     const QRectF place(pixels.x() / ratio, pixels.y() / ratio, pixels.width() / ratio,
                        pixels.height() / ratio);
     target.save();
