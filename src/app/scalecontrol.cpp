@@ -41,13 +41,9 @@ ScaleControl::ScaleControl(QWidget *parent, Hints &hints, Dialogs &dialogs, Acti
     m_menu->setAccessibleName(QStringLiteral("Taille de l'affichage"));
     m_button->setMenu(m_menu);
     fillMenu();
-    hints.add(m_button, [] {
-        const display::Start &run = display::started();
-        return QStringLiteral("Pour agrandir toute la fenêtre devant la classe (projecteur) : "
-                              "1,5 ou 2 fois, ou adapté à l'écran. Actuellement %1.")
-            .arg(run.factor == 1.0 ? QStringLiteral("taille normale")
-                                   : QStringLiteral("%1 fois").arg(numfmt::general(run.factor)));
-    });
+    // No break inside "1,5 fois".
+    hints.add(m_button, QStringLiteral("Pour agrandir la fenêtre devant la classe : 1,5\u00A0fois, "
+                                       "2\u00A0fois ou adapté à l'écran"));
 }
 
 void ScaleControl::fillMenu()
