@@ -8,6 +8,7 @@ namespace {
 
 const QCommandLineOption kHelp(QStringList{QStringLiteral("h"), QStringLiteral("help")});
 const QCommandLineOption kVersion(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+const QCommandLineOption kScale(QStringLiteral("echelle"), QString(), QStringLiteral("facteur"));
 const QCommandLineOption kCapture(QStringLiteral("capture"), QString(), QStringLiteral("fichier"));
 
 QString quoted(const QString &text) { return QStringLiteral("« %1 »").arg(text); }
@@ -18,17 +19,24 @@ CommandLine parseCommandLine(const QStringList &arguments)
 {
     // Qt's own help and version options print English texts: the French ones are ours.
     QCommandLineParser parser;
-    parser.addOptions({kHelp, kVersion, kCapture});
+    parser.addOptions({kHelp, kVersion, kScale, kCapture});
     CommandLine line;
     if (!parser.parse(arguments)) {
         line.action = CommandLine::Action::Refused;
         const QStringList unknown = parser.unknownOptionNames();
-        line.refusal = unknown.isEmpty()
-                           ? QStringLiteral("il manque le nom du fichier après --capture")
-                           : QStringLiteral("option inconnue ")
-                                 + quoted((unknown.first().size() == 1 ? QStringLiteral("-")
-                                                                        : QStringLiteral("--"))
-                                          + unknown.first());
+        if (!unknown.isEmpty()) {
+            const QString dashes = unknown.first().size() == 1 ? QStringLiteral("-")
+                                                                : QStringLiteral("--");
+            line.refusal = QStringLiteral("option inconnue ") + quoted(dashes + unknown.first());
+        } else if (arguments.last() == QStringLiteral("--echelle")) {
+            line.refusal = QStringLiteral("il manque le facteur après --echelle");
+        } else {
+            line.refusal = QStringLiteral("il manque le nom du fichier après --capture");
+        }
+        // Qt's own options are refused here until the application object takes them, but the
+        // factor is needed before that object exists.
+        if (parser.isSet(kScale))
+            line.scale = display::parseScale(parser.value(kScale));
         return line;
     }
     if (parser.isSet(kHelp)) {
@@ -44,6 +52,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.action = CommandLine::Action::Refused;
         line.refusal = QStringLiteral("un seul fichier à la fois (reçu : %1)").arg(files.size());
         return line;
+    }
+    if (parser.isSet(kScale)) {
+        line.scale = display::parseScale(parser.value(kScale));
+        if (!line.scale) {
+            line.action = CommandLine::Action::Refused;
+            line.refusal = QStringLiteral("facteur d'affichage incorrect %1 : de 1 à 3 (par "
+                                          "exemple 1,5), ou auto")
+                               .arg(quoted(parser.value(kScale)));
+            return line;
+        }
     }
     line.file = files.value(0);
     line.capture = parser.value(kCapture);
@@ -89,7 +107,11 @@ QString helpText()
         "\n"
         "Options :\n"
         "  -h, --help     affiche cette aide et quitte\n"
-        "  -v, --version  affiche la version et quitte\n");
+        "  -v, --version  affiche la version et quitte\n"
+        "  --echelle FACTEUR\n"
+        "                 affiche la fenêtre agrandie, pour un projecteur : 1,5 ou 2 (de 1 à 3),\n"
+        "                 ou auto, le plus grand facteur que l'écran permet ; pour cette fois\n"
+        "                 seulement, sans changer le choix « Affichage agrandi » gardé\n");
 }
 
 QString versionText() { return QStringLiteral("Orbane 1S " ORBANE_VERSION); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/displayscale.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +13,7 @@ struct CommandLine
     enum class Action { Run, Help, Version, Refused };
     Action action = Action::Run;
     QString file;    // a configuration or an exercise to open, or empty
+    std::optional<display::Scale> scale; // --echelle: for this run, over the kept choice
     QString capture; // hidden: write the window's picture there after its first frame, then quit
     QString refusal; // why the command line was refused (French), for Refused
 };

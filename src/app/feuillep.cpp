@@ -7,6 +7,7 @@
 #include "app/hints.h"
 #include "app/opener.h"
 #include "app/panels.h"
+#include "app/scalecontrol.h"
 #include "app/scenepane.h"
 #include "app/tabstrip.h"
 #include "app/toolbar.h"
@@ -63,6 +64,9 @@ FeuilleP::FeuilleP(const QString &programDir, const Services *services, ColourCh
     m_toolBar = new ToolBar(centralWidget(), *m_hints);
     m_scene = new ScenePane(centralWidget(), m_sim, m_renderer, *m_hints);
     m_animation = new AnimationBar(centralWidget(), m_sim, *m_hints);
+    m_scaleControl = new ScaleControl(centralWidget(), *m_hints, *m_services.dialogs,
+                                      {[this] { return close(); },
+                                       [this] { return m_configs->fichconfig(); }});
     m_history = new UndoHistory(m_sim, m_renderer, this);
     buildTabs();
     buildBottom();

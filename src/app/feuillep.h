@@ -48,6 +48,7 @@ class AnimationBar;
 class ChronoPanel;
 class Opener;
 class Panel;
+class ScaleControl;
 class ScenePane;
 class TabStrip;
 class UndoHistory;
@@ -124,6 +125,7 @@ private:
     ToolBar *m_toolBar = nullptr;
     ScenePane *m_scene = nullptr;
     AnimationBar *m_animation = nullptr;
+    ScaleControl *m_scaleControl = nullptr;
     UndoHistory *m_history = nullptr;
     TabStrip *m_onglets = nullptr;
     std::array<Panel *, 4> m_panels{};

@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/displayscale.h"
 #include "app/feuillep.h"
 #include "core/savefile.h"
 #include "platform/fontwarmup.h"
@@ -9,6 +10,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -86,6 +88,10 @@ int main(int argc, char *argv[])
         (early.action != orbane::CommandLine::Action::Refused || !orbane::hasQtOptions(raw)))
         return answer(early);
 
+    // Qt reads its scale factor when the application object is made; the application takes
+    // its own options out of argv, so the arguments are kept as received for a new start.
+    orbane::display::Start scale = orbane::display::prepare(early.scale);
+    std::vector<char *> received(argv, argv + argc + 1);
     orbane::FontWarmUp fonts;
     QApplication app(argc, argv);
     // Qt has now taken its own options (-platform, -style...); what is left must be ours.
@@ -94,6 +100,7 @@ int main(int argc, char *argv[])
         fonts.wait();
         return answer(line);
     }
+    orbane::display::fitToScreen(scale, received.data());
     QApplication::setApplicationName(QStringLiteral("Orbane 1S"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orbane1s.png")));
     orbane::installFrenchTranslations(app);

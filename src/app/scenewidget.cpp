@@ -25,6 +25,14 @@ void SceneWidget::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     const Canvas &canvas = m_renderer.canvas();
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != 1) {
+        if (!m_scaled)
+            m_scaled = std::make_unique<ScaledView>(canvas);
+        for (const QRect &r : event->region())
+            m_scaled->paint(p, r, ratio);
+        return;
+    }
     // Rectangle by rectangle: with a plain rectangle as its clip the painter copies and blends
     // directly, where a clip of many pieces would hand the spans to Qt's thread pool.
     for (const QRect &r : event->region()) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "scene/scaledview.h"
+
 #include <QWidget>
+#include <memory>
 
 namespace orbane {
 
@@ -22,6 +25,7 @@ protected:
 
 private:
     SceneRenderer &m_renderer;
+    std::unique_ptr<ScaledView> m_scaled; // only on a scaled screen
 };
 
 } // namespace orbane

@@ -140,6 +140,15 @@ void TabStrip::paintEvent(QPaintEvent *)
     p.drawLine(0, h + 1, g.bords[t - 1] + 2, h + 1);
     p.drawLine(g.bords[t], h + 1, w, h + 1);
 
+    p.setPen(kBorder);
+    p.drawRect(QRect(QPoint(1, h + 2), QPoint(w - 2, ht - 2)));
+    p.drawRect(QRect(QPoint(2, h + 3), QPoint(w - 3, ht - 3)));
+    p.setPen(kDarkGrey);
+    p.drawRect(QRect(QPoint(3, h + 4), QPoint(w - 4, ht - 4)));
+    p.setPen(Qt::white);
+    p.drawRect(QRect(QPoint(4, h + 5), QPoint(w - 4, ht - 4)));
+
+    // The captions come over the frame's top: in a scaled window their descenders reach it.
     const QStringList captions = nomsonglets();
     p.setPen(Qt::black);
     for (int i = 1; i <= TabGeometry::kTabs; ++i) {
@@ -151,14 +160,6 @@ void TabStrip::paintEvent(QPaintEvent *)
 
     if (hasFocus())
         paintFocus(p);
-
-    p.setPen(kBorder);
-    p.drawRect(QRect(QPoint(1, h + 2), QPoint(w - 2, ht - 2)));
-    p.drawRect(QRect(QPoint(2, h + 3), QPoint(w - 3, ht - 3)));
-    p.setPen(kDarkGrey);
-    p.drawRect(QRect(QPoint(3, h + 4), QPoint(w - 4, ht - 4)));
-    p.setPen(Qt::white);
-    p.drawRect(QRect(QPoint(4, h + 5), QPoint(w - 4, ht - 4)));
 }
 
 // A dotted frame around the selected tab's caption when the strip has the keyboard.

@@ -28,6 +28,7 @@ Graphes::Graphes(const Simulation &sim, const GraphWindowActions &actions, QWidg
 
     m_picture3 = new GraphToolBar(this);
     m_picture1 = new GraphView(m_graph, this);
+    m_picture1->setScaledDrawing([this](QPainter &p) { drawThrough(p); });
     m_picture1->move(kPicture1.topLeft());
     m_picture2 = new TableHeader(this);
     m_picture2->setGeometry(kPicture2);
@@ -113,6 +114,12 @@ void Graphes::Check1_Click(int index, bool on)
     m_encours = false;
     hideReadout(); // its figures belonged to the quantity shown before
     tracegraphe();
+}
+
+// The graph drawn again through a painter: a print, or the view on a scaled screen.
+void Graphes::drawThrough(QPainter &p) const
+{
+    WindowGraph(p).tracegraphe(m_sim.flight(), m_choice);
 }
 
 void Graphes::tracegraphe()
@@ -228,9 +235,7 @@ void Graphes::Image1_Click(int index)
         break;
     case 2:
         if (m_actions.print)
-            m_actions.print(m_graph.image(), [this](QPainter &p) {
-                WindowGraph(p).tracegraphe(m_sim.flight(), m_choice);
-            });
+            m_actions.print(m_graph.image(), [this](QPainter &p) { drawThrough(p); });
         break;
     case 3:
         if (m_actions.copy)

@@ -65,6 +65,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void drawThrough(QPainter &p) const;
     void Form_Load(QWidget *mainWindow);
     void buildGrid();
     void fillGrid();

@@ -122,6 +122,10 @@ void GraphView::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
+    if (m_scaledDrawing && devicePixelRatioF() != 1) {
+        m_scaledDrawing(p);
+        return;
+    }
     p.drawImage(QPoint(0, 0), m_graph.image());
 }
 

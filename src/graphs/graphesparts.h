@@ -3,8 +3,11 @@
 #include "graphs/quantityboxes.h"
 
 #include <QList>
+#include <QPainter>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <utility>
 
 class QCheckBox;
 class QLabel;
@@ -50,6 +53,9 @@ class GraphView : public QWidget
     Q_OBJECT
 public:
     GraphView(const WindowGraph &graph, QWidget *parent);
+    // How to draw the graph again through a painter, used on a scaled screen so that curves
+    // and texts are drawn at the screen's pixels instead of stretching the graph's picture.
+    void setScaledDrawing(std::function<void(QPainter &)> draw) { m_scaledDrawing = std::move(draw); }
     QLabel *label1() const { return m_label1; }
     QLabel *label2() const { return m_label2; }
     // Widget pixel of a point in the graph's units, and back.
@@ -65,6 +71,7 @@ protected:
 
 private:
     const WindowGraph &m_graph;
+    std::function<void(QPainter &)> m_scaledDrawing;
     QLabel *m_label1 = nullptr;
     QLabel *m_label2 = nullptr;
 };

@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSpinBox>
@@ -90,6 +91,10 @@ PointageWindow::PointageWindow(const Simulation &sim, const QImage &chronophotog
     layout->addWidget(scroll);
     layout->addWidget(side, 1);
     resize(1000, 660);
+    // Enlarged for a projector, the window keeps within the screen (title bar and borders
+    // aside); the scroll area and the table give up the room.
+    if (const QScreen *screen = this->screen(); screen && screen->devicePixelRatio() != 1)
+        resize(size().boundedTo(screen->availableGeometry().size() - QSize(16, 48)));
     updateOverlay();
     refresh();
     m_view->setFocus();

@@ -65,6 +65,7 @@ void Canvas::replacePersistent(const QImage &picture)
     p.drawImage(QPoint(0, 0), picture);
     m_place = picture;
     m_strokes.clear();
+    ++m_generation;
 }
 
 Canvas::Persistent Canvas::savePersistent() const
@@ -258,15 +259,38 @@ QColor Canvas::inkOf(const Stroke &stroke, Ink ink)
 }
 
 void Canvas::replay(QPainter &target, const std::vector<Stroke> &strokes, std::size_t from,
-                    Ink ink) const
+                    Ink ink, const QRect &area) const
 {
     for (std::size_t i = from; i < strokes.size(); ++i) {
         const Stroke &s = strokes[i];
+        if (!area.isNull() && !s.op.rect.intersects(area))
+            continue;
         if (s.op.kind == DrawOp::Kind::Picture) {
             target.drawImage(QPointF(s.op.a), s.picture);
             continue;
         }
         replayLine(target, s.op, inkOf(s, ink));
+    }
+}
+
+void Canvas::paintPersistentScaled(QPainter &target, std::size_t from, Ink ink) const
+{
+    if (from == 0) {
+        target.fillRect(m_persistent.rect(), ink == Ink::White ? QColor(Qt::white) : kSurfaceGrey);
+        if (ink == Ink::Screen)
+            target.drawImage(QPoint(0, 0), m_place);
+    }
+    replay(target, m_strokes, from, ink);
+}
+
+void Canvas::paintLayersScaled(QPainter &target, const QRect &area, Ink ink) const
+{
+    for (int i = 0; i < kLayers; ++i) {
+        if (Layer(i) == Layer::MarksCache && !m_marksShown)
+            continue;
+        const LayerData &layer = m_layers[i];
+        replay(target, layer.strokes, Layer(i) == Layer::Transient ? layer.committed : 0, ink,
+               area);
     }
 }
 
@@ -276,16 +300,8 @@ void Canvas::paintScaled(QPainter &target, Ink ink) const
     target.setRenderHint(QPainter::Antialiasing, false);
     target.setRenderHint(QPainter::SmoothPixmapTransform, false);
     target.setClipRect(m_persistent.rect());
-    target.fillRect(m_persistent.rect(), ink == Ink::White ? QColor(Qt::white) : kSurfaceGrey);
-    if (ink == Ink::Screen)
-        target.drawImage(QPoint(0, 0), m_place);
-    replay(target, m_strokes, 0, ink);
-    for (int i = 0; i < kLayers; ++i) {
-        if (Layer(i) == Layer::MarksCache && !m_marksShown)
-            continue;
-        const LayerData &layer = m_layers[i];
-        replay(target, layer.strokes, Layer(i) == Layer::Transient ? layer.committed : 0, ink);
-    }
+    paintPersistentScaled(target, 0, ink);
+    paintLayersScaled(target, m_persistent.rect(), ink);
     target.restore();
 }
 

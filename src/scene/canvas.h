@@ -92,6 +92,15 @@ public:
     // device: lines are drawn as lines and pictures as pictures, so a print at the printer's
     // resolution stays sharp. The scene's own pixels are not touched.
     void paintScaled(QPainter &target, Ink ink) const;
+    // The two halves of paintScaled, for a view that keeps the persistent picture at its own
+    // resolution: the surface, the place's picture and the committed strokes from the
+    // `from`-th on (from 0, the surface and the place too); then the visible layers' drawings
+    // that meet `area`.
+    void paintPersistentScaled(QPainter &target, std::size_t from, Ink ink) const;
+    void paintLayersScaled(QPainter &target, const QRect &area, Ink ink) const;
+    std::size_t committedStrokes() const { return m_strokes.size(); }
+    // Changes whenever the persistent picture is replaced: strokes counted before are gone.
+    quint64 persistentGeneration() const { return m_generation; }
     static QColor darkInk() { return {40, 40, 40}; }
 
 private:
@@ -113,11 +122,12 @@ private:
     void record(const DrawOp &op, const QImage &picture = {});
     static QColor inkOf(const Stroke &stroke, Ink ink);
     void replay(QPainter &target, const std::vector<Stroke> &strokes, std::size_t from,
-                Ink ink) const;
+                Ink ink, const QRect &area = {}) const;
 
     QImage m_persistent;
     QImage m_place;                // the picture the persistent one started from
     std::vector<Stroke> m_strokes; // committed over it since
+    quint64 m_generation = 0;
     Role m_role = Role::Drawing;
     std::array<LayerData, kLayers> m_layers;
     Layer m_target = Layer::Transient;

@@ -1,7 +1,9 @@
 #include "scene/canvas.h"
+#include "scene/scaledview.h"
 #include "scene/scenerenderer.h"
 
 #include <QPainter>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace orbane;
@@ -106,4 +108,64 @@ TEST(Canvas, ScaledDrawingKeepsTheSceneGeometry)
         }
     }
     EXPECT_EQ(canvas.composed().pixelColor(30, 300), QColor(Qt::yellow)) << "the scene itself";
+}
+
+// On a scaled screen the scene is drawn at the device's pixels: each drawing covers its scene
+// pixels times the ratio, what is committed later reaches the kept picture, and the layers are
+// drawn again only over the area asked for.
+TEST(Canvas, ScaledViewDrawsAtTheDevicesPixels)
+{
+    Canvas canvas(409, 800);
+    canvas.replacePersistent(plainPicture(Qt::darkGreen));
+    drawAxes(canvas, Qt::yellow, false);
+    QImage square(8, 8, QImage::Format_ARGB32_Premultiplied);
+    square.fill(Qt::blue);
+    canvas.paintPicture(QPoint(300, 300), square);
+    for (const qreal r : {1.0, 1.5, 2.0}) {
+        ScaledView view(canvas);
+        QImage device(int(std::ceil(409 * r)), int(std::ceil(800 * r)), QImage::Format_RGB32);
+        device.setDevicePixelRatio(r);
+        device.fill(Qt::black);
+        const auto paint = [&](const QRect &area) {
+            QPainter p(&device);
+            view.paint(p, area, r);
+        };
+        // The device pixel under the centre of scene pixel (x, y).
+        const auto at = [&](int x, int y) {
+            return device.pixelColor(int((x + 0.5) * r), int((y + 0.5) * r));
+        };
+        paint(canvas.persistent().rect());
+        EXPECT_EQ(at(30, 300), QColor(Qt::yellow)) << r;
+        EXPECT_EQ(device.pixelColor(int(30 * r), int(300 * r)), QColor(Qt::yellow)) << r;
+        EXPECT_EQ(at(29, 300), QColor(Qt::darkGreen)) << r;
+        EXPECT_EQ(at(31, 300), QColor(Qt::darkGreen)) << r;
+        EXPECT_EQ(device.pixelColor(int(300 * r), int(300 * r)), QColor(Qt::blue)) << r;
+        EXPECT_EQ(device.pixelColor(int(308 * r) - 1, int(308 * r) - 1), QColor(Qt::blue)) << r;
+        EXPECT_EQ(device.pixelColor(int(308 * r), int(304 * r)), QColor(Qt::darkGreen)) << r;
+
+        canvas.commit();
+        canvas.clear();
+        canvas.line(100, 100, 200, 100, Qt::red);
+        device.fill(Qt::black);
+        paint(QRect(90, 90, 120, 20));
+        EXPECT_EQ(at(150, 100), QColor(Qt::red)) << r;
+        EXPECT_EQ(at(150, 101), QColor(Qt::darkGreen)) << r;
+        EXPECT_EQ(at(30, 300), QColor(Qt::black)) << r << ": outside the area, nothing is painted";
+        canvas.clear();
+        paint(canvas.persistent().rect());
+        EXPECT_EQ(at(150, 100), QColor(Qt::darkGreen)) << r << ": a cleared line is gone";
+        EXPECT_EQ(at(30, 300), QColor(Qt::yellow)) << r << ": the committed axes stay";
+        canvas.line(100, 100, 200, 100, Qt::red);
+        canvas.commit();
+        canvas.clear();
+        paint(canvas.persistent().rect());
+        EXPECT_EQ(at(150, 100), QColor(Qt::red)) << r << ": committed later, kept";
+        // A new place drops what was committed.
+        canvas.replacePersistent(plainPicture(Qt::darkGreen));
+        paint(canvas.persistent().rect());
+        EXPECT_EQ(at(150, 100), QColor(Qt::darkGreen)) << r;
+        drawAxes(canvas, Qt::yellow, false);
+        canvas.paintPicture(QPoint(300, 300), square);
+    }
+    EXPECT_EQ(canvas.persistent().size(), QSize(409, 800)) << "the scene itself stays at 1x";
 }
