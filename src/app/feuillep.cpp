@@ -264,6 +264,7 @@ void FeuilleP::openPointage()
         m_pointage->close();
     auto *window = new pointage::PointageWindow(m_sim, m_renderer.chronophotograph(),
                                                 {m_services.dialogs, m_fileDialogs.get()}, this);
+    window->view()->setScaledPicture(m_renderer.chronophotographAt());
     m_pointage = window;
     connect(this, &FeuilleP::unloading, window, &QWidget::close);
     window->show();
