@@ -10,6 +10,7 @@ const QCommandLineOption kHelp(QStringList{QStringLiteral("h"), QStringLiteral("
 const QCommandLineOption kVersion(QStringList{QStringLiteral("v"), QStringLiteral("version")});
 const QCommandLineOption kScale(QStringLiteral("echelle"), QString(), QStringLiteral("facteur"));
 const QCommandLineOption kCapture(QStringLiteral("capture"), QString(), QStringLiteral("fichier"));
+const QCommandLineOption kCarried(QStringLiteral("reprise"), QString(), QStringLiteral("fichier"));
 
 QString quoted(const QString &text) { return QStringLiteral("« %1 »").arg(text); }
 
@@ -19,7 +20,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
 {
     // Qt's own help and version options print English texts: the French ones are ours.
     QCommandLineParser parser;
-    parser.addOptions({kHelp, kVersion, kScale, kCapture});
+    parser.addOptions({kHelp, kVersion, kScale, kCapture, kCarried});
     CommandLine line;
     if (!parser.parse(arguments)) {
         line.action = CommandLine::Action::Refused;
@@ -30,6 +31,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
             line.refusal = QStringLiteral("option inconnue ") + quoted(dashes + unknown.first());
         } else if (arguments.last() == QStringLiteral("--echelle")) {
             line.refusal = QStringLiteral("il manque le facteur après --echelle");
+        } else if (arguments.last() == QStringLiteral("--reprise")) {
+            line.refusal = QStringLiteral("il manque le nom du fichier après --reprise");
         } else {
             line.refusal = QStringLiteral("il manque le nom du fichier après --capture");
         }
@@ -65,6 +68,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     line.file = files.value(0);
     line.capture = parser.value(kCapture);
+    line.carried = parser.value(kCarried);
     return line;
 }
 

@@ -15,6 +15,7 @@ struct CommandLine
     QString file;    // a configuration or an exercise to open, or empty
     std::optional<display::Scale> scale; // --echelle: for this run, over the kept choice
     QString capture; // hidden: write the window's picture there after its first frame, then quit
+    QString carried; // hidden: the state written by the run that started this one, to load
     QString refusal; // why the command line was refused (French), for Refused
 };
 

@@ -65,8 +65,9 @@ FeuilleP::FeuilleP(const QString &programDir, const Services *services, ColourCh
     m_scene = new ScenePane(centralWidget(), m_sim, m_renderer, *m_hints);
     m_animation = new AnimationBar(centralWidget(), m_sim, *m_hints);
     m_scaleControl = new ScaleControl(centralWidget(), *m_hints, *m_services.dialogs,
-                                      {[this] { return close(); },
-                                       [this] { return m_configs->fichconfig(); }});
+                                      {[this] { return closeAgreed(); },
+                                       [this] { return m_configs->fichconfig(); },
+                                       [this] { return carryOver(); }});
     m_history = new UndoHistory(m_sim, m_renderer, this);
     buildTabs();
     buildBottom();
@@ -154,6 +155,13 @@ void FeuilleP::buildExercises()
 }
 
 void FeuilleP::openFile(const QString &path) { m_opener->openFile(path); }
+
+QString FeuilleP::carryOver() const { return m_opener->carryOver(); }
+
+void FeuilleP::resume(const QString &carried, const QString &inUse)
+{
+    m_opener->resume(carried, inUse);
+}
 
 // Each activation: the animation buttons follow the initial conditions, and an exercise
 // handed over by the courseware suite is opened.
@@ -264,6 +272,7 @@ void FeuilleP::openPointage()
         m_pointage->close();
     auto *window = new pointage::PointageWindow(m_sim, m_renderer.chronophotograph(),
                                                 {m_services.dialogs, m_fileDialogs.get()}, this);
+    window->view()->setScaledPicture(m_renderer.chronophotographAt());
     m_pointage = window;
     connect(this, &FeuilleP::unloading, window, &QWidget::close);
     window->show();
@@ -333,9 +342,18 @@ void FeuilleP::showEvent(QShowEvent *event)
         activate();
 }
 
+// The user already agreed to close (a restart): the quit question is not asked again.
+bool FeuilleP::closeAgreed()
+{
+    m_closeAgreed = true;
+    const bool closed = close();
+    m_closeAgreed = false;
+    return closed;
+}
+
 void FeuilleP::closeEvent(QCloseEvent *event)
 {
-    if (!m_sim.Form_QueryUnload()) {
+    if (!m_closeAgreed && !m_sim.Form_QueryUnload()) {
         event->ignore();
         return;
     }

@@ -79,12 +79,17 @@ public:
     bool load();
     // Opens a configuration (".P08") or an exercise (".E20") named on the command line.
     void openFile(const QString &path);
+    // The state carried over a restart: written by the closing run, taken up by the new one
+    // (see Opener).
+    QString carryOver() const;
+    void resume(const QString &carried, const QString &inUse);
 
 signals:
     void unloading(); // the program ends: auxiliary windows close
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool closeAgreed();
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -149,6 +154,7 @@ private:
     exercises::OptionExo *m_optionexo = nullptr;
     QPointer<QWidget> m_pointage; // the measurement window, while it is open
     Opener *m_opener = nullptr;
+    bool m_closeAgreed = false; // closing for a restart the user agreed to
 };
 
 } // namespace orbane

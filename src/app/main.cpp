@@ -114,7 +114,9 @@ int main(int argc, char *argv[])
     if (!line.capture.isEmpty())
         capture = std::make_unique<FirstFrameCapture>(window, line.capture);
     window.show();
-    if (!line.file.isEmpty())
+    if (!line.carried.isEmpty())
+        window.resume(line.carried, line.file);
+    else if (!line.file.isEmpty())
         window.openFile(line.file);
     return QApplication::exec();
 }

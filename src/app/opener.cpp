@@ -1,11 +1,14 @@
 #include "app/opener.h"
 
+#include "config/configloader.h"
 #include "config/configsession.h"
+#include "config/configwriter.h"
 #include "core/simulation.h"
 #include "exercises/exercisecommands.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <QWidget>
 
 namespace orbane {
@@ -43,6 +46,39 @@ void Opener::openFile(const QString &path)
                           QStringLiteral(" n'est ni une configuration (.P08) ni un exercice "
                                          "(.E20) d'Orbane 1S."),
                       QStringLiteral("Orbane 1S"), MsgIcon::Exclamation);
+}
+
+QString Opener::carryOver() const
+{
+    // The name is reserved (owner only) and then replaced by the checked writer.
+    QTemporaryFile reserved(QDir::temp().filePath(QStringLiteral("orbane1s-reprise-XXXXXX.P08")));
+    reserved.setAutoRemove(false);
+    if (!reserved.open())
+        return {};
+    const QString path = reserved.fileName();
+    reserved.close();
+    if (!config::writeConfig(path, m_sim.c).ok) {
+        QFile::remove(path);
+        return {};
+    }
+    return path;
+}
+
+void Opener::resume(const QString &carried, const QString &inUse)
+{
+    const bool loaded = config::loadConfig(carried, m_sim, m_dialogs).ok();
+    QFile::remove(carried);
+    if (!loaded) {
+        if (!inUse.isEmpty())
+            openFile(inUse);
+        return;
+    }
+    if (inUse.isEmpty())
+        return;
+    const QFileInfo info(inUse);
+    m_configs.setFichconfig(info.absoluteFilePath());
+    m_configs.setCurrentFolder(info.absolutePath());
+    m_configs.announceTitle(info.absoluteFilePath());
 }
 
 void Opener::takeHandedOverExercise()

@@ -29,6 +29,13 @@ public:
     // A configuration (".P08") or an exercise (".E20"), as the open window or the exercise
     // chooser would open it.
     void openFile(const QString &path);
+    // The state carried over a restart: the configuration as it stands, written to a new
+    // temporary file whose name is returned (empty when it could not be written).
+    QString carryOver() const;
+    // Loads what carryOver wrote and removes it; the title and the file in use stay those of
+    // `inUse` (the file shown before the restart, or empty). If it cannot be loaded, `inUse`
+    // is opened instead.
+    void resume(const QString &carried, const QString &inUse);
     // The exercise handed over since the last activation, if any.
     void takeHandedOverExercise();
 

@@ -7,6 +7,7 @@
 
 #include <QActionGroup>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QProcess>
@@ -74,8 +75,8 @@ void ScaleControl::choose(const display::Scale &scale)
 
     const MsgAnswer answer = m_dialogs.message(
         QStringLiteral("Orbane 1S s'ouvrira désormais en « %1 ».\n\n"
-                       "Redémarrer maintenant pour l'appliquer ? La configuration ouverte est "
-                       "reprise ; les modifications non enregistrées sont perdues.\n"
+                       "Redémarrer maintenant pour l'appliquer ? Les réglages en cours sont "
+                       "repris ; un texte d'exercice modifié et non enregistré est perdu.\n"
                        "(Non : au prochain démarrage.)")
             .arg(caption(scale)),
         QStringLiteral("Affichage agrandi"), MsgIcon::Question, MsgButtons::YesNo);
@@ -86,10 +87,16 @@ void ScaleControl::choose(const display::Scale &scale)
 void ScaleControl::restart()
 {
     const QString file = m_actions.openFile ? m_actions.openFile() : QString();
-    if (!m_actions.closeWindow || !m_actions.closeWindow())
+    const QString carried = m_actions.carryState ? m_actions.carryState() : QString();
+    if (!m_actions.closeWindow || !m_actions.closeWindow()) {
+        if (!carried.isEmpty())
+            QFile::remove(carried);
         return;
+    }
     display::restoreUserEnvironment(display::started());
     QStringList arguments;
+    if (!carried.isEmpty())
+        arguments << QStringLiteral("--reprise") << carried;
     if (!file.isEmpty() && QFileInfo(file).isFile())
         arguments << QStringLiteral("--") << file;
     QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);

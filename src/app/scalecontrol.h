@@ -23,8 +23,11 @@ class ScaleControl : public QObject
 public:
     struct Actions
     {
-        std::function<bool()> closeWindow; // false when the user kept the window open
+        // Closes without asking again; false when the window stayed open.
+        std::function<bool()> closeWindow;
         std::function<QString()> openFile; // the configuration in use, to reopen, or empty
+        // The state written for the new process to take up, or empty when it could not be.
+        std::function<QString()> carryState;
     };
     ScaleControl(QWidget *parent, Hints &hints, Dialogs &dialogs, Actions actions);
     QToolButton *button() const { return m_button; }

@@ -174,7 +174,8 @@ void GraphPanel::tracegraphe()
     if (outcome == LiveGraph::Outcome::Menu)
         Command3_Click();
     else if (outcome == LiveGraph::Outcome::Drawn)
-        update(m_graph.takeDrawn().translated(kBorder, kBorder)); // the new pieces only
+        // The new pieces only; at the device's pixels a line may reach half a pixel further.
+        update(m_graph.takeDrawn().translated(kBorder, kBorder).adjusted(-1, -1, 1, 1));
 }
 
 void GraphPanel::Check13_Click(int index, bool on)
@@ -259,7 +260,9 @@ void GraphPanel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
-    p.drawImage(QPoint(kBorder, kBorder), m_graph.image());
+    m_graph.setDeviceRatio(devicePixelRatioF());
+    const QImage &device = m_graph.deviceImage();
+    p.drawImage(QPoint(kBorder, kBorder), device.isNull() ? m_graph.image() : device);
     drawSunkenBorder(p, rect());
 }
 

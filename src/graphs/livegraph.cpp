@@ -8,6 +8,13 @@ LiveGraph::LiveGraph() : m_surface(kSize, kOrigin) {}
 
 LiveGraph::Outcome LiveGraph::repgraphe(const Flight &flight, const Choice &choice)
 {
+    const Outcome outcome = frame(flight, choice);
+    redrawDevice();
+    return outcome;
+}
+
+LiveGraph::Outcome LiveGraph::frame(const Flight &flight, const Choice &choice)
+{
     if (!anyChecked(choice))
         return Outcome::Menu;
     m_surface.clear();
@@ -44,8 +51,34 @@ LiveGraph::Outcome LiveGraph::tracegraphe(const Flight &flight, const Choice &ch
     if (t1 < 0.0)
         t1 = 0.0;
     drawCurvePieces(m_surface, kGeometry, m_ranges, flight, choice, t1, t2);
+    if (!m_device.isNull()) {
+        QPainter painter(&m_device);
+        Surface device(painter, kSize, kOrigin);
+        drawCurvePieces(device, kGeometry, m_ranges, flight, choice, t1, t2);
+    }
     m_pieces.emplace_back(t1, t2);
     return Outcome::Drawn;
+}
+
+void LiveGraph::setDeviceRatio(double ratio)
+{
+    if (ratio == m_deviceRatio)
+        return;
+    m_deviceRatio = ratio;
+    m_device = QImage();
+    if (ratio == 1.0)
+        return;
+    m_device = QImage(kSize * ratio, QImage::Format_RGB32);
+    m_device.setDevicePixelRatio(ratio);
+    redrawDevice();
+}
+
+void LiveGraph::redrawDevice()
+{
+    if (m_device.isNull())
+        return;
+    QPainter painter(&m_device);
+    paint(painter);
 }
 
 void LiveGraph::paint(QPainter &painter) const

@@ -35,6 +35,11 @@ public:
                         bool inBounce);
 
     const QImage &image() const { return m_surface.image(); }
+    // From now on the frame and the pieces are also drawn on a picture of `ratio` device pixels
+    // per pixel (none at 1), so that a scaled screen shows them at its own pixels.
+    void setDeviceRatio(double ratio);
+    // That picture, with its device pixel ratio set; null at ratio 1.
+    const QImage &deviceImage() const { return m_device; }
     // The frame and the pieces drawn so far, again through a painter scaled to the picture's
     // pixels (a print).
     void paint(QPainter &painter) const;
@@ -50,7 +55,12 @@ public:
     int echy() const { return m_ranges.value.mantissa; }
 
 private:
+    Outcome frame(const Flight &flight, const Choice &choice);
+    void redrawDevice();
+
     Surface m_surface;
+    QImage m_device;
+    double m_deviceRatio = 1.0;
     double m_tvol = 0.0;
     Ranges m_ranges;
     bool m_framed = false; // a frame is drawn: pieces of curve may be added

@@ -262,13 +262,25 @@ void PointageView::paintPoints(QPainter &p) const
     }
 }
 
+// Drawn again only when the zoom or the screen's ratio changes.
+const QImage &PointageView::scaledPicture(qreal ratio)
+{
+    if (m_scaled.isNull() || m_scaled.devicePixelRatio() != ratio)
+        m_scaled = m_drawScaled(ratio);
+    return m_scaled;
+}
+
 void PointageView::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.scale(m_zoom, m_zoom);
-    p.drawImage(QPoint(0, 0), m_picture);
+    const qreal ratio = devicePixelRatioF();
+    if (m_drawScaled && ratio != 1)
+        p.drawImage(QPoint(0, 0), scaledPicture(ratio * m_zoom));
+    else
+        p.drawImage(QPoint(0, 0), m_picture);
     paintVectors(p);
     paintPoints(p);
     paintLegend(p);

@@ -5,7 +5,9 @@
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <optional>
+#include <utility>
 
 namespace orbane::pointage {
 
@@ -33,6 +35,9 @@ class PointageView : public QWidget
 public:
     PointageView(const QImage &picture, Measurement &measurement, QWidget *parent);
 
+    // How to draw the picture again at a number of device pixels per scene pixel, used on a
+    // scaled screen instead of stretching the picture.
+    void setScaledPicture(std::function<QImage(qreal ratio)> draw) { m_drawScaled = std::move(draw); }
     void setZoom(int zoom);
     int zoom() const { return m_zoom; }
     void setOverlay(const Overlay &overlay);
@@ -65,10 +70,13 @@ private:
     void paintArrow(class QPainter &p, QPointF base, QPointF vector, const QColor &colour,
                     const QString &symbol = {}) const;
     void paintLegend(class QPainter &p) const;
+    const QImage &scaledPicture(qreal ratio);
     std::optional<int> pointNear(QPointF pixel) const;
     QPointF dragVelocity(int from, QPointF tip) const;
 
     QImage m_picture;
+    std::function<QImage(qreal)> m_drawScaled;
+    QImage m_scaled; // the last picture drawn by m_drawScaled
     Measurement &m_measurement;
     int m_zoom = 1;
     Overlay m_overlay;

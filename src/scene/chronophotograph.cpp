@@ -2,6 +2,7 @@
 #include "core/units.h"
 #include "scene/scenerenderer.h"
 
+#include <QPainter>
 #include <cmath>
 
 namespace orbane {
@@ -17,9 +18,10 @@ const PhotoMark *markAt(const PhotoMarks &marks, QPoint centre)
 }
 } // namespace
 
-QImage SceneRenderer::chronophotograph() const
+std::shared_ptr<const Canvas> SceneRenderer::chronophotographCanvas() const
 {
-    Canvas canvas(scene::kCanvasWidth, scene::kCanvasHeight);
+    auto kept = std::make_shared<Canvas>(scene::kCanvasWidth, scene::kCanvasHeight);
+    Canvas &canvas = *kept;
     const QString place = programFile(m_sim.programDir(),
                                       QString::fromLatin1(orbane::place(m_sim.c.Combo1).picture));
     canvas.replacePersistent(m_pictures.picture(place));
@@ -38,7 +40,20 @@ QImage SceneRenderer::chronophotograph() const
                             int(std::lround(scene::topOf(std::max(p.y, 0.0)))));
         canvas.paintPicture(corner, projectilePicture());
     }
-    return canvas.composed();
+    return kept;
+}
+
+QImage SceneRenderer::chronophotograph() const { return chronophotographCanvas()->composed(); }
+
+std::function<QImage(qreal)> SceneRenderer::chronophotographAt() const
+{
+    return [canvas = chronophotographCanvas()](qreal ratio) {
+        QImage out(QSize(scene::kCanvasWidth, scene::kCanvasHeight) * ratio, QImage::Format_RGB32);
+        out.setDevicePixelRatio(ratio);
+        QPainter painter(&out);
+        canvas->paintScaled(painter, Canvas::Ink::Screen);
+        return out;
+    };
 }
 
 } // namespace orbane

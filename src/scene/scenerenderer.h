@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointF>
 #include <functional>
+#include <memory>
 
 namespace orbane {
 
@@ -75,6 +76,9 @@ public:
     // axes and grid when shown, and each photograph (the projectile's picture or its mark),
     // without trajectory or vectors.
     QImage chronophotograph() const;
+    // The same drawn again at `ratio` device pixels per scene pixel (its device pixel ratio
+    // set), for a scaled screen, as the scene stood when this was asked.
+    std::function<QImage(qreal ratio)> chronophotographAt() const;
 
     // Velocity at time tau in the surface's orientation (y downward), m.s-1.
     QPointF velocityAt(double tau) const;
@@ -85,6 +89,7 @@ signals:
     void canvasChanged();
 
 private:
+    std::shared_ptr<const Canvas> chronophotographCanvas() const;
     const Sprites &sprites() const;
     QColor swatch(int i) const;
     bool vectorsHidden() const;

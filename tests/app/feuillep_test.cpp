@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTextEdit>
 #include <QLabel>
@@ -173,6 +174,37 @@ TEST_F(MainWindowTest, FilesGivenOnTheCommandLineOpenLikeTheOpenWindow)
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].title, QStringLiteral("impossible d'ouvrir ce fichier"));
     EXPECT_TRUE(dialogs.shown[1].prompt.contains(QStringLiteral("introuvable.P08 est introuvable")));
+}
+
+TEST_F(MainWindowTest, ARestartTakesUpTheStateAndKeepsTheFileInUse)
+{
+    Controls saved;
+    saved.Combo1 = 2;
+    const QString inUse = dir.file(QStringLiteral("mars.P08"));
+    ASSERT_TRUE(config::writeConfig(inUse, saved).ok);
+    QString carried;
+    {
+        FeuilleP before(dir.path(), &services);
+        ASSERT_TRUE(before.load());
+        before.show();
+        before.openFile(inUse);
+        auto *text3 = before.findChild<QLineEdit *>(QStringLiteral("Text3"));
+        ASSERT_NE(text3, nullptr);
+        text3->selectAll();
+        QTest::keyClicks(text3, QStringLiteral("12"));
+        QTest::keyClick(text3, Qt::Key_Return);
+        ASSERT_EQ(before.sim().c.Text3, QStringLiteral("12,00")); // changed, not saved
+        carried = before.carryOver();
+    }
+    ASSERT_TRUE(QFileInfo(carried).isFile());
+    FeuilleP after(dir.path(), &services);
+    ASSERT_TRUE(after.load());
+    after.resume(carried, inUse);
+    EXPECT_EQ(after.sim().c.Combo1, 2);
+    EXPECT_EQ(after.sim().c.Text3, QStringLiteral("12,00"));
+    EXPECT_TRUE(after.windowTitle().endsWith(inUse));
+    EXPECT_FALSE(QFileInfo::exists(carried));
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(MainWindowTest, ExerciseHandedOverBySuiteOpensAtTheFirstActivation)

@@ -182,7 +182,8 @@ TEST(HelpDocument, ContentsListEverySectionAndEverySectionLeadsBack)
                                     "exporter",     "formats",
                                     "python",       "deuxieme-loi",
                                     "pdf",          "ligne-commande",
-                                    "raccourcis"};
+                                    "raccourcis",   "affichage-agrandi",
+                                    "dossier-enregistrement"};
     for (const char *subject : subjects)
         EXPECT_TRUE(doc.contents.contains(QString::fromLatin1(subject))) << subject;
     ASSERT_GE(doc.sections.size(), 2);

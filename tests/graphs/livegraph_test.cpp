@@ -104,6 +104,36 @@ TEST(LiveGraph, EachRedrawAddsThePieceOfItsTimeStep)
     EXPECT_NE(at(s, 81, 20), kBlue);
 }
 
+TEST(LiveGraph, AtTwoDevicePixelsPerPixelThePieceIsDrawnAtTheDevicesPixels)
+{
+    LiveGraph plain, g;
+    g.setDeviceRatio(2.0);
+    for (LiveGraph *graph : {&plain, &g}) {
+        graph->repgraphe(kFlight, kVx);
+        graph->tracegraphe(kFlight, kVx, 1.0, 0.04, false);
+    }
+    EXPECT_EQ(g.image(), plain.image()); // the picture copied and printed stays as it was
+    const QImage &d = g.deviceImage();
+    ASSERT_EQ(d.size(), LiveGraph::kSize * 2);
+    EXPECT_EQ(d.devicePixelRatio(), 2.0);
+    // Units (x, y) cover device pixels from 2 (x - 3), 2 (y - 3): the value axis at x = 20 is
+    // two device columns wide.
+    EXPECT_EQ(d.pixelColor(34, 100), kBlack);
+    EXPECT_EQ(d.pixelColor(35, 100), kBlack);
+    EXPECT_EQ(d.pixelColor(36, 100), kWhite);
+    // vx from x = 77,6 to 80 on y = 20: two device rows, and the piece reaches x = 80 itself,
+    // which a stretched picture (whose lines leave out their last pixel) would not.
+    for (int y : {34, 35}) {
+        EXPECT_EQ(d.pixelColor(151, y), kBlue) << y;
+        EXPECT_EQ(d.pixelColor(154, y), kBlue) << y;
+        EXPECT_NE(d.pixelColor(156, y), kBlue) << y;
+    }
+    EXPECT_NE(d.pixelColor(151, 33), kBlue);
+    EXPECT_NE(d.pixelColor(151, 36), kBlue);
+    g.setDeviceRatio(1.0);
+    EXPECT_TRUE(g.deviceImage().isNull());
+}
+
 TEST(LiveGraph, NothingIsAddedBeforeLaunchOrDuringABounce)
 {
     LiveGraph g;

@@ -20,9 +20,11 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QToolButton>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -215,6 +217,28 @@ QImage commandLine()
     return terminal.grab().toImage();
 }
 
+// The button "Affichage agrandi" with its menu open above it, as on a screen where the window
+// fills the height, over the bottom left of the window.
+QImage scaleMenu(FeuilleP &w)
+{
+    auto *button = w.findChild<QToolButton *>(QStringLiteral("echelle"));
+    QMenu *menu = button ? button->menu() : nullptr;
+    if (!menu)
+        return {};
+    const QSize size = menu->sizeHint();
+    const QPoint below = button->mapTo(&w, QPoint(0, 0));
+    const QRect placed(below - QPoint(0, size.height()), size);
+    menu->popup(w.mapToGlobal(placed.topLeft()));
+    QApplication::processEvents();
+    QImage whole = w.grab().toImage();
+    QPainter p(&whole);
+    p.drawPixmap(placed.topLeft(), menu->grab());
+    p.end();
+    menu->hide();
+    const QRect around = placed.united(QRect(below, button->size())).adjusted(-8, -40, 120, 8);
+    return whole.copy(around.intersected(whole.rect()));
+}
+
 // A part of the picture, reduced by `scale` so that the help's pages stay light.
 QImage part(const QImage &whole, const QRect &rect, double scale = 1.0)
 {
@@ -304,6 +328,7 @@ std::vector<HelpShot> helpShots()
          }},
         {"ligne-commande", plain, [](Lesson &) { return commandLine(); }},
         {"barre-outils", plain, [](Lesson &l) { return toolBar(l.w); }},
+        {"affichage-agrandi", plain, [](Lesson &l) { return scaleMenu(l.w); }},
     };
 }
 
