@@ -17,13 +17,15 @@ set -euo pipefail
 program=$1 config=$2 ticks=$3 flights=${4:-10} mode=${5:-plain}
 hz=$(getconf CLK_TCK)
 
-"$program" "$config" >/dev/null 2>&1 &
-pid=$!
+# The floor's window first: the program's, opened after it, stands above it.
 floorPid=
 if [ -n "${FLOOR:-}" ]; then
     "$FLOOR" >/dev/null 2>&1 &
     floorPid=$!
+    sleep 1
 fi
+"$program" "$config" >/dev/null 2>&1 &
+pid=$!
 cleanup() {
     kill "$pid" 2>/dev/null || true
     [ -z "$floorPid" ] || { kill -CONT "$floorPid"; kill "$floorPid"; } 2>/dev/null || true
@@ -101,5 +103,5 @@ awk -v j="$total" -v o="$overhead" -v hz="$hz" -v n=$((ticks * flights)) \
 if [ -n "$floorPid" ]; then
     awk -v j="$total" -v o="$overhead" -v f="$floorTotal" -v hz="$hz" -v n=$((ticks * flights)) \
         'BEGIN {printf "floor: %.0f ms CPU: %.3f ms per frame; program / floor: %.2f\n",
-                f * 1000 / hz, f * 1000 / hz / n, f > 0 ? (j - o) / f : 0}'
+                f * 1000 / hz, f * 1000 / hz / n, (f > 0 ? (j - o) / f : 0)}'
 fi
