@@ -74,6 +74,16 @@ private:
     bool m_seen = false;
 };
 
+// Under X11 a live frame uploads a few small rectangles: through the socket they cost less than
+// through shared memory, whose completion Qt waits for; Qt's own event dispatcher makes fewer
+// system calls per frame than GLib's. A setting the user made stands.
+void preferLeanFrames()
+{
+    for (const char *name : {"QT_XCB_NO_MITSHM", "QT_NO_GLIB"})
+        if (!qEnvironmentVariableIsSet(name))
+            qputenv(name, "1");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -86,6 +96,7 @@ int main(int argc, char *argv[])
         (early.action != orbane::CommandLine::Action::Refused || !orbane::hasQtOptions(raw)))
         return answer(early);
 
+    preferLeanFrames(); // before any thread: each picks its event dispatcher as it starts
     orbane::FontWarmUp fonts;
     QApplication app(argc, argv);
     // Qt has now taken its own options (-platform, -style...); what is left must be ours.
