@@ -7,20 +7,37 @@
 # CONFIG.P08 is opened on the command line; TICKS is the number of ticks of one flight of that
 # configuration; "graph" starts each flight with the camera and shows the live graph's tab.
 # Needs xdotool. The window's controls are clicked at their design positions.
+#
+# FLOOR=build/release/bin/floor_window also measures that bare window (a picture of the scene's
+# size uploaded every 20 ms) before each flight, over as many ticks, stopped while the program
+# flies, and prints its CPU per frame and the program's ratio to it. bench/flight_configs writes
+# the configurations and prints their ticks.
 set -euo pipefail
 
 program=$1 config=$2 ticks=$3 flights=${4:-10} mode=${5:-plain}
 hz=$(getconf CLK_TCK)
 
+# The floor's window first: the program's, opened after it, stands above it.
+floorPid=
+if [ -n "${FLOOR:-}" ]; then
+    "$FLOOR" >/dev/null 2>&1 &
+    floorPid=$!
+    sleep 1
+fi
 "$program" "$config" >/dev/null 2>&1 &
 pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
+cleanup() {
+    kill "$pid" 2>/dev/null || true
+    [ -z "$floorPid" ] || { kill -CONT "$floorPid"; kill "$floorPid"; } 2>/dev/null || true
+}
+trap cleanup EXIT
 sleep 3
+[ -z "$floorPid" ] || kill -STOP "$floorPid"
 wid=$(xdotool search --sync --onlyvisible --pid "$pid" --name 'Orbane' | head -1)
 eval "$(xdotool getwindowgeometry --shell "$wid")" # X, Y
 
 click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep 0.3; }
-cpu() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+cpu() { awk '{print $14 + $15}' "/proc/${1:-$pid}/stat"; }
 
 # Design positions (pixels in the window): "Simulation", the tabs, the camera, the boxes of
 # x(t) and y(t), "Afficher". The column of the tabs stood 7 pixels further left before the
@@ -54,8 +71,19 @@ start() {
 }
 
 flightSeconds=$(awk -v t="$ticks" 'BEGIN {print t * 0.02 + 1.0}')
+tickSeconds=$(awk -v t="$ticks" 'BEGIN {print t * 0.02}')
+floorTotal=0
+floorFlight() {
+    kill -CONT "$floorPid"
+    local before
+    before=$(cpu "$floorPid")
+    sleep "$tickSeconds"
+    floorTotal=$((floorTotal + $(cpu "$floorPid") - before))
+    kill -STOP "$floorPid"
+}
 total=0
 for ((i = 0; i < flights; i++)); do
+    [ -z "$floorPid" ] || floorFlight
     before=$(cpu)
     start fly
     sleep "$flightSeconds"
@@ -72,3 +100,8 @@ fi
 awk -v j="$total" -v o="$overhead" -v hz="$hz" -v n=$((ticks * flights)) \
     'BEGIN {printf "%d ticks, %.0f ms CPU (%.0f ms of it changing tabs): %.3f ms per frame\n",
             n, j * 1000 / hz, o * 1000 / hz, (j - o) * 1000 / hz / n}'
+if [ -n "$floorPid" ]; then
+    awk -v j="$total" -v o="$overhead" -v f="$floorTotal" -v hz="$hz" -v n=$((ticks * flights)) \
+        'BEGIN {printf "floor: %.0f ms CPU: %.3f ms per frame; program / floor: %.2f\n",
+                f * 1000 / hz, f * 1000 / hz / n, (f > 0 ? (j - o) / f : 0)}'
+fi

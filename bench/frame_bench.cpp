@@ -139,4 +139,20 @@ static void BM_FrameMarkMode(benchmark::State &state)
 }
 BENCHMARK(BM_FrameMarkMode)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
+// The same lessons without the axes and the grid, which every tick draws again: the difference
+// is what keeping them out of the tick could save.
+static void BM_FrameCommonLessonWithoutAxes(benchmark::State &state)
+{
+    Window win;
+    win.options({4, 5, 8, 10, 12});
+    runFlights(state, win);
+}
+BENCHMARK(BM_FrameCommonLessonWithoutAxes)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+
+static void BM_FrameEverythingOnWithoutAxes(benchmark::State &state)
+{
+    cameraLesson(state, {4, 5, 6, 7, 8, 9, 10, 11, 12});
+}
+BENCHMARK(BM_FrameEverythingOnWithoutAxes)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+
 int main(int argc, char **argv) { return runBenchmarks<QApplication>(argc, argv); }

@@ -76,6 +76,16 @@ private:
     bool m_seen = false;
 };
 
+// Under X11 a live frame uploads a few small rectangles: through the socket they cost less than
+// through shared memory, whose completion Qt waits for; Qt's own event dispatcher makes fewer
+// system calls per frame than GLib's. A setting the user made stands.
+void preferLeanFrames()
+{
+    for (const char *name : {"QT_XCB_NO_MITSHM", "QT_NO_GLIB"})
+        if (!qEnvironmentVariableIsSet(name))
+            qputenv(name, "1");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -88,6 +98,7 @@ int main(int argc, char *argv[])
         (early.action != orbane::CommandLine::Action::Refused || !orbane::hasQtOptions(raw)))
         return answer(early);
 
+    preferLeanFrames(); // before any thread: each picks its event dispatcher as it starts
     // Qt reads its scale factor when the application object is made; the application takes
     // its own options out of argv, so the arguments are kept as received for a new start.
     orbane::display::Start scale = orbane::display::prepare(early.scale);

@@ -11,8 +11,11 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <cmath>
+#include <vector>
 
 namespace orbane {
 
@@ -21,6 +24,80 @@ constexpr int kScrollMaxTwips = 5145;
 // The scene's scroll bar stands in its own column right of the scene frame.
 constexpr int kSceneBarWidth = 12;
 const QColor kNavy(0, 0, 128); // the read-outs' band
+
+// A read-out's text, for screen readers and for the band: the band paints it.
+class ReadoutText final : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override {}
+};
+
+// The navy band above the scene with its read-outs, painted as one widget. Each read-out's text
+// is drawn into a picture when it changes, as its label would draw it; a repaint copies it.
+class ReadoutBand final : public QWidget
+{
+public:
+    ReadoutBand(QWidget *parent, const QRect &band) : QWidget(parent), m_band(band)
+    {
+        setObjectName(QStringLiteral("bandeLectures"));
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setGeometry(band);
+    }
+
+    // The read-outs reach one pixel below the band: the widget covers both and nothing else.
+    void addReadout(QLabel *label, const QRect &geometry)
+    {
+        const QRect whole = m_band.united(geometry);
+        setGeometry(whole);
+        label->setGeometry(geometry.translated(-whole.topLeft()));
+        m_readouts.push_back({label, {}, {}});
+        QRegion shape(m_band.translated(-whole.topLeft()));
+        for (const Readout &r : m_readouts)
+            shape += r.label->geometry();
+        setMask(shape);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), kNavy);
+        for (Readout &r : m_readouts) {
+            if (r.picture.isNull() || r.text != r.label->text())
+                draw(r);
+            p.drawPixmap(r.label->pos(), r.picture);
+        }
+    }
+
+private:
+    struct Readout
+    {
+        QLabel *label;
+        QString text;
+        QPixmap picture;
+    };
+
+    static void draw(Readout &r)
+    {
+        QLabel *l = r.label;
+        r.text = l->text();
+        const qreal ratio = l->devicePixelRatioF();
+        r.picture = QPixmap(l->size() * ratio);
+        r.picture.setDevicePixelRatio(ratio);
+        r.picture.fill(l->palette().color(QPalette::Window));
+        QPainter p(&r.picture);
+        p.setFont(l->font());
+        l->style()->drawItemText(&p, l->contentsRect(),
+                                 int(QStyle::visualAlignment(l->layoutDirection(), l->alignment())),
+                                 l->palette(), l->isEnabled(), r.text, l->foregroundRole());
+    }
+
+    QRect m_band;
+    std::vector<Readout> m_readouts;
+};
 
 } // namespace
 
@@ -55,24 +132,23 @@ ScenePane::ScenePane(QWidget *parent, Simulation &sim, SceneRenderer &renderer, 
 
 void ScenePane::buildReadouts(QWidget *parent)
 {
-    auto *band = new QLabel(parent);
-    band->setGeometry(twips::toPixels(120, 720, 6135, 255));
-    paintIn(band, Qt::white, kNavy);
-    m_label3 = new QLabel(parent);
+    auto *band = new ReadoutBand(parent, twips::toPixels(120, 720, 6135, 255));
+    m_label3 = new ReadoutText(band);
     m_label3->setObjectName(QStringLiteral("Label3"));
-    m_label3->setGeometry(twips::toPixels(135, 735, 1695, 255));
-    m_label1 = new QLabel(parent);
+    m_label1 = new ReadoutText(band);
     m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setGeometry(twips::toPixels(1800, 735, 4215, 255));
     // Both change at every tick: plain Latin text needs no shaping, which costs more than the
-    // rest of the label's paint.
+    // rest of its paint.
     QFont readout(QStringLiteral("Arial"), 8);
     readout.setStyleStrategy(QFont::PreferNoShaping);
     for (QLabel *l : {m_label3, m_label1}) {
         paintIn(l, Qt::white, kNavy);
+        l->setAutoFillBackground(false); // the band paints under it
         l->setFont(readout);
         l->setAccessibleDescription(QStringLiteral("Lecture de la position"));
     }
+    band->addReadout(m_label3, twips::toPixels(135, 735, 1695, 255));
+    band->addReadout(m_label1, twips::toPixels(1800, 735, 4215, 255));
 }
 
 // Beside the frame, not over it: the whole scene stays visible and a scene update does not

@@ -23,6 +23,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QUndoStack>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -370,14 +371,34 @@ void PointageWindow::fillRow(int row)
     m_table->setItem(row, 8, check);
 }
 
+// A row reads its point and the two on either side (m·Δv/Δt spans five points): a changed
+// point changes the rows from two before it on.
+int PointageWindow::firstStaleRow() const
+{
+    if (m_tabledVerified != m_verified)
+        return 0;
+    const std::vector<QPointF> &now = m_measurement.points();
+    const auto changed = std::mismatch(m_tabled.begin(), m_tabled.end(), now.begin(), now.end());
+    return std::max(0, int(changed.first - m_tabled.begin()) - 2);
+}
+
+void PointageWindow::refreshTable()
+{
+    const Measurement &m = m_measurement;
+    const int from = std::min(firstStaleRow(), m.count());
+    m_table->setRowCount(m.count());
+    for (int row = from; row < m.count(); ++row)
+        fillRow(row);
+    m_tabled = m.points();
+    m_tabledVerified = m_verified;
+    if (m.count() > 0)
+        m_table->scrollToItem(m_table->item(m.count() - 1, 0));
+}
+
 void PointageWindow::refresh()
 {
     const Measurement &m = m_measurement;
-    m_table->setRowCount(m.count());
-    for (int row = 0; row < m.count(); ++row)
-        fillRow(row);
-    if (m.count() > 0)
-        m_table->scrollToItem(m_table->item(m.count() - 1, 0));
+    refreshTable();
     m_summary->setText(
         m_verified ? QStringLiteral("%1 points sur %2 à moins de %3 m")
                          .arg(m.withinTolerance())

@@ -66,6 +66,8 @@ private:
     void showPoints(const std::vector<QPointF> &points);
     QWidget *buildVectorBox(QWidget *parent);
     void refresh();
+    void refreshTable();
+    int firstStaleRow() const;
     void fillRow(int row);
     void updateOverlay();
     void exportTable();
@@ -76,6 +78,9 @@ private:
     QUndoStack *m_undo = nullptr;
     PointageActions m_actions;
     bool m_verified = false;
+    // What the table shows, so that a change refills only the rows it reaches.
+    std::vector<QPointF> m_tabled;
+    bool m_tabledVerified = false;
     PointageView *m_view = nullptr;
     QTableWidget *m_table = nullptr;
     QLabel *m_summary = nullptr;

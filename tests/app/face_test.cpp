@@ -233,6 +233,44 @@ TEST(PaletteTest, ADarkDesktopPaletteLeavesTheWindowAsDrawnAndTheNormalOneUnchan
     EXPECT_EQ(dark.window, today.window);
 }
 
+// The band paints its read-outs itself: on screen, at the start and after ticks that changed
+// them, it shows what a band and two labels of the same texts showed.
+TEST_F(FaceTest, ReadoutBandShowsWhatItsLabelsShowed)
+{
+    auto *band = child<QWidget>("bandeLectures");
+    const QRect shown(band->pos(), QSize(band->width(), 16)); // the scene covers the row below
+    const auto asLabels = [&] {
+        QWidget old;
+        old.resize(band->size());
+        auto *back = new QLabel(&old);
+        back->setGeometry(0, 0, band->width(), 17);
+        paintIn(back, Qt::white, QColor(0, 0, 128));
+        for (const char *name : {"Label3", "Label1"}) {
+            auto *live = child<QLabel>(name);
+            auto *l = new QLabel(live->text(), &old);
+            l->setGeometry(live->geometry());
+            paintIn(l, Qt::white, QColor(0, 0, 128));
+            l->setFont(live->font());
+        }
+        return old.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(0, 0, shown.width(),
+                                                                               shown.height());
+    };
+    const auto onScreen = [&] {
+        QApplication::processEvents();
+        return w->screen()->grabWindow(w->winId()).toImage().convertToFormat(QImage::Format_RGB32).copy(shown);
+    };
+    EXPECT_EQ(onScreen(), asLabels());
+    const QString before = child<QLabel>("Label1")->text();
+    child<QToolButton>("command15")->click();
+    w->timer1().stop();
+    for (int i = 0; i < 20; ++i) {
+        w->tick();
+        QApplication::processEvents();
+    }
+    EXPECT_NE(child<QLabel>("Label1")->text(), before);
+    EXPECT_EQ(onScreen(), asLabels());
+}
+
 TEST_F(FaceTest, CalculatorOpensFromTheToolBar)
 {
     QString seen;

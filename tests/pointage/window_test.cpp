@@ -105,6 +105,31 @@ TEST_F(PhotographedFlight, PointsOnThePhotographsAreRightAndGiveTheWeight)
     EXPECT_EQ(window->verdict()->text(), QStringLiteral("Vecteur trop long"));
 }
 
+// Each change refills only the rows it reaches: placed one by one, taken back and undone, the
+// table reads as it does filled whole (the check refills every row).
+TEST_F(PhotographedFlight, TheTableKeptRowByRowIsTheTableFilledWhole)
+{
+    const Measurement &m = window->measurement();
+    const int n = int(m.photos().size());
+    for (int i = 0; i < n; ++i)
+        window->addPoint(m.photoPixel(i) + QPointF(i % 3, 0));
+    window->undoPoint();
+    window->undoPoint();
+    window->undoStack()->undo(); // the second point taken back comes back
+    window->addPoint(m.photoPixel(n - 1));
+    const auto cells = [this] {
+        QStringList all;
+        for (int row = 0; row < window->table()->rowCount(); ++row)
+            for (int column = 0; column < 8; ++column)
+                all << cell(row, column);
+        return all;
+    };
+    const QStringList kept = cells();
+    EXPECT_EQ(window->table()->rowCount(), n);
+    window->verifyPoints();
+    EXPECT_EQ(cells(), kept);
+}
+
 // "Nommer les vecteurs" writes the symbols in the vectors' colours and a legend of colours.
 TEST_F(PhotographedFlight, NamedVectorsCarryTheirSymbolsAndALegend)
 {
