@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QPainter>
 #include <cmath>
+#include <memory>
 
 namespace orbane {
 
@@ -17,29 +18,38 @@ namespace {
 // one is written above the other, whatever their lengths.
 enum class Side { Right, AboveLeft, BelowLeft };
 
-// The symbol as a picture, aliased like every drawing of the scene.
-QImage renderSymbol(const QString &symbol, const QColor &colour)
+// The symbol as a picture, aliased like every drawing of the scene, with its text for a
+// drawing at another scale.
+struct Symbol
+{
+    QImage picture;
+    std::shared_ptr<const Canvas::Lettering> lettering;
+};
+
+Symbol renderSymbol(const QString &symbol, const QColor &colour)
 {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
     font.setBold(true);
     font.setStyleStrategy(QFont::NoAntialias);
     const QFontMetrics metrics(font);
+    auto lettering = std::make_shared<const Canvas::Lettering>(
+        Canvas::Lettering{symbol, font, colour, QPoint(1, metrics.ascent())});
     QImage picture(metrics.horizontalAdvance(symbol) + 2, metrics.height(),
                    QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter p(&picture);
     p.setFont(font);
     p.setPen(colour);
-    p.drawText(QPoint(1, metrics.ascent()), symbol);
-    return picture;
+    p.drawText(lettering->baseline, symbol);
+    return {picture, std::move(lettering)};
 }
 
 // Rendered once per symbol and colour: every tick draws the names again, and the same picture
 // (the same cache key) lets the canvas see that nothing changed where it stands.
-const QImage &symbolPicture(const QString &symbol, const QColor &colour)
+const Symbol &symbolPicture(const QString &symbol, const QColor &colour)
 {
-    static QHash<QString, QImage> pictures;
+    static QHash<QString, Symbol> pictures;
     const QString key = symbol + QLatin1Char('#') + QString::number(colour.rgba(), 16);
     auto it = pictures.find(key);
     if (it == pictures.end())
@@ -53,13 +63,14 @@ void nameHead(Canvas &canvas, const Controls &c, QPointF tip, const QString &sym
 {
     if (!c.vectorNames)
         return;
-    const QImage &picture = symbolPicture(symbol, colour);
+    const Symbol &name = symbolPicture(symbol, colour);
+    const QImage &picture = name.picture;
     const int gap = 8, x = int(std::lround(tip.x())), y = int(std::lround(tip.y()));
     const int left = side == Side::Right ? x + gap : x - gap - picture.width();
     const int top = side == Side::Right       ? y - picture.height() / 2
                     : side == Side::AboveLeft ? y - picture.height()
                                               : y;
-    canvas.paintPicture(QPoint(left, top), picture);
+    canvas.paintPicture(QPoint(left, top), picture, name.lettering);
 }
 
 } // namespace

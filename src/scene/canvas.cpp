@@ -199,7 +199,8 @@ void Canvas::line(double x1, double y1, double x2, double y2, const QColor &colo
         p.drawLine(a, b);
 }
 
-void Canvas::paintPicture(const QPoint &topLeft, const QImage &picture)
+void Canvas::paintPicture(const QPoint &topLeft, const QImage &picture,
+                          std::shared_ptr<const Lettering> lettering)
 {
     painter().drawImage(topLeft, picture);
     DrawOp op;
@@ -210,13 +211,14 @@ void Canvas::paintPicture(const QPoint &topLeft, const QImage &picture)
     op.picture = picture.cacheKey();
     op.rect = QRect(topLeft, picture.size());
     touch(op);
-    record(op, picture);
+    record(op, picture, std::move(lettering));
 }
 
-void Canvas::record(const DrawOp &op, const QImage &picture)
+void Canvas::record(const DrawOp &op, const QImage &picture,
+                    std::shared_ptr<const Lettering> lettering)
 {
     if (op.rect.intersects(m_persistent.rect()))
-        m_layers[index(m_target)].strokes.push_back({op, picture, m_role});
+        m_layers[index(m_target)].strokes.push_back({op, picture, m_role, std::move(lettering)});
 }
 
 namespace {
@@ -266,11 +268,25 @@ void Canvas::replay(QPainter &target, const std::vector<Stroke> &strokes, std::s
         if (!area.isNull() && !s.op.rect.intersects(area))
             continue;
         if (s.op.kind == DrawOp::Kind::Picture) {
-            target.drawImage(QPointF(s.op.a), s.picture);
+            replayPicture(target, s);
             continue;
         }
         replayLine(target, s.op, inkOf(s, ink));
     }
+}
+
+void Canvas::replayPicture(QPainter &target, const Stroke &stroke)
+{
+    if (!stroke.lettering) {
+        target.drawImage(QPointF(stroke.op.a), stroke.picture);
+        return;
+    }
+    const Lettering &l = *stroke.lettering;
+    target.save();
+    target.setFont(l.font);
+    target.setPen(l.colour);
+    target.drawText(stroke.op.a + l.baseline, l.text);
+    target.restore();
 }
 
 void Canvas::paintPersistentScaled(QPainter &target, std::size_t from, Ink ink) const

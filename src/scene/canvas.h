@@ -3,6 +3,7 @@
 #include "scene/damage.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
@@ -26,12 +27,22 @@ public:
     enum class Role { Drawing, Axes };
     // How a scaled drawing looks: as on screen, or on white without the place's picture.
     enum class Ink { Screen, White };
+    // A text drawn as a picture. Drawn again at another scale, it is written again at that
+    // scale, so a name stays sharp on a projector and on paper.
+    struct Lettering
+    {
+        QString text;
+        QFont font;
+        QColor colour;
+        QPoint baseline; // where the text starts, from the picture's top-left corner
+    };
     // A drawing kept to be drawn again at another scale.
     struct Stroke
     {
         DrawOp op;
         QImage picture;
         Role role = Role::Drawing;
+        std::shared_ptr<const Lettering> lettering;
     };
     // The persistent picture with what it is made of: saved before a print, put back after.
     struct Persistent
@@ -69,7 +80,8 @@ public:
     void setRole(Role role) { m_role = role; }
 
     void line(double x1, double y1, double x2, double y2, const QColor &colour);
-    void paintPicture(const QPoint &topLeft, const QImage &picture);
+    void paintPicture(const QPoint &topLeft, const QImage &picture,
+                      std::shared_ptr<const Lettering> lettering = {});
 
     const QImage &persistent() const { return m_persistent; }
     const QImage &layerImage(Layer layer) const { return m_layers[index(layer)].image; }
@@ -119,8 +131,10 @@ private:
     QPainter &painter();
     void endPainting() const;
     void touch(const DrawOp &op);
-    void record(const DrawOp &op, const QImage &picture = {});
+    void record(const DrawOp &op, const QImage &picture = {},
+                std::shared_ptr<const Lettering> lettering = {});
     static QColor inkOf(const Stroke &stroke, Ink ink);
+    static void replayPicture(QPainter &target, const Stroke &stroke);
     void replay(QPainter &target, const std::vector<Stroke> &strokes, std::size_t from,
                 Ink ink, const QRect &area = {}) const;
 

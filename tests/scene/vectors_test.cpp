@@ -164,6 +164,23 @@ TEST_F(VectorsTest, SecondLawArrowMatchesTheWeightBesideItAndBothAreNamed)
     sim.setOption(*option(QStringLiteral("vectorNames")), true);
     EXPECT_GT(countIn(shown(), leftOfWeight, cyan), 5);
     EXPECT_GT(countIn(shown(), rightOfLaw, law), 5);
+    // Drawn again at twice the size (a projector, paper), the name is written at that size, not
+    // its picture stretched: some 2 x 2 block of its pixels is not of one colour.
+    QImage twice(409 * 2, 800 * 2, QImage::Format_RGB32);
+    QPainter painter(&twice);
+    painter.scale(2, 2);
+    renderer->canvas().paintScaled(painter, Canvas::Ink::Screen);
+    painter.end();
+    const QImage name = twice.copy(QRect(rightOfLaw.topLeft() * 2, rightOfLaw.size() * 2));
+    EXPECT_GT(countIn(name, name.rect(), law), 20);
+    bool written = false;
+    for (int y = 0; y + 1 < name.height() && !written; y += 2)
+        for (int x = 0; x + 1 < name.width() && !written; x += 2) {
+            const QRgb c = name.pixel(x, y);
+            written = name.pixel(x + 1, y) != c || name.pixel(x, y + 1) != c ||
+                      name.pixel(x + 1, y + 1) != c;
+        }
+    EXPECT_TRUE(written);
 
     sim.Check_Click(7, false); // not without the construction
     EXPECT_EQ(lowest(shown(), bx + 16, law), -1);
