@@ -136,18 +136,40 @@ QImage drawRangeStudy(const Study &study, Measure q, const std::optional<Mark> &
     return s.image();
 }
 
+namespace {
+// Every control has its object name and a French accessible name.
+template <typename W> W *named(W *widget, const char *objectName, const QString &accessible)
+{
+    widget->setObjectName(QLatin1String(objectName));
+    widget->setAccessibleName(accessible);
+    return widget;
+}
+} // namespace
+
 RangeStudyWindow::RangeStudyWindow(const Simulation &sim, Dialogs *dialogs, QWidget *parent)
     : QDialog(parent), m_sim(sim), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("etudePortee"));
     setWindowTitle(QStringLiteral("Étude de la portée"));
     auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buildChoices());
+    m_plot = named(new QLabel(this), "courbe", QStringLiteral("Courbe de l'étude de la portée"));
+    m_plot->setFixedSize(kPlotSize);
+    layout->addWidget(m_plot);
+    m_markLabel = named(new QLabel(this), "maximum", QStringLiteral("Point repéré"));
+    layout->addWidget(m_markLabel);
+    layout->addLayout(buildButtons());
+    // Sampling the vacuum flight 901 times is cheap: follow every change.
+    connect(&sim, &Simulation::changed, this, &RangeStudyWindow::refresh);
+    refresh();
+}
+
+QLayout *RangeStudyWindow::buildChoices()
+{
     auto *choices = new QHBoxLayout;
-    const auto combo = [&](const QString &name, const QString &caption, const QStringList &items) {
-        auto *box = new QComboBox(this);
-        box->setObjectName(name);
+    const auto combo = [&](const char *name, const QString &caption, const QStringList &items) {
+        auto *box = named(new QComboBox(this), name, caption);
         box->addItems(items);
-        box->setAccessibleName(caption);
         auto *label = new QLabel(caption + QStringLiteral(" :"), this);
         label->setBuddy(box);
         choices->addWidget(label);
@@ -155,41 +177,29 @@ RangeStudyWindow::RangeStudyWindow(const Simulation &sim, Dialogs *dialogs, QWid
         connect(box, &QComboBox::activated, this, &RangeStudyWindow::refresh);
         return box;
     };
-    m_quantity = combo(QStringLiteral("grandeur"), QStringLiteral("Grandeur"),
+    m_quantity = combo("grandeur", QStringLiteral("Grandeur"),
                        {QStringLiteral("Portée"), QStringLiteral("Hauteur maximale"),
                         QStringLiteral("Durée de vol")});
-    m_variable = combo(QStringLiteral("variable"), QStringLiteral("En fonction de"),
+    m_variable = combo("variable", QStringLiteral("En fonction de"),
                        {QStringLiteral("l'angle de tir α"), QStringLiteral("la vitesse initiale v0")});
     choices->addStretch();
-    layout->addLayout(choices);
+    return choices;
+}
 
-    m_plot = new QLabel(this);
-    m_plot->setObjectName(QStringLiteral("courbe"));
-    m_plot->setAccessibleName(QStringLiteral("Courbe de l'étude de la portée"));
-    m_plot->setFixedSize(kPlotSize);
-    layout->addWidget(m_plot);
-    m_markLabel = new QLabel(this);
-    m_markLabel->setObjectName(QStringLiteral("maximum"));
-    m_markLabel->setAccessibleName(QStringLiteral("Point repéré"));
-    layout->addWidget(m_markLabel);
-
+QLayout *RangeStudyWindow::buildButtons()
+{
     auto *buttons = new QHBoxLayout;
-    auto *exportButton = new QPushButton(QStringLiteral("Exporter…"), this);
-    exportButton->setObjectName(QStringLiteral("exporterEtude"));
-    exportButton->setAccessibleName(QStringLiteral("Exporter les valeurs de l'étude"));
+    auto *exportButton = named(new QPushButton(QStringLiteral("Exporter…"), this), "exporterEtude",
+                               QStringLiteral("Exporter les valeurs de l'étude"));
     exportButton->setEnabled(m_dialogs != nullptr);
-    auto *closeButton = new QPushButton(QStringLiteral("Fermer"), this);
-    closeButton->setObjectName(QStringLiteral("fermerEtude"));
-    closeButton->setAccessibleName(QStringLiteral("Fermer"));
+    auto *closeButton =
+        named(new QPushButton(QStringLiteral("Fermer"), this), "fermerEtude", QStringLiteral("Fermer"));
     buttons->addWidget(exportButton);
     buttons->addStretch();
     buttons->addWidget(closeButton);
-    layout->addLayout(buttons);
     connect(exportButton, &QPushButton::clicked, this, &RangeStudyWindow::exportValues);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
-    // Sampling the vacuum flight 901 times is cheap: follow every change.
-    connect(&sim, &Simulation::changed, this, &RangeStudyWindow::refresh);
-    refresh();
+    return buttons;
 }
 
 Measure RangeStudyWindow::quantity() const { return Measure(m_quantity->currentIndex()); }

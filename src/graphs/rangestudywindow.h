@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 
 namespace orbane {
 class Dialogs;
@@ -37,6 +38,8 @@ public:
     exchange::Table table() const;
 
 private:
+    QLayout *buildChoices();
+    QLayout *buildButtons();
     void refresh();
     void exportValues();
 
