@@ -4,12 +4,14 @@
 #include "core/simulation.h"
 #include "exchange/exportdialog.h"
 #include "graphs/graphesparts.h"
+#include "graphs/rangestudywindow.h"
 #include "graphs/textpen.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTableWidget>
 
 namespace orbane::graphs {
@@ -33,6 +35,12 @@ Graphes::Graphes(const Simulation &sim, const GraphWindowActions &actions, QWidg
     m_picture2 = new TableHeader(this);
     m_picture2->setGeometry(kPicture2);
     buildGrid();
+    // Under the graph, the one free place that no table length reaches.
+    auto *study = new QPushButton(QStringLiteral("Étude de la portée…"), this);
+    study->setObjectName(QStringLiteral("boutonEtudePortee"));
+    study->setAccessibleName(QStringLiteral("Étude de la portée"));
+    study->setGeometry(kPicture1.left(), kPicture1.bottom() + 12, 160, 26);
+    connect(study, &QPushButton::clicked, this, &Graphes::openRangeStudy);
 
     connect(m_picture3, &GraphToolBar::boxClicked, this, &Graphes::Check1_Click);
     connect(m_picture3, &GraphToolBar::imageClicked, this, &Graphes::Image1_Click);
@@ -252,6 +260,12 @@ void Graphes::Image1_Click(int index)
     default:
         break;
     }
+}
+
+void Graphes::openRangeStudy()
+{
+    RangeStudyWindow window(m_sim, m_actions.dialogs, this);
+    window.exec();
 }
 
 bool Graphes::eventFilter(QObject *watched, QEvent *event)

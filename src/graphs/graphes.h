@@ -50,6 +50,8 @@ public:
     void Picture1_MouseMove(int button, int shift, double x, double y);
     void MSFlexGrid1_SelChange();
     void Image1_Click(int index);
+    // "Étude de la portée…": the range against the angle or the speed, modal over this window.
+    void openRangeStudy();
 
     const Choice &choice() const { return m_choice; }
     const WindowGraph &graph() const { return m_graph; }

@@ -1,0 +1,194 @@
+#include "graphs/rangestudy.h"
+
+#include "core/numberformat.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace orbane::graphs::rangestudy {
+
+namespace {
+
+constexpr int kSteps = 900; // 0,1° against the angle
+
+double summaryAt(const FlightSource &source, const Launch &l, Variable v, double x, Measure q)
+{
+    const auto s = v == Variable::Angle ? source(l.v0, x) : source(x, l.alphaDeg);
+    return s ? valueOf(*s, q) : -std::numeric_limits<double>::infinity();
+}
+
+// Golden section on [a, b]: about 1e-8 of the bracket, where the flat top leaves the values
+// equal to rounding.
+double goldenSection(const std::function<double(double)> &f, double a, double b)
+{
+    const double r = (std::sqrt(5.0) - 1.0) / 2.0;
+    double c = b - r * (b - a), d = a + r * (b - a);
+    double fc = f(c), fd = f(d);
+    for (int i = 0; i < 200 && b - a > 1e-12; ++i) {
+        if (fc >= fd) {
+            b = d, d = c, fd = fc;
+            c = b - r * (b - a), fc = f(c);
+        } else {
+            a = c, c = d, fc = fd;
+            d = a + r * (b - a), fd = f(d);
+        }
+    }
+    return (a + b) / 2.0;
+}
+
+// The vertex of the parabola through x - h, x, x + h: the rounding of the values around the
+// top no longer limits the position, only the third derivative does (as h²).
+double parabolaVertex(const std::function<double(double)> &f, double x, double lo, double hi)
+{
+    constexpr double h = 1e-4;
+    for (int i = 0; i < 2; ++i) {
+        if (x - h < lo || x + h > hi)
+            return x;
+        const double fm = f(x - h), f0 = f(x), fp = f(x + h);
+        const double curvature = fp - 2.0 * f0 + fm;
+        if (!(curvature < 0.0))
+            return x;
+        const double shift = h * (fm - fp) / (2.0 * curvature);
+        if (std::abs(shift) > h)
+            return x;
+        x += shift;
+    }
+    return x;
+}
+
+exchange::Column column(const QString &name, const QString &unit, const QString &symbol,
+                        const QString &quantity, int decimals)
+{
+    return {.name = name, .unit = unit, .symbol = symbol, .quantity = quantity,
+            .decimals = decimals};
+}
+
+} // namespace
+
+FlightSource vacuumSource(const Flight &base)
+{
+    return [base](double v0, double alphaDeg) -> std::optional<FlightSummary> {
+        const double rad = alphaDeg * std::numbers::pi / 180.0;
+        Flight f = base;
+        f.x0 = 0.0;
+        f.vox = v0 * std::cos(rad);
+        f.voy = v0 * std::sin(rad);
+        const auto t = f.timeOfFlight();
+        if (!t)
+            return std::nullopt;
+        const double rise = std::max(f.voy, 0.0);
+        return FlightSummary{f.x(*t), f.y0 + rise * rise / (2.0 * f.g), *t};
+    };
+}
+
+double valueOf(const FlightSummary &s, Measure q)
+{
+    switch (q) {
+    case Measure::Range:
+        return s.range;
+    case Measure::Height:
+        return s.height;
+    case Measure::Duration:
+        return s.duration;
+    }
+    return 0.0;
+}
+
+Study sample(const FlightSource &source, Variable variable, const Launch &launch)
+{
+    Study study{.variable = variable, .launch = launch};
+    study.xMax = variable == Variable::Angle ? 90.0 : std::max(2.0 * launch.v0, 1.0);
+    for (int i = 0; i <= kSteps; ++i) {
+        const double x = study.xMax * i / kSteps;
+        study.points.push_back({x, variable == Variable::Angle ? source(launch.v0, x)
+                                                               : source(x, launch.alphaDeg)});
+    }
+    return study;
+}
+
+std::optional<Mark> mark(const FlightSource &source, const Study &study, Measure q)
+{
+    const auto f = [&](double x) { return summaryAt(source, study.launch, study.variable, x, q); };
+    if (study.variable == Variable::Speed) {
+        const double v = f(study.launch.v0);
+        return std::isfinite(v) ? std::optional<Mark>(Mark{study.launch.v0, v}) : std::nullopt;
+    }
+    const auto sampled = [q](const Point &p) {
+        return p.flight ? valueOf(*p.flight, q) : -std::numeric_limits<double>::infinity();
+    };
+    const auto best = std::max_element(
+        study.points.begin(), study.points.end(),
+        [&](const Point &a, const Point &b) { return sampled(a) < sampled(b); });
+    if (best == study.points.end() || !best->flight)
+        return std::nullopt;
+    const double step = study.xMax / kSteps;
+    const double lo = std::max(0.0, best->x - step), hi = std::min(study.xMax, best->x + step);
+    const double x = parabolaVertex(f, goldenSection(f, lo, hi), 0.0, study.xMax);
+    return Mark{x, f(x)};
+}
+
+QString quantityName(Measure q)
+{
+    switch (q) {
+    case Measure::Range:
+        return QStringLiteral("portée");
+    case Measure::Height:
+        return QStringLiteral("hauteur maximale");
+    case Measure::Duration:
+        return QStringLiteral("durée de vol");
+    }
+    return {};
+}
+
+QString quantityUnit(Measure q)
+{
+    return q == Measure::Duration ? QStringLiteral("s") : QStringLiteral("m");
+}
+
+QString variableUnit(Variable v)
+{
+    return v == Variable::Angle ? QStringLiteral("°") : QStringLiteral("m·s⁻¹");
+}
+
+QString markText(Variable variable, Measure q, const Mark &m)
+{
+    const QString value = numfmt::fixed(m.value, 1) + QLatin1Char(' ') + quantityUnit(q);
+    if (variable == Variable::Speed)
+        return quantityName(q) + QLatin1Char(' ') + value + QStringLiteral(" pour v0 = ") +
+               numfmt::fixed(m.x, 1) + QLatin1Char(' ') + variableUnit(variable) +
+               QStringLiteral(" (lancer actuel)");
+    // The highest point is already a maximum in its name.
+    const QString name =
+        q == Measure::Height ? quantityName(q) : quantityName(q) + QStringLiteral(" maximale");
+    return name + QLatin1Char(' ') + value + QStringLiteral(" pour α = ") + numfmt::fixed(m.x, 1) +
+           QStringLiteral("°");
+}
+
+exchange::Table table(const Study &study, const QString &note)
+{
+    exchange::Table t;
+    t.note = note;
+    if (study.variable == Variable::Angle)
+        t.columns.push_back(column(QStringLiteral("alpha"), QStringLiteral("°"),
+                                   QStringLiteral("α"), QStringLiteral("Angle de tir"), 1));
+    else
+        t.columns.push_back(column(QStringLiteral("v0"), QStringLiteral("m/s"), QStringLiteral("v0"),
+                                   QStringLiteral("Vitesse initiale"), 3));
+    t.columns.push_back(column(QStringLiteral("portee"), QStringLiteral("m"), QStringLiteral("portée"),
+                               QStringLiteral("Portée"), 4));
+    t.columns.push_back(column(QStringLiteral("hmax"), QStringLiteral("m"),
+                               QStringLiteral("hauteur maximale"), QStringLiteral("Hauteur"), 4));
+    t.columns.push_back(column(QStringLiteral("duree"), QStringLiteral("s"),
+                               QStringLiteral("durée de vol"), QStringLiteral("Durée"), 4));
+    for (const Point &p : study.points) {
+        exchange::Row row{p.x};
+        for (Measure q : {Measure::Range, Measure::Height, Measure::Duration})
+            row.push_back(p.flight ? std::optional<double>(valueOf(*p.flight, q)) : std::nullopt);
+        t.rows.push_back(row);
+    }
+    return t;
+}
+
+} // namespace orbane::graphs::rangestudy

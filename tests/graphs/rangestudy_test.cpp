@@ -1,0 +1,134 @@
+#include "graphs/graphes.h"
+#include "graphs/rangestudy.h"
+#include "graphs/rangestudywindow.h"
+
+#include "core/simulation.h"
+#include "exchange/exportdialog.h"
+#include "support/doubles.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numbers>
+
+using namespace orbane;
+using namespace orbane::graphs;
+using namespace orbane::graphs::rangestudy;
+
+namespace {
+
+constexpr double kDeg = 180.0 / std::numbers::pi;
+
+Flight from(double h, double g) { return {0.0, h, 0.0, 0.0, g, 0.45}; }
+
+} // namespace
+
+TEST(RangeStudy, FromTheGroundTheRangeIsTheClosedFormAndPeaksAt45)
+{
+    for (const auto &[v0, g] : {std::pair{15.0, 9.8}, {7.3, 1.6}, {40.0, 3.7}}) {
+        const FlightSource source = vacuumSource(from(0.0, g));
+        const Study study = sample(source, Variable::Angle, {v0, 30.0});
+        ASSERT_EQ(study.points.size(), 901u);
+        for (const Point &p : study.points) {
+            ASSERT_TRUE(p.flight);
+            EXPECT_NEAR(p.flight->range, v0 * v0 * std::sin(2.0 * p.x / kDeg) / g, 1e-9) << p.x;
+        }
+        const auto m = mark(source, study, Measure::Range);
+        ASSERT_TRUE(m);
+        EXPECT_NEAR(m->x, 45.0, 1e-8) << v0;
+        EXPECT_NEAR(m->value, v0 * v0 / g, 1e-9) << v0;
+    }
+}
+
+TEST(RangeStudy, FromAHeightTheOptimalAngleIsTheClosedForm)
+{
+    for (const auto &[v0, g, h] : {std::tuple{15.0, 9.8, 2.0}, {10.0, 9.8, 20.0},
+                                   {5.0, 1.6, 50.0}, {30.0, 3.7, 0.5}}) {
+        const FlightSource source = vacuumSource(from(h, g));
+        const auto m = mark(source, sample(source, Variable::Angle, {v0, 45.0}), Measure::Range);
+        ASSERT_TRUE(m);
+        const double optimal = std::asin(1.0 / std::sqrt(2.0 + 2.0 * g * h / (v0 * v0))) * kDeg;
+        EXPECT_NEAR(m->x, optimal, 1e-8) << h;
+        EXPECT_NEAR(m->value, v0 / g * std::sqrt(v0 * v0 + 2.0 * g * h), 1e-9) << h;
+    }
+}
+
+TEST(RangeStudy, TheLabelsSayWhatIsMarked)
+{
+    const FlightSource source = vacuumSource(from(1.0, 9.8));
+    const Study angle = sample(source, Variable::Angle, {15.0, 30.0});
+    const Study speed = sample(source, Variable::Speed, {15.0, 30.0});
+    // The highest point and the time of flight grow up to the vertical launch.
+    const struct
+    {
+        const Study &study;
+        Measure q;
+        const char *text;
+    } cases[] = {{angle, Measure::Height, "hauteur maximale 12,5 m pour α = 90,0°"},
+                 {angle, Measure::Duration, "durée de vol maximale 3,1 s pour α = 90,0°"},
+                 {speed, Measure::Range, "portée 21,5 m pour v0 = 15,0 m·s⁻¹ (lancer actuel)"}};
+    for (const auto &c : cases) {
+        const auto m = mark(source, c.study, c.q);
+        ASSERT_TRUE(m);
+        EXPECT_EQ(markText(c.study.variable, c.q, *m), QString::fromUtf8(c.text));
+    }
+    EXPECT_DOUBLE_EQ(speed.xMax, 30.0);
+    const FlightSource noField = vacuumSource(from(1.0, 0.0));
+    EXPECT_FALSE(mark(noField, sample(noField, Variable::Angle, {15.0, 30.0}), Measure::Range));
+}
+
+TEST(RangeStudyWindow, OpensFromTheGraphWindowShowsTheMaximumAndExports)
+{
+    Simulation sim{QString()};
+    sim.TextN_Change(1, QStringLiteral("0"));
+    sim.TextN_Change(2, QStringLiteral("0"));
+    orbane::test::stateOf(sim).vox = float(15.0 * std::cos(0.5));
+    orbane::test::stateOf(sim).voy = float(15.0 * std::sin(0.5));
+    orbane::test::stateOf(sim).gpes = 9.8f;
+    orbane::test::ScriptedDialogs dialogs;
+    GraphWindowActions actions;
+    actions.dialogs = &dialogs;
+    QWidget main;
+    main.setGeometry(40, 30, 800, 600);
+    Graphes graphes(sim, actions, &main);
+
+    QString label, title, exported, height;
+    const auto modal = [] { return QApplication::activeModalWidget(); };
+    QTimer::singleShot(0, [&] {
+        auto *study = qobject_cast<RangeStudyWindow *>(modal());
+        if (!study)
+            return;
+        title = study->windowTitle();
+        label = study->findChild<QLabel *>(QStringLiteral("maximum"))->text();
+        QTimer::singleShot(0, [&] {
+            if (auto *e = qobject_cast<exchange::ExportDialog *>(modal())) {
+                exported = e->table(QStringLiteral("\n"));
+                e->accept();
+            }
+        });
+        study->findChild<QPushButton *>(QStringLiteral("exporterEtude"))->click();
+        auto *quantity = study->findChild<QComboBox *>(QStringLiteral("grandeur"));
+        quantity->setCurrentIndex(1);
+        emit quantity->activated(1);
+        height = study->markText();
+        study->reject(); // what Escape does
+    });
+    QTimer::singleShot(5000, [&] {
+        while (QWidget *w = modal())
+            w->close(); // never hang
+    });
+    graphes.findChild<QPushButton *>(QStringLiteral("boutonEtudePortee"))->click();
+
+    EXPECT_EQ(title, QStringLiteral("Étude de la portée"));
+    EXPECT_EQ(label, QStringLiteral("portée maximale 23,0 m pour α = 45,0°"));
+    EXPECT_EQ(height, QStringLiteral("hauteur maximale 11,5 m pour α = 90,0°"));
+    const QStringList lines = exported.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 902);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("alpha"))) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("portee"))) << lines[0].toStdString();
+    EXPECT_TRUE(lines[451].startsWith(QStringLiteral("45,0"))) << lines[451].toStdString();
+}
