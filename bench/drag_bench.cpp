@@ -18,7 +18,8 @@ static void BM_DragWholeFlight(benchmark::State &state)
     const double a = std::numbers::pi / 4.0;
     const Flight launch{0.0, 0.0, 15.0 * std::cos(a), 15.0 * std::sin(a), double(terre.g),
                         double(ballon.mass)};
-    const DragLaw law = DragLaw::quadratic(terre.airDensity, ballon.dragCoefficient, ballon.diameter);
+    const DragLaw law =
+        DragLaw::quadratic(terre.airDensity, ballon.dragCoefficient, ballon.diameter);
     const bool bounces = state.range(0) != 0;
     double flown = 0.0;
     for (auto _ : state) {

@@ -41,9 +41,9 @@ struct DragSample
 {
     double t = 0.0;
     DragState state;
-    Vector2 force;                                    // N
-    double kinetic = 0.0, potential = 0.0;            // J, Ep zero on the ground
-    double mechanical = 0.0;                          // Em = Ec + Ep
+    Vector2 force;                         // N
+    double kinetic = 0.0, potential = 0.0; // J, Ep zero on the ground
+    double mechanical = 0.0;               // Em = Ec + Ep
     double contactLoss = 0.0; // J taken by the bounces before t, so Em(t) - Em(0) = W - loss
 };
 
@@ -60,7 +60,7 @@ struct GroundContact
 class DragFlight
 {
 public:
-    static constexpr double kStep = 1e-3;              // s
+    static constexpr double kStep = 1e-3;             // s
     static constexpr std::size_t kMaxSteps = 1000000; // a longer flight is cut there
 
     // The step is shortened where the law's own time scale asks for it (a strong drag).

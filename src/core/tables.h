@@ -23,7 +23,7 @@ struct Projectile
     const char *sound;
     const char *picture; // base name of the picture and of its shadow
     bool bounces;
-    int newtonsPerUnit; // the weight is drawn in units of this many newtons
+    int newtonsPerUnit;     // the weight is drawn in units of this many newtons
     double diameter;        // m, of the sphere of the same volume for the irregular ones
     double dragCoefficient; // Cx, on the cross-section pi.d^2/4
 };
