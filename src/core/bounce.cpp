@@ -5,11 +5,6 @@
 
 namespace orbane {
 
-namespace {
-constexpr float kRestitution = 0.7f;
-constexpr float kRestSpeed = 2.0f;
-} // namespace
-
 // The ballon's bounces: successive parabolic arcs from each ground contact, both velocity
 // components multiplied by 0.7 and the vertical one reversed, until it is too slow to rise.
 void Simulation::rebond()

@@ -4,6 +4,11 @@
 
 namespace orbane {
 
+// The ballon's bounce at a ground contact: both velocity components multiplied by kRestitution
+// and the vertical one reversed; it rests once that vertical speed is below kRestSpeed.
+inline constexpr float kRestitution = 0.7f;
+inline constexpr float kRestSpeed = 2.0f; // m.s-1
+
 // The projectile's free flight in closed form from its initial conditions: the one motion law
 // read by the tick, the bounce arcs, the vectors, the graphs and the exported tables.
 struct Flight

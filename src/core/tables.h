@@ -13,6 +13,7 @@ struct Place
     float g;          // m.s-2
     const char *picture;
     bool silentLanding; // no impact sound where nothing carries it
+    double airDensity;  // kg.m-3 at the ground, 0 without air
 };
 
 struct Projectile
@@ -22,7 +23,9 @@ struct Projectile
     const char *sound;
     const char *picture; // base name of the picture and of its shadow
     bool bounces;
-    int newtonsPerUnit; // the weight is drawn in units of this many newtons
+    int newtonsPerUnit;     // the weight is drawn in units of this many newtons
+    double diameter;        // m, of the sphere of the same volume for the irregular ones
+    double dragCoefficient; // Cx, on the cross-section pi.d^2/4
 };
 
 // The lists' rows, in their order.
