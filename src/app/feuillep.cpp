@@ -270,9 +270,10 @@ void FeuilleP::openPointage()
 {
     if (m_pointage)
         m_pointage->close();
-    auto *window = new pointage::PointageWindow(m_sim, m_renderer.chronophotograph(),
+    const SceneRenderer::Chronophotograph photo = m_renderer.chronophotograph();
+    auto *window = new pointage::PointageWindow(m_sim, photo.picture,
                                                 {m_services.dialogs, m_fileDialogs.get()}, this);
-    window->view()->setScaledPicture(m_renderer.chronophotographAt());
+    window->view()->setScaledPicture(photo.at);
     m_pointage = window;
     connect(this, &FeuilleP::unloading, window, &QWidget::close);
     window->show();

@@ -18,7 +18,7 @@ const PhotoMark *markAt(const PhotoMarks &marks, QPoint centre)
 }
 } // namespace
 
-std::shared_ptr<const Canvas> SceneRenderer::chronophotographCanvas() const
+SceneRenderer::Chronophotograph SceneRenderer::chronophotograph() const
 {
     auto kept = std::make_shared<Canvas>(scene::kCanvasWidth, scene::kCanvasHeight);
     Canvas &canvas = *kept;
@@ -40,20 +40,16 @@ std::shared_ptr<const Canvas> SceneRenderer::chronophotographCanvas() const
                             int(std::lround(scene::topOf(std::max(p.y, 0.0)))));
         canvas.paintPicture(corner, projectilePicture());
     }
-    return kept;
-}
-
-QImage SceneRenderer::chronophotograph() const { return chronophotographCanvas()->composed(); }
-
-std::function<QImage(qreal)> SceneRenderer::chronophotographAt() const
-{
-    return [canvas = chronophotographCanvas()](qreal ratio) {
-        QImage out(QSize(scene::kCanvasWidth, scene::kCanvasHeight) * ratio, QImage::Format_RGB32);
-        out.setDevicePixelRatio(ratio);
-        QPainter painter(&out);
-        canvas->paintScaled(painter, Canvas::Ink::Screen);
-        return out;
-    };
+    QImage picture = canvas.composed();
+    std::shared_ptr<const Canvas> drawn = std::move(kept);
+    return {std::move(picture), [drawn](qreal ratio) {
+                QImage out(QSize(scene::kCanvasWidth, scene::kCanvasHeight) * ratio,
+                           QImage::Format_RGB32);
+                out.setDevicePixelRatio(ratio);
+                QPainter painter(&out);
+                drawn->paintScaled(painter, Canvas::Ink::Screen);
+                return out;
+            }};
 }
 
 } // namespace orbane

@@ -75,10 +75,14 @@ public:
     // The scene as the chronophotographs left it, to measure on: the place's picture, the
     // axes and grid when shown, and each photograph (the projectile's picture or its mark),
     // without trajectory or vectors.
-    QImage chronophotograph() const;
-    // The same drawn again at `ratio` device pixels per scene pixel (its device pixel ratio
-    // set), for a scaled screen, as the scene stood when this was asked.
-    std::function<QImage(qreal ratio)> chronophotographAt() const;
+    // `at` draws the same again at `ratio` device pixels per scene pixel (its device pixel
+    // ratio set), for a scaled screen, as the scene stood when this was asked.
+    struct Chronophotograph
+    {
+        QImage picture;
+        std::function<QImage(qreal ratio)> at;
+    };
+    Chronophotograph chronophotograph() const;
 
     // Velocity at time tau in the surface's orientation (y downward), m.s-1.
     QPointF velocityAt(double tau) const;
@@ -89,7 +93,6 @@ signals:
     void canvasChanged();
 
 private:
-    std::shared_ptr<const Canvas> chronophotographCanvas() const;
     const Sprites &sprites() const;
     QColor swatch(int i) const;
     bool vectorsHidden() const;
