@@ -13,9 +13,16 @@ namespace {
 
 constexpr int kSteps = 900; // 0,1° against the angle
 
-double summaryAt(const FlightSource &source, const Launch &l, Variable v, double x, Measure q)
+// The flight at `x` of the variable, the other launch value kept.
+std::optional<FlightSummary> summaryAt(const FlightSource &source, const Launch &l, Variable v,
+                                       double x)
 {
-    const auto s = v == Variable::Angle ? source(l.v0, x) : source(x, l.alphaDeg);
+    return v == Variable::Angle ? source(l.v0, x) : source(x, l.alphaDeg);
+}
+
+// A launch with no flight never wins a maximum.
+double valueOr(const std::optional<FlightSummary> &s, Measure q)
+{
     return s ? valueOf(*s, q) : -std::numeric_limits<double>::infinity();
 }
 
@@ -102,25 +109,23 @@ Study sample(const FlightSource &source, Variable variable, const Launch &launch
     study.xMax = variable == Variable::Angle ? 90.0 : std::max(2.0 * launch.v0, 1.0);
     for (int i = 0; i <= kSteps; ++i) {
         const double x = study.xMax * i / kSteps;
-        study.points.push_back({x, variable == Variable::Angle ? source(launch.v0, x)
-                                                               : source(x, launch.alphaDeg)});
+        study.points.push_back({x, summaryAt(source, launch, variable, x)});
     }
     return study;
 }
 
 std::optional<Mark> mark(const FlightSource &source, const Study &study, Measure q)
 {
-    const auto f = [&](double x) { return summaryAt(source, study.launch, study.variable, x, q); };
+    const auto f = [&](double x) {
+        return valueOr(summaryAt(source, study.launch, study.variable, x), q);
+    };
     if (study.variable == Variable::Speed) {
         const double v = f(study.launch.v0);
         return std::isfinite(v) ? std::optional<Mark>(Mark{study.launch.v0, v}) : std::nullopt;
     }
-    const auto sampled = [q](const Point &p) {
-        return p.flight ? valueOf(*p.flight, q) : -std::numeric_limits<double>::infinity();
-    };
     const auto best = std::max_element(
         study.points.begin(), study.points.end(),
-        [&](const Point &a, const Point &b) { return sampled(a) < sampled(b); });
+        [q](const Point &a, const Point &b) { return valueOr(a.flight, q) < valueOr(b.flight, q); });
     if (best == study.points.end() || !best->flight)
         return std::nullopt;
     const double step = study.xMax / kSteps;
