@@ -1,5 +1,7 @@
 #include "core/options.h"
 
+#include "core/tables.h"
+
 #include <algorithm>
 #include <array>
 
@@ -11,10 +13,12 @@ template <int I> bool &check(Controls &c) { return c.Check[I]; }
 bool &speed(Controls &c) { return c.speed; }
 bool &secondLaw(Controls &c) { return c.secondLaw; }
 bool &vectorNames(Controls &c) { return c.vectorNames; }
+bool &drag(Controls &c) { return c.drag; }
 
 bool check1Enabled(const Controls &, const Display &d) { return d.check1Enabled; }
 bool check3Enabled(const Controls &, const Display &d) { return d.check3Enabled; }
 bool check7Enabled(const Controls &, const Display &d) { return d.check7Enabled; }
+bool withAir(const Controls &c, const Display &) { return place(c.Combo1).airDensity > 0.0; }
 // Drawn with the construction of Δv only.
 bool withConstruction(const Controls &c, const Display &) { return c.Check[6] && c.Check[7]; }
 
@@ -27,7 +31,7 @@ constexpr int checkRecord(int index) { return 11 + index; }
 using R = OptionReaction;
 using T = OptionTab;
 
-const std::array<Option, 15> kOptions = {{
+const std::array<Option, 16> kOptions = {{
     {"Check1", "Afficher le repère", kDisplayHint, &check<1>, R::AxesFollow, &check1Enabled,
      checkRecord(1), T::Display, 12, 10},
     {"Check3", "Afficher la grille", kDisplayHint, &check<3>, R::Redraw, &check3Enabled,
@@ -62,6 +66,9 @@ const std::array<Option, 15> kOptions = {{
      R::Later, nullptr, checkRecord(2), T::Chrono, 12, 84},
     {"Check11", "Afficher les projections sur les axes", nullptr, &check<11>, R::Later, nullptr,
      checkRecord(11), T::Chrono, 12, 106},
+    {"drag", "Frottements de l'air",
+     "L'air freine le projectile dès le lancer suivant ; la Lune, sans air, n'en a pas.",
+     &drag, R::Redraw, &withAir, kDragRecord, T::Display, 12, 154},
 }};
 
 } // namespace

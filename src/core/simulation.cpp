@@ -149,12 +149,26 @@ void Simulation::applyControls(const Controls &values)
     if (m_fatal)
         return;
     Combo2_Click(m_c.Combo2);
+    applyDrag(values);
     Text1_LostFocus();
     Text2_LostFocus();
     Text3_LostFocus();
     Text4_LostFocus();
     chrono_LostFocus();
     emit loaded();
+}
+
+// The law's values that a file saves with the air on; without it the tables' defaults stand.
+void Simulation::applyDrag(const Controls &values)
+{
+    if (!values.drag)
+        return;
+    m_c.dragLinear = values.dragLinear;
+    m_c.dragK = values.dragK;
+    m_c.dragCx = values.dragCx;
+    m_c.dragRho = values.dragRho;
+    for (DragBox b : {DragBox::K, DragBox::Cx, DragBox::Rho})
+        dragBox_LostFocus(b);
 }
 
 void Simulation::applyScales(const Controls &values)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/controls.h"
+#include "core/drag.h"
 #include "core/exporttable.h"
 #include "core/flight.h"
 #include "core/launch.h"
@@ -9,10 +10,14 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 namespace orbane {
 
 struct Option;
+
+// The boxes of the air's law: k, Cx and ρ.
+enum class DragBox { K, Cx, Rho };
 
 namespace test {
 struct SimulationAccess;
@@ -107,6 +112,18 @@ public:
     void maj12();
     void plusbouton();
 
+    // The air: "Frottements de l'air" on and a place with air. Its law from the boxes, S from
+    // the projectile's diameter.
+    bool dragActive() const;
+    DragLaw dragLaw() const;
+    double dragValue(DragBox box) const;
+    QString dragText(DragBox box) const; // as the box shows it
+    // The flight in the air integrated at launch; null in the vacuum.
+    const DragFlight *airFlight() const { return m_airFlight ? &*m_airFlight : nullptr; }
+    void dragBox_Change(DragBox box, const QString &text);
+    void dragBox_LostFocus(DragBox box);
+    void dragModel_Click(bool linear); // "Modèle"
+
     // Parameters.
     enum class KeyResult { Accept, Swallow };
     // What a parameter box (1..4 for Text1..Text4) does with a typed character; "." comes
@@ -188,6 +205,7 @@ private:
     // The scales and the options that differ from values take them, each with its reaction.
     void applyScales(const Controls &values);
     void applyOptions(const Controls &values);
+    void applyDrag(const Controls &values);
     // Every change of a parameter box's text goes here, so the launch values follow it.
     void setBox(int box, const QString &text);
     void applyParameterChange(bool clearAlways);
@@ -202,6 +220,9 @@ private:
     bool slowMotion() const { return c.speed; }
     void placeProjectileAtInitialPosition();
     void recordPhotoPosition();
+    void placeDragDefaults();
+    void launchInAir();
+    void airTick();
 
     QString m_programDir;
     Services m_services;
@@ -211,6 +232,8 @@ private:
     NullSceneHooks m_nullHooks;
     SceneHooks *m_hooks = &m_nullHooks;
     bool m_fatal = false;
+    std::optional<DragFlight> m_airFlight;
+    std::size_t m_airContacts = 0; // the contacts of m_airFlight already sounded
 };
 
 } // namespace orbane

@@ -18,6 +18,7 @@ void Simulation::Timer1_Timer()
 
     // Launch from the initial position.
     if (m_s.temps == 0.0f) {
+        launchInAir();
         emit launched();
     }
 
@@ -33,6 +34,10 @@ void Simulation::Timer1_Timer()
         emit photographed();
     }
 
+    if (m_airFlight) {
+        airTick();
+        return;
+    }
     if (m_s.enrebond != 0) {
         rebond();
         return;
