@@ -18,9 +18,18 @@ struct DragBoxRule
 };
 
 constexpr double kStandardK = 0.05; // kg.s-1: the ballon's τ = m/k of 9 s
-double standardK(const Controls &) { return kStandardK; }
-double standardCx(const Controls &c) { return projectile(c.Combo2).dragCoefficient; }
-double standardRho(const Controls &c) { return place(c.Combo1).airDensity; }
+double standardK(const Controls &)
+{
+    return kStandardK;
+}
+double standardCx(const Controls &c)
+{
+    return projectile(c.Combo2).dragCoefficient;
+}
+double standardRho(const Controls &c)
+{
+    return place(c.Combo1).airDensity;
+}
 
 // k (kg.s-1), Cx, ρ (kg.m-3): a typed value out of its range is brought to the nearest limit.
 constexpr double kMaxK = 5.0, kMaxCx = 2.0, kMaxRho = 2.0;
@@ -30,7 +39,10 @@ const std::array<DragBoxRule, 3> kDragBoxes = {{
     {&Controls::dragRho, 0.0, kMaxRho, &standardRho},
 }};
 
-const DragBoxRule &rule(DragBox box) { return kDragBoxes.at(std::size_t(box)); }
+const DragBoxRule &rule(DragBox box)
+{
+    return kDragBoxes.at(std::size_t(box));
+}
 
 } // namespace
 
@@ -69,7 +81,10 @@ void Simulation::placeDragDefaults()
         m_c.drag = false;
 }
 
-void Simulation::dragBox_Change(DragBox box, const QString &text) { m_c.*rule(box).text = text; }
+void Simulation::dragBox_Change(DragBox box, const QString &text)
+{
+    m_c.*rule(box).text = text;
+}
 
 void Simulation::dragBox_LostFocus(DragBox box)
 {
