@@ -101,8 +101,8 @@ void DisplayPanel::buildAir()
     };
     const int lefts[] = {12, 12, 160};
     for (int i = 0; i < 3; ++i) {
-        auto *box = parameterBox(QString::fromLatin1(names[i][0]), this,
-                                 {lefts[i] + 86, 176, 56, 21});
+        auto *box =
+            parameterBox(QString::fromLatin1(names[i][0]), this, {lefts[i] + 86, 176, 56, 21});
         const QString label = QString::fromUtf8(names[i][1]);
         box->setAccessibleName(label.trimmed().chopped(1).trimmed());
         box->setAccessibleDescription(QString::fromUtf8(names[i][2]));
@@ -116,8 +116,10 @@ void DisplayPanel::buildAir()
         });
         connect(box, &QLineEdit::textEdited, this,
                 [&sim, which](const QString &text) { sim.dragBox_Change(which, text); });
-        connect(box, &ParameterBox::applied, this,
-                [&sim, which] { sim.dragBox_LostFocus(which); });
+        connect(box, &ParameterBox::applied, this, [&sim, which, box] {
+            box->setModified(false); // applied: the box shows the value as the law takes it
+            sim.dragBox_LostFocus(which);
+        });
         m_air[std::size_t(i)] = box;
     }
 }
@@ -139,7 +141,8 @@ void DisplayPanel::refresh()
         m_airLabels[std::size_t(i)]->setVisible(shown);
         box->setEnabled(air);
         const QString text = sim.dragText(DragBox(i));
-        if (!box->hasFocus() && box->text() != text)
+        // What the user is typing stays until it is applied.
+        if (!(box->hasFocus() && box->isModified()) && box->text() != text)
             box->setText(text);
     }
 }
@@ -175,13 +178,12 @@ VectorsPanel::VectorsPanel(const PanelContext &context, QWidget *parent)
     m_upDown1->setAccessibleName(QStringLiteral("Δt"));
     m_upDown1->setAccessibleDescription(
         QStringLiteral("Intervalle de temps de la variation du vecteur vitesse"));
-    m_upDown1->setValueText(
-        [](int v) { return QString::number(v * 100) + QStringLiteral(" ms"); });
+    m_upDown1->setValueText([](int v) { return QString::number(v * 100) + QStringLiteral(" ms"); });
     m_upDown1->setArrowNames(QStringLiteral("Augmenter l'intervalle"),
                              QStringLiteral("Diminuer l'intervalle"));
     m_upDown1->move(286, 91);
-    m_vscroll1 = scaleBar(QStringLiteral("VScroll1"),
-                          QStringLiteral("Échelle du vecteur vitesse"), 49, this, {bars, 58, 15, 82});
+    m_vscroll1 = scaleBar(QStringLiteral("VScroll1"), QStringLiteral("Échelle du vecteur vitesse"),
+                          49, this, {bars, 58, 15, 82});
     m_line1Start = QPoint(160, 127);
     m_vscroll3 = scaleBar(QStringLiteral("VScroll3"), QStringLiteral("Échelle du vecteur poids"),
                           90, this, {bars, 146, 15, 54});
@@ -257,7 +259,8 @@ ChronoPanel::ChronoPanel(const PanelContext &context, QWidget *parent)
     h.add(m_command12, [this] {
         return m_command12->toolTip() == QStringLiteral("Chronophotographie")
                    ? QStringLiteral("Appuyer sur la caméra pour commencer l'enregistrement.")
-                   : QStringLiteral("Appuyer sur le bouton pour arrêter l'enregistrement en cours.");
+                   : QStringLiteral(
+                         "Appuyer sur le bouton pour arrêter l'enregistrement en cours.");
     });
     h.add(this, QStringLiteral("Paramètres de la chronophotographie"));
     h.add(m_pointage, [this] { return pointageHint(); });

@@ -206,6 +206,7 @@ private:
     void applyScales(const Controls &values);
     void applyOptions(const Controls &values);
     void applyDrag(const Controls &values);
+    void restoreDrag(const Controls &target);
     // Every change of a parameter box's text goes here, so the launch values follow it.
     void setBox(int box, const QString &text);
     void applyParameterChange(bool clearAlways);
