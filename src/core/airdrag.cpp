@@ -79,6 +79,14 @@ void Simulation::placeDragDefaults()
     m_c.dragRho.clear();
     if (!place(m_c.Combo1).airDensity)
         m_c.drag = false;
+    dropDragWork();
+}
+
+// W(f) has no curve in the vacuum.
+void Simulation::dropDragWork()
+{
+    if (!dragActive())
+        m_c.Check13[std::size_t(kDragWork)] = false;
 }
 
 void Simulation::dragBox_Change(DragBox box, const QString &text)
@@ -100,11 +108,10 @@ void Simulation::dragModel_Click(bool linear)
     emit changed();
 }
 
-// A tick of a flight in the air: the motion read at t from the flight integrated at launch,
-// each ground contact passed sounded, and the rest once its last contact is reached.
-void Simulation::airTick()
+// A tick of a flight in the air: the motion read at t from its integration, each ground contact
+// passed sounded, and the rest once its last contact is reached.
+void Simulation::airTick(const DragFlight &f)
 {
-    const DragFlight &f = *m_airFlight;
     const double t = std::min(double(m_s.temps), f.end());
     const DragState at = f.at(t).state;
     m_s.xy[0] = at.x;
@@ -123,20 +130,24 @@ void Simulation::airTick()
     }
     const bool atRest = t >= f.end();
     if (atRest) {
-        m_airFlight.reset();
         m_s.temps = 0.0f;
         endOfMotion();
     }
     endOfTick(!atRest);
 }
 
-void Simulation::launchInAir()
+// Integrated once per launch and law: the tick, the vectors and the graphs read the same one.
+std::shared_ptr<const DragFlight> Simulation::airFor(const Flight &from) const
 {
-    m_airContacts = 0;
-    if (dragActive())
-        m_airFlight.emplace(flight(), dragLaw(), projectile(m_c.Combo2).bounces);
-    else
-        m_airFlight.reset();
+    const DragLaw law = dragLaw();
+    const bool bounces = projectile(m_c.Combo2).bounces;
+    const AirKey key{from.x0,    from.y0,  from.vox,        from.voy, from.g,
+                     from.masse, law.kind, law.coefficient, bounces};
+    if (m_airKey != key) {
+        m_air = std::make_shared<const DragFlight>(from, law, bounces);
+        m_airKey = key;
+    }
+    return m_air;
 }
 
 } // namespace orbane

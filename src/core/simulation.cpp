@@ -106,6 +106,7 @@ void Simulation::setOption(const Option &o, bool on)
     case OptionReaction::Redraw:
         break;
     }
+    dropDragWork();
     m_hooks->majaff();
     emit changed();
 }
