@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -67,8 +68,83 @@ DisplayPanel::DisplayPanel(const PanelContext &context, QWidget *parent)
     buildOptions(OptionTab::Display);
     addSwatch(4, 300, 11);
     addSwatch(5, 300, 83);
+    buildAir();
     orderFocusByPosition();
     context.hints.add(this, Hints::displayOptions());
+}
+
+QLabel *DisplayPanel::boxLabel(const QString &text, QWidget *buddy)
+{
+    auto *label = new QLabel(text, this);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setBuddy(buddy);
+    return label;
+}
+
+void DisplayPanel::buildAir()
+{
+    Simulation &sim = m_ctx.sim;
+    m_model = new QComboBox(this);
+    m_model->setObjectName(QStringLiteral("dragModel"));
+    m_model->setAccessibleName(QStringLiteral("Modèle"));
+    m_model->addItems({QStringLiteral("f = ½·ρ·Cx·S·v²"), QStringLiteral("f = k·v")});
+    m_model->setGeometry(212, 152, 140, 22);
+    boxLabel(QStringLiteral("Modèle : "), m_model)->setGeometry(150, 152, 62, 22);
+    connect(m_model, &QComboBox::activated, &sim,
+            [&sim](int index) { sim.dragModel_Click(index == 1); });
+
+    // k and Cx share the first place: one law shows one of them.
+    const char *const names[][3] = {
+        {"dragK", "k (kg.s⁻¹) : ", "Coefficient k du frottement f = k·v, en kg par seconde"},
+        {"dragCx", "Cx : ", "Coefficient de traînée Cx du projectile"},
+        {"dragRho", "ρ (kg.m⁻³) : ", "Masse volumique de l'air ρ, en kg par mètre cube"},
+    };
+    const int lefts[] = {12, 12, 160};
+    for (int i = 0; i < 3; ++i) {
+        auto *box =
+            parameterBox(QString::fromLatin1(names[i][0]), this, {lefts[i] + 86, 176, 56, 21});
+        const QString label = QString::fromUtf8(names[i][1]);
+        box->setAccessibleName(label.trimmed().chopped(1).trimmed());
+        box->setAccessibleDescription(QString::fromUtf8(names[i][2]));
+        m_airLabels[std::size_t(i)] = boxLabel(label, box);
+        m_airLabels[std::size_t(i)]->setGeometry(lefts[i], 176, 86, 21);
+        const auto which = DragBox(i);
+        box->setFilter([&sim](QChar &key) {
+            return sim.TextN_KeyPress(3, key) == Simulation::KeyResult::Accept
+                       ? ParameterBox::Key::Accept
+                       : ParameterBox::Key::Swallow;
+        });
+        connect(box, &QLineEdit::textEdited, this,
+                [&sim, which](const QString &text) { sim.dragBox_Change(which, text); });
+        connect(box, &ParameterBox::applied, this, [&sim, which, box] {
+            box->setModified(false); // applied: the box shows the value as the law takes it
+            sim.dragBox_LostFocus(which);
+        });
+        m_air[std::size_t(i)] = box;
+    }
+}
+
+void DisplayPanel::refresh()
+{
+    Panel::refresh();
+    const Simulation &sim = m_ctx.sim;
+    const bool air = option(QStringLiteral("drag"))->isEnabled(sim.c, sim.d);
+    {
+        const QSignalBlocker block(m_model);
+        m_model->setCurrentIndex(sim.c.dragLinear ? 1 : 0);
+    }
+    m_model->setEnabled(air);
+    for (int i = 0; i < 3; ++i) {
+        const bool shown = (i == 0) == sim.c.dragLinear;
+        ParameterBox *box = m_air[std::size_t(i)];
+        box->setVisible(shown);
+        m_airLabels[std::size_t(i)]->setVisible(shown);
+        box->setEnabled(air);
+        const QString text = sim.dragText(DragBox(i));
+        // What the user is typing stays until it is applied.
+        if (!(box->hasFocus() && box->isModified()) && box->text() != text)
+            box->setText(text);
+    }
 }
 
 void DisplayPanel::paintTexts(QPainter &p)
@@ -102,13 +178,12 @@ VectorsPanel::VectorsPanel(const PanelContext &context, QWidget *parent)
     m_upDown1->setAccessibleName(QStringLiteral("Δt"));
     m_upDown1->setAccessibleDescription(
         QStringLiteral("Intervalle de temps de la variation du vecteur vitesse"));
-    m_upDown1->setValueText(
-        [](int v) { return QString::number(v * 100) + QStringLiteral(" ms"); });
+    m_upDown1->setValueText([](int v) { return QString::number(v * 100) + QStringLiteral(" ms"); });
     m_upDown1->setArrowNames(QStringLiteral("Augmenter l'intervalle"),
                              QStringLiteral("Diminuer l'intervalle"));
     m_upDown1->move(286, 91);
-    m_vscroll1 = scaleBar(QStringLiteral("VScroll1"),
-                          QStringLiteral("Échelle du vecteur vitesse"), 49, this, {bars, 58, 15, 82});
+    m_vscroll1 = scaleBar(QStringLiteral("VScroll1"), QStringLiteral("Échelle du vecteur vitesse"),
+                          49, this, {bars, 58, 15, 82});
     m_line1Start = QPoint(160, 127);
     m_vscroll3 = scaleBar(QStringLiteral("VScroll3"), QStringLiteral("Échelle du vecteur poids"),
                           90, this, {bars, 146, 15, 54});
@@ -184,7 +259,8 @@ ChronoPanel::ChronoPanel(const PanelContext &context, QWidget *parent)
     h.add(m_command12, [this] {
         return m_command12->toolTip() == QStringLiteral("Chronophotographie")
                    ? QStringLiteral("Appuyer sur la caméra pour commencer l'enregistrement.")
-                   : QStringLiteral("Appuyer sur le bouton pour arrêter l'enregistrement en cours.");
+                   : QStringLiteral(
+                         "Appuyer sur le bouton pour arrêter l'enregistrement en cours.");
     });
     h.add(this, QStringLiteral("Paramètres de la chronophotographie"));
     h.add(m_pointage, [this] { return pointageHint(); });

@@ -34,6 +34,8 @@ QString swatchName(int index)
     return QString::fromUtf8(names[index]);
 }
 
+} // namespace
+
 ParameterBox *parameterBox(const QString &name, QWidget *parent, QRect geometry)
 {
     auto *b = new ParameterBox(name, parent);
@@ -41,8 +43,6 @@ ParameterBox *parameterBox(const QString &name, QWidget *parent, QRect geometry)
     b->setAlignment(Qt::AlignRight);
     return b;
 }
-
-} // namespace
 
 Panel::Panel(const QString &name, const QString &accessibleName, const PanelContext &context,
              QWidget *parent)

@@ -29,6 +29,9 @@ struct PanelContext
     ColourChooser &colours;
 };
 
+// A number box of the panels, right-aligned as the parameter boxes.
+ParameterBox *parameterBox(const QString &name, QWidget *parent, QRect geometry);
+
 // A panel of the tab strip: fills its background, paints its own texts, and builds, binds,
 // refreshes and hints its own controls. Its options come from the option table.
 class Panel : public QWidget
@@ -92,9 +95,19 @@ class DisplayPanel final : public Panel
     Q_OBJECT
 public:
     DisplayPanel(const PanelContext &context, QWidget *parent);
+    void refresh() override;
 
 protected:
     void paintTexts(QPainter &p) override;
+
+private:
+    // The air's law under its option: "Modèle", then k or Cx and ρ.
+    void buildAir();
+    QLabel *boxLabel(const QString &text, QWidget *buddy);
+
+    QComboBox *m_model = nullptr;
+    std::array<ParameterBox *, 3> m_air{}; // k, Cx, ρ
+    std::array<QLabel *, 3> m_airLabels{};
 };
 
 // "Vecteurs": velocity, its variation, the weight, their scales.

@@ -94,20 +94,26 @@ QString changeName(const Controls &before, const Controls &after)
     {
         bool differs;
         const char *name;
-    } parameters[] = {
-        {before.Text1 != after.Text1, "la modification de x₀"},
-        {before.Text2 != after.Text2, "la modification de y₀"},
-        {before.Text3 != after.Text3, "la modification de v₀"},
-        {before.Text4 != after.Text4, "la modification de α₀"},
-        {before.chrono != after.chrono, "la modification de τ"},
-        {before.Combo1 != after.Combo1, "le choix du lieu"},
-        {before.Combo2 != after.Combo2, "le choix du projectile"},
-    }, scales[] = {
-        {before.Label4 != after.Label4, "le changement de couleur"},
-        {before.VScroll1 != after.VScroll1, "l'échelle des vitesses"},
-        {before.VScroll3 != after.VScroll3, "l'échelle des forces"},
-        {before.UpDown1 != after.UpDown1, "la modification de Δt"},
-    };
+    } parameters[] =
+        {
+            {before.Text1 != after.Text1, "la modification de x₀"},
+            {before.Text2 != after.Text2, "la modification de y₀"},
+            {before.Text3 != after.Text3, "la modification de v₀"},
+            {before.Text4 != after.Text4, "la modification de α₀"},
+            {before.chrono != after.chrono, "la modification de τ"},
+            {before.Combo1 != after.Combo1, "le choix du lieu"},
+            {before.Combo2 != after.Combo2, "le choix du projectile"},
+            {before.dragLinear != after.dragLinear, "le choix du modèle de frottement"},
+            {before.dragK != after.dragK, "la modification de k"},
+            {before.dragCx != after.dragCx, "la modification de Cx"},
+            {before.dragRho != after.dragRho, "la modification de ρ"},
+        },
+      scales[] = {
+          {before.Label4 != after.Label4, "le changement de couleur"},
+          {before.VScroll1 != after.VScroll1, "l'échelle des vitesses"},
+          {before.VScroll3 != after.VScroll3, "l'échelle des forces"},
+          {before.UpDown1 != after.UpDown1, "la modification de Δt"},
+      };
     for (const auto &n : parameters)
         if (n.differs)
             return QString::fromUtf8(n.name);

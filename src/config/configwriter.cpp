@@ -32,9 +32,12 @@ bool readTail(const QString &path, QByteArray *tail, WriteResult *result)
 }
 
 // Record n of the tail, when it says another value than the controls hold now, says theirs.
-// An unreadable record says nothing and is kept as it stands.
+// An unreadable record says nothing and is kept as it stands, as is one that does not count
+// with the controls now.
 void refresh(const LaterRecord &row, const Controls &controls, int n, QByteArray *tail)
 {
+    if (!row.counts(controls))
+        return;
     Controls was = controls;
     readLater(row, records::decode(*tail, n), was);
     const QString now = laterText(row, controls);

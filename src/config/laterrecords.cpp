@@ -30,6 +30,17 @@ std::optional<Rgb> colourValue(const QString &text)
 
 Rgb &secondLawColour(Controls &c) { return c.secondLawColour; }
 constexpr int kSecondLawColourRecord = 35;
+bool &drag(Controls &c) { return c.drag; }
+bool &dragLinear(Controls &c) { return c.dragLinear; }
+
+// The air's law, past its option's record.
+void addDragLaw(std::vector<LaterRecord> &later)
+{
+    later.emplace_back(kDragRecord + 1, &dragLinear, &drag);
+    int n = kDragRecord + 2;
+    for (QString Controls::*text : {&Controls::dragK, &Controls::dragCx, &Controls::dragRho})
+        later.emplace_back(n++, text, &drag);
+}
 
 const Rgb &colourOf(const LaterRecord &row, const Controls &c)
 {
@@ -38,11 +49,15 @@ const Rgb &colourOf(const LaterRecord &row, const Controls &c)
 
 bool atAbsent(const LaterRecord &row, const Controls &c)
 {
+    if (!row.counts(c))
+        return true;
     switch (row.encoding) {
     case LaterRecord::Encoding::Flag:
         return flagOf(row.flag, c) == row.absentFlag;
     case LaterRecord::Encoding::Colour:
         return colourOf(row, c) == row.absentColour;
+    case LaterRecord::Encoding::Text:
+        return (c.*row.text).isEmpty();
     }
     return true;
 }
@@ -57,6 +72,7 @@ const std::vector<LaterRecord> &laterRecords()
             if (o.record > kRecordCount)
                 later.emplace_back(o);
         later.emplace_back(kSecondLawColourRecord, &secondLawColour, Controls::kSecondLawColour);
+        addDragLaw(later);
         std::sort(later.begin(), later.end(),
                   [](const LaterRecord &a, const LaterRecord &b) { return a.record < b.record; });
         return later;
@@ -71,6 +87,8 @@ QString laterText(const LaterRecord &row, const Controls &c)
         return flagText(flagOf(row.flag, c));
     case LaterRecord::Encoding::Colour:
         return fileColourText(colourOf(row, c));
+    case LaterRecord::Encoding::Text:
+        return c.*row.text;
     }
     return {};
 }
@@ -84,6 +102,9 @@ void readLater(const LaterRecord &row, const records::Record &rec, Controls &c)
     case LaterRecord::Encoding::Colour:
         row.colour(c) =
             (rec.ok() ? colourValue(rec.text) : std::nullopt).value_or(row.absentColour);
+        return;
+    case LaterRecord::Encoding::Text:
+        c.*row.text = rec.ok() ? rec.text : QString();
         return;
     }
 }

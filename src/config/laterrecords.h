@@ -19,8 +19,10 @@ struct LaterRecord
     enum class Encoding {
         Flag,   // " 1" on, " 0" off
         Colour, // as the swatches: " 16711935", 0x00BBGGRR in spaced decimal
+        Text,   // as typed, as the parameter boxes
     };
     using ColourField = Rgb &(*)(Controls &);
+    using TextField = QString Controls::*;
 
     LaterRecord(int number, FlagField field, bool whenAbsent = false)
         : record(number), encoding(Encoding::Flag), flag(field), absentFlag(whenAbsent)
@@ -28,6 +30,16 @@ struct LaterRecord
     }
     LaterRecord(int number, ColourField field, Rgb whenAbsent)
         : record(number), encoding(Encoding::Colour), colour(field), absentColour(whenAbsent)
+    {
+    }
+    // A flag or a text that counts only with the option `gate` on: absent with it off, so a
+    // file without that option keeps the older layout. A text is absent when empty.
+    LaterRecord(int number, FlagField field, FlagField gate)
+        : record(number), encoding(Encoding::Flag), flag(field), onlyWith(gate)
+    {
+    }
+    LaterRecord(int number, TextField field, FlagField gate)
+        : record(number), encoding(Encoding::Text), text(field), onlyWith(gate)
     {
     }
     // An option of the panels saved in its own record, off when absent.
@@ -39,6 +51,10 @@ struct LaterRecord
     bool absentFlag = false;  // the flag when its record is missing or unreadable
     ColourField colour = nullptr; // Encoding::Colour
     Rgb absentColour = 0;
+    TextField text = nullptr; // Encoding::Text
+    FlagField onlyWith = nullptr;
+
+    bool counts(const Controls &c) const { return !onlyWith || flagOf(onlyWith, c); }
 };
 
 // The later records this version knows, in record order: the options of the panels and the

@@ -28,6 +28,11 @@ struct Controls
     bool speed = false; // "Animation au ralenti"
     bool secondLaw = false; // "Afficher m·Δv/Δt": the second law beside the weight
     bool vectorNames = false; // "Nommer les vecteurs": symbols beside the heads
+    // "Frottements de l'air" and its law, the boxes as typed. An empty box stands for its
+    // default: Cx from the projectile, ρ from the place; choosing either empties its box again.
+    bool drag = false;
+    bool dragLinear = false; // "Modèle": f = k·v, else f = ½·ρ·Cx·S·v²
+    QString dragK, dragCx, dragRho;
     // Check13: the quantities of the live graph.
     QuantityChoice Check13{}; // none checked at start-up
 

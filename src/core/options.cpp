@@ -1,5 +1,7 @@
 #include "core/options.h"
 
+#include "core/tables.h"
+
 #include <algorithm>
 #include <array>
 
@@ -7,27 +9,63 @@ namespace orbane {
 
 namespace {
 
-template <int I> bool &check(Controls &c) { return c.Check[I]; }
-bool &speed(Controls &c) { return c.speed; }
-bool &secondLaw(Controls &c) { return c.secondLaw; }
-bool &vectorNames(Controls &c) { return c.vectorNames; }
+template <int I> bool &check(Controls &c)
+{
+    return c.Check[I];
+}
+bool &speed(Controls &c)
+{
+    return c.speed;
+}
+bool &secondLaw(Controls &c)
+{
+    return c.secondLaw;
+}
+bool &vectorNames(Controls &c)
+{
+    return c.vectorNames;
+}
+bool &drag(Controls &c)
+{
+    return c.drag;
+}
 
-bool check1Enabled(const Controls &, const Display &d) { return d.check1Enabled; }
-bool check3Enabled(const Controls &, const Display &d) { return d.check3Enabled; }
-bool check7Enabled(const Controls &, const Display &d) { return d.check7Enabled; }
+bool check1Enabled(const Controls &, const Display &d)
+{
+    return d.check1Enabled;
+}
+bool check3Enabled(const Controls &, const Display &d)
+{
+    return d.check3Enabled;
+}
+bool check7Enabled(const Controls &, const Display &d)
+{
+    return d.check7Enabled;
+}
+// A place with air, between two flights: a flight keeps the motion law it was launched with.
+bool withAir(const Controls &c, const Display &d)
+{
+    return place(c.Combo1).airDensity > 0.0 && d.check1Enabled;
+}
 // Drawn with the construction of Δv only.
-bool withConstruction(const Controls &c, const Display &) { return c.Check[6] && c.Check[7]; }
+bool withConstruction(const Controls &c, const Display &)
+{
+    return c.Check[6] && c.Check[7];
+}
 
 constexpr const char *kDisplayHint =
     "Les options d'affichage s'appliquent également à l'image copiée ou imprimée.";
 
 // Check I is saved in record 11 + I; within a tab, the rows stand in reading order.
-constexpr int checkRecord(int index) { return 11 + index; }
+constexpr int checkRecord(int index)
+{
+    return 11 + index;
+}
 
 using R = OptionReaction;
 using T = OptionTab;
 
-const std::array<Option, 15> kOptions = {{
+const std::array<Option, 16> kOptions = {{
     {"Check1", "Afficher le repère", kDisplayHint, &check<1>, R::AxesFollow, &check1Enabled,
      checkRecord(1), T::Display, 12, 10},
     {"Check3", "Afficher la grille", kDisplayHint, &check<3>, R::Redraw, &check3Enabled,
@@ -37,8 +75,7 @@ const std::array<Option, 15> kOptions = {{
     {"Check8", "Marquer la trajectoire",
      "La trajectoire est tracée lorsque le projectile est en mouvement", &check<8>,
      R::TrajectoryBreaks, nullptr, checkRecord(8), T::Display, 12, 82},
-    {"speed", "Animation au ralenti", nullptr, &speed, R::Later, nullptr, 24, T::Display, 12,
-     106},
+    {"speed", "Animation au ralenti", nullptr, &speed, R::Later, nullptr, 24, T::Display, 12, 106},
     {"Check4", "Arrêter l'animation si le projectile sort de l'écran",
      "Si cette case est cochée, l'animation sera stoppée si le projectile sort de l'écran.",
      &check<4>, R::Later, nullptr, checkRecord(4), T::Display, 12, 130},
@@ -51,22 +88,28 @@ const std::array<Option, 15> kOptions = {{
     {"Check12", "Afficher le vecteur poids", nullptr, &check<12>, R::Redraw, nullptr,
      checkRecord(12), T::Vectors, 12, 154},
     {"secondLaw", "Afficher m·Δv/Δt",
-     "Avec la construction de Δv : m·Δv/Δt, à côté du poids (deuxième loi de Newton)",
-     &secondLaw, R::Redraw, &withConstruction, 34, T::Vectors, 176, 154},
+     "Avec la construction de Δv : m·Δv/Δt, à côté du poids (deuxième loi de Newton)", &secondLaw,
+     R::Redraw, &withConstruction, 34, T::Vectors, 176, 154},
     {"vectorNames", "Nommer les vecteurs",
      "Écrit v, P, Δv et m·Δv/Δt à côté des flèches, sur la scène et dans le pointage", &vectorNames,
      R::Redraw, nullptr, 36, T::Vectors, 176, 17},
-    {"Check9", "Conserver les vecteurs représentés sur la chronophotographie", nullptr,
-     &check<9>, R::Later, nullptr, checkRecord(9), T::Chrono, 12, 62},
+    {"Check9", "Conserver les vecteurs représentés sur la chronophotographie", nullptr, &check<9>,
+     R::Later, nullptr, checkRecord(9), T::Chrono, 12, 62},
     {"Check2", "Marquer uniquement les positions du centre d'inertie", kDisplayHint, &check<2>,
      R::Later, nullptr, checkRecord(2), T::Chrono, 12, 84},
     {"Check11", "Afficher les projections sur les axes", nullptr, &check<11>, R::Later, nullptr,
      checkRecord(11), T::Chrono, 12, 106},
+    {"drag", "Frottements de l'air",
+     "L'air freine le projectile dès le lancer suivant ; la Lune, sans air, n'en a pas.", &drag,
+     R::Redraw, &withAir, kDragRecord, T::Display, 12, 154},
 }};
 
 } // namespace
 
-std::span<const Option> options() { return kOptions; }
+std::span<const Option> options()
+{
+    return kOptions;
+}
 
 const Option *option(const QString &objectName)
 {

@@ -21,7 +21,7 @@ enum class OptionReaction {
 };
 
 // The tabs that hold options, as the tab strip numbers them.
-enum class OptionTab { Display = 2, Vectors = 3, Chrono = 4 };
+enum class OptionTab { Parameters = 1, Display = 2, Vectors = 3, Chrono = 4 };
 
 // A flag of the controls, as its accessor reaches it. The accessor only names the field; reading
 // through it never writes.
@@ -49,6 +49,8 @@ struct Option
 };
 
 std::span<const Option> options();
+// "Frottements de l'air"; its law's records follow it.
+inline constexpr int kDragRecord = 37;
 // The option named so; null when there is none.
 const Option *option(const QString &objectName);
 // Check1..Check12.

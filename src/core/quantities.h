@@ -13,10 +13,10 @@ enum class QuantityGroup { Position, Velocity, Energy };
 
 struct QuantityGroupInfo
 {
-    const char *title;    // heading of its row in the live graph's choice panel
-    const char *unit;     // written after a value: " m", " m · s", " J"
-    const char *exponent; // raised after the unit, or ""
-    int scaledBy;         // quantity whose values bound the group's scale, or -1: each its own
+    const char *title;     // heading of its row in the live graph's choice panel
+    const char *unit;      // written after a value: " m", " m · s", " J"
+    const char *exponent;  // raised after the unit, or ""
+    int scaledBy;          // quantity whose values bound the group's scale, or -1: each its own
     const char *plainUnit; // as the export window writes it: "m", "m/s", "J"
 };
 
@@ -29,18 +29,21 @@ struct Quantity
     Rgb colour;
     int choiceColumn; // column of its box in the choice panel; the row is its group's
     double (Flight::*value)(double) const;
+    const char *argument = "(t)"; // written after the symbol in a legend
 };
 
 inline constexpr std::array<QuantityGroupInfo, 3> kQuantityGroups = {{
     {"Position", " m", "", -1, "m"},
     {"Vitesse", " m · s", "-1", -1, "m/s"},
-    {"Énergie", " J", "", 7, "J"}, // Em bounds Ec and Ep
+    {"Énergie", " J", "", 7, "J"}, // Em bounds Ec and Ep, W(f) its own
 }};
 
 inline constexpr Rgb kCurveBlue = rgb(0, 0, 255), kCurveRed = rgb(255, 0, 0),
                      kCurveGreen = rgb(0, 128, 0);
 
-inline constexpr std::array<Quantity, 8> kQuantityTable = {{
+inline constexpr Rgb kCurveOrange = rgb(255, 128, 0);
+
+inline constexpr std::array<Quantity, 9> kQuantityTable = {{
     {"x", "x", "", QuantityGroup::Position, kCurveBlue, 0, &Flight::x},
     {"y", "y", "", QuantityGroup::Position, kCurveRed, 1, &Flight::y},
     {"vx", "v", "x", QuantityGroup::Velocity, kCurveBlue, 1, &Flight::vx},
@@ -49,7 +52,17 @@ inline constexpr std::array<Quantity, 8> kQuantityTable = {{
     {"Ec", "E", "c", QuantityGroup::Energy, kCurveBlue, 0, &Flight::kinetic},
     {"Ep", "E", "p", QuantityGroup::Energy, kCurveRed, 1, &Flight::potential},
     {"Em", "E", "m", QuantityGroup::Energy, kCurveGreen, 2, &Flight::mechanical},
+    // Only in the air: beside Em, so that Em(t) - Em(0) = W(f) is read on the graph.
+    {"Wf", "W(f)", "", QuantityGroup::Energy, kCurveOrange, 2, &Flight::dragWork, ""},
 }};
+
+// The work of the drag: shown, chosen and exported only for a flight in the air, and scaled by
+// its own values, which are negative.
+inline constexpr int kDragWork = 8;
+inline bool quantityShown(int index, const Flight &flight)
+{
+    return index != kDragWork || flight.air != nullptr;
+}
 
 inline constexpr int kQuantities = int(kQuantityTable.size());
 

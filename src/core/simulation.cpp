@@ -5,6 +5,7 @@
 #include "core/tables.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace orbane {
@@ -24,10 +25,19 @@ void Simulation::setServices(const Services &services)
     m_services.beeper = services.beeper ? services.beeper : &m_nullBeeper;
 }
 
-void Simulation::setSceneHooks(SceneHooks *hooks) { m_hooks = hooks ? hooks : &m_nullHooks; }
+void Simulation::setSceneHooks(SceneHooks *hooks)
+{
+    m_hooks = hooks ? hooks : &m_nullHooks;
+}
 
-double Simulation::x0() const { return m_launch.x0.value_or(m_s.xy[0]); }
-double Simulation::y0() const { return m_launch.y0.value_or(m_s.xy[1]); }
+double Simulation::x0() const
+{
+    return m_launch.x0.value_or(m_s.xy[0]);
+}
+double Simulation::y0() const
+{
+    return m_launch.y0.value_or(m_s.xy[1]);
+}
 
 QString Simulation::soundPath() const
 {
@@ -54,7 +64,7 @@ void Simulation::showReadouts(double t, double x, double shownY)
 {
     m_d.Label3 = QStringLiteral(" Date: t = ") + numfmt::readout(t) + QStringLiteral(" s.");
     m_d.Label1 = QStringLiteral("Coordonnées : x = ") + numfmt::readout(x) +
-               QStringLiteral(" m ; y = ") + numfmt::readout(shownY) + QStringLiteral(" m. ");
+                 QStringLiteral(" m ; y = ") + numfmt::readout(shownY) + QStringLiteral(" m. ");
 }
 
 void Simulation::playImpact()
@@ -63,11 +73,20 @@ void Simulation::playImpact()
         m_services.sound->play();
 }
 
-void Simulation::Check_Click(int index, bool on) { setOption(checkOption(index), on); }
+void Simulation::Check_Click(int index, bool on)
+{
+    setOption(checkOption(index), on);
+}
 
-void Simulation::speed_Click(bool on) { setOption(*option(QStringLiteral("speed")), on); }
+void Simulation::speed_Click(bool on)
+{
+    setOption(*option(QStringLiteral("speed")), on);
+}
 
-void Simulation::secondLaw_Click(bool on) { setOption(*option(QStringLiteral("secondLaw")), on); }
+void Simulation::secondLaw_Click(bool on)
+{
+    setOption(*option(QStringLiteral("secondLaw")), on);
+}
 
 void Simulation::setOption(const Option &o, bool on)
 {
@@ -87,6 +106,7 @@ void Simulation::setOption(const Option &o, bool on)
     case OptionReaction::Redraw:
         break;
     }
+    dropDragWork();
     m_hooks->majaff();
     emit changed();
 }
@@ -106,7 +126,10 @@ void Simulation::Check13_Click(int index, bool on)
     applyGroupRule(m_c.Check13, index);
 }
 
-void Simulation::VScroll2_Change(int twips) { m_d.VScroll2 = twips; }
+void Simulation::VScroll2_Change(int twips)
+{
+    m_d.VScroll2 = twips;
+}
 
 void Simulation::VScroll1_Change(int value)
 {
@@ -149,12 +172,26 @@ void Simulation::applyControls(const Controls &values)
     if (m_fatal)
         return;
     Combo2_Click(m_c.Combo2);
+    applyDrag(values);
     Text1_LostFocus();
     Text2_LostFocus();
     Text3_LostFocus();
     Text4_LostFocus();
     chrono_LostFocus();
     emit loaded();
+}
+
+// The law's values that a file saves with the air on; without it the tables' defaults stand.
+void Simulation::applyDrag(const Controls &values)
+{
+    if (!values.drag)
+        return;
+    m_c.dragLinear = values.dragLinear;
+    m_c.dragK = values.dragK;
+    m_c.dragCx = values.dragCx;
+    m_c.dragRho = values.dragRho;
+    for (DragBox b : {DragBox::K, DragBox::Cx, DragBox::Rho})
+        dragBox_LostFocus(b);
 }
 
 void Simulation::applyScales(const Controls &values)
@@ -202,7 +239,24 @@ void Simulation::restoreControls(const Controls &target)
         chrono_Change(target.chrono);
         chrono_LostFocus();
     }
+    restoreDrag(target); // after the place, which empties ρ
     emit changed();
+}
+
+void Simulation::restoreDrag(const Controls &target)
+{
+    if (m_c.dragLinear != target.dragLinear)
+        dragModel_Click(target.dragLinear);
+    const std::array<std::pair<DragBox, QString Controls::*>, 3> boxes = {
+        {{DragBox::K, &Controls::dragK},
+         {DragBox::Cx, &Controls::dragCx},
+         {DragBox::Rho, &Controls::dragRho}}};
+    for (const auto &[box, text] : boxes) {
+        if (m_c.*text == target.*text)
+            continue;
+        dragBox_Change(box, target.*text);
+        dragBox_LostFocus(box);
+    }
 }
 
 void Simulation::restorePhotographs(const std::vector<exporttable::PhotoPosition> &positions)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/controls.h"
+#include "core/drag.h"
 #include "core/exporttable.h"
 #include "core/flight.h"
 #include "core/launch.h"
@@ -9,10 +10,14 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 namespace orbane {
 
 struct Option;
+
+// The boxes of the air's law: k, Cx and ρ.
+enum class DragBox { K, Cx, Rho };
 
 namespace test {
 struct SimulationAccess;
@@ -25,11 +30,11 @@ public:
     virtual ~SceneHooks();
     // Loads the place's picture as the scene's persistent picture; false when it cannot be read.
     virtual bool loadBackground(const QString &path) = 0;
-    virtual void clearScene() = 0; // drops the transient layer
-    virtual void repere() = 0;     // axes and grid
-    virtual void lespoints() = 0;  // recorded marks
-    virtual void majaff() = 0;     // full redraw for the current state
-    virtual void forgetMarks() = 0; // the chronophotographs' marks are dropped
+    virtual void clearScene() = 0;      // drops the transient layer
+    virtual void repere() = 0;          // axes and grid
+    virtual void lespoints() = 0;       // recorded marks
+    virtual void majaff() = 0;          // full redraw for the current state
+    virtual void forgetMarks() = 0;     // the chronophotographs' marks are dropped
     virtual void breakTrajectory() = 0; // the trajectory starts again from the next point
 };
 
@@ -81,7 +86,8 @@ public:
     // The scene has been drawn for the current state: it no longer shows the initial
     // situation alone.
     void sceneRedrawn() { m_s.affinit = false; }
-    // The free flight from the initial conditions of the boxes, and the current bounce arc.
+    // The flight from the initial conditions of the boxes (in the air when the air is on: its
+    // integration kept until the launch or the law changes), and the current bounce arc.
     Flight flight() const;
     Flight bounceArc() const;
 
@@ -106,6 +112,18 @@ public:
     void command12_Click(); // camera
     void maj12();
     void plusbouton();
+
+    // The air: "Frottements de l'air" on and a place with air. Its law from the boxes, S from
+    // the projectile's diameter.
+    bool dragActive() const;
+    DragLaw dragLaw() const;
+    double dragValue(DragBox box) const;
+    QString dragText(DragBox box) const; // as the box shows it
+    // The flight in the air from the current launch; null in the vacuum.
+    const DragFlight *airFlight() const { return flight().air.get(); }
+    void dragBox_Change(DragBox box, const QString &text);
+    void dragBox_LostFocus(DragBox box);
+    void dragModel_Click(bool linear); // "Modèle"
 
     // Parameters.
     enum class KeyResult { Accept, Swallow };
@@ -169,17 +187,17 @@ public:
 
 signals:
     // What happened to the projectile, for whoever follows the flight.
-    void reset();    // start-up: the simulation is in its initial state
-    void launched(); // the first tick of a flight from the initial position
+    void reset();        // start-up: the simulation is in its initial state
+    void launched();     // the first tick of a flight from the initial position
     void photographed(); // this tick is a chronophotograph's
-    void ticked();   // a tick has moved the projectile (and the scene is drawn)
-    void landed();   // the free flight reached the ground
-    void bounced();  // a bounce arc reached the ground
-    void stopped();  // the projectile has come to rest on the ground
-    void loaded();   // a configuration's values were put into the controls
+    void ticked();       // a tick has moved the projectile (and the scene is drawn)
+    void landed();       // the free flight reached the ground
+    void bounced();      // a bounce arc reached the ground
+    void stopped();      // the projectile has come to rest on the ground
+    void loaded();       // a configuration's values were put into the controls
 
-    void changed();              // the window should refresh from c and d
-    void timerChanged(bool on);  // start or stop Timer1
+    void changed();               // the window should refresh from c and d
+    void timerChanged(bool on);   // start or stop Timer1
     void quitRequested(int code); // the program must end now
     void focusSceneRequested();
 
@@ -188,6 +206,8 @@ private:
     // The scales and the options that differ from values take them, each with its reaction.
     void applyScales(const Controls &values);
     void applyOptions(const Controls &values);
+    void applyDrag(const Controls &values);
+    void restoreDrag(const Controls &target);
     // Every change of a parameter box's text goes here, so the launch values follow it.
     void setBox(int box, const QString &text);
     void applyParameterChange(bool clearAlways);
@@ -202,6 +222,10 @@ private:
     bool slowMotion() const { return c.speed; }
     void placeProjectileAtInitialPosition();
     void recordPhotoPosition();
+    void placeDragDefaults();
+    void dropDragWork();
+    std::shared_ptr<const DragFlight> airFor(const Flight &from) const;
+    void airTick(const DragFlight &f);
 
     QString m_programDir;
     Services m_services;
@@ -211,6 +235,18 @@ private:
     NullSceneHooks m_nullHooks;
     SceneHooks *m_hooks = &m_nullHooks;
     bool m_fatal = false;
+    // The last flight in the air integrated, and what it was integrated from.
+    struct AirKey
+    {
+        double x0, y0, vox, voy, g, mass;
+        DragLaw::Kind kind;
+        double coefficient;
+        bool bounces;
+        bool operator==(const AirKey &) const = default;
+    };
+    mutable std::optional<AirKey> m_airKey;
+    mutable std::shared_ptr<const DragFlight> m_air;
+    std::size_t m_airContacts = 0; // the contacts of the flight in the air already sounded
 };
 
 } // namespace orbane

@@ -66,6 +66,7 @@ void Simulation::Combo1_Click(int index)
     const Place &chosen = place(m_c.Combo1);
     const QString path = programFile(m_programDir, QString::fromLatin1(chosen.picture));
     m_s.gpes = chosen.g;
+    placeDragDefaults();
     if (!m_hooks->loadBackground(path)) {
         m_fatal = true;
         m_services.dialogs->message(
@@ -90,6 +91,7 @@ void Simulation::Combo2_Click(int index)
 {
     m_c.Combo2 = index;
     m_s.masse = projectile(m_c.Combo2).mass;
+    m_c.dragCx.clear();
     setTimer(false);
     retico();
     m_d.projVisible = true;

@@ -18,6 +18,7 @@ void Simulation::Timer1_Timer()
 
     // Launch from the initial position.
     if (m_s.temps == 0.0f) {
+        m_airContacts = 0;
         emit launched();
     }
 
@@ -37,9 +38,13 @@ void Simulation::Timer1_Timer()
         rebond();
         return;
     }
+    const Flight law = flight();
+    if (law.air) {
+        airTick(*law.air);
+        return;
+    }
 
     const double t = m_s.temps;
-    const Flight law = flight();
     if (x0) {
         m_s.xy[0] = law.x(t);
         m_d.projLeft = scene::leftOf(m_s.xy[0]);
@@ -111,13 +116,16 @@ void Simulation::recordPhotoPosition()
 
 Flight Simulation::flight() const
 {
-    return {x0(), y0(), double(m_s.vox), double(m_s.voy), double(m_s.gpes), double(m_s.masse)};
+    Flight f{x0(), y0(), double(m_s.vox), double(m_s.voy), double(m_s.gpes), double(m_s.masse)};
+    if (dragActive())
+        f.air = airFor(f);
+    return f;
 }
 
 Flight Simulation::bounceArc() const
 {
-    return {double(m_s.xrebond), double(m_s.yrebond), double(m_s.vxrebond), double(m_s.vyrebond),
-            double(m_s.gpes), double(m_s.masse)};
+    return {double(m_s.xrebond),  double(m_s.yrebond), double(m_s.vxrebond),
+            double(m_s.vyrebond), double(m_s.gpes),    double(m_s.masse)};
 }
 
 bool Simulation::leftTheScreen(bool testTop) const

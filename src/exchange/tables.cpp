@@ -21,7 +21,8 @@ Row flightRow(const Flight &f, double t)
 {
     Row row{t};
     for (int i = 0; i < kQuantities; ++i)
-        row.emplace_back(quantityValue(i, f, t));
+        if (quantityShown(i, f))
+            row.emplace_back(quantityValue(i, f, t));
     return row;
 }
 
@@ -49,8 +50,9 @@ Table flightTable(const Flight &flight, double step)
 {
     Table table;
     table.columns.push_back(timeColumn());
-    for (const Quantity &q : kQuantityTable)
-        table.columns.push_back(quantityColumn(q));
+    for (int i = 0; i < kQuantities; ++i)
+        if (quantityShown(i, flight))
+            table.columns.push_back(quantityColumn(kQuantityTable[std::size_t(i)]));
     const double end = flight.timeOfFlight().value_or(0.0);
     if (!(step > 0.0))
         step = end > 0.0 ? end : 1.0;

@@ -94,6 +94,7 @@ void Graphes::Form_Load(QWidget *mainWindow)
     m_picture3->Picture3_Resize();
     m_encours = false;
     m_lignesel = -1;
+    showDragWork(m_picture3->boxes(), m_sim.dragActive());
     // Each box the main window has checked is checked here and raises its click.
     for (int i = 0; i < kQuantities; ++i)
         if (m_sim.c.Check13[i])
@@ -270,8 +271,8 @@ void Graphes::openRangeStudy()
 
 bool Graphes::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool press = event->type() == QEvent::MouseButtonPress ||
-                       event->type() == QEvent::MouseButtonDblClick;
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     if (watched == m_grid->viewport() && press) {
         m_grid->setFocus(Qt::MouseFocusReason);
         return true;

@@ -29,6 +29,7 @@ public:
 
     explicit GraphToolBar(QWidget *parent);
     QCheckBox *box(int index) const { return m_boxes.at(index); }
+    const QuantityBoxes &boxes() const { return m_boxes; }
     QToolButton *image(int index) const { return m_images.at(index - 1); }
     // Places the image buttons at the right end of the bar.
     void Picture3_Resize();
@@ -55,7 +56,10 @@ public:
     GraphView(const WindowGraph &graph, QWidget *parent);
     // How to draw the graph again through a painter, used on a scaled screen so that curves
     // and texts are drawn at the screen's pixels instead of stretching the graph's picture.
-    void setScaledDrawing(std::function<void(QPainter &)> draw) { m_scaledDrawing = std::move(draw); }
+    void setScaledDrawing(std::function<void(QPainter &)> draw)
+    {
+        m_scaledDrawing = std::move(draw);
+    }
     QLabel *label1() const { return m_label1; }
     QLabel *label2() const { return m_label2; }
     // Widget pixel of a point in the graph's units, and back.

@@ -59,8 +59,11 @@ void drawSunkenBorder(QPainter &p, const QRect &r)
 
 QPoint ChoicePanel::boxPosition(int index)
 {
-    // A row per group (x, y; v, vx, vy; Ec, Ep, Em), in design twips / 15.
+    // A row per group (x, y; v, vx, vy; Ec, Ep, Em), in design twips / 15; W(f), in the air
+    // only, under Em, where the two curves it compares are named together.
     static constexpr std::array<int, 3> columns = {48, 152, 248};
+    if (index == kDragWork)
+        return boxPosition(kDragWork - 1) + QPoint(0, 24);
     const Quantity &q = kQuantityTable.at(std::size_t(index));
     return {columns.at(std::size_t(q.choiceColumn)), 40 + 56 * int(q.group)};
 }
@@ -83,7 +86,10 @@ void ChoicePanel::resizeEvent(QResizeEvent *)
     m_command6->move(width() - m_command6->width() - 6, 6);
 }
 
-void ChoicePanel::mouseMoveEvent(QMouseEvent *) { emit hintChanged(hintChoice()); }
+void ChoicePanel::mouseMoveEvent(QMouseEvent *)
+{
+    emit hintChanged(hintChoice());
+}
 
 void ChoicePanel::paintEvent(QPaintEvent *)
 {
@@ -155,6 +161,7 @@ void GraphPanel::refresh()
         const QSignalBlocker block(m_picture5->box(i));
         m_picture5->box(i)->setChecked(m_sim.c.Check13[i]);
     }
+    showDragWork(m_picture5->boxes(), m_sim.dragActive());
     m_picture5->command6()->setEnabled(anyChecked(m_sim.c.Check13));
 }
 
@@ -169,8 +176,8 @@ void GraphPanel::repgraphe()
 void GraphPanel::tracegraphe()
 {
     const SimState &s = m_sim.s;
-    const auto outcome = m_graph.tracegraphe(m_sim.flight(), m_sim.c.Check13, s.temps, s.dt,
-                                             s.enrebond != 0);
+    const auto outcome =
+        m_graph.tracegraphe(m_sim.flight(), m_sim.c.Check13, s.temps, s.dt, s.enrebond != 0);
     if (outcome == LiveGraph::Outcome::Menu)
         Command3_Click();
     else if (outcome == LiveGraph::Outcome::Drawn)
@@ -196,7 +203,10 @@ void GraphPanel::Command3_Click()
     m_picture5->update();
 }
 
-void GraphPanel::Command6_Click() { m_picture5->hide(); }
+void GraphPanel::Command6_Click()
+{
+    m_picture5->hide();
+}
 
 void GraphPanel::Command5_Click()
 {
@@ -221,7 +231,10 @@ QPointF GraphPanel::toUnits(QPoint widgetPos)
     return QPointF(widgetPos - QPoint(kBorder, kBorder) + LiveGraph::kOrigin);
 }
 
-bool GraphPanel::cursorIsEnlarge() const { return m_enlargeShown; }
+bool GraphPanel::cursorIsEnlarge() const
+{
+    return m_enlargeShown;
+}
 
 void GraphPanel::frame1_MouseMove(double x, double)
 {

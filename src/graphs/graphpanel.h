@@ -26,6 +26,7 @@ public:
     explicit ChoicePanel(QWidget *parent);
 
     QCheckBox *box(int index) const { return m_boxes.at(index); }
+    const QuantityBoxes &boxes() const { return m_boxes; }
     QPushButton *command6() const { return m_command6; }
 
     // Design positions of the boxes, in pixels within the panel.

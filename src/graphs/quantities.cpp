@@ -5,10 +5,16 @@
 namespace orbane::graphs {
 
 namespace {
-const Quantity &quantity(int index) { return kQuantityTable.at(std::size_t(index)); }
+const Quantity &quantity(int index)
+{
+    return kQuantityTable.at(std::size_t(index));
+}
 } // namespace
 
-Group groupOf(int index) { return quantity(index).group; }
+Group groupOf(int index)
+{
+    return quantity(index).group;
+}
 
 double value(int index, const Flight &f, double t)
 {
@@ -19,7 +25,7 @@ double value(int index, const Flight &f, double t)
 
 double sampledValue(int index, const Flight &f, double t)
 {
-    const int bound = groupInfo(groupOf(index)).scaledBy;
+    const int bound = index == kDragWork ? -1 : groupInfo(groupOf(index)).scaledBy;
     return value(bound >= 0 ? bound : index, f, t);
 }
 
@@ -33,7 +39,7 @@ Legend legend(int index)
     if (index < 0 || index >= kQuantities)
         return {};
     const Quantity &q = quantity(index);
-    const QString t = QStringLiteral("(t)");
+    const QString t = QString::fromUtf8(q.argument);
     const QString letter = QString::fromUtf8(q.letter);
     if (*q.index == '\0')
         return {letter + t, {}, {}};

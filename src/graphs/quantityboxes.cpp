@@ -18,6 +18,7 @@ QuantityBoxes makeQuantityBoxes(QWidget *parent, const QString &name,
         const Legend l = legend(i);
         box->setAccessibleName(l.letter + l.index + l.rest);
         box->setGeometry(geometry(i));
+        box->setHidden(i == kDragWork); // until a flight in the air
         QObject::connect(box, &QCheckBox::toggled, parent,
                          [toggled, i](bool on) { toggled(i, on); });
         boxes[std::size_t(i)] = box;
@@ -29,12 +30,23 @@ void writeLegends(QPainter &p, const QuantityBoxes &boxes, qreal size, QPoint of
 {
     TextPen pen(p, 0);
     for (int i = 0; i < kQuantities; ++i) {
+        if (boxes[std::size_t(i)]->isHidden())
+            continue;
         const QPoint at = boxes[std::size_t(i)]->geometry().topRight() + QPoint(1, 0) + offset;
         pen.x = at.x();
         pen.y = at.y();
         pen.setPointSize(size);
         pen.writeLegend(legend(i), size, 7);
     }
+}
+
+void showDragWork(const QuantityBoxes &boxes, bool air)
+{
+    QCheckBox *box = boxes[std::size_t(kDragWork)];
+    if (box->isHidden() != air)
+        return;
+    box->setVisible(air);
+    box->parentWidget()->update(); // its legend
 }
 
 } // namespace orbane::graphs

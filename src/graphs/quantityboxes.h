@@ -13,7 +13,7 @@ class QWidget;
 
 namespace orbane::graphs {
 
-// The eight boxes of a choice of quantities: the live graph's choice panel and the graph
+// The boxes of a choice of quantities: the live graph's choice panel and the graph
 // window's tool bar.
 using QuantityBoxes = std::array<QCheckBox *, kQuantities>;
 
@@ -23,8 +23,10 @@ QuantityBoxes makeQuantityBoxes(QWidget *parent, const QString &name,
                                 const std::function<QRect(int)> &geometry,
                                 const std::function<void(int, bool)> &toggled);
 
-// Writes each box's legend in `size` points, `offset` away from the pixel right of the box's
-// top-right corner.
+// The box of W(f) is shown for a flight in the air only.
+void showDragWork(const QuantityBoxes &boxes, bool air);
+// Writes each shown box's legend in `size` points, `offset` away from the pixel right of the
+// box's top-right corner.
 void writeLegends(QPainter &p, const QuantityBoxes &boxes, qreal size, QPoint offset);
 
 } // namespace orbane::graphs

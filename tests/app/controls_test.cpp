@@ -175,9 +175,10 @@ TEST_F(ControlsTest, EveryOptionFollowsAClickAndIsSavedInItsRecord)
 {
     child<QCheckBox>("Check1")->click(); // the grid needs the axes
     child<QCheckBox>("Check6")->click(); // the construction and m·Δv/Δt need it
-    // A colour past the later options' records keeps them all written, so that a click
-    // changes its own record alone.
+    // A colour and the names of the vectors, past the other later options' records, keep them
+    // all written, so that a click changes its own record alone.
     w->sim().Label4_Chosen(Controls::kSecondLawSwatch, rgb(1, 2, 3));
+    child<QCheckBox>("vectorNames")->click();
     for (const Option &o : options()) {
         auto *box = child<QCheckBox>(o.objectName);
         ASSERT_NE(box, nullptr) << o.objectName;

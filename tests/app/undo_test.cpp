@@ -59,6 +59,29 @@ TEST_F(UndoTest, ParametersOptionsAndColoursAreUndoneAndRedone)
     EXPECT_TRUE(w->sim().c.Check[5]);
 }
 
+// The air's law comes back as it was, its box last: the place emptied ρ before.
+TEST_F(UndoTest, TheAirLawIsUndone)
+{
+    child<QCheckBox>("drag")->click();
+    auto *cx = child<QLineEdit>("dragCx");
+    cx->setFocus();
+    cx->selectAll();
+    QTest::keyClicks(cx, QStringLiteral("9"));
+    QTest::keyClick(cx, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(cx->text(), QStringLiteral("2,00")); // brought to its limit
+    QAction *undo = action(w.get(), QStringLiteral("Annuler"));
+    EXPECT_EQ(undo->text(), QStringLiteral("Annuler la modification de Cx"));
+    undo->trigger();
+    EXPECT_EQ(cx->text(), QStringLiteral("0,25")); // the ballon's
+    undo->trigger();
+    EXPECT_FALSE(w->sim().c.drag);
+    QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(w->sim().c.drag);
+    EXPECT_EQ(w->sim().c.dragCx, QStringLiteral("2,00"));
+}
+
 // "Effacer" forgets the chronophotographs; undoing it brings them back, on the scene too.
 TEST_F(UndoTest, EffacerIsUndoneWithItsPhotographs)
 {

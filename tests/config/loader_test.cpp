@@ -2,6 +2,7 @@
 #include "config/configloader.h"
 #include "config/configsession.h"
 #include "config/configwriter.h"
+#include "core/options.h"
 #include "core/tables.h"
 
 #include <QDir>
@@ -201,4 +202,33 @@ TEST_F(ConfigLoader, ChargeconfigLoadsFichconfigAndAnnouncesTheTitle)
     EXPECT_FALSE(
         session.chargeconfig(sim(), dataFile(QStringLiteral("lowercase.P08")), dialogs()).ok());
     EXPECT_EQ(titles.size(), 1);
+}
+
+// The air and its law are later records, written only with the air on: an older file (the
+// committed one) loads with the air off and the tables' values.
+TEST_F(ConfigLoader, TheAirAndItsLawGoThroughAFileAndOlderFilesHaveNone)
+{
+    Simulation &s = sim();
+    s.setOption(*option(QStringLiteral("drag")), true);
+    s.dragModel_Click(true);
+    s.dragBox_Change(DragBox::K, QStringLiteral("7"));
+    s.dragBox_LostFocus(DragBox::K); // brought to its limit
+    s.dragBox_Change(DragBox::Cx, QStringLiteral("0,3"));
+    s.dragBox_LostFocus(DragBox::Cx);
+    EXPECT_EQ(s.c.dragK, QStringLiteral("5,00"));
+    const Controls saved = s.c;
+    const QString file = path(QStringLiteral("air.P08"));
+    ASSERT_TRUE(writeConfig(file, saved).ok);
+    EXPECT_EQ(QFileInfo(file).size(), 40 * 128); // ρ at its default is not written
+
+    test::Rig fresh(dir.path());
+    fresh.sim.Form_Load();
+    ASSERT_TRUE(ConfigSession().chargeconfig(fresh.sim, file, fresh.dialogs).ok());
+    EXPECT_EQ(fresh.sim.c, saved);
+    EXPECT_EQ(fresh.sim.dragText(DragBox::Rho), QStringLiteral("1,20"));
+
+    ASSERT_TRUE(ConfigSession().chargeconfig(fresh.sim, dataFile(QStringLiteral("custom.P08")),
+                                             fresh.dialogs).ok());
+    EXPECT_FALSE(fresh.sim.c.drag);
+    EXPECT_EQ(fresh.sim.dragText(DragBox::Rho), QStringLiteral("0,02")); // Mars
 }

@@ -1,7 +1,9 @@
 #include "core/numberformat.h"
+#include "core/options.h"
 #include "core/tables.h"
 #include "support/doubles.h"
 
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -192,4 +194,51 @@ TEST_F(TickTest, SingleStepOffTheScreenStopsInsteadOfSteppingForever)
     EXPECT_FALSE(sim.d.timer1);
     EXPECT_EQ(sim.s.temps, 0.0f);
     EXPECT_NEAR(sim.d.projLeft, 14.0 + 36.0 * 10.03, 1e-9);
+}
+
+// In the air the tick reads the flight integrated at launch: its positions are DragFlight's at
+// each tick's t, its contacts are the landing and the bounces, and it lands short of the
+// vacuum flight from the same launch.
+TEST_F(TickTest, WithAirTheTickReadsTheFlightIntegratedAtLaunch)
+{
+    setInitial("0", "0", "10", "45");
+    sim.Check_Click(4, false); // the bounces go on past the edge
+    const Flight vacuum = sim.flight();
+    sim.setOption(*option(QStringLiteral("drag")), true);
+    EXPECT_EQ(sim.dragText(DragBox::Cx), QStringLiteral("0,25")); // the ballon's
+    EXPECT_EQ(sim.dragText(DragBox::Rho), QStringLiteral("1,20"));
+    const DragFlight expected(vacuum, DragLaw::quadratic(1.2, 0.25, 0.22), true);
+    ASSERT_GT(expected.contacts().size(), 2u);
+
+    QSignalSpy landed(&sim, &Simulation::landed);
+    QSignalSpy bounced(&sim, &Simulation::bounced);
+    sim.command15_Click();
+    for (int ticks = 0; ticks < 1000; ++ticks) {
+        sim.Timer1_Timer();
+        if (!sim.d.timer1)
+            break;
+        const DragState at = expected.at(sim.s.temps).state;
+        ASSERT_DOUBLE_EQ(sim.s.xy[0], at.x) << sim.s.temps;
+        ASSERT_DOUBLE_EQ(sim.s.xy[1], std::max(at.y, 0.0)) << sim.s.temps;
+    }
+    EXPECT_FALSE(sim.d.timer1);
+    EXPECT_EQ(landed.count(), 1);
+    EXPECT_EQ(bounced.count(), int(expected.contacts().size()) - 1);
+    EXPECT_NEAR(sim.s.xy[0], expected.contacts().back().x, 1e-9);
+    EXPECT_LT(expected.contacts().front().x, vacuum.x(*vacuum.timeOfFlight()) - 0.3);
+}
+
+// The Moon has no air: the option cannot be set there and a flight there is the vacuum's.
+TEST_F(TickTest, TheMoonTakesTheAirAway)
+{
+    const Option &drag = *option(QStringLiteral("drag"));
+    sim.setOption(drag, true);
+    EXPECT_TRUE(drag.isEnabled(sim.c, sim.d));
+    sim.Combo1_Click(1);
+    EXPECT_FALSE(drag.isEnabled(sim.c, sim.d));
+    EXPECT_FALSE(sim.c.drag);
+    sim.command15_Click();
+    sim.Timer1_Timer();
+    EXPECT_EQ(sim.airFlight(), nullptr);
+    EXPECT_NEAR(sim.s.xy[1], sim.flight().y(sim.s.temps), 1e-9);
 }

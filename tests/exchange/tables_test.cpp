@@ -1,3 +1,4 @@
+#include "core/drag.h"
 #include "exchange/exportdialog.h"
 #include "exchange/format.h"
 #include "exchange/tables.h"
@@ -32,7 +33,9 @@ TEST(ExportTable, FlightFromStartToLandingWithTheLastLineAtTheEnd)
     const QStringList rows = lines(flightTable(f, 0.1), Decimal::Point);
     EXPECT_EQ(rows.first(), QStringLiteral("t\tx\ty\tvx\tvy\tv\tEc\tEp\tEm"));
     ASSERT_EQ(rows.size(), 1 + 7 + 1); // 0 .. 0.6, then the landing
-    EXPECT_EQ(rows[1], QStringLiteral("0.000\t0.0000\t2.0000\t3.0000\t0.0000\t3.0000\t2.0250\t8.8200\t10.8450"));
+    EXPECT_EQ(
+        rows[1],
+        QStringLiteral("0.000\t0.0000\t2.0000\t3.0000\t0.0000\t3.0000\t2.0250\t8.8200\t10.8450"));
     const QStringList last = rows.last().split(QLatin1Char('\t'));
     EXPECT_EQ(last[0], QStringLiteral("0.639"));
     EXPECT_EQ(last[2], QStringLiteral("0.0000"));
@@ -122,8 +125,9 @@ TEST(ExportTable, SemicolonsWithTheDecimalCommaForAFrenchSpreadsheet)
     EXPECT_EQ(writeDelimited(table, {u';', Decimal::Comma}), expected);
 
     NullDialogs dialogs;
-    ExportDialog dialog(nullptr, QStringLiteral("Exporter les positions"),
-                        [&table](int) { return table; }, dialogs);
+    ExportDialog dialog(
+        nullptr, QStringLiteral("Exporter les positions"), [&table](int) { return table; },
+        dialogs);
     const QString crlf = QStringLiteral("\r\n");
     EXPECT_TRUE(dialog.table(crlf).startsWith(QStringLiteral("t\tx\ty\r\n0,000\t")));
     dialog.suggestName(QStringLiteral("positions"));
@@ -141,5 +145,30 @@ TEST(ExportTable, SemicolonsWithTheDecimalCommaForAFrenchSpreadsheet)
     dialog.findChild<QPushButton *>(QStringLiteral("enregistrer"))->click();
     EXPECT_EQ(offered, QStringLiteral("positions.csv"));
     const QString columns = dialog.findChild<QLabel *>(QStringLiteral("colonnes"))->text();
-    EXPECT_TRUE(columns.startsWith(QStringLiteral("Colonnes séparées par des points-virgules : t (s)")));
+    EXPECT_TRUE(
+        columns.startsWith(QStringLiteral("Colonnes séparées par des points-virgules : t (s)")));
+}
+
+// In the air the table gains W(f) after Em, and every row keeps the balance Em - Em(0) = W(f);
+// with the linear law its positions are the closed form's.
+TEST(ExportTable, InTheAirEveryRowKeepsTheEnergyBalance)
+{
+    const Flight vacuum{0, 0, 15 * std::cos(M_PI / 4), 15 * std::sin(M_PI / 4), 9.8, 0.45};
+    const double k = 0.05, tau = vacuum.masse / k, vt = vacuum.masse * vacuum.g / k;
+    for (const DragLaw &law : {DragLaw::quadratic(1.2, 0.25, 0.22), DragLaw::linear(k)}) {
+        Flight air = vacuum;
+        air.air = std::make_shared<const DragFlight>(vacuum, law, false);
+        const Table table = flightTable(air, 0.04);
+        ASSERT_EQ(table.columns.back().name, QStringLiteral("Wf"));
+        const double em0 = *table.rows.front()[8];
+        for (const Row &row : table.rows) {
+            EXPECT_NEAR(*row[8] - em0, *row[9], 1e-6) << *row[0];
+            if (law.kind != DragLaw::Kind::Linear)
+                continue;
+            const double t = *row[0], decay = tau * (1 - std::exp(-t / tau));
+            EXPECT_NEAR(*row[1], vacuum.vox * decay, 1e-9) << t;
+            EXPECT_NEAR(*row[2], (vacuum.voy + vt) * decay - vt * t, 1e-9) << t;
+        }
+    }
+    EXPECT_EQ(flightTable(vacuum, 0.04).columns.size(), 9u); // no W(f) in the vacuum
 }
