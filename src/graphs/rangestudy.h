@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/drag.h"
 #include "core/flight.h"
 #include "exchange/table.h"
 
@@ -25,6 +26,8 @@ using FlightSource = std::function<std::optional<FlightSummary>(double v0, doubl
 
 // The closed-form flight from the place, projectile and initial height of `base`.
 FlightSource vacuumSource(const Flight &base);
+// The same launches in the air, integrated by DragFlight up to their landing (no bounce).
+FlightSource airSource(const Flight &base, const DragLaw &law);
 
 enum class Measure { Range, Height, Duration };
 enum class Variable { Angle, Speed };

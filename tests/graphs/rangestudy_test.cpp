@@ -3,6 +3,7 @@
 #include "graphs/rangestudywindow.h"
 
 #include "core/simulation.h"
+#include "core/tables.h"
 #include "exchange/exportdialog.h"
 #include "support/doubles.h"
 
@@ -79,6 +80,63 @@ TEST(RangeStudy, TheLabelsSayWhatIsMarked)
     EXPECT_DOUBLE_EQ(speed.xMax, 30.0);
     const FlightSource noField = vacuumSource(from(1.0, 0.0));
     EXPECT_FALSE(mark(noField, sample(noField, Variable::Angle, {15.0, 30.0}), Measure::Range));
+}
+
+// The linear law has a closed form (τ = m/k): x = vox·τ·(1 - e^(-t/τ)),
+// y = y0 + τ·(voy + g·τ)·(1 - e^(-t/τ)) - g·τ·t, highest where t = τ·ln(1 + voy/(g·τ)).
+FlightSummary linearDragFlight(const Flight &f, double k)
+{
+    const double tau = f.masse / k;
+    const auto y = [&](double t) {
+        return f.y0 + tau * (f.voy + f.g * tau) * (1.0 - std::exp(-t / tau)) - f.g * tau * t;
+    };
+    const double apex = tau * std::log1p(f.voy / (f.g * tau));
+    double lo = apex, hi = apex + 100.0;
+    while (hi - lo > 1e-13 * hi)
+        (y(0.5 * (lo + hi)) > 0.0 ? lo : hi) = 0.5 * (lo + hi);
+    return {f.vox * tau * (1.0 - std::exp(-lo / tau)), y(apex), lo};
+}
+
+TEST(RangeStudy, TheAirSourceIsTheVacuumWithoutDragAndTheClosedFormOfTheLinearLaw)
+{
+    for (const double alpha : {5.0, 30.0, 45.0, 72.0, 89.0}) {
+        const double v0 = 15.0, rad = alpha / kDeg;
+        const Flight base = from(2.0, 9.8);
+        const auto air = airSource(base, DragLaw::linear(0.0))(v0, alpha);
+        const auto vacuum = vacuumSource(base)(v0, alpha);
+        ASSERT_TRUE(air && vacuum);
+        EXPECT_NEAR(air->range, vacuum->range, 1e-9 * vacuum->range) << alpha;
+        EXPECT_NEAR(air->height, vacuum->height, 1e-9 * vacuum->height) << alpha;
+        EXPECT_NEAR(air->duration, vacuum->duration, 1e-9 * vacuum->duration) << alpha;
+
+        const Flight launch{0.0, 2.0, v0 * std::cos(rad), v0 * std::sin(rad), 9.8, 0.45};
+        const FlightSummary exact = linearDragFlight(launch, 0.3);
+        const auto drag = airSource(base, DragLaw::linear(0.3))(v0, alpha);
+        ASSERT_TRUE(drag);
+        EXPECT_NEAR(drag->range, exact.range, 1e-9 * exact.range) << alpha;
+        EXPECT_NEAR(drag->height, exact.height, 1e-9 * exact.height) << alpha;
+        EXPECT_NEAR(drag->duration, exact.duration, 1e-9 * exact.duration) << alpha;
+    }
+}
+
+// From the ground the air takes more from a long flight than from a short one: the best angle
+// falls below 45°. The study's coarser step finds what the simulation's flight finds.
+TEST(RangeStudy, InTheAirTheBestAngleFallsBelow45AndTheRangeShortens)
+{
+    for (const auto &[placeIndex, v0, law] :
+         {std::tuple{0, 15.0, DragLaw::quadratic(1.2, 0.25, 0.22)},
+          {0, 25.0, DragLaw::linear(0.05)},
+          {2, 30.0, DragLaw::quadratic(0.02, 0.47, 0.078)}}) {
+        const Flight base = from(0.0, double(place(placeIndex).g));
+        const FlightSource air = airSource(base, law);
+        const auto m = mark(air, sample(air, Variable::Angle, {v0, 30.0}), Measure::Range);
+        ASSERT_TRUE(m);
+        EXPECT_LT(m->x, 45.0 - 0.05) << v0;
+        EXPECT_LT(m->value, v0 * v0 / base.g) << v0;
+        const Flight launch{
+            0.0, 0.0, v0 * std::cos(m->x / kDeg), v0 * std::sin(m->x / kDeg), base.g, base.masse};
+        EXPECT_NEAR(m->value, DragFlight(launch, law, false).contacts().front().x, 1e-9 * m->value);
+    }
 }
 
 TEST(RangeStudyWindow, OpensFromTheGraphWindowShowsTheMaximumAndExports)
