@@ -109,6 +109,35 @@ exchange::Column column(const QString &name, const QString &unit, const QString 
             .decimals = decimals};
 }
 
+// The three quantities' columns; those of a curve in the air say so, in their name and after
+// their unit.
+void appendQuantityColumns(exchange::Table &t, const QString &of)
+{
+    const QString suffix = of.isEmpty() ? QString() : QStringLiteral("_air");
+    const QString quantitySuffix = of.isEmpty() ? QString() : QLatin1Char(' ') + of;
+    const struct
+    {
+        const char *name;
+        Measure q;
+        const char *quantity;
+    } columns[] = {{"portee", Measure::Range, "Portée"},
+                   {"hmax", Measure::Height, "Hauteur"},
+                   {"duree", Measure::Duration, "Durée"}};
+    for (const auto &c : columns) {
+        exchange::Column col =
+            column(QLatin1String(c.name) + suffix, quantityUnit(c.q), quantityName(c.q),
+                   QString::fromUtf8(c.quantity) + quantitySuffix, 4);
+        col.of = of;
+        t.columns.push_back(col);
+    }
+}
+
+void appendCells(exchange::Row &row, const Point &p)
+{
+    for (Measure q : {Measure::Range, Measure::Height, Measure::Duration})
+        row.push_back(p.flight ? std::optional<double>(valueOf(*p.flight, q)) : std::nullopt);
+}
+
 } // namespace
 
 FlightSource vacuumSource(const Flight &base)
@@ -216,7 +245,20 @@ QString markText(Variable variable, Measure q, const Mark &m)
            QStringLiteral("°");
 }
 
-exchange::Table table(const Study &study, const QString &note)
+QString vacuumName() { return QStringLiteral("dans le vide"); }
+QString airName() { return QStringLiteral("avec frottements"); }
+
+QString curveText(const Curve &curve, Measure q, const QString &name)
+{
+    if (name.isEmpty())
+        return curve.mark ? markText(curve.study.variable, q, *curve.mark)
+                          : QStringLiteral("Aucun vol : le projectile n'atteint pas le sol.");
+    return name + QStringLiteral(" : ") +
+           (curve.mark ? markText(curve.study.variable, q, *curve.mark)
+                       : QStringLiteral("aucun vol"));
+}
+
+exchange::Table table(const Study &study, const Study *air, const QString &note)
 {
     exchange::Table t;
     t.note = note;
@@ -226,16 +268,14 @@ exchange::Table table(const Study &study, const QString &note)
     else
         t.columns.push_back(column(QStringLiteral("v0"), QStringLiteral("m/s"), QStringLiteral("v0"),
                                    QStringLiteral("Vitesse initiale"), 3));
-    t.columns.push_back(column(QStringLiteral("portee"), QStringLiteral("m"), QStringLiteral("portée"),
-                               QStringLiteral("Portée"), 4));
-    t.columns.push_back(column(QStringLiteral("hmax"), QStringLiteral("m"),
-                               QStringLiteral("hauteur maximale"), QStringLiteral("Hauteur"), 4));
-    t.columns.push_back(column(QStringLiteral("duree"), QStringLiteral("s"),
-                               QStringLiteral("durée de vol"), QStringLiteral("Durée"), 4));
-    for (const Point &p : study.points) {
-        exchange::Row row{p.x};
-        for (Measure q : {Measure::Range, Measure::Height, Measure::Duration})
-            row.push_back(p.flight ? std::optional<double>(valueOf(*p.flight, q)) : std::nullopt);
+    appendQuantityColumns(t, {});
+    if (air)
+        appendQuantityColumns(t, airName());
+    for (std::size_t i = 0; i < study.points.size(); ++i) {
+        exchange::Row row{study.points[i].x};
+        appendCells(row, study.points[i]);
+        if (air)
+            appendCells(row, air->points.at(i));
         t.rows.push_back(row);
     }
     return t;
