@@ -1,8 +1,10 @@
 // One full redraw of the graph window for three quantities (vx, vy, v): the curves, the crosses
 // and the table of values, against the 16 ms of a frame.
+#include "core/options.h"
 #include "core/simulation.h"
 #include "graphs/graphes.h"
 #include "graphs/livegraph.h"
+#include "graphs/rangestudywindow.h"
 #include "graphs/windowgraph.h"
 #include "benchmain.h"
 
@@ -109,6 +111,36 @@ void BM_LiveGraphFrame(benchmark::State &state)
         share.time([&] { benchmark::DoNotOptimize(g.repgraphe(f, kVelocities)); });
 }
 BENCHMARK(BM_LiveGraphFrame)->Unit(benchmark::kMillisecond);
+
+// The range study's whole refresh: opening the window (both curves sampled and marked, the
+// air's some 960 flights among them), or what a tick's change costs once it is open.
+void BM_RangeStudyRefresh(benchmark::State &state)
+{
+    const bool drag = state.range(0) != 0, tick = state.range(1) != 0;
+    Simulation sim{QString()};
+    sim.Combo2_Click(2); // the ballon
+    sim.TextN_Change(1, QStringLiteral("0"));
+    sim.TextN_Change(2, QStringLiteral("0"));
+    sim.TextN_Change(3, QStringLiteral("15"));
+    sim.TextN_Change(4, QStringLiteral("45"));
+    sim.voxvoy();
+    sim.setOption(*option(QStringLiteral("drag")), drag);
+    RangeStudyWindow open(sim, nullptr, nullptr);
+    for (auto _ : state) {
+        if (tick) {
+            emit sim.changed();
+        } else {
+            RangeStudyWindow window(sim, nullptr, nullptr);
+            benchmark::DoNotOptimize(window.markText().size());
+        }
+    }
+}
+BENCHMARK(BM_RangeStudyRefresh)
+    ->ArgNames({"drag", "tick"})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/drag.h"
 #include "core/flight.h"
 #include "exchange/table.h"
 
@@ -25,6 +26,8 @@ using FlightSource = std::function<std::optional<FlightSummary>(double v0, doubl
 
 // The closed-form flight from the place, projectile and initial height of `base`.
 FlightSource vacuumSource(const Flight &base);
+// The same launches in the air, integrated by DragFlight up to their landing (no bounce).
+FlightSource airSource(const Flight &base, const DragLaw &law);
 
 enum class Measure { Range, Height, Duration };
 enum class Variable { Angle, Speed };
@@ -68,12 +71,28 @@ std::optional<Mark> mark(const FlightSource &source, const Study &study, Measure
 // "portée maximale 23,0 m pour α = 45,0°", "portée 23,0 m pour v0 = 15,0 m.s⁻¹ (lancer actuel)".
 QString markText(Variable variable, Measure q, const Mark &m);
 
+// The study of one motion law with its marked point for the quantity shown.
+struct Curve
+{
+    Study study{};
+    std::optional<Mark> mark{};
+};
+
+// The curves' names, in the legend and before their marks when both curves are shown.
+QString vacuumName(); // "dans le vide"
+QString airName();    // "avec frottements"
+
+// The curve's mark text, or that it has no flight; after `name` unless it is empty
+// ("avec frottements : portée maximale 18,9 m pour α = 43,5°").
+QString curveText(const Curve &curve, Measure q, const QString &name);
+
 // Names and units of the quantity and of the variable, as the window writes them.
 QString quantityName(Measure q);
 QString quantityUnit(Measure q);
 QString variableUnit(Variable v);
 
-// The study's values: the variable and the three quantities, one row per sample.
-exchange::Table table(const Study &study, const QString &note);
+// The study's values: the variable and the three quantities, one row per sample, then the
+// three in the air when there is a study in the air (sampled at the same values).
+exchange::Table table(const Study &study, const Study *air, const QString &note);
 
 } // namespace orbane::graphs::rangestudy

@@ -8,6 +8,7 @@
 #include "graphs/textpen.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -26,6 +27,7 @@ constexpr QSize kPlotSize{560, 400};
 constexpr double kLeft = 20.0, kTop = 20.0, kWidth = 440.0, kHeight = 360.0;
 constexpr double kBottom = kTop + kHeight, kAxisEnd = kLeft + kWidth + 20.0;
 const QColor kGrid(192, 192, 192);
+const QColor kAirColour(230, 115, 0); // apart from the quantities' blue, red and green
 
 QColor curveColour(Measure q)
 {
@@ -47,13 +49,20 @@ struct Axes
     double toY(double v) const { return kBottom - kHeight * v / value.span(); }
 };
 
-Axes axesOf(const Study &study, Measure q)
+double highest(const Study &study, Measure q, double high)
 {
-    double high = 0.00001;
     for (const Point &p : study.points)
         if (p.flight)
             high = std::max(high, valueOf(*p.flight, q));
-    return {findRange(study.xMax), findRange(high)};
+    return high;
+}
+
+Axes axesOf(const Curve &vacuum, const Curve *air, Measure q)
+{
+    double high = highest(vacuum.study, q, 0.00001);
+    if (air)
+        high = highest(air->study, q, high);
+    return {findRange(vacuum.study.xMax), findRange(high)};
 }
 
 void drawGridAndAxes(Surface &s, const Axes &a)
@@ -72,13 +81,13 @@ void drawGridAndAxes(Surface &s, const Axes &a)
     s.line(kAxisEnd - 8, kBottom + 4, kAxisEnd, kBottom, Qt::black);
 }
 
-void drawCurve(Surface &s, const Axes &a, const Study &study, Measure q)
+void drawCurve(Surface &s, const Axes &a, const Study &study, Measure q, const QColor &colour)
 {
     for (std::size_t i = 1; i < study.points.size(); ++i) {
         const Point &p = study.points[i - 1], &n = study.points[i];
         if (p.flight && n.flight)
             s.line(a.toX(p.x), a.toY(valueOf(*p.flight, q)), a.toX(n.x),
-                   a.toY(valueOf(*n.flight, q)), curveColour(q));
+                   a.toY(valueOf(*n.flight, q)), colour);
     }
 }
 
@@ -102,37 +111,110 @@ void writeScales(TextPen &pen, const Axes &a, const Study &study, Measure q)
     pen.writeLine(study.variable == Variable::Angle ? QStringLiteral("α") : QStringLiteral("v0"));
 }
 
-// A cross on the point and its text above it, kept inside the plot.
-void drawMark(Surface &s, const Axes &a, const Study &study, Measure q, const Mark &m)
+// Above the plot on the right, where no curve goes: each curve's colour and its name.
+void drawLegend(Surface &s, Measure q)
 {
-    const double x = a.toX(m.x), y = a.toY(m.value);
+    const struct
+    {
+        QColor colour;
+        QString name;
+    } entries[] = {{curveColour(q), vacuumName()}, {kAirColour, airName()}};
+    constexpr double kStroke = 16.0, kGap = 4.0, kSpace = 12.0, kY = 4.0;
+    TextPen pen(*s.beginText(), 0.0, s.fontScale());
+    double x = kPlotSize.width() - 4.0 + kSpace;
+    for (const auto &e : entries)
+        x -= kStroke + kGap + pen.width(e.name) + kSpace;
+    std::vector<double> strokes;
+    for (const auto &e : entries) {
+        strokes.push_back(x);
+        pen.x = x + kStroke + kGap;
+        pen.y = kY;
+        pen.write(e.name);
+        x = pen.x + kSpace;
+    }
+    const double middle = kY + QFontMetrics(pen.font(), s.beginText()->device()).height() / 2.0;
+    s.endText();
+    for (std::size_t i = 0; i < strokes.size(); ++i)
+        s.line(strokes[i], middle, strokes[i] + kStroke, middle, entries[i].colour);
+}
+
+// A marked point in the plot's pixels and its text.
+struct Label
+{
+    double x = 0.0, y = 0.0;
+    QString text;
+};
+
+void drawCross(Surface &s, double x, double y)
+{
     s.line(x - 5, y, x + 6, y, Qt::black);
     s.line(x, y - 5, x, y + 6, Qt::black);
+}
+
+// Each text above its point, kept inside the plot. Where the lower point's text would overlap
+// the higher point's text or cross, both go one under the other above the higher point or,
+// where the plot's top leaves no room, under the lower one.
+void writeLabels(Surface &s, std::vector<Label> labels)
+{
+    if (labels.empty())
+        return;
+    std::sort(labels.begin(), labels.end(),
+              [](const Label &a, const Label &b) { return a.y < b.y; });
     TextPen pen(*s.beginText(), 0.0, s.fontScale());
     pen.setBold(true);
-    const QString text = markText(study.variable, q, m);
-    pen.x = std::clamp(x - pen.width(text) / 2.0, kLeft + 4.0, kAxisEnd - pen.width(text));
-    pen.y = std::max(kTop + 2.0, y - 20.0);
-    pen.writeLine(text);
+    const double line = QFontMetrics(pen.font(), s.beginText()->device()).height();
+    std::vector<QRectF> boxes;
+    for (const Label &l : labels) {
+        const double w = pen.width(l.text);
+        const double left = std::max(kLeft + 4.0, std::min(l.x - w / 2.0, kAxisEnd - w));
+        boxes.emplace_back(left, std::max(kTop + 2.0, l.y - 20.0), w, line);
+    }
+    const auto crossOf = [](const Label &l) { return QRectF(l.x - 5.0, l.y - 5.0, 11.0, 11.0); };
+    if (boxes.size() == 2 &&
+        (boxes[0].intersects(boxes[1]) || boxes[1].intersects(crossOf(labels[0])))) {
+        const double above = labels[0].y - 20.0 - line;
+        const double top = above >= kTop + 2.0 ? above : labels[1].y + 8.0;
+        boxes[0].moveTop(top);
+        boxes[1].moveTop(top + line);
+    }
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        pen.x = boxes[i].left();
+        pen.y = boxes[i].top();
+        pen.writeLine(labels[i].text);
+    }
     s.endText();
 }
 
 } // namespace
 
-QImage drawRangeStudy(const Study &study, Measure q, const std::optional<Mark> &mark)
+QImage drawRangeStudy(Measure q, const Curve &vacuum, const Curve *air)
 {
     Surface s(kPlotSize, QPoint(0, 0));
     s.clear();
-    const Axes a = axesOf(study, q);
+    const Axes a = axesOf(vacuum, air, q);
     drawGridAndAxes(s, a);
-    drawCurve(s, a, study, q);
+    drawCurve(s, a, vacuum.study, q, curveColour(q));
+    if (air)
+        drawCurve(s, a, air->study, q, kAirColour);
     {
         TextPen pen(*s.beginText(), 0.0, s.fontScale());
-        writeScales(pen, a, study, q);
+        writeScales(pen, a, vacuum.study, q);
         s.endText();
     }
-    if (mark)
-        drawMark(s, a, study, q, *mark);
+    if (air)
+        drawLegend(s, q);
+    std::vector<Label> labels;
+    const auto markOf = [&](const Curve &c, const QString &name) {
+        if (!c.mark)
+            return;
+        const Label l{a.toX(c.mark->x), a.toY(c.mark->value), curveText(c, q, name)};
+        drawCross(s, l.x, l.y);
+        labels.push_back(l);
+    };
+    markOf(vacuum, air ? vacuumName() : QString());
+    if (air)
+        markOf(*air, airName());
+    writeLabels(s, labels);
     return s.image();
 }
 
@@ -159,7 +241,8 @@ RangeStudyWindow::RangeStudyWindow(const Simulation &sim, Dialogs *dialogs, QWid
     m_markLabel = named(new QLabel(this), "maximum", QStringLiteral("Point repéré"));
     layout->addWidget(m_markLabel);
     layout->addLayout(buildButtons());
-    // Sampling the vacuum flight 901 times is cheap: follow every change.
+    // Sampling the vacuum flight 901 times is cheap: follow every change (the air's curve is
+    // flown again only when what it depends on changed).
     connect(&sim, &Simulation::changed, this, &RangeStudyWindow::refresh);
     refresh();
 }
@@ -207,11 +290,16 @@ Variable RangeStudyWindow::variable() const { return Variable(m_variable->curren
 
 QString RangeStudyWindow::markText() const
 {
-    return m_mark ? rangestudy::markText(variable(), quantity(), *m_mark)
-                  : QStringLiteral("Aucun vol : le projectile n'atteint pas le sol.");
+    if (!m_air)
+        return curveText(m_vacuum, quantity(), {});
+    return curveText(m_vacuum, quantity(), vacuumName()) + QStringLiteral(" ; ") +
+           curveText(*m_air, quantity(), airName());
 }
 
-exchange::Table RangeStudyWindow::table() const { return rangestudy::table(m_study, markText()); }
+exchange::Table RangeStudyWindow::table() const
+{
+    return rangestudy::table(m_vacuum.study, m_air ? &m_air->study : nullptr, markText());
+}
 
 void RangeStudyWindow::refresh()
 {
@@ -219,11 +307,38 @@ void RangeStudyWindow::refresh()
     const Launch launch{std::hypot(base.vox, base.voy),
                         std::atan2(base.voy, base.vox) * 180.0 / std::numbers::pi};
     const FlightSource source = vacuumSource(base);
-    m_study = sample(source, variable(), launch);
-    m_mark = mark(source, m_study, quantity());
-    m_markLabel->setText(markText());
-    m_plot->setPixmap(QPixmap::fromImage(drawRangeStudy(m_study, quantity(), m_mark)));
-    m_plot->setAccessibleDescription(markText());
+    m_vacuum.study = sample(source, variable(), launch);
+    m_vacuum.mark = mark(source, m_vacuum.study, quantity());
+    refreshAir(base, launch);
+    const QString text = markText();
+    m_markLabel->setText(text);
+    m_plot->setPixmap(
+        QPixmap::fromImage(drawRangeStudy(quantity(), m_vacuum, m_air ? &*m_air : nullptr)));
+    m_plot->setAccessibleDescription(text);
+}
+
+// Some 960 flights integrated in the air: the curve is flown again only when its launch, its
+// law or its variable changed (a tick changes none), its mark when the quantity changed.
+void RangeStudyWindow::refreshAir(const Flight &base, const Launch &launch)
+{
+    if (!m_sim.dragActive()) {
+        m_air.reset();
+        return;
+    }
+    const DragLaw law = m_sim.dragLaw();
+    const AirInputs inputs{
+        {base.y0, base.vox, base.voy, base.g, base.masse, double(law.kind), law.coefficient},
+        variable()};
+    const FlightSource source = airSource(base, law);
+    if (!m_air || inputs != m_airInputs) {
+        m_air = Curve{sample(source, variable(), launch)};
+        m_airInputs = inputs;
+        m_airMarked.reset();
+    }
+    if (m_airMarked != quantity()) {
+        m_air->mark = mark(source, m_air->study, quantity());
+        m_airMarked = quantity();
+    }
 }
 
 void RangeStudyWindow::exportValues()
