@@ -53,7 +53,7 @@ double goldenSection(const std::function<double(double)> &f, double a, double b)
 Flight launchAt(const Flight &base, double v0, double alphaDeg)
 {
     const double rad = alphaDeg * std::numbers::pi / 180.0;
-    Flight f = base;
+    Flight f = base.vacuum(); // an integration in the air belongs to its own launch
     f.x0 = 0.0;
     f.vox = v0 * std::cos(rad);
     f.voy = v0 * std::sin(rad);
