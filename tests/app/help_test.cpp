@@ -183,7 +183,7 @@ TEST(HelpDocument, ContentsListEverySectionAndEverySectionLeadsBack)
                                     "python",       "deuxieme-loi",
                                     "pdf",          "ligne-commande",
                                     "raccourcis",   "affichage-agrandi",
-                                    "dossier-enregistrement"};
+                                    "dossier-enregistrement", "frottements"};
     for (const char *subject : subjects)
         EXPECT_TRUE(doc.contents.contains(QString::fromLatin1(subject))) << subject;
     ASSERT_GE(doc.sections.size(), 2);
@@ -387,6 +387,12 @@ TEST_F(OpenHelp, SearchGoesToTheNextPlaceRoundToTheTopAndSaysWhenNothingIsFound)
     EXPECT_EQ(sectionAt(browser, first, sections), QStringLiteral("pointage"));
     QTest::keyClick(search, Qt::Key_Return); // the only place: found again from the top
     EXPECT_EQ(browser->textCursor().position(), first);
+
+    search->setText(QStringLiteral("runge-kutta")); // past the end, round to the air's section
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(browser->textCursor().selectedText(), QStringLiteral("Runge-Kutta"));
+    EXPECT_EQ(sectionAt(browser, browser->textCursor().position(), sections),
+              QStringLiteral("frottements-calcul"));
 
     search->setText(QStringLiteral("hippopotame"));
     QTest::keyClick(search, Qt::Key_Return);

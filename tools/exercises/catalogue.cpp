@@ -56,6 +56,18 @@ Configuration config(const char *name, const Controls &c)
     return {QString::fromLatin1(name) + ".P08", c};
 }
 
+// "Frottements de l'air" on, the ballon's law typed in its boxes (its own Cx, the air of the
+// Earth, the program's k) so that the file does not follow the tables.
+Controls ballonInAir(Controls c, bool linear)
+{
+    c.drag = true;
+    c.dragLinear = linear;
+    c.dragK = QStringLiteral("0,05");
+    c.dragCx = QStringLiteral("0,25");
+    c.dragRho = QStringLiteral("1,20");
+    return c;
+}
+
 QStringList lines(std::initializer_list<const char *> l)
 {
     QStringList out;
@@ -164,6 +176,29 @@ std::vector<Exercise> build()
                           "Vérification par la simulation."}),
                    text("PETANQUE"), config("PETANQUE", situation(target, {Repere, Trajectoire}, true)),
                    std::nullopt, std::nullopt});
+
+    const Launch kicked{Terre, Ballon, "0,00", "0,00", "8,00", "60,00"};
+    const auto air = [&](bool linear) {
+        return ballonInAir(situation(kicked, {Repere, Vitesse, Trajectoire, Poids}), linear);
+    };
+    all.push_back({"AIR.E20", QString::fromUtf8("Le ballon freiné par l'air"), 2,
+                   lines({"Force de frottement de l'air, opposée à la vitesse.",
+                          "Travail de la force de frottement : W(f) = Em(t) – Em(0).",
+                          "Comparaison avec le mouvement dans le vide.",
+                          "Modèles f = k·v et f = ½·ρ·Cx·S·v²."}),
+                   text("AIR"), config("AIR", air(true)), text("AIRC"), config("AIRC", air(false))});
+
+    const Launch wall{Terre, Pierre, "0,00", "3,00", "7,00", "45,00"};
+    // A 20 m.s-1 kick lands far beyond the scene: the flight goes on out of sight.
+    Controls longKick = ballonInAir(
+        situation({Terre, Ballon, "0,00", "0,00", "20,00", "42,50"}, {Repere, Trajectoire}), false);
+    longKick.Check[ArretSortie] = false;
+    all.push_back({"OPTIMUM.E20", QString::fromUtf8("L'angle de portée maximale"), 3,
+                   lines({"Angle de portée maximale d'un tir depuis une hauteur.",
+                          "Étude de la portée en fonction de l'angle de tir.",
+                          "Influence des frottements de l'air sur l'angle optimal."}),
+                   text("OPTIMUM"), config("OPTIMUM", situation(wall, {Repere, Trajectoire}, true)),
+                   text("OPTIMUMC"), config("OPTIMUMC", longKick)});
     return all;
 }
 
