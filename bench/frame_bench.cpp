@@ -3,6 +3,7 @@
 // CPU time is the whole process's, so work handed to other threads counts too.
 #include "app/feuillep.h"
 #include "app/tabstrip.h"
+#include "core/options.h"
 #include "graphs/graphpanel.h"
 
 #include "canvascopy.h"
@@ -123,6 +124,17 @@ static void BM_FrameCommonLesson(benchmark::State &state)
     runFlights(state, win);
 }
 BENCHMARK(BM_FrameCommonLesson)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+
+// The common lesson in the air: the ballon under the quadratic law, whose flight each frame
+// reads from its integration.
+static void BM_FrameDragLesson(benchmark::State &state)
+{
+    Window win;
+    win.options({1, 4, 5, 8, 10, 12});
+    win.sim().setOption(*option(QStringLiteral("drag")), true);
+    runFlights(state, win);
+}
+BENCHMARK(BM_FrameDragLesson)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
 // Every scene option, the grid, photographs every 300 ms with their vectors, and the live
 // graph of x(t) and y(t) on screen.
