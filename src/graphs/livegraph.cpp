@@ -46,6 +46,8 @@ LiveGraph::Outcome LiveGraph::tracegraphe(const Flight &flight, const Choice &ch
         return Outcome::Nothing;
     double t2 = temps;
     double t1 = temps - dt;
+    if (t1 >= m_tvol)
+        return Outcome::Nothing; // the bounces in the air, past the first landing
     if (t2 + dt > m_tvol)
         t2 = m_tvol; // the last piece before landing reaches the end of the flight
     if (t1 < 0.0)

@@ -1,3 +1,4 @@
+#include "core/drag.h"
 #include "graphs/livegraph.h"
 #include "graphtesting.h"
 
@@ -142,6 +143,17 @@ TEST(LiveGraph, NothingIsAddedBeforeLaunchOrDuringABounce)
     EXPECT_EQ(g.tracegraphe(kFlight, kVx, 1.0, 0.04, true), LiveGraph::Outcome::Nothing);
     EXPECT_EQ(g.tracegraphe(kFlight, kVx, 0.0, 0.04, false), LiveGraph::Outcome::Nothing);
     EXPECT_EQ(g.image(), frame);
+
+    // In the air the bounces are read from the same flight: nothing past its first landing.
+    Flight air = kFlight;
+    air.air =
+        std::make_shared<const orbane::DragFlight>(kFlight, orbane::DragLaw::linear(0.05), true);
+    g.repgraphe(air, kVx);
+    const QImage airFrame = g.image().copy();
+    ASSERT_GT(air.air->contacts().size(), 1u);
+    const double later = air.air->contacts()[1].t - 0.01;
+    EXPECT_EQ(g.tracegraphe(air, kVx, later, 0.04, false), LiveGraph::Outcome::Nothing);
+    EXPECT_EQ(g.image(), airFrame);
 }
 
 TEST(LiveGraph, TheLastPieceReachesTheEndOfTheFlight)
