@@ -146,8 +146,12 @@ bool DragFlight::bounce(const Landing &landing, bool bounces)
 DragSample DragFlight::at(double t) const
 {
     t = std::clamp(t, 0.0, m_end);
-    const auto next = std::upper_bound(m_arcs.begin(), m_arcs.end(), t,
-                                       [](double time, const Arc &a) { return time < a.t0; });
+    // A contact's time belongs to the arc it ends: the landing is read before its bounce, as
+    // the vacuum flight's landing is.
+    auto next = std::lower_bound(m_arcs.begin(), m_arcs.end(), t,
+                                 [](const Arc &a, double time) { return a.t0 < time; });
+    if (next == m_arcs.begin())
+        ++next;
     const Arc &arc = *std::prev(next);
     const double steps = std::floor((t - arc.t0) / m_step);
     const std::size_t n = std::min(std::size_t(std::max(steps, 0.0)), arc.count - 1);
