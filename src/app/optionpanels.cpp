@@ -166,6 +166,7 @@ VectorsPanel::VectorsPanel(const PanelContext &context, QWidget *parent)
     addSwatch(3, 190, 73);
     addSwatch(7, swatches, 155);
     addSwatch(Controls::kSecondLawSwatch, swatches, 173);
+    addSwatch(Controls::kDragForceSwatch, swatches, 136);
 
     m_label9 = new QLabel(this);
     m_label9->setObjectName(QStringLiteral("Label9"));

@@ -30,6 +30,7 @@ QString swatchName(int index)
         "Couleur du vecteur poids",
         "Couleur des projections sur les axes",
         "Couleur du vecteur m·Δv/Δt",
+        "Couleur de la force de frottement",
     };
     return QString::fromUtf8(names[index]);
 }

@@ -30,6 +30,8 @@ std::optional<Rgb> colourValue(const QString &text)
 
 Rgb &secondLawColour(Controls &c) { return c.secondLawColour; }
 constexpr int kSecondLawColourRecord = 35;
+Rgb &dragForceColour(Controls &c) { return c.dragForceColour; }
+constexpr int kDragForceColourRecord = kDragForceRecord + 1;
 bool &drag(Controls &c) { return c.drag; }
 bool &dragLinear(Controls &c) { return c.dragLinear; }
 
@@ -72,6 +74,7 @@ const std::vector<LaterRecord> &laterRecords()
             if (o.record > kRecordCount)
                 later.emplace_back(o);
         later.emplace_back(kSecondLawColourRecord, &secondLawColour, Controls::kSecondLawColour);
+        later.emplace_back(kDragForceColourRecord, &dragForceColour, Controls::kDragForceColour);
         addDragLaw(later);
         std::sort(later.begin(), later.end(),
                   [](const LaterRecord &a, const LaterRecord &b) { return a.record < b.record; });

@@ -58,7 +58,7 @@ struct LaterRecord
 };
 
 // The later records this version knows, in record order: the options of the panels and the
-// colour of m·Δv/Δt, saved past the swatches.
+// colours of m·Δv/Δt and f, saved past the swatches.
 const std::vector<LaterRecord> &laterRecords();
 
 // The row's value in the controls as its record's text.

@@ -33,6 +33,7 @@ struct Controls
     bool drag = false;
     bool dragLinear = false; // "Modèle": f = k·v, else f = ½·ρ·Cx·S·v²
     QString dragK, dragCx, dragRho;
+    bool dragForce = false; // "Afficher la force de frottement": f beside P, in the air
     // Check13: the quantities of the live graph.
     QuantityChoice Check13{}; // none checked at start-up
 
@@ -42,18 +43,25 @@ struct Controls
 
     std::array<Rgb, 9> Label4 = defaultColours();
     Rgb secondLawColour = kSecondLawColour; // the tenth swatch, past Label4
+    Rgb dragForceColour = kDragForceColour; // the eleventh: f
 
-    // The swatches as the colour dialog numbers them: Label4, then m·Δv/Δt as index 9.
-    static constexpr int kSwatches = 10;
+    // The swatches as the colour dialog numbers them: Label4, then m·Δv/Δt as index 9 and f
+    // as index 10.
+    static constexpr int kSwatches = 11;
     static constexpr int kSecondLawSwatch = 9;
+    static constexpr int kDragForceSwatch = 10;
     // Green: apart from every default swatch, the orange of v(t + Δt/2) included, and from the
     // cyan of P beside which it is drawn.
     static constexpr Rgb kSecondLawColour = rgb(0, 200, 0);
-    Rgb &swatchColour(int i) { return i == kSecondLawSwatch ? secondLawColour : Label4.at(i); }
-    Rgb swatchColour(int i) const
+    // Violet: apart from every default swatch and from the sky's blue.
+    static constexpr Rgb kDragForceColour = rgb(128, 0, 192);
+    Rgb &swatchColour(int i)
     {
-        return i == kSecondLawSwatch ? secondLawColour : Label4.at(i);
+        return i == kSecondLawSwatch   ? secondLawColour
+               : i == kDragForceSwatch ? dragForceColour
+                                       : Label4.at(i);
     }
+    Rgb swatchColour(int i) const { return const_cast<Controls *>(this)->swatchColour(i); }
 
     // Text1..Text4 by their number, 1 to 4.
     QString &box(int n) { return *std::array{&Text1, &Text2, &Text3, &Text4}.at(n - 1); }

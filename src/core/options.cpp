@@ -29,6 +29,10 @@ bool &drag(Controls &c)
 {
     return c.drag;
 }
+bool &dragForce(Controls &c)
+{
+    return c.dragForce;
+}
 
 bool check1Enabled(const Controls &, const Display &d)
 {
@@ -42,10 +46,19 @@ bool check7Enabled(const Controls &, const Display &d)
 {
     return d.check7Enabled;
 }
+bool hasAir(const Controls &c)
+{
+    return place(c.Combo1).airDensity > 0.0;
+}
 // A place with air, between two flights: a flight keeps the motion law it was launched with.
 bool withAir(const Controls &c, const Display &d)
 {
-    return place(c.Combo1).airDensity > 0.0 && d.check1Enabled;
+    return hasAir(c) && d.check1Enabled;
+}
+// Drawn in the air only: the option on and a place with air.
+bool airOn(const Controls &c, const Display &)
+{
+    return c.drag && hasAir(c);
 }
 // Drawn with the construction of Δv only.
 bool withConstruction(const Controls &c, const Display &)
@@ -65,7 +78,7 @@ constexpr int checkRecord(int index)
 using R = OptionReaction;
 using T = OptionTab;
 
-const std::array<Option, 16> kOptions = {{
+const std::array<Option, 17> kOptions = {{
     {"Check1", "Afficher le repère", kDisplayHint, &check<1>, R::AxesFollow, &check1Enabled,
      checkRecord(1), T::Display, 12, 10},
     {"Check3", "Afficher la grille", kDisplayHint, &check<3>, R::Redraw, &check3Enabled,
@@ -88,11 +101,11 @@ const std::array<Option, 16> kOptions = {{
     {"Check12", "Afficher le vecteur poids", nullptr, &check<12>, R::Redraw, nullptr,
      checkRecord(12), T::Vectors, 12, 154},
     {"secondLaw", "Afficher m·Δv/Δt",
-     "Avec la construction de Δv : m·Δv/Δt, à côté du poids (deuxième loi de Newton)", &secondLaw,
+     "Avec la construction de Δv : m·Δv/Δt, à côté de P, ou de P + f dans l'air", &secondLaw,
      R::Redraw, &withConstruction, 34, T::Vectors, 176, 154},
     {"vectorNames", "Nommer les vecteurs",
-     "Écrit v, P, Δv et m·Δv/Δt à côté des flèches, sur la scène et dans le pointage", &vectorNames,
-     R::Redraw, nullptr, 36, T::Vectors, 176, 17},
+     "Écrit v, P, f, Δv et m·Δv/Δt à côté des flèches, sur la scène et dans le pointage",
+     &vectorNames, R::Redraw, nullptr, 36, T::Vectors, 176, 17},
     {"Check9", "Conserver les vecteurs représentés sur la chronophotographie", nullptr, &check<9>,
      R::Later, nullptr, checkRecord(9), T::Chrono, 12, 62},
     {"Check2", "Marquer uniquement les positions du centre d'inertie", kDisplayHint, &check<2>,
@@ -102,6 +115,10 @@ const std::array<Option, 16> kOptions = {{
     {"drag", "Frottements de l'air",
      "L'air freine le projectile dès le lancer suivant ; la Lune, sans air, n'en a pas.", &drag,
      R::Redraw, &withAir, kDragRecord, T::Display, 12, 154},
+    {"dragForce", "Afficher la force de frottement",
+     "Dans l'air : la force de frottement f, opposée à la vitesse, à l'échelle des forces du "
+     "poids",
+     &dragForce, R::Redraw, &airOn, kDragForceRecord, T::Vectors, 132, 135},
 }};
 
 } // namespace

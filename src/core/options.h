@@ -51,6 +51,8 @@ struct Option
 std::span<const Option> options();
 // "Frottements de l'air"; its law's records follow it.
 inline constexpr int kDragRecord = 37;
+// "Afficher la force de frottement".
+inline constexpr int kDragForceRecord = 43;
 // The option named so; null when there is none.
 const Option *option(const QString &objectName);
 // Check1..Check12.

@@ -167,6 +167,7 @@ void Simulation::applyControls(const Controls &values)
     applyOptions(values);
     m_c.Label4 = values.Label4;
     m_c.secondLawColour = values.secondLawColour;
+    m_c.dragForceColour = values.dragForceColour;
 
     Combo1_Click(m_c.Combo1);
     if (m_fatal)

@@ -84,10 +84,29 @@ std::optional<QPointF> Measurement::force(int i) const
 
 std::optional<double> Measurement::typicalForce() const
 {
+    return medianLength([this](int i) { return force(i); });
+}
+
+QPointF Measurement::resultant(int i) const
+{
+    const QPointF weightVector(0.0, -weight());
+    return inAir() ? weightVector + m_drag.at(std::size_t(i)) : weightVector;
+}
+
+std::optional<double> Measurement::typicalResultant() const
+{
+    return medianLength(
+        [this](int i) { return force(i) ? std::optional<QPointF>(resultant(i)) : std::nullopt; });
+}
+
+// The median length of what `at` gives over the points, where it gives something.
+std::optional<double>
+Measurement::medianLength(const std::function<std::optional<QPointF>(int)> &at) const
+{
     std::vector<double> lengths;
     for (int i = 0; i < count(); ++i)
-        if (const auto f = force(i))
-            lengths.push_back(length(*f));
+        if (const auto v = at(i))
+            lengths.push_back(length(*v));
     if (lengths.empty())
         return std::nullopt;
     std::sort(lengths.begin(), lengths.end());

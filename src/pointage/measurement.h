@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QPointF>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -58,14 +59,25 @@ public:
     // impact on the ground, or a badly placed point, does not pull it away.
     std::optional<double> typicalForce() const;
 
+    // In the air: f at each photograph's time (N, y upward), as the flight took them.
+    void setDrag(std::vector<QPointF> forces) { m_drag = std::move(forces); }
+    bool inAir() const { return !m_drag.empty(); }
+    // P + f at photograph i (N, y upward); P alone in the vacuum.
+    QPointF resultant(int i) const;
+    // The median length of P + f over the points that have m·Δv/Δt, to compare with it.
+    std::optional<double> typicalResultant() const;
+
     // Distance (m) from point i to the true position of photograph i.
     double distance(int i) const;
     int withinTolerance() const;
 
 private:
+    std::optional<double> medianLength(const std::function<std::optional<QPointF>(int)> &at) const;
+
     std::vector<PhotoPosition> m_photos;
     double m_masse, m_g, m_tau;
     std::vector<QPointF> m_points;
+    std::vector<QPointF> m_drag;
 };
 
 // A drawn velocity vector compared with the computed one: direction within 5°, length within

@@ -1,5 +1,6 @@
 #include "pointage/pointagewindow.h"
 
+#include "core/drag.h"
 #include "core/numberformat.h"
 #include "core/simulation.h"
 #include "core/tables.h"
@@ -50,6 +51,18 @@ QCheckBox *option(const QString &name, const QString &caption, QWidget *parent)
 
 QString length(QPointF v) { return numfmt::fixed(std::hypot(v.x(), v.y())); }
 
+// f at each photograph's time, as the flight in the air took them; none in the vacuum.
+std::vector<QPointF> dragAtPhotos(const Simulation &sim)
+{
+    std::vector<QPointF> forces;
+    if (const DragFlight *air = sim.airFlight())
+        for (const PhotoPosition &photo : sim.photoPositions) {
+            const Vector2 f = air->at(photo.t).force;
+            forces.emplace_back(f.x, f.y);
+        }
+    return forces;
+}
+
 void colourText(QLabel *label, const QColor &colour)
 {
     QPalette p = label->palette();
@@ -65,6 +78,7 @@ PointageWindow::PointageWindow(const Simulation &sim, const QImage &chronophotog
       m_measurement(sim.photoPositions, double(sim.s.masse), double(sim.s.gpes)),
       m_actions(std::move(actions))
 {
+    m_measurement.setDrag(dragAtPhotos(sim));
     setObjectName(QStringLiteral("pointage"));
     setWindowTitle(QStringLiteral("Pointage de la chronophotographie"));
     setModal(false);
@@ -407,12 +421,22 @@ void PointageWindow::refresh()
                    : QStringLiteral("%1 points placés sur %2 photographies")
                          .arg(m.count())
                          .arg(m.photos().size()));
-    const auto force = m.typicalForce();
-    m_secondLaw->setText(force ? QStringLiteral("m·Δv/Δt = %1 N ; P = %2 N")
-                                     .arg(numfmt::fixed(*force), numfmt::fixed(m.weight()))
-                               : QStringLiteral("m·Δv/Δt : placer au moins cinq points ; P = %1 N")
-                                     .arg(numfmt::fixed(m.weight())));
+    m_secondLaw->setText(secondLawText());
     m_view->update();
+}
+
+// m·Δv/Δt against P, or in the air against P + f at the same points.
+QString PointageWindow::secondLawText() const
+{
+    const Measurement &m = m_measurement;
+    const QString weight = numfmt::fixed(m.weight());
+    const auto force = m.typicalForce();
+    if (!force)
+        return QStringLiteral("m·Δv/Δt : placer au moins cinq points ; P = %1 N").arg(weight);
+    if (!m.inAir())
+        return QStringLiteral("m·Δv/Δt = %1 N ; P = %2 N").arg(numfmt::fixed(*force), weight);
+    return QStringLiteral("m·Δv/Δt = %1 N ; P + f = %2 N (P = %3 N)")
+        .arg(numfmt::fixed(*force), numfmt::fixed(*m.typicalResultant()), weight);
 }
 
 void PointageWindow::exportTable()

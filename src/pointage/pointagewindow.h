@@ -67,6 +67,7 @@ private:
     QWidget *buildVectorBox(QWidget *parent);
     void refresh();
     void refreshTable();
+    QString secondLawText() const;
     int firstStaleRow() const;
     void fillRow(int row);
     void updateOverlay();

@@ -1,3 +1,4 @@
+#include "core/drag.h"
 #include "core/numberformat.h"
 #include "core/tables.h"
 #include "scene/scenerenderer.h"
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <cmath>
 #include <memory>
+#include <optional>
 
 namespace orbane {
 
@@ -71,6 +73,75 @@ void nameHead(Canvas &canvas, const Controls &c, QPointF tip, const QString &sym
                     : side == Side::AboveLeft ? y - picture.height()
                                               : y;
     canvas.paintPicture(QPoint(left, top), picture, name.lettering);
+}
+
+// P's length at the force scale, pixels.
+double weightPixels(const Simulation &sim)
+{
+    const int kp = vectorscale::force(sim.c.VScroll3);
+    const double length = std::nearbyint(double(kp) * double(sim.s.masse) * double(sim.s.gpes));
+    return std::nearbyint(length / projectile(sim.c.Combo2).newtonsPerUnit);
+}
+
+// The air's force at the time shown, at the force scale of the weight, in pixels with y
+// downward; nothing in the vacuum.
+std::optional<QPointF> dragPixels(const Simulation &sim)
+{
+    const DragFlight *air = sim.airFlight();
+    if (!air)
+        return std::nullopt;
+    const Vector2 f = air->at(sim.s.temps).force;
+    const double kp = vectorscale::force(sim.c.VScroll3);
+    const double perUnit = projectile(sim.c.Combo2).newtonsPerUnit;
+    const auto pixels = [&](double newtons) {
+        return std::nearbyint(std::nearbyint(kp * newtons) / perUnit);
+    };
+    return QPointF(pixels(f.x), -pixels(f.y));
+}
+
+// The shaft and the head of v from b, as fleche draws heads.
+void arrow(Canvas &canvas, QPointF b, QPointF v, const QColor &colour)
+{
+    const ArrowHead head = arrowHead(b.x(), b.y(), v.x(), v.y());
+    canvas.line(b.x(), b.y(), b.x() + v.x(), b.y() + v.y(), colour);
+    canvas.line(head.tip.x(), head.tip.y(), head.left.x(), head.left.y(), colour);
+    canvas.line(head.tip.x(), head.tip.y(), head.right.x(), head.right.y(), colour);
+}
+
+// f from the centre beside P, named on the side away from the projectile.
+void frottement(Canvas &canvas, const Controls &c, QPointF b, QPointF f)
+{
+    if (f.isNull())
+        return;
+    const QColor colour = QColor::fromRgb(c.dragForceColour);
+    arrow(canvas, b, f, colour);
+    nameHead(canvas, c, b + f, QStringLiteral("f"), colour,
+             f.x() < 0.0 ? Side::AboveLeft : Side::Right);
+}
+
+// P + f from the centre, f laid from P's tip when P is shown; the sum has a second head, 6
+// pixels back, so it reads as the resultant and not as a third force.
+void resultant(Canvas &canvas, const Controls &c, QPointF b, double weight, QPointF f)
+{
+    const QColor colour = QColor::fromRgb(c.Label4[7]);
+    const QPointF sum(f.x(), weight + f.y());
+    if (c.Check[12] && !f.isNull())
+        arrow(canvas, b + QPointF(0.0, weight), f, QColor::fromRgb(c.dragForceColour));
+    const double length = std::hypot(sum.x(), sum.y());
+    if (length <= 6.0)
+        return;
+    arrow(canvas, b, sum, colour);
+    arrow(canvas, b, sum * (1.0 - 6.0 / length), colour);
+    // Clear of P's name, written below-left of P's tip: under it when the sum ends lower,
+    // above the sum's tip otherwise.
+    const QPointF tip = b + sum;
+    const double underP =
+        b.y() + weight + symbolPicture(QStringLiteral("P"), colour).picture.height();
+    if (sum.y() >= weight)
+        nameHead(canvas, c, {tip.x(), std::max(tip.y(), underP)}, QStringLiteral("P + f"), colour,
+                 Side::BelowLeft);
+    else
+        nameHead(canvas, c, tip, QStringLiteral("P + f"), colour, Side::AboveLeft);
 }
 
 } // namespace
@@ -137,14 +208,15 @@ void SceneRenderer::vecteurV()
 void SceneRenderer::poids()
 {
     const QPointF b = base(true);
-    const int kp = vectorscale::force(m_sim.c.VScroll3);
-    double length = std::nearbyint(double(kp) * double(m_sim.s.masse) * double(m_sim.s.gpes));
-    length = std::nearbyint(length / projectile(m_sim.c.Combo2).newtonsPerUnit);
+    const double length = weightPixels(m_sim);
     const QColor colour = swatch(7);
     m_canvas.line(b.x(), b.y(), b.x(), b.y() + length, colour);
     fleche(b.x(), b.y(), 0.0, length, colour);
     nameHead(m_canvas, m_sim.c, b + QPointF(0.0, length), QStringLiteral("P"), colour,
              Side::BelowLeft);
+    if (m_sim.c.dragForce && !vectorsHidden())
+        if (const auto f = dragPixels(m_sim))
+            frottement(m_canvas, m_sim.c, b, *f);
 }
 
 void SceneRenderer::deltaV()
@@ -199,12 +271,15 @@ void SceneRenderer::constdeltaV()
 
 // m·Δv/Δt from the construction's two velocities, with the force scale, from the weight's
 // point and far enough to its right that the two heads (5 pixels either side of each tip)
-// stay apart: in flight the two agree.
+// stay apart: in flight the two agree. In the air it stands beside P + f, f taken at the
+// photograph's time, the centre of the interval.
 void SceneRenderer::secondLaw()
 {
     const double h = halfInterval();
     if (vectorsHidden() || h <= 0.0)
         return;
+    if (const auto f = dragPixels(m_sim))
+        resultant(m_canvas, m_sim.c, base(true), weightPixels(m_sim), *f);
     const double t = m_sim.s.temps;
     const QPointF dv = velocityAt(t + h) - velocityAt(t - h);
     const double scale = vectorscale::force(m_sim.c.VScroll3) * double(m_sim.s.masse) / (2.0 * h);

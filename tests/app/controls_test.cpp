@@ -178,7 +178,9 @@ TEST_F(ControlsTest, EveryOptionFollowsAClickAndIsSavedInItsRecord)
     // A colour and the names of the vectors, past the other later options' records, keep them
     // all written, so that a click changes its own record alone.
     w->sim().Label4_Chosen(Controls::kSecondLawSwatch, rgb(1, 2, 3));
+    w->sim().Label4_Chosen(Controls::kDragForceSwatch, rgb(4, 5, 6));
     child<QCheckBox>("vectorNames")->click();
+    child<QCheckBox>("drag")->click(); // f needs the air
     for (const Option &o : options()) {
         auto *box = child<QCheckBox>(o.objectName);
         ASSERT_NE(box, nullptr) << o.objectName;

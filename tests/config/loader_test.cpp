@@ -3,6 +3,7 @@
 #include "config/configsession.h"
 #include "config/configwriter.h"
 #include "core/options.h"
+#include "core/recordfile.h"
 #include "core/tables.h"
 
 #include <QDir>
@@ -231,4 +232,32 @@ TEST_F(ConfigLoader, TheAirAndItsLawGoThroughAFileAndOlderFilesHaveNone)
                                              fresh.dialogs).ok());
     EXPECT_FALSE(fresh.sim.c.drag);
     EXPECT_EQ(fresh.sim.dragText(DragBox::Rho), QStringLiteral("0,02")); // Mars
+}
+
+// f and its colour are records 43 and 44, past the air's law; a file without them (the
+// committed one) loads with f off in its default colour.
+TEST_F(ConfigLoader, TheDragForceAndItsColourGoThroughAFile)
+{
+    Simulation &s = sim();
+    s.setOption(*option(QStringLiteral("drag")), true);
+    s.setOption(*option(QStringLiteral("dragForce")), true);
+    const QString file = path(QStringLiteral("f.P08"));
+    ASSERT_TRUE(writeConfig(file, s.c).ok);
+    EXPECT_EQ(QFileInfo(file).size(), 43 * 128);
+    s.Label4_Chosen(Controls::kDragForceSwatch, rgb(10, 20, 30));
+    const Controls saved = s.c;
+    ASSERT_TRUE(writeConfig(file, saved).ok);
+    const QByteArray bytes = readBytes(file);
+    EXPECT_EQ(bytes.size(), 44 * 128);
+    EXPECT_EQ(records::decode(bytes, 43).text, QStringLiteral(" 1"));
+    EXPECT_EQ(records::decode(bytes, 44).text, QStringLiteral(" 1971210"));
+
+    test::Rig fresh(dir.path());
+    fresh.sim.Form_Load();
+    ASSERT_TRUE(ConfigSession().chargeconfig(fresh.sim, file, fresh.dialogs).ok());
+    EXPECT_EQ(fresh.sim.c, saved);
+    ASSERT_TRUE(ConfigSession().chargeconfig(fresh.sim, dataFile(QStringLiteral("custom.P08")),
+                                             fresh.dialogs).ok());
+    EXPECT_FALSE(fresh.sim.c.dragForce);
+    EXPECT_EQ(fresh.sim.c.dragForceColour, Controls::kDragForceColour);
 }

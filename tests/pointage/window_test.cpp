@@ -1,3 +1,6 @@
+#include "core/drag.h"
+#include "core/numberformat.h"
+#include "core/options.h"
 #include "exchange/exportdialog.h"
 #include "exchange/savechooser.h"
 #include "pointage/pointagewindow.h"
@@ -221,4 +224,39 @@ TEST_F(PhotographedFlight, PointsAreUndoneAndRedoneAndEscapeCloses)
 
     QTest::keyClick(view, Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
+}
+
+// In the air the second-law line compares m·Δv/Δt with P + f at the same points: far from P,
+// close to P + f.
+TEST(PointageInTheAir, TheSecondLawLineComparesWithTheResultant)
+{
+    QTemporaryDir dir;
+    test::Rig rig{dir.path()};
+    rig.sim.Form_Load();
+    rig.sim.setOption(*option(QStringLiteral("drag")), true);
+    rig.sim.dragModel_Click(true); // f = k·v, strong enough to tell P + f from P
+    rig.sim.dragBox_Change(DragBox::K, QStringLiteral("0,2"));
+    rig.sim.dragBox_LostFocus(DragBox::K);
+    rig.sim.TextN_Change(4, QStringLiteral("50"));
+    rig.sim.TextN_LostFocus(4);
+    rig.sim.command12_Click();
+    rig.runUntilStopped();
+    QImage picture(409, 800, QImage::Format_RGB32);
+    picture.fill(Qt::darkGray);
+    PointageWindow window(rig.sim, picture, PointageActions{}, nullptr);
+    const Measurement &m = window.measurement();
+    ASSERT_TRUE(m.inAir());
+    const Vector2 f = rig.sim.airFlight()->at(m.photos()[3].t).force;
+    EXPECT_EQ(m.resultant(3), QPointF(f.x, f.y - m.weight()));
+    EXPECT_EQ(window.secondLaw()->text(),
+              QStringLiteral("m·Δv/Δt : placer au moins cinq points ; P = 4,41 N"));
+    for (int i = 0; i < int(m.photos().size()); ++i)
+        window.addPoint(m.photoPixel(i));
+    const QStringList parts = window.secondLaw()->text().split(QLatin1Char(' '));
+    ASSERT_EQ(parts.size(), 15) << window.secondLaw()->text().toStdString();
+    EXPECT_EQ(window.secondLaw()->text(),
+              QStringLiteral("m·Δv/Δt = %1 N ; P + f = %2 N (P = 4,41 N)").arg(parts[2], parts[9]));
+    const auto newtons = [&](int i) { return numfmt::parseOr(parts[i], 0.0); };
+    EXPECT_NEAR(newtons(2), newtons(9), 0.1);
+    EXPECT_GT(std::abs(newtons(9) - 4.41), 0.3);
 }

@@ -1,3 +1,4 @@
+#include "core/drag.h"
 #include "core/options.h"
 #include "core/tables.h"
 #include "scene/vectors.h"
@@ -202,4 +203,95 @@ TEST_F(VectorsTest, VelocityVectorFollowsTheScale)
     const QPoint tip(int(std::lround(b.x() + 10 * v.x())), int(std::lround(b.y() + 10 * v.y())));
     EXPECT_EQ(at(tip.x(), tip.y()), colour(sim.c.Label4[0]));
     EXPECT_NEAR(10 * v.x(), 50.0, 1e-4);
+}
+
+namespace {
+// The air's force at the time shown, in pixels at the force scale of 30 pixels per newton.
+QPointF dragTip(const Simulation &sim, QPointF base)
+{
+    const Vector2 f = sim.airFlight()->at(sim.s.temps).force;
+    return base + QPointF(std::nearbyint(30.0 * f.x), -std::nearbyint(30.0 * f.y));
+}
+QPoint pixel(QPointF p) { return {int(std::lround(p.x())), int(std::lround(p.y()))}; }
+const QColor kViolet = QColor::fromRgb(Controls::kDragForceColour);
+} // namespace
+
+// f at the force scale of P from the centre, named, kept on the photographs; only in the air
+// and with its option.
+TEST_F(VectorsTest, DragForceAtTheScaleOfTheWeightOnlyInTheAir)
+{
+    const Option &f = *option(QStringLiteral("dragForce"));
+    EXPECT_FALSE(f.isEnabled(sim.c, sim.d));
+    sim.Check_Click(12, true);
+    sim.setOption(*option(QStringLiteral("drag")), true);
+    EXPECT_TRUE(f.isEnabled(sim.c, sim.d));
+    sim.setOption(f, true);
+    test::controlsOf(sim).Check[9] = true;
+    sim.command12_Click(); // photographs every 0.3 s from the launch
+    for (int i = 0; i < 9; ++i) // as far as the second photograph
+        sim.Timer1_Timer();
+    ASSERT_EQ(sim.s.photo, 1);
+    canvas().clear();
+    EXPECT_GT(countIn(canvas().persistent(), canvas().persistent().rect(), kViolet), 20);
+    sim.Timer1_Timer();
+    sim.command16_Click();
+
+    const QPointF b = renderer->base(true);
+    const QPoint tip = pixel(dragTip(sim, b));
+    EXPECT_GT(std::hypot(tip.x() - b.x(), tip.y() - b.y()), 20.0); // about 1 N at 12 m.s-1
+    EXPECT_EQ(shown().pixelColor(tip), kViolet);
+    EXPECT_LT(tip.x(), b.x()); // against the velocity, named on its left
+    const QRect name(tip.x() - 30, tip.y() - 16, 22, 16);
+    EXPECT_EQ(countIn(shown(), name, kViolet), 0);
+    sim.setOption(*option(QStringLiteral("vectorNames")), true);
+    EXPECT_GT(countIn(shown(), name, kViolet), 5);
+
+    // The photographs keep theirs; the live drawing has none.
+    const auto live = [&] {
+        return countIn(canvas().transient(), canvas().transient().rect(), kViolet);
+    };
+    EXPECT_GT(live(), 20);
+    sim.setOption(f, false);
+    EXPECT_EQ(live(), 0);
+    sim.setOption(f, true);
+    sim.command18_Click();
+    sim.setOption(*option(QStringLiteral("drag")), false); // the vacuum, the option kept
+    EXPECT_FALSE(f.isEnabled(sim.c, sim.d));
+    sim.command15_Click();
+    for (int i = 0; i < 10; ++i)
+        sim.Timer1_Timer();
+    sim.command16_Click();
+    EXPECT_EQ(live(), 0);
+}
+
+// In the air m·Δv/Δt stands beside the resultant P + f, which ends where f laid from P's tip
+// ends: the second law read on the scene again.
+TEST_F(VectorsTest, InTheAirSecondLawStandsBesideTheResultant)
+{
+    sim.Check_Click(6, true);
+    sim.Check_Click(12, true);
+    sim.secondLaw_Click(true);
+    sim.setOption(*option(QStringLiteral("drag")), true);
+    sim.command15_Click();
+    for (int i = 0; i < 10; ++i)
+        sim.Timer1_Timer();
+    sim.command16_Click();
+    const QPointF b = renderer->base(true);
+    const QPointF weightTip = b + QPointF(0.0, 132.0);
+    const QPoint sumTip = pixel(dragTip(sim, weightTip));
+    const QColor cyan = colour(sim.c.Label4[7]), law = colour(sim.c.secondLawColour);
+    EXPECT_EQ(shown().pixelColor(sumTip), cyan);
+    EXPECT_EQ(shown().pixelColor(pixel(weightTip)), kViolet); // f from P's tip, head on the sum's
+    // m·Δv/Δt is the mean of P + f over the interval: its tip within a pixel or two.
+    int near = 0;
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
+            near += shown().pixelColor(sumTip + QPoint(16 + dx, dy)) == law;
+    EXPECT_GT(near, 0);
+    // Rising, f points down: the sum ends under P's tip and its name under P's.
+    ASSERT_GT(sumTip.y(), weightTip.y());
+    const QRect name(sumTip.x() - 60, int(weightTip.y()) + 16, 52, 24);
+    EXPECT_EQ(countIn(shown(), name, cyan), 0);
+    sim.setOption(*option(QStringLiteral("vectorNames")), true);
+    EXPECT_GT(countIn(shown(), name, cyan), 10);
 }
