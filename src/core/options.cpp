@@ -29,6 +29,10 @@ bool &drag(Controls &c)
 {
     return c.drag;
 }
+bool &vacuumGhost(Controls &c)
+{
+    return c.vacuumGhost;
+}
 
 bool check1Enabled(const Controls &, const Display &d)
 {
@@ -46,6 +50,11 @@ bool check7Enabled(const Controls &, const Display &d)
 bool withAir(const Controls &c, const Display &d)
 {
     return place(c.Combo1).airDensity > 0.0 && d.check1Enabled;
+}
+// The air on, during a flight too.
+bool airOn(const Controls &c, const Display &)
+{
+    return c.drag && place(c.Combo1).airDensity > 0.0;
 }
 // Drawn with the construction of Δv only.
 bool withConstruction(const Controls &c, const Display &)
@@ -65,7 +74,7 @@ constexpr int checkRecord(int index)
 using R = OptionReaction;
 using T = OptionTab;
 
-const std::array<Option, 16> kOptions = {{
+const std::array<Option, 17> kOptions = {{
     {"Check1", "Afficher le repère", kDisplayHint, &check<1>, R::AxesFollow, &check1Enabled,
      checkRecord(1), T::Display, 12, 10},
     {"Check3", "Afficher la grille", kDisplayHint, &check<3>, R::Redraw, &check3Enabled,
@@ -102,6 +111,9 @@ const std::array<Option, 16> kOptions = {{
     {"drag", "Frottements de l'air",
      "L'air freine le projectile dès le lancer suivant ; la Lune, sans air, n'en a pas.", &drag,
      R::Redraw, &withAir, kDragRecord, T::Display, 12, 154},
+    {"vacuumGhost", "Comparer avec le vide",
+     "Dessine en tirets le mouvement qu'aurait le projectile sans air (scène et graphe).",
+     &vacuumGhost, R::Redraw, &airOn, 42, T::Display, 176, 106},
 }};
 
 } // namespace

@@ -179,6 +179,10 @@ TEST_F(ControlsTest, EveryOptionFollowsAClickAndIsSavedInItsRecord)
     // all written, so that a click changes its own record alone.
     w->sim().Label4_Chosen(Controls::kSecondLawSwatch, rgb(1, 2, 3));
     child<QCheckBox>("vectorNames")->click();
+    // So do the air with its ρ and the vacuum beside it, the last later records.
+    child<QCheckBox>("drag")->click();
+    w->sim().dragBox_Change(DragBox::Rho, QStringLiteral("1,2"));
+    child<QCheckBox>("vacuumGhost")->click();
     for (const Option &o : options()) {
         auto *box = child<QCheckBox>(o.objectName);
         ASSERT_NE(box, nullptr) << o.objectName;
