@@ -34,6 +34,7 @@ struct Controls
     bool dragLinear = false; // "Modèle": f = k·v, else f = ½·ρ·Cx·S·v²
     QString dragK, dragCx, dragRho;
     bool dragForce = false; // "Afficher la force de frottement": f beside P, in the air
+    bool vacuumGhost = false; // "Comparer avec le vide": the vacuum's flight beside the air's
     // Check13: the quantities of the live graph.
     QuantityChoice Check13{}; // none checked at start-up
 

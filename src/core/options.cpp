@@ -33,6 +33,10 @@ bool &dragForce(Controls &c)
 {
     return c.dragForce;
 }
+bool &vacuumGhost(Controls &c)
+{
+    return c.vacuumGhost;
+}
 
 bool check1Enabled(const Controls &, const Display &d)
 {
@@ -55,7 +59,7 @@ bool withAir(const Controls &c, const Display &d)
 {
     return hasAir(c) && d.check1Enabled;
 }
-// Drawn in the air only: the option on and a place with air.
+// Drawn in the air only, during a flight too: the option on and a place with air.
 bool airOn(const Controls &c, const Display &)
 {
     return c.drag && hasAir(c);
@@ -78,7 +82,7 @@ constexpr int checkRecord(int index)
 using R = OptionReaction;
 using T = OptionTab;
 
-const std::array<Option, 17> kOptions = {{
+const std::array<Option, 18> kOptions = {{
     {"Check1", "Afficher le repère", kDisplayHint, &check<1>, R::AxesFollow, &check1Enabled,
      checkRecord(1), T::Display, 12, 10},
     {"Check3", "Afficher la grille", kDisplayHint, &check<3>, R::Redraw, &check3Enabled,
@@ -119,6 +123,9 @@ const std::array<Option, 17> kOptions = {{
      "Dans l'air : la force de frottement f, opposée à la vitesse, à l'échelle des forces du "
      "poids",
      &dragForce, R::Redraw, &airOn, kDragForceRecord, T::Vectors, 132, 135},
+    {"vacuumGhost", "Comparer avec le vide",
+     "Dessine en tirets le mouvement qu'aurait le projectile sans air (scène et graphe).",
+     &vacuumGhost, R::Redraw, &airOn, 42, T::Display, 176, 106},
 }};
 
 } // namespace

@@ -163,10 +163,18 @@ void GraphPanel::refresh()
     }
     showDragWork(m_picture5->boxes(), m_sim.dragActive());
     m_picture5->command6()->setEnabled(anyChecked(m_sim.c.Check13));
+    if (m_graph.showVacuum(vacuumShown()))
+        update();
+}
+
+bool GraphPanel::vacuumShown() const
+{
+    return m_sim.c.vacuumGhost && m_sim.dragActive();
 }
 
 void GraphPanel::repgraphe()
 {
+    m_graph.showVacuum(vacuumShown());
     if (m_graph.repgraphe(m_sim.flight(), m_sim.c.Check13) == LiveGraph::Outcome::Menu)
         Command3_Click();
     m_graph.takeDrawn();

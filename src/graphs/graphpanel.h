@@ -97,6 +97,7 @@ protected:
 
 private:
     bool cursorIsEnlarge() const;
+    bool vacuumShown() const; // "Comparer avec le vide", with the air on
     void placeChoicePanel();
 
     Simulation &m_sim;

@@ -1,8 +1,17 @@
 #include "graphs/livegraph.h"
 
+#include "scene/dashes.h"
+
+#include <algorithm>
+
 namespace orbane::graphs {
 
 const FrameGeometry LiveGraph::kGeometry{240.0, 180.0, 200.0, 110.0, 280.0, 120.0, 120.0};
+
+namespace {
+constexpr int kVacuumSamples = 480; // two a pixel of the time axis
+constexpr dashes::Pattern kVacuumDash{4.0, 3.0};
+} // namespace
 
 LiveGraph::LiveGraph() : m_surface(kSize, kOrigin) {}
 
@@ -31,8 +40,44 @@ LiveGraph::Outcome LiveGraph::frame(const Flight &flight, const Choice &choice)
     if (!m_ranges.found())
         return Outcome::Nothing;
     drawFrame(m_surface, kGeometry, m_ranges, choice);
+    drawVacuum(m_surface);
     m_framed = true;
     return Outcome::Drawn;
+}
+
+bool LiveGraph::showVacuum(bool shown)
+{
+    if (shown == m_vacuum)
+        return false;
+    m_vacuum = shown;
+    if (!m_framed || !m_flight.air)
+        return false;
+    m_surface.clear();
+    drawAll(m_surface);
+    redrawDevice();
+    return true;
+}
+
+void LiveGraph::drawVacuum(Surface &surface) const
+{
+    if (!m_vacuum || !m_flight.air)
+        return;
+    const Flight vacuum = m_flight.vacuum();
+    const double end = std::min(m_tvol, vacuum.timeOfFlight().value_or(0.0));
+    const QRectF plot(kPlotLeft, kPlotTop, kGeometry.timeWidth, kGeometry.valueHeight);
+    std::vector<QPointF> curve(std::size_t(kVacuumSamples) + 1);
+    for (int i = 0; i < kQuantities; ++i) {
+        if (!m_choice[i] || i == kDragWork)
+            continue;
+        for (int k = 0; k <= kVacuumSamples; ++k) {
+            const double t = end * k / kVacuumSamples;
+            curve[std::size_t(k)] = {timeToX(kGeometry, m_ranges, t),
+                                     valueToY(kGeometry, m_ranges, value(i, vacuum, t))};
+        }
+        dashes::dashInside(curve, plot, kVacuumDash, [&](QPointF a, QPointF b) {
+            surface.line(a.x(), a.y(), b.x(), b.y(), colour(i));
+        });
+    }
 }
 
 LiveGraph::Outcome LiveGraph::tracegraphe(const Flight &flight, const Choice &choice,
@@ -87,9 +132,14 @@ void LiveGraph::paint(QPainter &painter) const
 {
     Surface surface(painter, kSize, kOrigin);
     surface.clear();
-    if (!m_framed)
-        return;
+    if (m_framed)
+        drawAll(surface);
+}
+
+void LiveGraph::drawAll(Surface &surface) const
+{
     drawFrame(surface, kGeometry, m_ranges, m_choice);
+    drawVacuum(surface);
     for (const auto &[t1, t2] : m_pieces)
         drawCurvePieces(surface, kGeometry, m_ranges, m_flight, m_choice, t1, t2);
 }

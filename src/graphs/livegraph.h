@@ -44,6 +44,10 @@ public:
     // pixels (a print).
     void paint(QPainter &painter) const;
     const Surface &surface() const { return m_surface; }
+    // With a flight in the air, each chosen quantity's curve in the vacuum from the same launch,
+    // dashed in its colour over the frame of the flight in the air (W(f) has none). Drawn again
+    // at once when it changes; true then.
+    bool showVacuum(bool shown);
     // The pixels of the image the pieces of curve drew since the last call.
     QRect takeDrawn() { return m_surface.takeDrawn(); }
 
@@ -57,6 +61,9 @@ public:
 private:
     Outcome frame(const Flight &flight, const Choice &choice);
     void redrawDevice();
+    // The frame, the vacuum's curves and the pieces drawn so far.
+    void drawAll(Surface &surface) const;
+    void drawVacuum(Surface &surface) const;
 
     Surface m_surface;
     QImage m_device;
@@ -64,6 +71,7 @@ private:
     double m_tvol = 0.0;
     Ranges m_ranges;
     bool m_framed = false; // a frame is drawn: pieces of curve may be added
+    bool m_vacuum = false;
     // What the picture was drawn from, to draw it again.
     Flight m_flight{};
     Choice m_choice{};

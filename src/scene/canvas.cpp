@@ -10,6 +10,9 @@
 namespace orbane {
 
 static const QColor kSurfaceGrey(224, 224, 224);
+// Bottom to top: the ghost lies under what the redraw draws.
+static constexpr std::array kPaintOrder = {Canvas::Layer::Ghost, Canvas::Layer::Transient,
+                                           Canvas::Layer::MarksCache, Canvas::Layer::LatestMark};
 
 namespace {
 // A fully transparent layer whose memory comes zeroed from the system: its pages are only
@@ -86,7 +89,7 @@ void Canvas::clearLayer(Layer layer)
     if (data.dirty.empty())
         return;
     endPainting();
-    if (layer == Layer::MarksCache) {
+    if (!rebuilt(layer)) {
         for (const QRect &r : data.dirty)
             m_damage.changed(r);
     } else {
@@ -141,7 +144,7 @@ QRect Canvas::dirtyRect() const { return m_layers[index(Layer::Transient)].bound
 
 QRegion Canvas::layerRegion(Layer layer) const
 {
-    if (layer == Layer::MarksCache && !m_marksShown)
+    if (!layerShown(layer))
         return {};
     QRegion region;
     for (const QRect &r : m_layers[index(layer)].dirty)
@@ -155,8 +158,8 @@ void Canvas::touch(const DrawOp &op)
     const QRect clipped = op.rect.intersected(data.image.rect());
     if (clipped.isEmpty())
         return;
-    // The cache of marks is never cleared by a redraw: what it gains is new.
-    if (m_target == Layer::MarksCache)
+    // The cache of marks and the ghost are never cleared by a redraw: what they gain is new.
+    if (!rebuilt(m_target))
         m_damage.changed(clipped);
     else
         m_damage.drawn(op);
@@ -301,12 +304,11 @@ void Canvas::paintPersistentScaled(QPainter &target, std::size_t from, Ink ink) 
 
 void Canvas::paintLayersScaled(QPainter &target, const QRect &area, Ink ink) const
 {
-    for (int i = 0; i < kLayers; ++i) {
-        if (Layer(i) == Layer::MarksCache && !m_marksShown)
+    for (const Layer l : kPaintOrder) {
+        if (!layerShown(l))
             continue;
-        const LayerData &layer = m_layers[i];
-        replay(target, layer.strokes, Layer(i) == Layer::Transient ? layer.committed : 0, ink,
-               area);
+        const LayerData &layer = m_layers[index(l)];
+        replay(target, layer.strokes, l == Layer::Transient ? layer.committed : 0, ink, area);
     }
 }
 
@@ -326,12 +328,13 @@ void Canvas::paintScaled(QPainter &target, Ink ink) const
 void Canvas::paintOver(QPainter &target, const QRect &area) const
 {
     endPainting();
-    for (int i = 0; i < kLayers; ++i) {
-        if (Layer(i) == Layer::MarksCache && !m_marksShown)
+    for (const Layer l : kPaintOrder) {
+        if (!layerShown(l))
             continue;
-        const QRect r = m_layers[i].bounds.intersected(area);
+        const LayerData &layer = m_layers[index(l)];
+        const QRect r = layer.bounds.intersected(area);
         if (!r.isEmpty())
-            target.drawImage(r.topLeft(), m_layers[i].image, r);
+            target.drawImage(r.topLeft(), layer.image, r);
     }
 }
 

@@ -18,7 +18,8 @@ namespace orbane {
 // The scene surface: a persistent picture (the place's picture plus what was committed) under
 // a transient layer that every redraw clears and rebuilds. Two more layers sit on top for the
 // chronophotography marks: a cache of the older marks, drawn once each, and the most recent
-// mark, redrawn on every pass. All drawing is aliased, in pixels.
+// mark, redrawn on every pass. Under the transient layer, the ghost holds a drawing that stays
+// until it is cleared (the vacuum's flight). All drawing is aliased, in pixels.
 class Canvas
 {
 public:
@@ -51,8 +52,8 @@ public:
         QImage place;
         std::vector<Stroke> strokes;
     };
-    enum class Layer { Transient = 0, MarksCache = 1, LatestMark = 2 };
-    static constexpr int kLayers = 3;
+    enum class Layer { Transient = 0, MarksCache = 1, LatestMark = 2, Ghost = 3 };
+    static constexpr int kLayers = 4;
 
     Canvas(int width, int height);
     ~Canvas();
@@ -128,6 +129,13 @@ private:
         std::size_t committed = 0;   // strokes already copied into the persistent picture
     };
     static int index(Layer layer) { return int(layer); }
+    // The layers a redraw rebuilds, whose damage is the drawings that changed; the others
+    // report what they gain or lose as rectangles.
+    static bool rebuilt(Layer layer)
+    {
+        return layer == Layer::Transient || layer == Layer::LatestMark;
+    }
+    bool layerShown(Layer layer) const { return layer != Layer::MarksCache || m_marksShown; }
     QPainter &painter();
     void endPainting() const;
     void touch(const DrawOp &op);
@@ -135,8 +143,8 @@ private:
                 std::shared_ptr<const Lettering> lettering = {});
     static QColor inkOf(const Stroke &stroke, Ink ink);
     static void replayPicture(QPainter &target, const Stroke &stroke);
-    void replay(QPainter &target, const std::vector<Stroke> &strokes, std::size_t from,
-                Ink ink, const QRect &area = {}) const;
+    void replay(QPainter &target, const std::vector<Stroke> &strokes, std::size_t from, Ink ink,
+                const QRect &area = {}) const;
 
     QImage m_persistent;
     QImage m_place;                // the picture the persistent one started from

@@ -22,11 +22,15 @@ SceneRenderer::Chronophotograph SceneRenderer::chronophotograph() const
 {
     auto kept = std::make_shared<Canvas>(scene::kCanvasWidth, scene::kCanvasHeight);
     Canvas &canvas = *kept;
-    const QString place = programFile(m_sim.programDir(),
-                                      QString::fromLatin1(orbane::place(m_sim.c.Combo1).picture));
+    const QString place =
+        programFile(m_sim.programDir(), QString::fromLatin1(orbane::place(m_sim.c.Combo1).picture));
     canvas.replacePersistent(m_pictures.picture(place));
     if (m_sim.c.Check[1])
         drawAxes(canvas, swatch(4), m_sim.c.Check[3]);
+    if (const std::optional<Flight> vacuum = ghost()) {
+        canvas.setPenWidth(penWidth());
+        drawGhost(canvas, *vacuum);
+    }
     canvas.setPenWidth(2);
     for (const exporttable::PhotoPosition &p : m_sim.photoPositions) {
         // As the mark was recorded: its centre, rounded, never below the ground line.

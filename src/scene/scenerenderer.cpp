@@ -29,6 +29,7 @@ SceneRenderer::SceneRenderer(Simulation &sim, QObject *parent)
 // The trajectory of a launch starts at the picture's centre at the initial position.
 void SceneRenderer::startTrajectory()
 {
+    keepGhost();
     m_trajectoryGoesOn = true;
     if (const auto x0 = m_sim.launch.x0)
         m_previous.setX(scene::kPixelsPerMetre * *x0 + scene::kOriginLeft + scene::kHalfSize);
@@ -80,6 +81,8 @@ bool SceneRenderer::loadBackground(const QString &path)
         return false;
     m_canvas.replacePersistent(picture);
     m_canvas.clear();
+    m_ghost.reset();
+    syncGhost();
     done();
     return true;
 }
@@ -87,6 +90,7 @@ bool SceneRenderer::loadBackground(const QString &path)
 void SceneRenderer::clearScene()
 {
     m_canvas.clear();
+    syncGhost();
     done();
 }
 
@@ -133,9 +137,10 @@ void SceneRenderer::majaff()
 {
     const Controls &c = m_sim.c;
     const SimState &s = m_sim.s;
-    const int width = c.Check[10] ? 2 : 1;
+    const int width = penWidth();
 
     m_canvas.clear();
+    syncGhost();
     m_canvas.setPenWidth(width);
     if (c.Check[8]) {
         tracetraj();

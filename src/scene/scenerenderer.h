@@ -10,6 +10,7 @@
 #include <QPointF>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace orbane {
 
@@ -27,6 +28,8 @@ ArrowHead arrowHead(double bpx, double bpy, double cpx, double cpy);
 void drawAxes(Canvas &canvas, const QColor &colour, bool grid);
 // A chronophotography mark: a cross at the centre, and its projections on the axes.
 void drawMark(Canvas &canvas, const PhotoMark &mark);
+// The vacuum's flight from its launch to its landing, dashed, clipped to the scene.
+void drawGhost(Canvas &canvas, const Flight &vacuum);
 
 class SceneRenderer : public QObject, public SceneHooks
 {
@@ -60,6 +63,10 @@ public:
     };
     Kept kept() const { return {m_canvas.persistent(), m_marks}; }
     void restore(const Kept &kept);
+    // The vacuum's flight shown beside the last flight in the air ("Comparer avec le vide"),
+    // in its own colour; nothing when it is not shown.
+    std::optional<Flight> ghost() const;
+    static QColor ghostColour() { return {170, 120, 255}; }
     // The vectors being drawn are frozen into a photograph.
     bool vectorsFrozen() const { return m_vectorsFrozen; }
 
@@ -103,6 +110,10 @@ private:
     void paintProjections();
     void recordMark();
     void startTrajectory();
+    int penWidth() const { return m_sim.c.Check[10] ? 2 : 1; }
+    void keepGhost();
+    // The ghost layer follows the option, the place, the projectile and the pen's width.
+    void syncGhost();
     void syncMarksCache();
     void done();
 
@@ -117,6 +128,13 @@ private:
     QPointF m_previous;              // the trajectory's previous point
     bool m_photoPending = true;      // this tick's photograph is still to be made
     bool m_vectorsFrozen = false;
+    struct Ghost
+    {
+        Flight vacuum;
+        int projectile; // Combo2 at the launch
+    };
+    std::optional<Ghost> m_ghost; // the last launch in the air
+    int m_ghostWidth = 0;         // the pen width the ghost layer is drawn with; 0 when empty
     int m_cachedMarks = 0;
     quint64 m_cachedGeneration = 0;
 };

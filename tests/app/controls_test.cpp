@@ -180,7 +180,10 @@ TEST_F(ControlsTest, EveryOptionFollowsAClickAndIsSavedInItsRecord)
     w->sim().Label4_Chosen(Controls::kSecondLawSwatch, rgb(1, 2, 3));
     w->sim().Label4_Chosen(Controls::kDragForceSwatch, rgb(4, 5, 6));
     child<QCheckBox>("vectorNames")->click();
-    child<QCheckBox>("drag")->click(); // f needs the air
+    // So do the air with its ρ and the vacuum beside it (f needs the air too).
+    child<QCheckBox>("drag")->click();
+    w->sim().dragBox_Change(DragBox::Rho, QStringLiteral("1,2"));
+    child<QCheckBox>("vacuumGhost")->click();
     for (const Option &o : options()) {
         auto *box = child<QCheckBox>(o.objectName);
         ASSERT_NE(box, nullptr) << o.objectName;

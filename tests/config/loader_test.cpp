@@ -261,3 +261,22 @@ TEST_F(ConfigLoader, TheDragForceAndItsColourGoThroughAFile)
     EXPECT_FALSE(fresh.sim.c.dragForce);
     EXPECT_EQ(fresh.sim.c.dragForceColour, Controls::kDragForceColour);
 }
+
+// "Comparer avec le vide" is record 42, past the air's law; a file without it loads it off.
+TEST_F(ConfigLoader, TheVacuumComparisonGoesThroughAFileAndOlderFilesHaveItOff)
+{
+    Simulation &s = sim();
+    s.setOption(*option(QStringLiteral("drag")), true);
+    s.setOption(*option(QStringLiteral("vacuumGhost")), true);
+    const QString file = path(QStringLiteral("vide.P08"));
+    ASSERT_TRUE(writeConfig(file, s.c).ok);
+    EXPECT_EQ(QFileInfo(file).size(), 42 * 128);
+
+    test::Rig fresh(dir.path());
+    fresh.sim.Form_Load();
+    ASSERT_TRUE(ConfigSession().chargeconfig(fresh.sim, file, fresh.dialogs).ok());
+    EXPECT_TRUE(fresh.sim.c.vacuumGhost);
+    ASSERT_TRUE(ConfigSession().chargeconfig(fresh.sim, dataFile(QStringLiteral("custom.P08")),
+                                             fresh.dialogs).ok());
+    EXPECT_FALSE(fresh.sim.c.vacuumGhost);
+}

@@ -1,4 +1,5 @@
 #include "core/drag.h"
+#include "graphs/frame.h"
 #include "graphs/livegraph.h"
 #include "graphtesting.h"
 
@@ -175,4 +176,35 @@ TEST(LiveGraph, FlatZeroCurveLiesOnTheZeroLine)
     g.tracegraphe(vertical, kVx, 1.0, 0.04, false);
     const double x = 20 + 240 * 0.98 / (g.echt() * std::pow(10.0, g.expt()));
     EXPECT_EQ(at(g.surface(), x, 200), kBlue);
+}
+
+// In the air, the vacuum's y(t) from the same launch is dashed in y's colour over the frame of
+// the flight in the air, at the vacuum's values; it goes with the option.
+TEST(LiveGraph, TheVacuumCurveIsDashedInTheQuantitysColour)
+{
+    Flight air = kFlight;
+    air.air =
+        std::make_shared<const orbane::DragFlight>(kFlight, orbane::DragLaw::linear(0.1), false);
+    const Choice y{0, 1, 0, 0, 0, 0, 0, 0};
+    LiveGraph g;
+    g.showVacuum(true);
+    ASSERT_EQ(g.repgraphe(air, y), LiveGraph::Outcome::Drawn);
+    const Flight vacuum = air.vacuum();
+    const double end = std::min(g.tvol(), *vacuum.timeOfFlight());
+    int drawn = 0, columns = 0;
+    for (int x = 21; x < int(timeToX(LiveGraph::kGeometry, g.ranges(), end)); ++x) {
+        const double t =
+            (x - kPlotLeft) / (timeToX(LiveGraph::kGeometry, g.ranges(), 1.0) - kPlotLeft);
+        const double v = valueToY(LiveGraph::kGeometry, g.ranges(), vacuum.y(t));
+        if (v < kPlotTop)
+            continue; // clipped to the frame
+        ++columns;
+        drawn += countNear(g.surface(), QRect(x, int(v) - 2, 1, 5), kRed, 0) > 0;
+    }
+    EXPECT_GT(columns, 100);
+    EXPECT_GT(drawn, columns / 3);
+    EXPECT_LT(drawn, columns * 9 / 10); // the gaps
+    const QRect plot(21, 0, 238, 200);
+    EXPECT_TRUE(g.showVacuum(false));
+    EXPECT_EQ(countNear(g.surface(), plot, kRed, 0), 0);
 }
