@@ -13,29 +13,9 @@ template <int I> bool &check(Controls &c)
 {
     return c.Check[I];
 }
-bool &speed(Controls &c)
+template <bool Controls::*Field> bool &flag(Controls &c)
 {
-    return c.speed;
-}
-bool &secondLaw(Controls &c)
-{
-    return c.secondLaw;
-}
-bool &vectorNames(Controls &c)
-{
-    return c.vectorNames;
-}
-bool &drag(Controls &c)
-{
-    return c.drag;
-}
-bool &dragForce(Controls &c)
-{
-    return c.dragForce;
-}
-bool &vacuumGhost(Controls &c)
-{
-    return c.vacuumGhost;
+    return c.*Field;
 }
 
 bool check1Enabled(const Controls &, const Display &d)
@@ -92,7 +72,8 @@ const std::array<Option, 18> kOptions = {{
     {"Check8", "Marquer la trajectoire",
      "La trajectoire est tracée lorsque le projectile est en mouvement", &check<8>,
      R::TrajectoryBreaks, nullptr, checkRecord(8), T::Display, 12, 82},
-    {"speed", "Animation au ralenti", nullptr, &speed, R::Later, nullptr, 24, T::Display, 12, 106},
+    {"speed", "Animation au ralenti", nullptr, &flag<&Controls::speed>, R::Later, nullptr, 24,
+     T::Display, 12, 106},
     {"Check4", "Arrêter l'animation si le projectile sort de l'écran",
      "Si cette case est cochée, l'animation sera stoppée si le projectile sort de l'écran.",
      &check<4>, R::Later, nullptr, checkRecord(4), T::Display, 12, 130},
@@ -105,11 +86,11 @@ const std::array<Option, 18> kOptions = {{
     {"Check12", "Afficher le vecteur poids", nullptr, &check<12>, R::Redraw, nullptr,
      checkRecord(12), T::Vectors, 12, 154},
     {"secondLaw", "Afficher m·Δv/Δt",
-     "Avec la construction de Δv : m·Δv/Δt, à côté de P, ou de P + f dans l'air", &secondLaw,
-     R::Redraw, &withConstruction, 34, T::Vectors, 176, 154},
+     "Avec la construction de Δv : m·Δv/Δt, à côté de P, ou de P + f dans l'air",
+     &flag<&Controls::secondLaw>, R::Redraw, &withConstruction, 34, T::Vectors, 176, 154},
     {"vectorNames", "Nommer les vecteurs",
      "Écrit v, P, f, Δv et m·Δv/Δt à côté des flèches, sur la scène et dans le pointage",
-     &vectorNames, R::Redraw, nullptr, 36, T::Vectors, 176, 17},
+     &flag<&Controls::vectorNames>, R::Redraw, nullptr, 36, T::Vectors, 176, 17},
     {"Check9", "Conserver les vecteurs représentés sur la chronophotographie", nullptr, &check<9>,
      R::Later, nullptr, checkRecord(9), T::Chrono, 12, 62},
     {"Check2", "Marquer uniquement les positions du centre d'inertie", kDisplayHint, &check<2>,
@@ -117,15 +98,15 @@ const std::array<Option, 18> kOptions = {{
     {"Check11", "Afficher les projections sur les axes", nullptr, &check<11>, R::Later, nullptr,
      checkRecord(11), T::Chrono, 12, 106},
     {"drag", "Frottements de l'air",
-     "L'air freine le projectile dès le lancer suivant ; la Lune, sans air, n'en a pas.", &drag,
-     R::Redraw, &withAir, kDragRecord, T::Display, 12, 154},
+     "L'air freine le projectile dès le lancer suivant ; la Lune, sans air, n'en a pas.",
+     &flag<&Controls::drag>, R::Redraw, &withAir, kDragRecord, T::Display, 12, 154},
     {"dragForce", "Afficher la force de frottement",
      "Dans l'air : la force de frottement f, opposée à la vitesse, à l'échelle des forces du "
      "poids",
-     &dragForce, R::Redraw, &airOn, kDragForceRecord, T::Vectors, 132, 135},
+     &flag<&Controls::dragForce>, R::Redraw, &airOn, kDragForceRecord, T::Vectors, 132, 135},
     {"vacuumGhost", "Comparer avec le vide",
      "Dessine en tirets le mouvement qu'aurait le projectile sans air (scène et graphe).",
-     &vacuumGhost, R::Redraw, &airOn, 42, T::Display, 176, 106},
+     &flag<&Controls::vacuumGhost>, R::Redraw, &airOn, 42, T::Display, 176, 106},
 }};
 
 } // namespace

@@ -17,6 +17,15 @@ QAction *action(QWidget *window, const QString &startsWith)
             return a;
     return nullptr;
 }
+// Types `text` over a box's contents and applies it with Enter, as a user does.
+void typeAndEnter(QLineEdit *box, const QString &text)
+{
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+    QApplication::processEvents();
+}
 } // namespace
 
 // Ctrl+Z and Ctrl+Maj+Z walk back and forth over a parameter, an option and a colour, each
@@ -24,11 +33,7 @@ QAction *action(QWidget *window, const QString &startsWith)
 TEST_F(UndoTest, ParametersOptionsAndColoursAreUndoneAndRedone)
 {
     auto *text3 = child<QLineEdit>("Text3");
-    text3->setFocus();
-    text3->selectAll();
-    QTest::keyClicks(text3, QStringLiteral("12"));
-    QTest::keyClick(text3, Qt::Key_Return);
-    QApplication::processEvents();
+    typeAndEnter(text3, QStringLiteral("12"));
     child<QCheckBox>("Check5")->click();
     QApplication::processEvents();
     chooser.answers.push_back(rgb(0, 128, 0));
@@ -64,11 +69,7 @@ TEST_F(UndoTest, TheAirLawIsUndone)
 {
     child<QCheckBox>("drag")->click();
     auto *cx = child<QLineEdit>("dragCx");
-    cx->setFocus();
-    cx->selectAll();
-    QTest::keyClicks(cx, QStringLiteral("9"));
-    QTest::keyClick(cx, Qt::Key_Return);
-    QApplication::processEvents();
+    typeAndEnter(cx, QStringLiteral("9"));
     EXPECT_EQ(cx->text(), QStringLiteral("2,00")); // brought to its limit
     QAction *undo = action(w.get(), QStringLiteral("Annuler"));
     EXPECT_EQ(undo->text(), QStringLiteral("Annuler la modification de Cx"));

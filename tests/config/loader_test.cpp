@@ -196,7 +196,8 @@ TEST_F(ConfigLoader, ChargeconfigLoadsFichconfigAndAnnouncesTheTitle)
 {
     ConfigSession session;
     QSignalSpy titles(&session, &ConfigSession::titleChanged);
-    EXPECT_TRUE(session.chargeconfig(sim(), dataFile(QStringLiteral("custom.P08")), dialogs()).ok());
+    EXPECT_TRUE(
+        session.chargeconfig(sim(), dataFile(QStringLiteral("custom.P08")), dialogs()).ok());
     ASSERT_EQ(titles.size(), 1);
     EXPECT_EQ(titles[0][0].toString(), QStringLiteral("Orbane 1S - ") + session.fichconfig());
 
@@ -228,22 +229,26 @@ TEST_F(ConfigLoader, TheAirAndItsLawGoThroughAFileAndOlderFilesHaveNone)
     EXPECT_EQ(fresh.sim.c, saved);
     EXPECT_EQ(fresh.sim.dragText(DragBox::Rho), QStringLiteral("1,20"));
 
-    ASSERT_TRUE(ConfigSession().chargeconfig(fresh.sim, dataFile(QStringLiteral("custom.P08")),
-                                             fresh.dialogs).ok());
+    ASSERT_TRUE(ConfigSession()
+                    .chargeconfig(fresh.sim, dataFile(QStringLiteral("custom.P08")), fresh.dialogs)
+                    .ok());
     EXPECT_FALSE(fresh.sim.c.drag);
     EXPECT_EQ(fresh.sim.dragText(DragBox::Rho), QStringLiteral("0,02")); // Mars
 }
 
-// f and its colour are records 43 and 44, past the air's law; a file without them (the
-// committed one) loads with f off in its default colour.
-TEST_F(ConfigLoader, TheDragForceAndItsColourGoThroughAFile)
+// "Comparer avec le vide", f and its colour are records 42, 43 and 44, past the air's law; each
+// one on makes the file reach it, and a file without them (the committed one) loads them off,
+// f in its default colour.
+TEST_F(ConfigLoader, TheVacuumComparisonTheDragForceAndItsColourGoThroughAFile)
 {
     Simulation &s = sim();
     s.setOption(*option(QStringLiteral("drag")), true);
-    s.setOption(*option(QStringLiteral("dragForce")), true);
-    const QString file = path(QStringLiteral("f.P08"));
-    ASSERT_TRUE(writeConfig(file, s.c).ok);
-    EXPECT_EQ(QFileInfo(file).size(), 43 * 128);
+    const QString file = path(QStringLiteral("air.P08"));
+    for (const auto &[name, size] : {std::pair{"vacuumGhost", 42}, std::pair{"dragForce", 43}}) {
+        s.setOption(*option(QString::fromLatin1(name)), true);
+        ASSERT_TRUE(writeConfig(file, s.c).ok);
+        EXPECT_EQ(QFileInfo(file).size(), size * 128) << name;
+    }
     s.Label4_Chosen(Controls::kDragForceSwatch, rgb(10, 20, 30));
     const Controls saved = s.c;
     ASSERT_TRUE(writeConfig(file, saved).ok);
@@ -256,27 +261,10 @@ TEST_F(ConfigLoader, TheDragForceAndItsColourGoThroughAFile)
     fresh.sim.Form_Load();
     ASSERT_TRUE(ConfigSession().chargeconfig(fresh.sim, file, fresh.dialogs).ok());
     EXPECT_EQ(fresh.sim.c, saved);
-    ASSERT_TRUE(ConfigSession().chargeconfig(fresh.sim, dataFile(QStringLiteral("custom.P08")),
-                                             fresh.dialogs).ok());
+    ASSERT_TRUE(ConfigSession()
+                    .chargeconfig(fresh.sim, dataFile(QStringLiteral("custom.P08")), fresh.dialogs)
+                    .ok());
+    EXPECT_FALSE(fresh.sim.c.vacuumGhost);
     EXPECT_FALSE(fresh.sim.c.dragForce);
     EXPECT_EQ(fresh.sim.c.dragForceColour, Controls::kDragForceColour);
-}
-
-// "Comparer avec le vide" is record 42, past the air's law; a file without it loads it off.
-TEST_F(ConfigLoader, TheVacuumComparisonGoesThroughAFileAndOlderFilesHaveItOff)
-{
-    Simulation &s = sim();
-    s.setOption(*option(QStringLiteral("drag")), true);
-    s.setOption(*option(QStringLiteral("vacuumGhost")), true);
-    const QString file = path(QStringLiteral("vide.P08"));
-    ASSERT_TRUE(writeConfig(file, s.c).ok);
-    EXPECT_EQ(QFileInfo(file).size(), 42 * 128);
-
-    test::Rig fresh(dir.path());
-    fresh.sim.Form_Load();
-    ASSERT_TRUE(ConfigSession().chargeconfig(fresh.sim, file, fresh.dialogs).ok());
-    EXPECT_TRUE(fresh.sim.c.vacuumGhost);
-    ASSERT_TRUE(ConfigSession().chargeconfig(fresh.sim, dataFile(QStringLiteral("custom.P08")),
-                                             fresh.dialogs).ok());
-    EXPECT_FALSE(fresh.sim.c.vacuumGhost);
 }
