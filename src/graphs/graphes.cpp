@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace orbane::graphs {
 
@@ -143,12 +144,17 @@ void Graphes::tracegraphe()
 void Graphes::fillGrid()
 {
     const ValueTable &table = m_graph.table();
-    const int pitchX = kCellWidth + 1, pitchY = kCellHeight + 1;
+    // Four columns of W(f) and the energies with the dates are narrowed to keep the table
+    // left of the graph.
+    const int room = kPicture1.left() - 4;
+    const int pitchX = std::min(kCellWidth + 1, (room - 2) / std::max(table.cols(), 1));
+    const int pitchY = kCellHeight + 1;
     const int width = table.cols() * pitchX + 2;
     const int height = table.rows * pitchY + 2;
     const int left = (kPicture1.left() - width) / 2;
     m_grid->clearContents();
     m_grid->setRowCount(table.rows);
+    m_grid->horizontalHeader()->setDefaultSectionSize(pitchX);
     m_grid->setColumnCount(table.cols());
     // The painted header bar shows the titles; the grid's own hidden header gives them to
     // screen readers.

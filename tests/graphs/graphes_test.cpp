@@ -94,6 +94,20 @@ TEST_F(GraphesTest, OpensOverTheMainWindowWithItsChoiceDrawn)
     EXPECT_EQ(image(*w, 2)->toolTip(), QStringLiteral("Imprimer"));
 }
 
+// In the air W(f) joins the energies: its box shows, and five columns still fit left of the graph.
+TEST_F(GraphesTest, InTheAirTheEnergiesAndWfFitLeftOfTheGraph)
+{
+    orbane::test::controlsOf(sim).drag = true;
+    auto w = open({0, 0, 0, 0, 0, 1, 1, 1, 1});
+    EXPECT_FALSE(w->toolBar()->box(orbane::kDragWork)->isHidden());
+    QTableWidget *grid = w->grid();
+    ASSERT_EQ(grid->columnCount(), 5);
+    EXPECT_GE(grid->x(), 0);
+    EXPECT_LE(grid->geometry().right(), 280);
+    EXPECT_EQ(w->header()->width(), grid->width());
+    EXPECT_TRUE(grid->item(1, 4)->text().startsWith(QLatin1Char('-'))); // W(f) < 0
+}
+
 TEST_F(GraphesTest, NoChoiceOpensEmpty)
 {
     auto w = open({});
