@@ -70,10 +70,20 @@ Narrator::Narrator(const Simulation &sim, QWidget *host)
     m_events->setObjectName(QStringLiteral("announceEvents"));
     m_landingOnly->setObjectName(QStringLiteral("announceLandingOnly"));
     connect(m_events, &QAction::toggled, this, &Narrator::followChoice);
+    connect(m_events, &QAction::triggered, this, [this] { m_chosen = true; });
     connect(m_landingOnly, &QAction::toggled, this, &Narrator::followChoice);
     connect(&m_announcer, &Announcer::announce, m_line, &AnnounceLine::say);
     m_actions = {describe, m_events, m_landingOnly};
     followChoice();
+    QAccessible::installActivationObserver(this);
+}
+
+Narrator::~Narrator() { QAccessible::removeActivationObserver(this); }
+
+void Narrator::accessibilityActiveChanged(bool active)
+{
+    if (!m_chosen)
+        m_events->setChecked(active);
 }
 
 void Narrator::followChoice()
