@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 namespace orbane::narration {
 
