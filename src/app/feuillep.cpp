@@ -5,6 +5,7 @@
 #include "app/helpwindow.h"
 #include "app/hintline.h"
 #include "app/hints.h"
+#include "app/narrator.h"
 #include "app/opener.h"
 #include "app/panels.h"
 #include "app/scalecontrol.h"
@@ -224,6 +225,8 @@ void FeuilleP::bindTabKeys()
     // Undo and redo: their keys, and the background's context menu.
     centralWidget()->setContextMenuPolicy(Qt::ActionsContextMenu);
     centralWidget()->addActions({m_history->undoAction(), m_history->redoAction()});
+    // The flight in words, for screen readers: the same menu, nothing drawn.
+    centralWidget()->addActions((new Narrator(m_sim, centralWidget()))->actions());
 }
 
 void FeuilleP::bindSimulation()
