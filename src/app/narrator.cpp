@@ -8,13 +8,13 @@ namespace orbane {
 
 namespace {
 
-// A status line: Orca reads its name with its "read the status bar" command, and follows its
-// name changes.
+// A notification: Orca speaks one whenever it is shown, wherever the focus is (a status line's
+// name changes are heard only when it has the focus).
 QAccessibleInterface *statusLine(const QString &className, QObject *object)
 {
     if (className != QLatin1String("orbane::AnnounceLine") || !object->isWidgetType())
         return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StatusBar);
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
 }
 
 QAction *checkable(const QString &text, bool on, QObject *parent)
@@ -38,7 +38,6 @@ AnnounceLine::AnnounceLine(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAccessibleName(QStringLiteral("Annonces du vol"));
-    setAccessibleDescription(QStringLiteral("Annonces du vol"));
     setGeometry(0, 0, 1, 1);
     lower();
 }
@@ -52,8 +51,10 @@ void AnnounceLine::say(const QString &text)
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
-    QAccessibleEvent alert(this, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    QAccessibleEvent hidden(this, QAccessible::ObjectHide);
+    QAccessible::updateAccessibility(&hidden);
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 Narrator::Narrator(const Simulation &sim, QWidget *host)

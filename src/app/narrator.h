@@ -11,8 +11,8 @@ class QAction;
 
 namespace orbane {
 
-// The object the screen reader is told the announcements through: a status line whose name is
-// the last announcement. It paints nothing and takes no focus.
+// The object the screen reader is told the announcements through: a notification whose name is
+// the last announcement, shown again for each one. It paints nothing and takes no focus.
 class AnnounceLine final : public QWidget
 {
     Q_OBJECT

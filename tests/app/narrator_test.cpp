@@ -9,7 +9,7 @@ using orbane::test::AppFixture;
 
 using NarratorTest = AppFixture;
 
-// Ctrl+D puts the scene's sentence on the status line, which takes no focus; with the events
+// Ctrl+D puts the scene's sentence on the notification, which takes no focus; with the events
 // announced, the landing follows there.
 TEST_F(NarratorTest, DescribeSceneAndTheLandingReachTheStatusLine)
 {
@@ -24,7 +24,7 @@ TEST_F(NarratorTest, DescribeSceneAndTheLandingReachTheStatusLine)
         << qPrintable(line->accessibleName());
     EXPECT_TRUE(line->accessibleName().contains(QStringLiteral("Prêt au lancer.")));
     EXPECT_EQ(QApplication::focusWidget(), focus);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(line)->role(), QAccessible::StatusBar);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(line)->role(), QAccessible::Notification);
 
     events->setChecked(true);
     landingOnly->setChecked(true);
