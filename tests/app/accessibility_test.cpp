@@ -257,3 +257,26 @@ TEST_F(AccessibilityTest, KeyboardWalksTheTableAndEscapeClosesTheWindows)
     QTest::keyClick(&machine, Qt::Key_Escape);
     EXPECT_FALSE(machine.isVisible());
 }
+
+// An assistive tool replaces a box's text as AT-SPI does (no key pressed): the simulation hears
+// it as typed, and Enter applies it instead of putting the old value back.
+TEST_F(AccessibilityTest, TextSetByAnAssistiveToolIsAppliedByEnter)
+{
+    const auto setByTool = [](QLineEdit *box, const QString &text) {
+        box->setFocus();
+        QAccessibleInterface *i = of(box);
+        ASSERT_TRUE(i->editableTextInterface() && i->textInterface());
+        i->editableTextInterface()->replaceText(0, i->textInterface()->characterCount(), text);
+        QTest::keyClick(box, Qt::Key_Return);
+    };
+    setByTool(child<QLineEdit>("Text3"), QStringLiteral("8"));
+    EXPECT_EQ(w->sim().c.Text3, QStringLiteral("8,00"));
+    EXPECT_EQ(child<QLineEdit>("Text3")->text(), QStringLiteral("8,00"));
+    w->onglets()->setOnglet(4);
+    setByTool(child<QLineEdit>("chrono"), QStringLiteral("250"));
+    EXPECT_EQ(w->sim().c.chrono, QStringLiteral("250"));
+    w->onglets()->setOnglet(2);
+    child<QCheckBox>("drag")->click();
+    setByTool(child<QLineEdit>("dragCx"), QStringLiteral("1"));
+    EXPECT_EQ(w->sim().c.dragCx, QStringLiteral("1,00"));
+}
