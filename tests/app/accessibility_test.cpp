@@ -1,4 +1,5 @@
 #include "app/hintline.h"
+#include "app/scenewidget.h"
 #include "app/smallwidgets.h"
 #include "app/tabstrip.h"
 #include "appfixture.h"
@@ -279,4 +280,54 @@ TEST_F(AccessibilityTest, TextSetByAnAssistiveToolIsAppliedByEnter)
     child<QCheckBox>("drag")->click();
     setByTool(child<QLineEdit>("dragCx"), QStringLiteral("1"));
     EXPECT_EQ(w->sim().c.dragCx, QStringLiteral("1,00"));
+}
+
+// The arrow keys move the start as the drag does, within its limits and never in flight, and
+// the scene says where the start is.
+TEST_F(AccessibilityTest, ArrowKeysOnTheSceneMoveTheStartAndSayIt)
+{
+    auto *scene = child<SceneWidget>("Picture2");
+    for (int n = 0; n < 80 && QApplication::focusWidget() != scene; ++n)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), scene) << "Tab reaches the scene";
+
+    QTest::keyClick(scene, Qt::Key_Right);
+    QTest::keyClick(scene, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(w->sim().c.Text1, QStringLiteral("0,10"));
+    EXPECT_EQ(w->sim().c.Text2, QStringLiteral("1,00"));
+    EXPECT_EQ(of(scene)->text(QAccessible::Description), QStringLiteral("x = 0,10 m ; y = 1,00 m"));
+
+    struct Limit
+    {
+        Qt::Key key;
+        QString Controls::*box;
+        const char *shown;
+    };
+    for (const Limit &l : {Limit{Qt::Key_Up, &Controls::Text2, "11,67"},
+                           Limit{Qt::Key_Down, &Controls::Text2, "0,00"},
+                           Limit{Qt::Key_Left, &Controls::Text1, "-0,39"},
+                           Limit{Qt::Key_Right, &Controls::Text1, "10,03"}}) {
+        for (int n = 0; n < 15; ++n)
+            QTest::keyClick(scene, l.key, Qt::ShiftModifier);
+        EXPECT_EQ(w->sim().c.*l.box, QString::fromLatin1(l.shown)) << l.shown;
+    }
+
+    child<QToolButton>("command15")->click();
+    w->timer1().stop();
+    QTest::keyClick(scene, Qt::Key_Left);
+    EXPECT_EQ(w->sim().c.Text1, QStringLiteral("10,03")) << "in flight";
+}
+
+// The scene's focus frame shows when the keyboard brought the focus, not the mouse.
+TEST_F(AccessibilityTest, SceneFocusFrameOnlyFromTheKeyboard)
+{
+    auto *scene = child<SceneWidget>("Picture2");
+    const QImage plain = scene->grab().toImage();
+    scene->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(scene->grab().toImage(), plain);
+    scene->clearFocus();
+    scene->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(scene->grab().toImage(), plain);
+    scene->clearFocus();
+    EXPECT_EQ(scene->grab().toImage(), plain);
 }
