@@ -81,7 +81,24 @@ void TabStrip::setOnglet(int tab)
     layoutTabs();
     showSelectedPanel();
     update();
+    announceTab();
     emit ongletChanged(m_onglet);
+}
+
+// As a tab bar does: the new tab is selected, and focused when the strip has the keyboard.
+void TabStrip::announceTab()
+{
+    if (m_announced == m_onglet)
+        return;
+    m_announced = m_onglet;
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(m_onglet - 1);
+        QAccessible::updateAccessibility(&focus);
+    }
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(m_onglet - 1);
+    QAccessible::updateAccessibility(&selection);
 }
 
 void TabStrip::layoutTabs()
@@ -118,8 +135,10 @@ void TabStrip::paintEvent(QPaintEvent *)
     const int before = m_onglet;
     layoutTabs();
     showSelectedPanel();
-    if (before != m_onglet)
+    if (before != m_onglet) {
+        announceTab();
         emit ongletChanged(m_onglet);
+    }
 
     const TabGeometry &g = m_geometry;
     const int w = width(), ht = height(), h = g.h, t = m_onglet;

@@ -6,6 +6,7 @@
 #include "calc/calculatormodel.h"
 #include "calc/machine.h"
 #include "config/configsession.h"
+#include "core/numberformat.h"
 #include "config/enregistrer.h"
 #include "config/ouvrir.h"
 #include "exchange/exportdialog.h"
@@ -19,6 +20,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -330,4 +332,43 @@ TEST_F(AccessibilityTest, SceneFocusFrameOnlyFromTheKeyboard)
     EXPECT_NE(scene->grab().toImage(), plain);
     scene->clearFocus();
     EXPECT_EQ(scene->grab().toImage(), plain);
+}
+
+// What a screen reader reads of the chosen place, of the open tab, and of what Pause did.
+TEST_F(AccessibilityTest, ChoicesTabsAndPauseAreSaid)
+{
+    // On Linux a list's name is its current item; its label is a relation.
+    for (const char *name : {"Combo1", "Combo2"}) {
+        auto *list = child<QComboBox>(name);
+        const int before = name[5] == '1' ? w->sim().c.Combo1 : w->sim().c.Combo2;
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        const QString chosen = list->itemText(before + 1);
+        EXPECT_EQ(of(list)->text(QAccessible::Name), chosen) << name;
+        EXPECT_EQ(of(list)->text(QAccessible::Value), chosen) << name;
+    }
+
+    TabStrip *strip = w->onglets();
+    strip->setFocus();
+    QTest::keyClick(strip, Qt::Key_Right);
+    QAccessibleInterface *tab = of(strip)->focusChild();
+    ASSERT_NE(tab, nullptr);
+    EXPECT_EQ(tab->text(QAccessible::Name), QStringLiteral("Affichage"));
+    EXPECT_TRUE(tab->state().selected && tab->state().focused);
+
+    auto *pause = child<QToolButton>("command16");
+    child<QToolButton>("command15")->click();
+    w->timer1().stop();
+    for (int i = 0; i < 10; ++i)
+        w->sim().Timer1_Timer();
+    const auto said = [&] { return of(pause)->text(QAccessible::Description); };
+    pause->click();
+    EXPECT_EQ(said(), QStringLiteral("Pause : t = %1 s").arg(numfmt::fixed(w->sim().s.temps)));
+    pause->click();
+    EXPECT_EQ(said(), QStringLiteral("Pas suivant : t = %1 s").arg(numfmt::fixed(w->sim().s.temps)));
+    child<QToolButton>("command15")->click();
+    EXPECT_EQ(said(), QStringLiteral("Reprendre"));
+    w->timer1().stop();
+    child<QToolButton>("command18")->click();
+    EXPECT_EQ(said(), QStringLiteral("Pause")); // back at the start: the tool tip again
 }
