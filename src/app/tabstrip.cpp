@@ -85,20 +85,23 @@ void TabStrip::setOnglet(int tab)
     emit ongletChanged(m_onglet);
 }
 
-// As a tab bar does: the new tab is selected, and focused when the strip has the keyboard.
+// As a tab bar does: the tab left and the new one change their selected state, and the new
+// one has the focus when the strip has the keyboard (screen readers keep states until told).
 void TabStrip::announceTab()
 {
     if (m_announced == m_onglet)
         return;
+    const auto send = [this](QAccessible::Event type, int tab) {
+        QAccessibleEvent event(this, type);
+        event.setChild(tab - 1);
+        QAccessible::updateAccessibility(&event);
+    };
+    if (m_announced > 0)
+        send(QAccessible::SelectionRemove, m_announced);
     m_announced = m_onglet;
-    if (hasFocus()) {
-        QAccessibleEvent focus(this, QAccessible::Focus);
-        focus.setChild(m_onglet - 1);
-        QAccessible::updateAccessibility(&focus);
-    }
-    QAccessibleEvent selection(this, QAccessible::Selection);
-    selection.setChild(m_onglet - 1);
-    QAccessible::updateAccessibility(&selection);
+    send(QAccessible::Selection, m_onglet);
+    if (hasFocus())
+        send(QAccessible::Focus, m_onglet);
 }
 
 void TabStrip::layoutTabs()
