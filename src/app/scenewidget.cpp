@@ -9,6 +9,14 @@
 
 namespace orbane {
 
+namespace {
+// The window lost or got back the activation, or a menu came over it: the focus is where it was.
+bool focusStays(Qt::FocusReason r)
+{
+    return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason;
+}
+} // namespace
+
 SceneWidget::SceneWidget(SceneRenderer &renderer, QWidget *parent)
     : QWidget(parent), m_renderer(renderer)
 {
@@ -84,15 +92,17 @@ void SceneWidget::keyPressEvent(QKeyEvent *event)
 void SceneWidget::focusInEvent(QFocusEvent *event)
 {
     const Qt::FocusReason r = event->reason();
-    m_keyboardFocus = r == Qt::TabFocusReason || r == Qt::BacktabFocusReason ||
-                      r == Qt::ShortcutFocusReason;
+    if (!focusStays(r))
+        m_keyboardFocus = r == Qt::TabFocusReason || r == Qt::BacktabFocusReason ||
+                          r == Qt::ShortcutFocusReason;
     update(shownRect());
     QWidget::focusInEvent(event);
 }
 
 void SceneWidget::focusOutEvent(QFocusEvent *event)
 {
-    m_keyboardFocus = false;
+    if (!focusStays(event->reason()))
+        m_keyboardFocus = false;
     update(shownRect());
     QWidget::focusOutEvent(event);
 }
