@@ -93,8 +93,8 @@ void SceneWidget::focusInEvent(QFocusEvent *event)
 {
     const Qt::FocusReason r = event->reason();
     if (!focusStays(r))
-        m_keyboardFocus = r == Qt::TabFocusReason || r == Qt::BacktabFocusReason ||
-                          r == Qt::ShortcutFocusReason;
+        m_keyboardFocus =
+            r == Qt::TabFocusReason || r == Qt::BacktabFocusReason || r == Qt::ShortcutFocusReason;
     update(shownRect());
     QWidget::focusInEvent(event);
 }

@@ -6,9 +6,9 @@
 #include "calc/calculatormodel.h"
 #include "calc/machine.h"
 #include "config/configsession.h"
-#include "core/numberformat.h"
 #include "config/enregistrer.h"
 #include "config/ouvrir.h"
+#include "core/numberformat.h"
 #include "exchange/exportdialog.h"
 #include "exchange/tables.h"
 #include "graphs/graphes.h"
@@ -372,7 +372,8 @@ TEST_F(AccessibilityTest, ChoicesTabsAndPauseAreSaid)
     pause->click();
     EXPECT_EQ(said(), QStringLiteral("Pause : t = %1 s").arg(numfmt::fixed(w->sim().s.temps)));
     pause->click();
-    EXPECT_EQ(said(), QStringLiteral("Pas suivant : t = %1 s").arg(numfmt::fixed(w->sim().s.temps)));
+    EXPECT_EQ(said(),
+              QStringLiteral("Pas suivant : t = %1 s").arg(numfmt::fixed(w->sim().s.temps)));
     child<QToolButton>("command15")->click();
     EXPECT_EQ(said(), QStringLiteral("Reprendre"));
     w->timer1().stop();

@@ -8,15 +8,15 @@
 #include "support/doubles.h"
 #include "support/programdir.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QUndoStack>
-#include <QAccessible>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 #include <gtest/gtest.h>
 
 using namespace orbane;
@@ -96,8 +96,9 @@ TEST_F(PhotographedFlight, EachPointPlacedIsSaid)
     QTest::keyClick(view, Qt::Key_Return);
     QTest::keyClick(view, Qt::Key_Return);
     const QString x = cell(2, 2), y = cell(2, 3);
-    EXPECT_EQ(said(), QStringLiteral("point 3 : x = %1 m ; y = %2 m (au même endroit que le point 2)")
-                          .arg(x, y));
+    EXPECT_EQ(
+        said(),
+        QStringLiteral("point 3 : x = %1 m ; y = %2 m (au même endroit que le point 2)").arg(x, y));
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(140, 300) * view->zoom());
     ASSERT_EQ(window->measurement().count(), 4);
     EXPECT_EQ(said(), QStringLiteral("point 4 : x = %1 m ; y = %2 m").arg(cell(3, 2), cell(3, 3)));
