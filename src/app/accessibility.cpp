@@ -84,6 +84,12 @@ public:
         for (QAccessible::Id id : m_ids)
             QAccessible::deleteAccessibleInterface(id);
     }
+    // The selected tab has the keyboard when the strip has it.
+    QAccessibleInterface *focusChild() const override
+    {
+        const auto *strip = static_cast<TabStrip *>(widget());
+        return strip->hasFocus() ? child(strip->selectedTab() - 1) : nullptr;
+    }
     int childCount() const override { return TabGeometry::kTabs + (shownPanel() ? 1 : 0); }
     QAccessibleInterface *child(int index) const override
     {

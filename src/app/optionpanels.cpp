@@ -114,7 +114,7 @@ void DisplayPanel::buildAir()
                        ? ParameterBox::Key::Accept
                        : ParameterBox::Key::Swallow;
         });
-        connect(box, &QLineEdit::textEdited, this,
+        connect(box, &ParameterBox::edited, this,
                 [&sim, which](const QString &text) { sim.dragBox_Change(which, text); });
         connect(box, &ParameterBox::applied, this, [&sim, which, box] {
             box->setModified(false); // applied: the box shows the value as the law takes it
@@ -143,7 +143,7 @@ void DisplayPanel::refresh()
         const QString text = sim.dragText(DragBox(i));
         // What the user is typing stays until it is applied.
         if (!(box->hasFocus() && box->isModified()) && box->text() != text)
-            box->setText(text);
+            box->showText(text);
     }
 }
 
@@ -246,7 +246,7 @@ ChronoPanel::ChronoPanel(const PanelContext &context, QWidget *parent)
                    ? ParameterBox::Key::Accept
                    : ParameterBox::Key::Swallow;
     });
-    connect(m_chrono, &QLineEdit::textEdited, &sim, &Simulation::chrono_Change);
+    connect(m_chrono, &ParameterBox::edited, &sim, &Simulation::chrono_Change);
     connect(m_chrono, &ParameterBox::applied, &sim, &Simulation::chrono_LostFocus);
     buildOptions(OptionTab::Chrono);
     addSwatch(6, 318, 85);
@@ -325,7 +325,7 @@ void ChronoPanel::refresh()
     const Controls &c = m_ctx.sim.c;
     const Display &d = m_ctx.sim.d;
     if (m_chrono->text() != c.chrono)
-        m_chrono->setText(c.chrono);
+        m_chrono->showText(c.chrono);
     Panel::refresh();
     if (m_shownRecording != int(d.recording)) {
         m_shownRecording = int(d.recording);

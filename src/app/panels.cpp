@@ -206,7 +206,7 @@ void ParametersPanel::bindBoxes()
                        ? ParameterBox::Key::Accept
                        : ParameterBox::Key::Swallow;
         });
-        connect(box, &QLineEdit::textEdited, this,
+        connect(box, &ParameterBox::edited, this,
                 [&sim, n](const QString &text) { sim.TextN_Change(n, text); });
         connect(box, &ParameterBox::focused, this, [&sim, n] { sim.TextN_GotFocus(n); });
         connect(box, &ParameterBox::applied, this, [&sim, n] { sim.TextN_LostFocus(n); });
@@ -226,7 +226,7 @@ void ParametersPanel::refresh()
     m_combo2->setCurrentIndex(c.Combo2);
     for (int n = 1; n <= 4; ++n)
         if (m_text[n]->text() != c.box(n))
-            m_text[n]->setText(c.box(n));
+            m_text[n]->showText(c.box(n));
     Panel::refresh();
     repaintWhenChanged({c.Label4[0]});
 }

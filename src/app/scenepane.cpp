@@ -111,6 +111,10 @@ ScenePane::ScenePane(QWidget *parent, Simulation &sim, SceneRenderer &renderer, 
     m_picture2 = new SceneWidget(m_renderer, m_frame3);
     m_picture2->setAccessibleName(QStringLiteral("Scène de l'animation"));
     connect(m_picture2, &SceneWidget::mouseMoved, this, &ScenePane::sceneMouseMoved);
+    connect(m_picture2, &SceneWidget::arrowPressed, &sim, [&sim](int dx, int dy, bool large) {
+        const double step = large ? 1.0 : 0.1; // metres
+        sim.projectile_KeyMove(dx * step, dy * step);
+    });
 
     // Image controls over the surface: the shadow under the projectile.
     m_ombre = new QLabel(m_picture2);
@@ -174,6 +178,7 @@ void ScenePane::refresh()
     m_label1->setText(m_sim.d.Label1);
     refreshReadouts();
     refreshSprites();
+    describeStart();
     {
         const QSignalBlocker block(m_vscroll2);
         m_vscroll2->setValue(m_sim.d.VScroll2);
@@ -205,6 +210,18 @@ void ScenePane::refreshReadouts()
     m_readoutsSaid.start();
     renameForScreenReaders(m_label3, m_sim.d.Label3.trimmed());
     renameForScreenReaders(m_label1, m_sim.d.Label1.trimmed());
+}
+
+// The start position the arrow keys move, said when it changes.
+void ScenePane::describeStart()
+{
+    if (m_sim.d.timer1)
+        return;
+    const QString start = QStringLiteral("x = ") + numfmt::box(m_sim.x0()) +
+                          QStringLiteral(" m ; y = ") + numfmt::box(m_sim.y0()) +
+                          QStringLiteral(" m");
+    if (m_picture2->accessibleDescription() != start)
+        m_picture2->setAccessibleDescription(start);
 }
 
 void ScenePane::scrollScene(int twipsValue)

@@ -35,6 +35,7 @@ private:
     void buildScrollBar(QWidget *parent);
     void refreshSprites();
     void refreshReadouts();
+    void describeStart();
     void scrollScene(int twips);
     void sceneMouseMoved(QPoint pos);
 

@@ -60,6 +60,18 @@ void Swatch::paintEvent(QPaintEvent *event)
 ParameterBox::ParameterBox(const QString &name, QWidget *parent) : QLineEdit(parent)
 {
     setObjectName(name);
+    // An assistive tool sets the text through QLineEdit::setText, which emits no textEdited.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (!m_showing)
+            emit edited(text);
+    });
+}
+
+void ParameterBox::showText(const QString &text)
+{
+    m_showing = true;
+    setText(text);
+    m_showing = false;
 }
 
 void ParameterBox::keyPressEvent(QKeyEvent *event)

@@ -36,7 +36,8 @@ private:
 };
 
 // A parameter box whose keys go through the simulation's filter. Enter applies the box at
-// once without leaving it; leaving it applies it too.
+// once without leaving it; leaving it applies it too. Every change of its text not made by the
+// program through showText (typed, pasted, or set by an assistive tool) is an edit.
 class ParameterBox : public QLineEdit
 {
     Q_OBJECT
@@ -47,8 +48,11 @@ public:
     void setFilter(Filter filter) { m_filter = std::move(filter); }
     // Enter swallowed (the boxes) or passed on after applying (the interval box).
     void setEnterSwallowed(bool swallowed) { m_enterSwallowed = swallowed; }
+    // The program shows a value: not an edit.
+    void showText(const QString &text);
 
 signals:
+    void edited(const QString &text);
     void applied();        // Enter, or the focus left
     void focused();        // got the focus
     void keySwallowed();   // a key was refused (Enter included)
@@ -61,6 +65,7 @@ protected:
 private:
     Filter m_filter;
     bool m_enterSwallowed = true;
+    bool m_showing = false;
 };
 
 // Fixed colours through the palette: a style sheet makes Qt polish its widget with a

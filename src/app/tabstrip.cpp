@@ -81,7 +81,27 @@ void TabStrip::setOnglet(int tab)
     layoutTabs();
     showSelectedPanel();
     update();
+    announceTab();
     emit ongletChanged(m_onglet);
+}
+
+// As a tab bar does: the tab left and the new one change their selected state, and the new
+// one has the focus when the strip has the keyboard (screen readers keep states until told).
+void TabStrip::announceTab()
+{
+    if (m_announced == m_onglet)
+        return;
+    const auto send = [this](QAccessible::Event type, int tab) {
+        QAccessibleEvent event(this, type);
+        event.setChild(tab - 1);
+        QAccessible::updateAccessibility(&event);
+    };
+    if (m_announced > 0)
+        send(QAccessible::SelectionRemove, m_announced);
+    m_announced = m_onglet;
+    send(QAccessible::Selection, m_onglet);
+    if (hasFocus())
+        send(QAccessible::Focus, m_onglet);
 }
 
 void TabStrip::layoutTabs()
@@ -118,8 +138,10 @@ void TabStrip::paintEvent(QPaintEvent *)
     const int before = m_onglet;
     layoutTabs();
     showSelectedPanel();
-    if (before != m_onglet)
+    if (before != m_onglet) {
+        announceTab();
         emit ongletChanged(m_onglet);
+    }
 
     const TabGeometry &g = m_geometry;
     const int w = width(), ht = height(), h = g.h, t = m_onglet;

@@ -56,8 +56,10 @@ private:
     void layoutTabs();
     void showSelectedPanel();
     void paintFocus(QPainter &p);
+    void announceTab();
 
     int m_onglet = 0;
+    int m_announced = 0; // the tab screen readers were last told of
     TabGeometry m_geometry;
     std::array<QWidget *, TabGeometry::kTabs> m_panels{};
 };

@@ -2,6 +2,7 @@
 
 #include "app/hints.h"
 #include "app/smallwidgets.h"
+#include "core/numberformat.h"
 #include "core/simulation.h"
 #include "core/units.h"
 
@@ -89,8 +90,19 @@ AnimationBar::AnimationBar(QWidget *parent, Simulation &sim, Hints &hints)
     m_command14->setAccessibleName(QStringLiteral("Graphes"));
     m_command14->setGeometry(twips::toPixels(4800, 7860, 1200, 360));
 
-    connect(m_command15, &QToolButton::clicked, &sim, &Simulation::command15_Click);
-    connect(m_command16, &QToolButton::clicked, &sim, &Simulation::command16_Click);
+    connect(m_command15, &QToolButton::clicked, this, [this] {
+        const bool resumes = m_paused;
+        m_sim.command15_Click();
+        if (resumes && m_sim.d.timer1)
+            sayPause(QStringLiteral("Reprendre"));
+    });
+    connect(m_command16, &QToolButton::clicked, this, [this] {
+        const bool pauses = m_sim.d.timer1;
+        m_sim.command16_Click();
+        sayPause((pauses ? QStringLiteral("Pause : t = ") : QStringLiteral("Pas suivant : t = ")) +
+                 numfmt::fixed(m_sim.s.temps) + QStringLiteral(" s"));
+        m_paused = true;
+    });
     connect(m_image4, &QToolButton::clicked, &sim, &Simulation::Image4_Click);
     connect(m_command18, &QToolButton::clicked, &sim, &Simulation::command18_Click);
 
@@ -136,6 +148,16 @@ void AnimationBar::refresh()
 {
     for (QToolButton *b : {m_command14, m_command15, m_command16, m_command18})
         b->setEnabled(m_sim.d.animationButtons);
+    if (m_sim.d.timer1 || m_sim.s.temps == 0.0f)
+        m_paused = false;
+    if (!m_paused && m_sim.s.temps == 0.0f)
+        sayPause(QString());
+}
+
+void AnimationBar::sayPause(const QString &what)
+{
+    if (m_command16->accessibleDescription() != what)
+        m_command16->setAccessibleDescription(what);
 }
 
 } // namespace orbane

@@ -39,7 +39,11 @@ public:
     void addShortcuts(QWidget *window);
 
 private:
+    // Screen readers hear what Pause did: the button's description says it.
+    void sayPause(const QString &what);
+
     Simulation &m_sim;
+    bool m_paused = false; // by Pause, until the flight goes on or starts again
     QToolButton *m_command18 = nullptr;
     QToolButton *m_image4 = nullptr;
     QToolButton *m_command15 = nullptr;

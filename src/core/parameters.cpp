@@ -133,6 +133,24 @@ void Simulation::projectile_MouseMove(bool leftOnly, bool anyButton, int x, int 
     }
     if (!leftOnly)
         return;
+    if (m_s.glisse == 0) {
+        m_s.glissex = qint16(x);
+        m_s.glissey = qint16(y);
+        m_s.glisse = 1;
+    }
+    dragProjectileTo(m_d.projLeft + x - m_s.glissex, m_d.projTop + y - m_s.glissey);
+}
+
+void Simulation::projectile_KeyMove(double dx, double dy)
+{
+    if (m_d.timer1)
+        return;
+    dragProjectileTo(m_d.projLeft + dx * scene::kPixelsPerMetre,
+                     m_d.projTop - dy * scene::kPixelsPerMetre);
+}
+
+void Simulation::dragProjectileTo(double left, double top)
+{
     setTimer(false);
     m_d.projVisible = true;
     m_d.command3Enabled = true;
@@ -142,13 +160,8 @@ void Simulation::projectile_MouseMove(bool leftOnly, bool anyButton, int x, int 
     m_d.check1Enabled = true;
     m_s.temps = 0.0f;
     m_s.enrebond = 0;
-    if (m_s.glisse == 0) {
-        m_s.glissex = qint16(x);
-        m_s.glissey = qint16(y);
-        m_s.glisse = 1;
-    }
-    m_d.projLeft = std::clamp(m_d.projLeft + x - m_s.glissex, kLeftMin, kLeftMax);
-    m_d.projTop = std::clamp(m_d.projTop + y - m_s.glissey, kTopMin, kTopMax);
+    m_d.projLeft = std::clamp(left, kLeftMin, kLeftMax);
+    m_d.projTop = std::clamp(top, kTopMin, kTopMax);
     m_d.ombreLeft = m_d.projLeft;
     setBox(1, numfmt::box(scene::xOfLeft(m_d.projLeft)));
     setBox(2, numfmt::box(scene::yOfTop(m_d.projTop)));

@@ -143,6 +143,8 @@ public:
     void chrono_LostFocus();
     // Drag of the projectile: buttons held, pointer position within the picture (pixels).
     void projectile_MouseMove(bool leftOnly, bool anyButton, int x, int y);
+    // The same move by the keyboard, in metres; not during a flight.
+    void projectile_KeyMove(double dx, double dy);
     void voxvoy();
     void retico();
     double x0() const;
@@ -210,6 +212,8 @@ private:
     void restoreDrag(const Controls &target);
     // Every change of a parameter box's text goes here, so the launch values follow it.
     void setBox(int box, const QString &text);
+    // The dragged projectile's picture corner, within its limits; the start position follows.
+    void dragProjectileTo(double left, double top);
     void applyParameterChange(bool clearAlways);
     void showReadouts(double t, double x, double shownY);
     void landing();

@@ -94,8 +94,7 @@ PointageWindow::PointageWindow(const Simulation &sim, const QImage &chronophotog
     connect(m_view, &PointageView::pointPlaced, this, [this] {
         auto before = m_measurement.points(); // the view has just placed the last one
         before.pop_back();
-        recordPoints(QStringLiteral("le point %1").arg(m_measurement.count()), before);
-        refresh();
+        pointAdded(before);
     });
     connect(m_view, &PointageView::vectorDrawn, this, &PointageWindow::setVector);
 
@@ -244,8 +243,29 @@ void PointageWindow::addPoint(QPointF pixel)
 {
     const auto before = m_measurement.points();
     if (m_measurement.add(pixel))
-        recordPoints(QStringLiteral("le point %1").arg(m_measurement.count()), before);
+        pointAdded(before);
+    else
+        refresh();
+}
+
+void PointageWindow::pointAdded(const std::vector<QPointF> &before)
+{
+    recordPoints(QStringLiteral("le point %1").arg(m_measurement.count()), before);
+    sayLastPoint();
     refresh();
+}
+
+// The view has the keyboard: its description tells screen readers the point just placed, and
+// a point placed again where the one before stands.
+void PointageWindow::sayLastPoint()
+{
+    const int n = m_measurement.count();
+    const QPointF p = m_measurement.position(n - 1);
+    QString said = QStringLiteral("point %1 : x = %2 m ; y = %3 m")
+                       .arg(QString::number(n), numfmt::fixed(p.x()), numfmt::fixed(p.y()));
+    if (n > 1 && m_measurement.pixel(n - 1) == m_measurement.pixel(n - 2))
+        said += QStringLiteral(" (au même endroit que le point %1)").arg(n - 1);
+    m_view->setAccessibleDescription(said);
 }
 
 void PointageWindow::undoPoint()

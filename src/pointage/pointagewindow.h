@@ -63,6 +63,9 @@ private:
     void buildUndo();
     // Records the change of points just made as a step of the window's undo history.
     void recordPoints(const QString &name, const std::vector<QPointF> &before);
+    // A point was just added to `before`: recorded, said and shown.
+    void pointAdded(const std::vector<QPointF> &before);
+    void sayLastPoint();
     void showPoints(const std::vector<QPointF> &points);
     QWidget *buildVectorBox(QWidget *parent);
     void refresh();

@@ -1,4 +1,5 @@
 #include "app/hintline.h"
+#include "app/scenewidget.h"
 #include "app/smallwidgets.h"
 #include "app/tabstrip.h"
 #include "appfixture.h"
@@ -7,6 +8,7 @@
 #include "config/configsession.h"
 #include "config/enregistrer.h"
 #include "config/ouvrir.h"
+#include "core/numberformat.h"
 #include "exchange/exportdialog.h"
 #include "exchange/tables.h"
 #include "graphs/graphes.h"
@@ -18,6 +20,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -256,4 +259,124 @@ TEST_F(AccessibilityTest, KeyboardWalksTheTableAndEscapeClosesTheWindows)
     machine.show();
     QTest::keyClick(&machine, Qt::Key_Escape);
     EXPECT_FALSE(machine.isVisible());
+}
+
+// An assistive tool replaces a box's text as AT-SPI does (no key pressed): the simulation hears
+// it as typed, and Enter applies it instead of putting the old value back.
+TEST_F(AccessibilityTest, TextSetByAnAssistiveToolIsAppliedByEnter)
+{
+    const auto setByTool = [](QLineEdit *box, const QString &text) {
+        box->setFocus();
+        QAccessibleInterface *i = of(box);
+        ASSERT_TRUE(i->editableTextInterface() && i->textInterface());
+        i->editableTextInterface()->replaceText(0, i->textInterface()->characterCount(), text);
+        QTest::keyClick(box, Qt::Key_Return);
+    };
+    setByTool(child<QLineEdit>("Text3"), QStringLiteral("8"));
+    EXPECT_EQ(w->sim().c.Text3, QStringLiteral("8,00"));
+    EXPECT_EQ(child<QLineEdit>("Text3")->text(), QStringLiteral("8,00"));
+    w->onglets()->setOnglet(4);
+    setByTool(child<QLineEdit>("chrono"), QStringLiteral("250"));
+    EXPECT_EQ(w->sim().c.chrono, QStringLiteral("250"));
+    w->onglets()->setOnglet(2);
+    child<QCheckBox>("drag")->click();
+    setByTool(child<QLineEdit>("dragCx"), QStringLiteral("1"));
+    EXPECT_EQ(w->sim().c.dragCx, QStringLiteral("1,00"));
+}
+
+// The arrow keys move the start as the drag does, within its limits and never in flight, and
+// the scene says where the start is.
+TEST_F(AccessibilityTest, ArrowKeysOnTheSceneMoveTheStartAndSayIt)
+{
+    auto *scene = child<SceneWidget>("Picture2");
+    for (int n = 0; n < 80 && QApplication::focusWidget() != scene; ++n)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), scene) << "Tab reaches the scene";
+
+    QTest::keyClick(scene, Qt::Key_Right);
+    QTest::keyClick(scene, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(w->sim().c.Text1, QStringLiteral("0,10"));
+    EXPECT_EQ(w->sim().c.Text2, QStringLiteral("1,00"));
+    EXPECT_EQ(of(scene)->text(QAccessible::Description), QStringLiteral("x = 0,10 m ; y = 1,00 m"));
+
+    struct Limit
+    {
+        Qt::Key key;
+        QString Controls::*box;
+        const char *shown;
+    };
+    for (const Limit &l : {Limit{Qt::Key_Up, &Controls::Text2, "11,67"},
+                           Limit{Qt::Key_Down, &Controls::Text2, "0,00"},
+                           Limit{Qt::Key_Left, &Controls::Text1, "-0,39"},
+                           Limit{Qt::Key_Right, &Controls::Text1, "10,03"}}) {
+        for (int n = 0; n < 15; ++n)
+            QTest::keyClick(scene, l.key, Qt::ShiftModifier);
+        EXPECT_EQ(w->sim().c.*l.box, QString::fromLatin1(l.shown)) << l.shown;
+    }
+
+    child<QToolButton>("command15")->click();
+    w->timer1().stop();
+    QTest::keyClick(scene, Qt::Key_Left);
+    EXPECT_EQ(w->sim().c.Text1, QStringLiteral("10,03")) << "in flight";
+}
+
+// The scene's focus frame shows when the keyboard brought the focus, not the mouse.
+TEST_F(AccessibilityTest, SceneFocusFrameOnlyFromTheKeyboard)
+{
+    auto *scene = child<SceneWidget>("Picture2");
+    const QImage plain = scene->grab().toImage();
+    scene->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(scene->grab().toImage(), plain);
+    scene->clearFocus();
+    scene->setFocus(Qt::TabFocusReason);
+    const QImage framed = scene->grab().toImage();
+    EXPECT_NE(framed, plain);
+    // The window loses and gets back the activation: the frame stays.
+    for (QEvent::Type type : {QEvent::FocusOut, QEvent::FocusIn}) {
+        QFocusEvent e(type, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(scene, &e);
+    }
+    EXPECT_EQ(scene->grab().toImage(), framed);
+    scene->clearFocus();
+    EXPECT_EQ(scene->grab().toImage(), plain);
+}
+
+// What a screen reader reads of the chosen place, of the open tab, and of what Pause did.
+TEST_F(AccessibilityTest, ChoicesTabsAndPauseAreSaid)
+{
+    // On Linux a list's name is its current item; its label is a relation.
+    for (const char *name : {"Combo1", "Combo2"}) {
+        auto *list = child<QComboBox>(name);
+        const int before = name[5] == '1' ? w->sim().c.Combo1 : w->sim().c.Combo2;
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        const QString chosen = list->itemText(before + 1);
+        EXPECT_EQ(of(list)->text(QAccessible::Name), chosen) << name;
+        EXPECT_EQ(of(list)->text(QAccessible::Value), chosen) << name;
+    }
+
+    TabStrip *strip = w->onglets();
+    strip->setFocus();
+    QTest::keyClick(strip, Qt::Key_Right);
+    QAccessibleInterface *tab = of(strip)->focusChild();
+    ASSERT_NE(tab, nullptr);
+    EXPECT_EQ(tab->text(QAccessible::Name), QStringLiteral("Affichage"));
+    EXPECT_TRUE(tab->state().selected && tab->state().focused);
+
+    auto *pause = child<QToolButton>("command16");
+    child<QToolButton>("command15")->click();
+    w->timer1().stop();
+    for (int i = 0; i < 10; ++i)
+        w->sim().Timer1_Timer();
+    const auto said = [&] { return of(pause)->text(QAccessible::Description); };
+    pause->click();
+    EXPECT_EQ(said(), QStringLiteral("Pause : t = %1 s").arg(numfmt::fixed(w->sim().s.temps)));
+    pause->click();
+    EXPECT_EQ(said(),
+              QStringLiteral("Pas suivant : t = %1 s").arg(numfmt::fixed(w->sim().s.temps)));
+    child<QToolButton>("command15")->click();
+    EXPECT_EQ(said(), QStringLiteral("Reprendre"));
+    w->timer1().stop();
+    child<QToolButton>("command18")->click();
+    EXPECT_EQ(said(), QStringLiteral("Pause")); // back at the start: the tool tip again
 }

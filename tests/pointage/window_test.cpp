@@ -8,14 +8,15 @@
 #include "support/doubles.h"
 #include "support/programdir.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QUndoStack>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 #include <gtest/gtest.h>
 
 using namespace orbane;
@@ -79,6 +80,28 @@ TEST_F(PhotographedFlight, KeyboardPlacesPointsAndTheTableConvertsThem)
     EXPECT_EQ(cell(1, 3), QStringLiteral("2,00"));
     window->undoPoint();
     EXPECT_EQ(window->table()->rowCount(), 1);
+}
+
+// Each point placed is said with its number and position; placed again on the same spot, it
+// says so.
+TEST_F(PhotographedFlight, EachPointPlacedIsSaid)
+{
+    PointageView *view = window->view();
+    const auto said = [view] {
+        return QAccessible::queryAccessibleInterface(view)->text(QAccessible::Description);
+    };
+    window->addPoint(QPointF(66, 364));
+    EXPECT_EQ(said(), QStringLiteral("point 1 : x = 1,00 m ; y = 2,00 m"));
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Return);
+    QTest::keyClick(view, Qt::Key_Return);
+    const QString x = cell(2, 2), y = cell(2, 3);
+    EXPECT_EQ(
+        said(),
+        QStringLiteral("point 3 : x = %1 m ; y = %2 m (au même endroit que le point 2)").arg(x, y));
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(140, 300) * view->zoom());
+    ASSERT_EQ(window->measurement().count(), 4);
+    EXPECT_EQ(said(), QStringLiteral("point 4 : x = %1 m ; y = %2 m").arg(cell(3, 2), cell(3, 3)));
 }
 
 TEST_F(PhotographedFlight, PointsOnThePhotographsAreRightAndGiveTheWeight)
