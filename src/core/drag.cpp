@@ -169,6 +169,30 @@ DragSample DragFlight::at(double t) const
     return out;
 }
 
-double DragFlight::kinetic(Vector2 v) const { return 0.5 * m_mass * (v.x * v.x + v.y * v.y); }
+// vy only falls while it is positive, so Newton's steps from the launch (its slope is the
+// vertical acceleration), kept inside the bracket by bisection, close on its zero in a few
+// readings; the height is stationary there, so an error of δ in time is only g·δ²/2 in height.
+double DragFlight::apexTime() const
+{
+    constexpr double kTolerance = 1e-12; // s
+    DragSample at = this->at(0.0);
+    if (!(at.state.vy > 0.0))
+        return 0.0;
+    double lo = 0.0, hi = landed() ? m_contacts.front().t : m_end, t = 0.0;
+    for (int i = 0; i < 100; ++i) {
+        const double newton = t - at.state.vy / (at.force.y / m_mass - m_g);
+        if (std::abs(newton - t) < kTolerance)
+            break;
+        t = newton > lo && newton < hi ? newton : 0.5 * (lo + hi);
+        at = this->at(t);
+        (at.state.vy > 0.0 ? lo : hi) = t;
+    }
+    return t;
+}
+
+double DragFlight::kinetic(Vector2 v) const
+{
+    return 0.5 * m_mass * (v.x * v.x + v.y * v.y);
+}
 
 } // namespace orbane

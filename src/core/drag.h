@@ -72,6 +72,9 @@ public:
     // The last contact's time, or the last integrated time when the flight never lands.
     double end() const { return m_end; }
     bool landed() const { return !m_contacts.empty(); }
+    // The highest point's time before the first contact: where vy vanishes, found to 1e-12 s
+    // inside its step; 0 for a launch that does not rise.
+    double apexTime() const;
     const std::vector<GroundContact> &contacts() const { return m_contacts; }
     double step() const { return m_step; }
 

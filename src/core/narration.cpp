@@ -14,9 +14,18 @@ namespace orbane::narration {
 
 namespace {
 
-QString metres(double value) { return numfmt::readout(value) + QStringLiteral(" m"); }
-QString seconds(double value) { return numfmt::readout(value) + QStringLiteral(" s"); }
-QString speed(double value) { return numfmt::fixed(value, 1) + QStringLiteral(" m.s⁻¹"); }
+QString metres(double value)
+{
+    return numfmt::readout(value) + QStringLiteral(" m");
+}
+QString seconds(double value)
+{
+    return numfmt::readout(value) + QStringLiteral(" s");
+}
+QString speed(double value)
+{
+    return numfmt::fixed(value, 1) + QStringLiteral(" m.s⁻¹");
+}
 
 // "ballon (450 g)" of the list reads "ballon de 450 g".
 QString projectileWords(int index)
@@ -119,16 +128,6 @@ QString phaseWords(const Simulation &sim, std::optional<FlightPoint> rest)
     return QStringLiteral("Prêt au lancer.");
 }
 
-// The time in [from, to] where the vertical speed, decreasing, is zero.
-double vyZero(const Flight &f, double from, double to)
-{
-    for (int i = 0; i < 60; ++i) {
-        const double mid = 0.5 * (from + to);
-        (f.vy(mid) > 0.0 ? from : to) = mid;
-    }
-    return 0.5 * (from + to);
-}
-
 } // namespace
 
 std::optional<FlightPoint> apex(const Flight &flight)
@@ -137,7 +136,7 @@ std::optional<FlightPoint> apex(const Flight &flight)
         return std::nullopt;
     double t = flight.voy / flight.g;
     if (flight.air)
-        t = vyZero(flight, 0.0, flight.timeOfFlight().value_or(flight.air->end()));
+        t = flight.air->apexTime();
     return FlightPoint{t, flight.x(t), flight.y(t)};
 }
 
@@ -155,7 +154,10 @@ QString describeScene(const Simulation &sim, std::optional<FlightPoint> rest)
            optionsText(sim);
 }
 
-QString launchText() { return QStringLiteral("Lancer."); }
+QString launchText()
+{
+    return QStringLiteral("Lancer.");
+}
 
 QString apexText(const FlightPoint &p)
 {
@@ -172,7 +174,10 @@ QString bounceText(int n, const FlightPoint &p)
     return QStringLiteral("Rebond %1 : x = %2 à t = %3.").arg(n).arg(metres(p.x), seconds(p.t));
 }
 
-QString exitText() { return QStringLiteral("Sortie de la scène."); }
+QString exitText()
+{
+    return QStringLiteral("Sortie de la scène.");
+}
 
 QString chronoEndText(int photographs)
 {

@@ -60,28 +60,6 @@ Flight launchAt(const Flight &base, double v0, double alphaDeg)
     return f;
 }
 
-// The height where vy vanishes. vy only falls while it is positive, so Newton's steps from the
-// launch (its slope is the vertical acceleration), kept inside the bracket by bisection, close
-// on it in a few readings of the flight; the height is stationary there, so an error of δ in
-// time is only g·δ²/2 in height.
-double apexHeight(const DragFlight &f, const Flight &launch, double landing)
-{
-    constexpr double kTolerance = 1e-12; // s
-    DragSample at = f.at(0.0);
-    if (!(at.state.vy > 0.0))
-        return at.state.y;
-    double lo = 0.0, hi = landing, t = 0.0;
-    for (int i = 0; i < 100; ++i) {
-        const double newton = t - at.state.vy / (at.force.y / launch.masse - launch.g);
-        if (std::abs(newton - t) < kTolerance)
-            break;
-        t = newton > lo && newton < hi ? newton : 0.5 * (lo + hi);
-        at = f.at(t);
-        (at.state.vy > 0.0 ? lo : hi) = t;
-    }
-    return at.state.y;
-}
-
 // The vertex of the parabola through x - h, x, x + h: the rounding of the values around the
 // top no longer limits the position, only the third derivative does (as h²).
 double parabolaVertex(const std::function<double(double)> &f, double x, double lo, double hi)
@@ -105,8 +83,8 @@ double parabolaVertex(const std::function<double(double)> &f, double x, double l
 exchange::Column column(const QString &name, const QString &unit, const QString &symbol,
                         const QString &quantity, int decimals)
 {
-    return {.name = name, .unit = unit, .symbol = symbol, .quantity = quantity,
-            .decimals = decimals};
+    return {
+        .name = name, .unit = unit, .symbol = symbol, .quantity = quantity, .decimals = decimals};
 }
 
 // The three quantities' columns; those of a curve in the air say so, in their name and after
@@ -160,7 +138,7 @@ FlightSource airSource(const Flight &base, const DragLaw &law)
         if (!f.landed())
             return std::nullopt;
         const GroundContact &landing = f.contacts().front();
-        return FlightSummary{landing.x, apexHeight(f, launch, landing.t), landing.t};
+        return FlightSummary{landing.x, f.at(f.apexTime()).state.y, landing.t};
     };
 }
 
@@ -197,9 +175,10 @@ std::optional<Mark> mark(const FlightSource &source, const Study &study, Measure
         const double v = f(study.launch.v0);
         return std::isfinite(v) ? std::optional<Mark>(Mark{study.launch.v0, v}) : std::nullopt;
     }
-    const auto best = std::max_element(
-        study.points.begin(), study.points.end(),
-        [q](const Point &a, const Point &b) { return valueOr(a.flight, q) < valueOr(b.flight, q); });
+    const auto best = std::max_element(study.points.begin(), study.points.end(),
+                                       [q](const Point &a, const Point &b) {
+                                           return valueOr(a.flight, q) < valueOr(b.flight, q);
+                                       });
     if (best == study.points.end() || !best->flight)
         return std::nullopt;
     const double step = study.xMax / kSteps;
@@ -245,8 +224,14 @@ QString markText(Variable variable, Measure q, const Mark &m)
            QStringLiteral("°");
 }
 
-QString vacuumName() { return QStringLiteral("dans le vide"); }
-QString airName() { return QStringLiteral("avec frottements"); }
+QString vacuumName()
+{
+    return QStringLiteral("dans le vide");
+}
+QString airName()
+{
+    return QStringLiteral("avec frottements");
+}
 
 QString curveText(const Curve &curve, Measure q, const QString &name)
 {
@@ -266,8 +251,8 @@ exchange::Table table(const Study &study, const Study *air, const QString &note)
         t.columns.push_back(column(QStringLiteral("alpha"), QStringLiteral("°"),
                                    QStringLiteral("α"), QStringLiteral("Angle de tir"), 1));
     else
-        t.columns.push_back(column(QStringLiteral("v0"), QStringLiteral("m/s"), QStringLiteral("v0"),
-                                   QStringLiteral("Vitesse initiale"), 3));
+        t.columns.push_back(column(QStringLiteral("v0"), QStringLiteral("m/s"),
+                                   QStringLiteral("v0"), QStringLiteral("Vitesse initiale"), 3));
     appendQuantityColumns(t, {});
     if (air)
         appendQuantityColumns(t, airName());
