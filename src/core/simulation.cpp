@@ -185,14 +185,8 @@ void Simulation::applyControls(const Controls &values)
 // The law's values that a file saves with the air on; without it the tables' defaults stand.
 void Simulation::applyDrag(const Controls &values)
 {
-    if (!values.drag)
-        return;
-    m_c.dragLinear = values.dragLinear;
-    m_c.dragK = values.dragK;
-    m_c.dragCx = values.dragCx;
-    m_c.dragRho = values.dragRho;
-    for (DragBox b : {DragBox::K, DragBox::Cx, DragBox::Rho})
-        dragBox_LostFocus(b);
+    if (values.drag)
+        restoreDrag(values); // each box that differs through its handlers, brought within range
 }
 
 void Simulation::applyScales(const Controls &values)
