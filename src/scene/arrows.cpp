@@ -75,12 +75,18 @@ void nameHead(Canvas &canvas, const Controls &c, QPointF tip, const QString &sym
     canvas.paintPicture(QPoint(left, top), picture, name.lettering);
 }
 
+// A force already multiplied by the force scale, in pixels: rounded, then divided by the
+// projectile's newtons per unit and rounded again, for P, f and m·Δv/Δt alike.
+double forcePixels(const Simulation &sim, double scaled)
+{
+    return std::nearbyint(std::nearbyint(scaled) / projectile(sim.c.Combo2).newtonsPerUnit);
+}
+
 // P's length at the force scale, pixels.
 double weightPixels(const Simulation &sim)
 {
     const int kp = vectorscale::force(sim.c.VScroll3);
-    const double length = std::nearbyint(double(kp) * double(sim.s.masse) * double(sim.s.gpes));
-    return std::nearbyint(length / projectile(sim.c.Combo2).newtonsPerUnit);
+    return forcePixels(sim, double(kp) * double(sim.s.masse) * double(sim.s.gpes));
 }
 
 // The air's force at the time shown, at the force scale of the weight, in pixels with y
@@ -92,20 +98,22 @@ std::optional<QPointF> dragPixels(const Simulation &sim)
         return std::nullopt;
     const Vector2 f = air->at(sim.s.temps).force;
     const double kp = vectorscale::force(sim.c.VScroll3);
-    const double perUnit = projectile(sim.c.Combo2).newtonsPerUnit;
-    const auto pixels = [&](double newtons) {
-        return std::nearbyint(std::nearbyint(kp * newtons) / perUnit);
-    };
-    return QPointF(pixels(f.x), -pixels(f.y));
+    return QPointF(forcePixels(sim, kp * f.x), -forcePixels(sim, kp * f.y));
 }
 
-// The shaft and the head of v from b, as fleche draws heads.
+// The head of v drawn from b: the two strokes back from its tip.
+void head(Canvas &canvas, QPointF b, QPointF v, const QColor &colour)
+{
+    const ArrowHead h = arrowHead(b.x(), b.y(), v.x(), v.y());
+    canvas.line(h.tip.x(), h.tip.y(), h.left.x(), h.left.y(), colour);
+    canvas.line(h.tip.x(), h.tip.y(), h.right.x(), h.right.y(), colour);
+}
+
+// The shaft and the head of v from b.
 void arrow(Canvas &canvas, QPointF b, QPointF v, const QColor &colour)
 {
-    const ArrowHead head = arrowHead(b.x(), b.y(), v.x(), v.y());
     canvas.line(b.x(), b.y(), b.x() + v.x(), b.y() + v.y(), colour);
-    canvas.line(head.tip.x(), head.tip.y(), head.left.x(), head.left.y(), colour);
-    canvas.line(head.tip.x(), head.tip.y(), head.right.x(), head.right.y(), colour);
+    head(canvas, b, v, colour);
 }
 
 // f from the centre beside P, named on the side away from the projectile.
@@ -173,9 +181,7 @@ ArrowHead arrowHead(double bpx, double bpy, double cpx, double cpy)
 
 void SceneRenderer::fleche(double bpx, double bpy, double cpx, double cpy, const QColor &kcolo)
 {
-    const ArrowHead head = arrowHead(bpx, bpy, cpx, cpy);
-    m_canvas.line(head.tip.x(), head.tip.y(), head.left.x(), head.left.y(), kcolo);
-    m_canvas.line(head.tip.x(), head.tip.y(), head.right.x(), head.right.y(), kcolo);
+    head(m_canvas, {bpx, bpy}, {cpx, cpy}, kcolo);
 }
 
 QPointF SceneRenderer::velocityAt(double tau) const
@@ -187,7 +193,10 @@ QPointF SceneRenderer::velocityAt(double tau) const
 }
 
 // The velocity-related vectors are not shown before the launch.
-bool SceneRenderer::vectorsHidden() const { return !m_sim.d.timer1 && m_sim.s.temps == 0.0f; }
+bool SceneRenderer::vectorsHidden() const
+{
+    return !m_sim.d.timer1 && m_sim.s.temps == 0.0f;
+}
 
 void SceneRenderer::vecteurV()
 {
@@ -239,8 +248,7 @@ void SceneRenderer::deltaV()
 // On a photograph the variation spans two photographs; otherwise the interval of the panel.
 double SceneRenderer::halfInterval() const
 {
-    return m_vectorsFrozen ? numfmt::parseOr(m_sim.c.chrono, 0.0) / 1000.0
-                            : m_sim.c.UpDown1 / 20.0;
+    return m_vectorsFrozen ? numfmt::parseOr(m_sim.c.chrono, 0.0) / 1000.0 : m_sim.c.UpDown1 / 20.0;
 }
 
 // v(t + h) from the projectile, then -v(t - h) from its tip: the sum ends on the tip of the
@@ -283,9 +291,8 @@ void SceneRenderer::secondLaw()
     const double t = m_sim.s.temps;
     const QPointF dv = velocityAt(t + h) - velocityAt(t - h);
     const double scale = vectorscale::force(m_sim.c.VScroll3) * double(m_sim.s.masse) / (2.0 * h);
-    const double perUnit = projectile(m_sim.c.Combo2).newtonsPerUnit;
-    const double cx = std::nearbyint(std::nearbyint(scale * dv.x()) / perUnit);
-    const double cy = std::nearbyint(std::nearbyint(scale * dv.y()) / perUnit);
+    const double cx = forcePixels(m_sim, scale * dv.x());
+    const double cy = forcePixels(m_sim, scale * dv.y());
     if (cx == 0.0 && cy == 0.0)
         return;
     const QPointF b = base(true) + QPointF(16.0, 0.0);
