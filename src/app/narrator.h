@@ -1,25 +1,15 @@
 #pragma once
 
 #include "core/narration.h"
+#include "platform/announceline.h"
 
 #include <QAccessible>
 #include <QList>
 #include <QObject>
-#include <QWidget>
 
 class QAction;
 
 namespace orbane {
-
-// The object the screen reader is told the announcements through: a notification whose name is
-// the last announcement, shown again for each one. It paints nothing and takes no focus.
-class AnnounceLine final : public QWidget
-{
-    Q_OBJECT
-public:
-    explicit AnnounceLine(QWidget *parent);
-    void say(const QString &text);
-};
 
 // "Décrire la scène" (Ctrl+D) and the flight's events, given to the screen reader without
 // moving the focus; the events are announced by default while a screen reader is active.

@@ -15,7 +15,8 @@ struct QtServices
     QtDialogs dialogs;
     ModuleSound sound{QCoreApplication::applicationDirPath()};
     QtBeeper beeper;
-    Services all() { return {&dialogs, &sound, &beeper}; }
+    ModuleAudio audio{QCoreApplication::applicationDirPath()};
+    Services all() { return {&dialogs, &sound, &beeper, &audio}; }
 };
 
 } // namespace orbane

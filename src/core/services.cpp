@@ -5,6 +5,8 @@ namespace orbane {
 Dialogs::~Dialogs() = default;
 SoundDevice::~SoundDevice() = default;
 Beeper::~Beeper() = default;
+PcmSource::~PcmSource() = default;
+AudioOut::~AudioOut() = default;
 
 MsgAnswer NullDialogs::message(const QString &, const QString &, MsgIcon, MsgButtons buttons)
 {

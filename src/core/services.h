@@ -30,6 +30,27 @@ public:
     virtual void close() = 0;
 };
 
+// Sound made by the program itself, stereo at 44 100 frames a second, pulled by the output.
+class PcmSource
+{
+public:
+    static constexpr int kRate = 44100;
+    virtual ~PcmSource();
+    // Writes `frames` frames (left, right, each in -1..1) and returns how many it wrote: fewer
+    // means the sound has ended.
+    virtual int render(float *stereo, int frames) = 0;
+};
+
+// The audio output mixes the sources it plays; without an audio device it stays silent.
+// A source stays the caller's, and must be stopped before it goes.
+class AudioOut
+{
+public:
+    virtual ~AudioOut();
+    virtual void start(PcmSource *source) = 0; // a source already playing goes on
+    virtual void stop(PcmSource *source) = 0;
+};
+
 class Beeper
 {
 public:
@@ -52,6 +73,13 @@ public:
     void close() override {}
 };
 
+class NullAudio final : public AudioOut
+{
+public:
+    void start(PcmSource *) override {}
+    void stop(PcmSource *) override {}
+};
+
 class NullBeeper final : public Beeper
 {
 public:
@@ -63,6 +91,7 @@ struct Services
     Dialogs *dialogs = nullptr;
     SoundDevice *sound = nullptr;
     Beeper *beeper = nullptr;
+    AudioOut *audio = nullptr;
 };
 
 } // namespace orbane

@@ -8,6 +8,17 @@
 
 namespace orbane {
 
+namespace {
+
+// Never unloaded: the objects' code lives in the module.
+QFunctionPointer moduleEntry(const QString &moduleDir, const char *symbol)
+{
+    QLibrary module(QDir(moduleDir).filePath(QStringLiteral("orbane_sound")));
+    return module.resolve(symbol);
+}
+
+} // namespace
+
 ModuleSound::ModuleSound(QString moduleDir) : m_moduleDir(std::move(moduleDir)) {}
 
 ModuleSound::~ModuleSound() = default;
@@ -17,9 +28,8 @@ SoundDevice *ModuleSound::device()
     if (m_device || m_tried)
         return m_device.get();
     m_tried = true;
-    // Never unloaded: the device's code lives in the module.
-    QLibrary module(QDir(m_moduleDir).filePath(QStringLiteral("orbane_sound")));
-    const auto create = reinterpret_cast<CreateSoundDevice>(module.resolve(kCreateSoundDevice));
+    const auto create =
+        reinterpret_cast<CreateSoundDevice>(moduleEntry(m_moduleDir, kCreateSoundDevice));
     if (create)
         m_device.reset(create());
     return m_device.get();
@@ -56,6 +66,33 @@ void ModuleSound::close()
     m_path.clear();
     if (m_device)
         m_device->close();
+}
+
+ModuleAudio::ModuleAudio(QString moduleDir) : m_moduleDir(std::move(moduleDir)) {}
+
+ModuleAudio::~ModuleAudio() = default;
+
+AudioOut *ModuleAudio::output()
+{
+    if (!m_tried) {
+        m_tried = true;
+        if (const auto create =
+                reinterpret_cast<CreateAudioOut>(moduleEntry(m_moduleDir, kCreateAudioOut)))
+            m_output.reset(create());
+    }
+    return m_output.get();
+}
+
+void ModuleAudio::start(PcmSource *source)
+{
+    if (AudioOut *out = output())
+        out->start(source);
+}
+
+void ModuleAudio::stop(PcmSource *source)
+{
+    if (m_output)
+        m_output->stop(source);
 }
 
 } // namespace orbane

@@ -35,4 +35,22 @@ private:
     QObject m_guard; // cancels a pending load when the sound goes away
 };
 
+// The program's own sounds, through the same module, loaded the first time one plays.
+class ModuleAudio final : public AudioOut
+{
+public:
+    explicit ModuleAudio(QString moduleDir);
+    ~ModuleAudio() override;
+    void start(PcmSource *source) override;
+    void stop(PcmSource *source) override;
+    bool isLoaded() const { return m_output != nullptr; }
+
+private:
+    AudioOut *output();
+
+    QString m_moduleDir;
+    std::unique_ptr<AudioOut> m_output;
+    bool m_tried = false;
+};
+
 } // namespace orbane
