@@ -21,6 +21,7 @@
 #include "config/configsession.h"
 #include "config/enregistrer.h"
 #include "config/ouvrir.h"
+#include "core/flightsound.h"
 #include "exchange/exportdialog.h"
 #include "graphs/graphes.h"
 #include "graphs/graphpanel.h"
@@ -33,6 +34,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
 #include <QShortcut>
 #include <QTextEdit>
@@ -225,8 +227,30 @@ void FeuilleP::bindTabKeys()
     // Undo and redo: their keys, and the background's context menu.
     centralWidget()->setContextMenuPolicy(Qt::ActionsContextMenu);
     centralWidget()->addActions({m_history->undoAction(), m_history->redoAction()});
-    // The flight in words, for screen readers: the same menu, nothing drawn.
-    centralWidget()->addActions((new Narrator(m_sim, centralWidget()))->actions());
+    bindListening();
+}
+
+// The flight in words and in sound, for a pupil who cannot see it: in the background's context
+// menu and the help button's menu.
+void FeuilleP::bindListening()
+{
+    QList<QAction *> actions = (new Narrator(m_sim, centralWidget()))->actions();
+    auto *sound = new FlightSound(m_sim, m_services.audio ? *m_services.audio : m_nullAudio, this);
+    auto *heard = new QAction(QStringLiteral("Son de la trajectoire"), this);
+    heard->setObjectName(QStringLiteral("flightSound"));
+    heard->setCheckable(true);
+    heard->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(heard, &QAction::toggled, sound, &FlightSound::setEnabled);
+    actions << heard;
+    centralWidget()->addActions(actions);
+
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("menuAide"));
+    QAction *help = menu->addAction(QStringLiteral("Aide"), this, &FeuilleP::Command7_Click);
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    menu->addSeparator();
+    menu->addActions(actions);
+    m_toolBar->setHelpMenu(menu, this);
 }
 
 void FeuilleP::bindSimulation()

@@ -101,6 +101,7 @@ private:
     void bindSimulation();
     void bindTextBoxes();
     void bindTabKeys();
+    void bindListening();
     void refresh();
     using ShownControls = std::pair<Controls, std::tuple<bool, bool, bool, bool, QString, QString>>;
     ShownControls shownControls() const;
@@ -118,6 +119,7 @@ private:
 
     QtServices m_qtServices;
     Services m_services;
+    NullAudio m_nullAudio;
     QtColourChooser m_qtChooser;
     ColourChooser *m_chooser;
     Simulation m_sim;

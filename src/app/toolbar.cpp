@@ -132,6 +132,15 @@ void ToolBar::addShortcuts(QWidget *window)
     }
 }
 
+void ToolBar::setHelpMenu(QMenu *menu, QWidget *window)
+{
+    QToolButton *b = m_buttons[Aide];
+    b->setMenu(menu);
+    b->setPopupMode(QToolButton::MenuButtonPopup);
+    auto *open = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), window);
+    connect(open, &QShortcut::activated, b, &QToolButton::showMenu);
+}
+
 void AnimationBar::addShortcuts(QWidget *window)
 {
     // Text boxes take the space they are typed: a shortcut gives way to them.

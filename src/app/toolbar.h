@@ -3,6 +3,7 @@
 #include <QObject>
 #include <array>
 
+class QMenu;
 class QToolButton;
 class QWidget;
 
@@ -21,6 +22,8 @@ public:
     QToolButton *button(Role role) const { return m_buttons[role]; }
     // The desktop's usual keys for the buttons that have one: Ctrl+O, Ctrl+S, Ctrl+P, Ctrl+Q, F1.
     void addShortcuts(QWidget *window);
+    // The help button's menu, beside the button's own click; Shift+F1 opens it from anywhere.
+    void setHelpMenu(QMenu *menu, QWidget *window);
 
 private:
     std::array<QToolButton *, 8> m_buttons{};

@@ -1,4 +1,8 @@
 #include "core/tones.h"
+#include "core/flightsound.h"
+#include "support/doubles.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -99,4 +103,63 @@ TEST(TonesTest, CurveRisesInPitchAndIsNoisyWhileNegative)
     // a quarter of the way up the range there.
     EXPECT_GT(frequency(quarter(0), 0), 2.0 * pitch(0.25));
     EXPECT_LT(frequency(quarter(3), 1), kHighHz + 5.0);
+}
+
+namespace {
+
+struct FakeAudio final : AudioOut
+{
+    QList<PcmSource *> playing;
+    void start(PcmSource *s) override
+    {
+        if (!playing.contains(s))
+            playing << s;
+    }
+    void stop(PcmSource *s) override { playing.removeAll(s); }
+};
+
+// What the flight sounds like now, once the tone has glided there.
+double heardFrequency(TrajectoryTone &tone)
+{
+    auto out = std::vector<float>(std::size_t(kRate / 5) * 2);
+    tone.render(out.data(), kRate / 5);
+    tone.render(out.data(), kRate / 5);
+    return frequency(out, 0);
+}
+
+} // namespace
+
+TEST(FlightSoundTest, TheToneRisesToTheApexAndStopsWithTheFlight)
+{
+    QTemporaryDir dir;
+    test::Rig rig{dir.path()};
+    Simulation &sim = rig.sim;
+    sim.Form_Load();
+    sim.Combo1_Click(test::kMoon);
+    sim.TextN_Change(3, QStringLiteral("6"));
+    sim.TextN_Change(4, QStringLiteral("80"));
+    sim.voxvoy();
+    FakeAudio audio;
+    FlightSound sound(sim, audio);
+    sim.command15_Click();
+    sim.Timer1_Timer();
+    EXPECT_TRUE(audio.playing.isEmpty()); // off until chosen
+
+    sound.setEnabled(true);
+    sim.Timer1_Timer();
+    ASSERT_EQ(audio.playing.size(), 1);
+    const double y1 = sim.s.xy[1];
+    const double low = heardFrequency(sound.tone());
+    EXPECT_NEAR(low, pitch(FlightSound::level(y1)), 10.0);
+    while (sim.s.temps < 3.6f) // the apex of 6 m.s-1 under 80° on the Moon, at 3,65 s
+        sim.Timer1_Timer();
+    const double high = heardFrequency(sound.tone());
+    EXPECT_GT(high, low * 1.5);
+    EXPECT_NEAR(high, pitch(FlightSound::level(sim.s.xy[1])), 10.0);
+
+    rig.runUntilStopped();
+    heardFrequency(sound.tone());
+    EXPECT_FALSE(sound.tone().sounding());
+    sound.setEnabled(false);
+    EXPECT_TRUE(audio.playing.isEmpty());
 }
