@@ -32,6 +32,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -234,7 +235,14 @@ void FeuilleP::bindTabKeys()
 // menu and the help button's menu.
 void FeuilleP::bindListening()
 {
-    QList<QAction *> actions = (new Narrator(m_sim, centralWidget()))->actions();
+    auto *narrator = new Narrator(m_sim, centralWidget());
+    // A closed list's new choice is not read by the screen reader: it is announced.
+    for (auto *list : centralWidget()->findChildren<QComboBox *>())
+        connect(list, &QComboBox::activated, narrator, [narrator, list] {
+            if (list->hasFocus())
+                narrator->line()->say(list->currentText());
+        });
+    QList<QAction *> actions = narrator->actions();
     auto *sound = new FlightSound(m_sim, m_services.audio ? *m_services.audio : m_nullAudio, this);
     auto *heard = new QAction(QStringLiteral("Son de la trajectoire"), this);
     heard->setObjectName(QStringLiteral("flightSound"));

@@ -172,6 +172,9 @@ ParametersPanel::ParametersPanel(const PanelContext &context, QWidget *parent)
         label->setGeometry(0, list->y(), list->x(), list->height());
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setBuddy(list);
+        // The choice is read with the label, whichever way it came.
+        list->setAccessibleDescription(list->currentText());
+        connect(list, &QComboBox::currentTextChanged, list, &QWidget::setAccessibleDescription);
     }
 
     const QRect places[] = {{96, 80, 64, 21}, {96, 104, 64, 21}, {140, 146, 64, 21},

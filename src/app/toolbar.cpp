@@ -151,6 +151,20 @@ void AnimationBar::addShortcuts(QWidget *window)
         else if (m_command15->isEnabled())
             m_command15->click();
     });
+    // Keys that work from a text box too, so a keyboard user launches without leaving α₀.
+    const std::pair<QToolButton *, Qt::Key> keys[] = {
+        {m_command15, Qt::Key_F5}, {m_command16, Qt::Key_F6},
+        {m_image4, Qt::Key_F7},    {m_command18, Qt::Key_F8}};
+    for (const auto &[button, key] : keys) {
+        auto *shortcut = new QShortcut(QKeySequence(key), window);
+        connect(shortcut, &QShortcut::activated, button, [b = button] {
+            if (b->isEnabled())
+                b->click();
+        });
+        button->setToolTip(button->toolTip() + QStringLiteral(" (") +
+                           QKeySequence(key).toString(QKeySequence::NativeText) +
+                           QLatin1Char(')'));
+    }
 }
 
 void AnimationBar::refresh()

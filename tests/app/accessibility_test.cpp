@@ -378,5 +378,5 @@ TEST_F(AccessibilityTest, ChoicesTabsAndPauseAreSaid)
     EXPECT_EQ(said(), QStringLiteral("Reprendre"));
     w->timer1().stop();
     child<QToolButton>("command18")->click();
-    EXPECT_EQ(said(), QStringLiteral("Pause")); // back at the start: the tool tip again
+    EXPECT_EQ(said(), QStringLiteral("Pause (F6)")); // back at the start: the tool tip again
 }

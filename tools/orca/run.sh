@@ -4,7 +4,8 @@
 # at-spi2-core, dbus-x11, xvfb and xdotool (Debian 12).
 #   tools/orca/run.sh PROGRAM LOG [KEYS...]     e.g. ... build/debug/bin/orbane1s /tmp/orca.log ctrl+d space
 # Each KEY is sent with xdotool two seconds apart once the window has the keyboard; a KEY of the
-# form FILE.P08 is passed to the program instead. Speech goes to a null audio driver.
+# form FILE.P08 is passed to the program instead, and sleepN waits N seconds more (a flight).
+# Speech goes to a null audio driver.
 set -eu
 program=$(realpath "$1"); log=$(realpath -m "$2"); shift 2
 args=(); keys=()
@@ -27,7 +28,9 @@ w=\$(xdotool search --onlyvisible --name "Orbane" | tail -1)
 eval \$(xdotool getwindowgeometry --shell \$w)
 # Xvfb has no window manager: a click in the window's empty corner gives it the keyboard.
 xdotool mousemove \$((X + WIDTH - 10)) \$((Y + HEIGHT - 10)) click 1; sleep 1
-for k in ${keys[@]+"${keys[@]}"}; do xdotool key "\$k"; sleep 2; done
+for k in ${keys[@]+"${keys[@]}"}; do
+  if [[ \$k == sleep* ]]; then sleep \${k#sleep}; else xdotool key "\$k"; sleep 2; fi
+done
 sleep 4; kill \$app; pkill -f "orca --replace" || true; pkill -f speech-dispatcher || true
 INNER
 chmod +x "$inner"
