@@ -73,11 +73,11 @@ ExportDialog::ExportDialog(QWidget *parent, const QString &title, TableMaker mak
     layout->addWidget(m_description);
 
     auto *buttons = new QHBoxLayout;
-    auto *saveButton = new QPushButton(QStringLiteral("Enregistrer…"), this);
+    auto *saveButton = new QPushButton(QStringLiteral("&Enregistrer…"), this);
     saveButton->setObjectName(QStringLiteral("enregistrer"));
-    auto *copyButton = new QPushButton(QStringLiteral("Copier"), this);
+    auto *copyButton = new QPushButton(QStringLiteral("&Copier"), this);
     copyButton->setObjectName(QStringLiteral("copier"));
-    auto *closeButton = new QPushButton(QStringLiteral("Fermer"), this);
+    auto *closeButton = new QPushButton(QStringLiteral("&Fermer"), this);
     buttons->addWidget(saveButton);
     buttons->addWidget(copyButton);
     buttons->addStretch();

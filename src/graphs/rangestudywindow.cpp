@@ -272,11 +272,11 @@ QLayout *RangeStudyWindow::buildChoices()
 QLayout *RangeStudyWindow::buildButtons()
 {
     auto *buttons = new QHBoxLayout;
-    auto *exportButton = named(new QPushButton(QStringLiteral("Exporter…"), this), "exporterEtude",
+    auto *exportButton = named(new QPushButton(QStringLiteral("E&xporter…"), this), "exporterEtude",
                                QStringLiteral("Exporter les valeurs de l'étude"));
     exportButton->setEnabled(m_dialogs != nullptr);
     auto *closeButton =
-        named(new QPushButton(QStringLiteral("Fermer"), this), "fermerEtude", QStringLiteral("Fermer"));
+        named(new QPushButton(QStringLiteral("&Fermer"), this), "fermerEtude", QStringLiteral("Fermer"));
     buttons->addWidget(exportButton);
     buttons->addStretch();
     buttons->addWidget(closeButton);

@@ -136,9 +136,9 @@ void PointageWindow::buildControls(QWidget *side)
     bold.setBold(true);
     m_secondLaw->setFont(bold);
 
-    QPushButton *undo = button(QStringLiteral("annuler"), QStringLiteral("Annuler le dernier point"), side);
-    QPushButton *clear = button(QStringLiteral("effacer"), QStringLiteral("Tout effacer"), side);
-    QPushButton *verify = button(QStringLiteral("verifier"), QStringLiteral("Vérifier les points"), side);
+    QPushButton *undo = button(QStringLiteral("annuler"), QStringLiteral("Annuler le &dernier point"), side);
+    QPushButton *clear = button(QStringLiteral("effacer"), QStringLiteral("&Tout effacer"), side);
+    QPushButton *verify = button(QStringLiteral("verifier"), QStringLiteral("&Vérifier les points"), side);
     connect(undo, &QPushButton::clicked, this, &PointageWindow::undoPoint);
     connect(clear, &QPushButton::clicked, this, &PointageWindow::clearPoints);
     connect(verify, &QPushButton::clicked, this, &PointageWindow::verifyPoints);
@@ -151,9 +151,9 @@ void PointageWindow::buildControls(QWidget *side)
     connect(m_velocities, &QCheckBox::toggled, this, &PointageWindow::updateOverlay);
     connect(m_variations, &QCheckBox::toggled, this, &PointageWindow::updateOverlay);
 
-    QPushButton *exporter = button(QStringLiteral("exporter"), QStringLiteral("Exporter…"), side);
-    QPushButton *python = button(QStringLiteral("python"), QStringLiteral("Python…"), side);
-    QPushButton *close = button(QStringLiteral("fermer"), QStringLiteral("Fermer"), side);
+    QPushButton *exporter = button(QStringLiteral("exporter"), QStringLiteral("E&xporter…"), side);
+    QPushButton *python = button(QStringLiteral("python"), QStringLiteral("&Python…"), side);
+    QPushButton *close = button(QStringLiteral("fermer"), QStringLiteral("&Fermer"), side);
     exporter->setToolTip(QStringLiteral("Le tableau pour un tableur, Regressi ou Python"));
     python->setToolTip(QStringLiteral("Un programme Python qui refait le calcul et trace les vecteurs"));
     connect(exporter, &QPushButton::clicked, this, &PointageWindow::exportTable);
@@ -200,7 +200,7 @@ QWidget *PointageWindow::buildVectorBox(QWidget *parent)
     };
     m_vx = component(QStringLiteral("vx"));
     m_vy = component(QStringLiteral("vy"));
-    QPushButton *check = button(QStringLiteral("verifierVecteur"), QStringLiteral("Vérifier le vecteur"), box);
+    QPushButton *check = button(QStringLiteral("verifierVecteur"), QStringLiteral("Vérifier le v&ecteur"), box);
     m_verdict = new QLabel(box);
     m_verdict->setObjectName(QStringLiteral("verdict"));
     auto *form = new QFormLayout(box);
