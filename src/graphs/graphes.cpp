@@ -6,6 +6,7 @@
 #include "graphs/graphesparts.h"
 #include "graphs/rangestudywindow.h"
 #include "graphs/textpen.h"
+#include "platform/announceline.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -42,11 +43,18 @@ Graphes::Graphes(const Simulation &sim, const GraphWindowActions &actions, QWidg
     study->setAccessibleName(QStringLiteral("Étude de la portée"));
     study->setGeometry(kPicture1.left(), kPicture1.bottom() + 12, 160, 26);
     connect(study, &QPushButton::clicked, this, &Graphes::openRangeStudy);
+    m_announce = new AnnounceLine(this);
 
     connect(m_picture3, &GraphToolBar::boxClicked, this, &Graphes::Check1_Click);
     connect(m_picture3, &GraphToolBar::imageClicked, this, &Graphes::Image1_Click);
     connect(m_picture1, &GraphView::mouseMoved, this,
             [this](QPointF u) { Picture1_MouseMove(0, 0, u.x(), u.y()); });
+    connect(m_picture1, &GraphView::cursorKey, this, &Graphes::moveCursor);
+    // Reached by Tab, the cursor shows where the arrows start from.
+    connect(m_picture1, &GraphView::focusedByKeyboard, this,
+            [this] { placeCursor(std::max(m_grid->currentRow(), 0), m_curve); });
+    connect(m_grid, &QTableWidget::currentCellChanged, this,
+            [this](int row, int column) { followGrid(row, column); });
 
     Form_Load(mainWindow);
 }
@@ -139,6 +147,7 @@ void Graphes::tracegraphe()
     m_graph.tracegraphe(m_sim.flight(), m_choice);
     m_picture1->update();
     fillGrid();
+    resetCursor();
 }
 
 void Graphes::fillGrid()
@@ -240,6 +249,79 @@ void Graphes::showReadout(double x, double y)
     l2->move(GraphView::toWidget(QPointF(16 - l2->width(), y - l2->height() / 2.0)));
     l1->show();
     l2->show();
+}
+
+// Another choice: the cursor starts again, hidden, on the first quantity.
+void Graphes::resetCursor()
+{
+    m_curve = 0;
+    m_picture1->setMark(std::nullopt, {});
+    m_picture1->setAccessibleDescription(GraphView::keysDescription());
+}
+
+void Graphes::moveCursor(int key)
+{
+    const ValueTable &table = m_graph.table();
+    if (table.rows == 0 || table.quantities.isEmpty())
+        return;
+    int row = std::max(m_grid->currentRow(), 0);
+    int curve = m_curve;
+    switch (key) {
+    case Qt::Key_Left: row = std::max(row - 1, 0); break;
+    case Qt::Key_Right: row = std::min(row + 1, table.rows - 1); break;
+    case Qt::Key_Home: row = 0; break;
+    case Qt::Key_End: row = table.rows - 1; break;
+    case Qt::Key_Up: curve = std::max(curve - 1, 0); break;
+    case Qt::Key_Down: curve = std::min(curve + 1, int(table.quantities.size()) - 1); break;
+    default: return;
+    }
+    placeCursor(row, curve);
+    // Said again at either end, so the user hears that it stopped there.
+    m_announce->say(cursorText());
+}
+
+// The table's current cell is the cursor's row: it follows here without reporting back.
+void Graphes::placeCursor(int row, int curve)
+{
+    m_curve = curve;
+    {
+        const QSignalBlocker block(m_grid);
+        m_grid->setCurrentCell(row, curve + 1, QItemSelectionModel::NoUpdate);
+    }
+    showCursor();
+}
+
+// The user walked the table: the cursor goes to its row, and to its column's curve.
+void Graphes::followGrid(int row, int column)
+{
+    const ValueTable &table = m_graph.table();
+    if (row < 0 || row >= table.rows || column < 0 || column >= table.cols())
+        return;
+    if (column > 0)
+        m_curve = column - 1;
+    showCursor();
+}
+
+void Graphes::showCursor()
+{
+    const ValueTable &table = m_graph.table();
+    const int row = m_grid->currentRow();
+    if (row < 0 || row >= table.rows || m_curve >= table.quantities.size())
+        return;
+    const PointsTab &pts = m_graph.pointstab();
+    m_picture1->setMark(QPointF(pts[0][row], pts[std::size_t(m_curve) + 1][row]),
+                        colour(table.quantities[m_curve]));
+    m_picture1->setAccessibleDescription(cursorText());
+}
+
+// "t = 1,20 s ; y = 4,47 m": the table's own texts with the symbol and the unit.
+QString Graphes::cursorText() const
+{
+    const ValueTable &table = m_graph.table();
+    const QStringList &cells = table.cells.at(m_grid->currentRow());
+    const int q = table.quantities.at(m_curve);
+    return QStringLiteral("t = %1 s ; %2 = %3 %4")
+        .arg(cells[0].trimmed(), symbol(q), cells[m_curve + 1].trimmed(), unitText(q));
 }
 
 void Graphes::Image1_Click(int index)

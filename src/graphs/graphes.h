@@ -9,6 +9,7 @@
 class QTableWidget;
 
 namespace orbane {
+class AnnounceLine;
 class Dialogs;
 class Simulation;
 }
@@ -33,6 +34,8 @@ struct GraphWindowActions
 // The modal graph window `graphes`: lies exactly over the main window and shows, for the whole
 // flight, the chosen quantities with a table of values, crosses on the curves for its rows and a
 // read-out under the pointer. It starts with the main window's choice and never changes it.
+// A cursor walks the table's points on the curves from the keyboard, in step with the table's
+// current cell, and tells the screen reader each point.
 class Graphes : public QDialog
 {
     Q_OBJECT
@@ -52,6 +55,8 @@ public:
     void Image1_Click(int index);
     // "Étude de la portée…": the range against the angle or the speed, modal over this window.
     void openRangeStudy();
+    // The view's keys: Left, Right, Home, End walk the rows, Up and Down the chosen quantities.
+    void moveCursor(int key);
 
     const Choice &choice() const { return m_choice; }
     const WindowGraph &graph() const { return m_graph; }
@@ -60,6 +65,7 @@ public:
     GraphToolBar *toolBar() const { return m_picture3; }
     GraphView *view() const { return m_picture1; }
     TableHeader *header() const { return m_picture2; }
+    int cursorCurve() const { return m_curve; } // index in the table's quantities
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -75,6 +81,11 @@ private:
     void setCellBackground(int row, int column, const QColor &colour);
     void showReadout(double x, double y);
     void hideReadout();
+    void placeCursor(int row, int curve);
+    void followGrid(int row, int column);
+    void showCursor();
+    void resetCursor();
+    QString cursorText() const;
 
     const Simulation &m_sim;
     GraphWindowActions m_actions;
@@ -86,6 +97,8 @@ private:
     GraphView *m_picture1 = nullptr;
     TableHeader *m_picture2 = nullptr;
     QTableWidget *m_grid = nullptr;
+    AnnounceLine *m_announce = nullptr;
+    int m_curve = 0;
 };
 
 // Opens a fresh graph window over `mainWindow` and waits until it is closed.

@@ -3,6 +3,7 @@
 #include "graphtesting.h"
 
 #include "core/simulation.h"
+#include "platform/announceline.h"
 #include "support/doubles.h"
 
 #include <QApplication>
@@ -283,6 +284,87 @@ TEST_F(GraphesTest, ShowGraphesIsModalUntilFermer)
     });
     showGraphes(sim, actions, &main);
     EXPECT_EQ(seen, QStringLiteral("graphes"));
+}
+
+// What the cursor says is what the table shows, and the table's current cell goes with it.
+TEST_F(GraphesTest, TheCursorSaysTheTablesCellsInStepWithTheTable)
+{
+    orbane::test::controlsOf(sim).drag = true;
+    const struct
+    {
+        Choice choice;
+        const char *first, *second, *unit;
+    } cases[] = {{{1, 1, 0, 0, 0, 0, 0, 0, 0}, "x", "y", "m"},
+                 {{0, 0, 1, 0, 1, 0, 0, 0, 0}, "vx", "v", "m · s⁻¹"},
+                 {{0, 0, 0, 0, 0, 0, 0, 1, 1}, "Em", "W(f)", "J"}};
+    for (const auto &c : cases) {
+        auto w = open(c.choice);
+        w->show();
+        auto *line = w->findChild<AnnounceLine *>();
+        ASSERT_TRUE(line);
+        QTableWidget *grid = w->grid();
+        GraphView *view = w->view();
+        EXPECT_EQ(view->accessibleName(), QStringLiteral("Graphe"));
+        view->setFocus(Qt::TabFocusReason);
+        const int last = grid->rowCount() - 1;
+        const struct
+        {
+            Qt::Key key;
+            int row, column;
+        } steps[] = {{Qt::Key_Right, 1, 1}, {Qt::Key_End, last, 1}, {Qt::Key_Right, last, 1},
+                     {Qt::Key_Down, last, 2}, {Qt::Key_Down, last, 2}, {Qt::Key_Home, 0, 2},
+                     {Qt::Key_Left, 0, 2},    {Qt::Key_Up, 0, 1}};
+        for (const auto &step : steps) {
+            QTest::keyClick(view, step.key);
+            const QString said = QStringLiteral("t = ") + grid->item(step.row, 0)->text().trimmed() +
+                                 QStringLiteral(" s ; ") +
+                                 QString::fromUtf8(step.column == 1 ? c.first : c.second) +
+                                 QStringLiteral(" = ") +
+                                 grid->item(step.row, step.column)->text().trimmed() +
+                                 QLatin1Char(' ') + QString::fromUtf8(c.unit);
+            EXPECT_EQ(line->accessibleName(), said);
+            EXPECT_EQ(view->accessibleDescription(), said);
+            EXPECT_EQ(grid->currentRow(), step.row) << said.toStdString();
+            EXPECT_EQ(grid->currentColumn(), step.column) << said.toStdString();
+            const PointsTab &p = w->graph().pointstab();
+            EXPECT_EQ(view->mark(), QPointF(p[0][step.row], p[step.column][step.row]));
+        }
+    }
+}
+
+TEST_F(GraphesTest, TheCursorFollowsTheTableAndShowsOnTheScreenOnly)
+{
+    auto w = open({1, 1, 0, 0, 0, 0, 0, 0});
+    w->show();
+    QTableWidget *grid = w->grid();
+    GraphView *view = w->view();
+    EXPECT_FALSE(view->mark()); // nothing is drawn before the keyboard comes
+    grid->setFocus();
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right})
+        QTest::keyClick(grid, key);
+    const PointsTab &p = w->graph().pointstab();
+    EXPECT_EQ(w->cursorCurve(), 1);
+    EXPECT_EQ(view->mark(), QPointF(p[0][2], p[2][2]));
+    // The time column keeps the curve; the view's arrows go on from the table's row.
+    QTest::keyClick(grid, Qt::Key_Home);
+    EXPECT_EQ(w->cursorCurve(), 1);
+    view->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_EQ(grid->currentRow(), 3);
+    EXPECT_EQ(grid->currentColumn(), 2);
+    // A ring in y's red around the point on the screen; the picture printed and copied has none.
+    const QImage screen = view->grab().toImage();
+    const QImage picture = w->graph().image();
+    const QPoint at = GraphView::toWidget(QPointF(p[0][3], p[2][3]));
+    int ring = 0;
+    for (int y = at.y() - 6; y <= at.y() + 6; ++y)
+        for (int x = at.x() - 6; x <= at.x() + 6; ++x)
+            ring += screen.pixelColor(x, y) == gt::kRed && picture.pixelColor(x, y) != gt::kRed;
+    EXPECT_GE(ring, 30);
+    // Another quantity: the cursor starts again on the first curve, hidden.
+    w->Check1_Click(4, true);
+    EXPECT_FALSE(view->mark());
+    EXPECT_EQ(w->cursorCurve(), 0);
 }
 
 TEST(GraphesHeader, ColumnTitles)
