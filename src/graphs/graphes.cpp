@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
@@ -43,6 +44,7 @@ Graphes::Graphes(const Simulation &sim, const GraphWindowActions &actions, QWidg
     study->setAccessibleName(QStringLiteral("Étude de la portée"));
     study->setGeometry(kPicture1.left(), kPicture1.bottom() + 12, 160, 26);
     connect(study, &QPushButton::clicked, this, &Graphes::openRangeStudy);
+    addListenButton(study->geometry());
     m_announce = new AnnounceLine(this);
 
     connect(m_picture3, &GraphToolBar::boxClicked, this, &Graphes::Check1_Click);
@@ -57,6 +59,21 @@ Graphes::Graphes(const Simulation &sim, const GraphWindowActions &actions, QWidg
             [this](int row, int column) { followGrid(row, column); });
 
     Form_Load(mainWindow);
+}
+
+// The sound must not outlive the window that owns it.
+Graphes::~Graphes() { audio().stop(&m_sound); }
+
+void Graphes::addListenButton(const QRect &beside)
+{
+    auto *listen = new QPushButton(QStringLiteral("Écouter la courbe"), this);
+    listen->setObjectName(QStringLiteral("ecouterCourbe"));
+    listen->setAccessibleName(listen->text());
+    listen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    listen->setToolTip(listen->text() + QStringLiteral(" (") +
+                       listen->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
+    listen->setGeometry(beside.translated(beside.width() + 8, 0));
+    connect(listen, &QPushButton::clicked, this, &Graphes::ecouterCourbe_Click);
 }
 
 void Graphes::buildGrid()
@@ -324,6 +341,28 @@ QString Graphes::cursorText() const
         .arg(cells[0].trimmed(), symbol(q), cells[m_curve + 1].trimmed(), unitText(q));
 }
 
+AudioOut &Graphes::audio() { return m_actions.audio ? *m_actions.audio : m_silence; }
+
+// The cursor's quantity over the whole flight, as the curve is drawn, finer than the table.
+std::vector<double> Graphes::curveSamples(int quantity) const
+{
+    const Flight flight = m_sim.flight();
+    std::vector<double> values(kListenSamples);
+    for (int i = 0; i < kListenSamples; ++i)
+        values[std::size_t(i)] = value(quantity, flight, m_graph.tvol() * i / (kListenSamples - 1));
+    return values;
+}
+
+void Graphes::ecouterCourbe_Click()
+{
+    const ValueTable &table = m_graph.table();
+    if (table.quantities.isEmpty() || m_curve >= table.quantities.size())
+        return;
+    // A sound still playing starts again from the left with the new one.
+    m_sound.setSound(tones::curveSound(curveSamples(table.quantities[m_curve]), kListenSeconds));
+    audio().start(&m_sound);
+}
+
 void Graphes::Image1_Click(int index)
 {
     switch (index) {
@@ -371,6 +410,12 @@ bool Graphes::eventFilter(QObject *watched, QEvent *event)
 void Graphes::mouseMoveEvent(QMouseEvent *)
 {
     Picture1_MouseMove(1, 0, 0, 0);
+}
+
+void Graphes::hideEvent(QHideEvent *event)
+{
+    audio().stop(&m_sound);
+    QDialog::hideEvent(event);
 }
 
 void Graphes::resizeEvent(QResizeEvent *)

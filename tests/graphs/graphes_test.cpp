@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -61,6 +62,39 @@ struct GraphesTest : ::testing::Test
 };
 
 const QColor kYellow(255, 255, 200);
+
+// Records the sources it is handed; plays nothing.
+class RecordingAudio final : public AudioOut
+{
+public:
+    QList<PcmSource *> started, stopped;
+    void start(PcmSource *source) override { started << source; }
+    void stop(PcmSource *source) override { stopped << source; }
+};
+
+// The rest of a source's sound, both channels added.
+std::vector<float> drain(PcmSource &source)
+{
+    std::vector<float> mono;
+    std::vector<float> chunk(2 * 4096);
+    for (int n = 4096; n == 4096;) {
+        n = source.render(chunk.data(), 4096);
+        for (int i = 0; i < n; ++i)
+            mono.push_back(chunk[std::size_t(2 * i)] + chunk[std::size_t(2 * i + 1)]);
+    }
+    return mono;
+}
+
+// Sign changes in 0,3 s from `seconds`: twice the pitch, near enough.
+int crossings(const std::vector<float> &mono, double seconds)
+{
+    const auto from = std::size_t(seconds * PcmSource::kRate);
+    const auto to = std::min(mono.size(), from + std::size_t(0.3 * PcmSource::kRate));
+    int n = 0;
+    for (std::size_t i = from + 1; i < to; ++i)
+        n += (mono[i - 1] < 0.0f) != (mono[i] < 0.0f);
+    return n;
+}
 
 } // namespace
 
@@ -365,6 +399,45 @@ TEST_F(GraphesTest, TheCursorFollowsTheTableAndShowsOnTheScreenOnly)
     w->Check1_Click(4, true);
     EXPECT_FALSE(view->mark());
     EXPECT_EQ(w->cursorCurve(), 0);
+}
+
+// "Écouter la courbe" plays the cursor's curve for three seconds, low to high as it rises,
+// again from the start at each press, until the window closes.
+TEST_F(GraphesTest, EcouterLaCourbePlaysTheCursorsCurveUntilTheWindowCloses)
+{
+    RecordingAudio audio;
+    actions.audio = &audio;
+    auto w = open({1, 1, 0, 0, 0, 0, 0, 0});
+    w->show();
+    auto *listen = w->findChild<QPushButton *>(QStringLiteral("ecouterCourbe"));
+    ASSERT_TRUE(listen);
+    EXPECT_EQ(listen->accessibleName(), QStringLiteral("Écouter la courbe"));
+    EXPECT_EQ(listen->toolTip(), QStringLiteral("Écouter la courbe (Ctrl+E)"));
+    listen->click();
+    ASSERT_EQ(audio.started.size(), 1);
+    PcmSource *source = audio.started[0];
+    // x rises all along the flight.
+    std::vector<float> heard = drain(*source);
+    EXPECT_NEAR(double(heard.size()) / PcmSource::kRate, 3.0, 0.05);
+    EXPECT_GT(*std::max_element(heard.begin(), heard.end()), 0.2f);
+    EXPECT_LT(crossings(heard, 0.05), crossings(heard, 1.35));
+    EXPECT_LT(crossings(heard, 1.35), crossings(heard, 2.65));
+    // y rises and falls: its sound is highest in the middle. Pressed again, it starts over.
+    w->view()->setFocus();
+    QTest::keyClick(w->view(), Qt::Key_Down);
+    listen->click();
+    std::vector<float> second(2 * PcmSource::kRate);
+    source->render(second.data(), PcmSource::kRate);
+    listen->click();
+    ASSERT_EQ(audio.started.size(), 3);
+    EXPECT_EQ(audio.started[2], source);
+    heard = drain(*source);
+    EXPECT_NEAR(double(heard.size()) / PcmSource::kRate, 3.0, 0.05);
+    EXPECT_GT(crossings(heard, 1.35), crossings(heard, 0.05));
+    EXPECT_GT(crossings(heard, 1.35), crossings(heard, 2.65));
+    EXPECT_TRUE(audio.stopped.isEmpty());
+    w->close();
+    EXPECT_EQ(audio.stopped.value(0), source);
 }
 
 TEST(GraphesHeader, ColumnTitles)
