@@ -184,6 +184,7 @@ void FeuilleP::openGraphes()
     actions.copy = [this](const QImage &image) { output().copyPicture(image); };
     actions.calculator = [this] { calculatrice(); };
     actions.dialogs = m_services.dialogs;
+    actions.audio = m_services.audio;
     graphs::showGraphes(m_sim, actions, this);
 }
 

@@ -6,10 +6,12 @@
 #include "graphs/graphesparts.h"
 #include "graphs/rangestudywindow.h"
 #include "graphs/textpen.h"
+#include "platform/announceline.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
@@ -42,13 +44,36 @@ Graphes::Graphes(const Simulation &sim, const GraphWindowActions &actions, QWidg
     study->setAccessibleName(QStringLiteral("Étude de la portée"));
     study->setGeometry(kPicture1.left(), kPicture1.bottom() + 12, 160, 26);
     connect(study, &QPushButton::clicked, this, &Graphes::openRangeStudy);
+    addListenButton(study->geometry());
+    m_announce = new AnnounceLine(this);
 
     connect(m_picture3, &GraphToolBar::boxClicked, this, &Graphes::Check1_Click);
     connect(m_picture3, &GraphToolBar::imageClicked, this, &Graphes::Image1_Click);
     connect(m_picture1, &GraphView::mouseMoved, this,
             [this](QPointF u) { Picture1_MouseMove(0, 0, u.x(), u.y()); });
+    connect(m_picture1, &GraphView::cursorKey, this, &Graphes::moveCursor);
+    // Reached by Tab, the cursor shows where the arrows start from.
+    connect(m_picture1, &GraphView::focusedByKeyboard, this,
+            [this] { placeCursor(std::max(m_grid->currentRow(), 0), m_curve); });
+    connect(m_grid, &QTableWidget::currentCellChanged, this,
+            [this](int row, int column) { followGrid(row, column); });
 
     Form_Load(mainWindow);
+}
+
+// The sound must not outlive the window that owns it.
+Graphes::~Graphes() { audio().stop(&m_sound); }
+
+void Graphes::addListenButton(const QRect &beside)
+{
+    auto *listen = new QPushButton(QStringLiteral("Écouter la courbe"), this);
+    listen->setObjectName(QStringLiteral("ecouterCourbe"));
+    listen->setAccessibleName(listen->text());
+    listen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    listen->setToolTip(listen->text() + QStringLiteral(" (") +
+                       listen->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
+    listen->setGeometry(beside.translated(beside.width() + 8, 0));
+    connect(listen, &QPushButton::clicked, this, &Graphes::ecouterCourbe_Click);
 }
 
 void Graphes::buildGrid()
@@ -139,6 +164,7 @@ void Graphes::tracegraphe()
     m_graph.tracegraphe(m_sim.flight(), m_choice);
     m_picture1->update();
     fillGrid();
+    resetCursor();
 }
 
 void Graphes::fillGrid()
@@ -242,6 +268,101 @@ void Graphes::showReadout(double x, double y)
     l2->show();
 }
 
+// Another choice: the cursor starts again, hidden, on the first quantity.
+void Graphes::resetCursor()
+{
+    m_curve = 0;
+    m_picture1->setMark(std::nullopt, {});
+    m_picture1->setAccessibleDescription(GraphView::keysDescription());
+}
+
+void Graphes::moveCursor(int key)
+{
+    const ValueTable &table = m_graph.table();
+    if (table.rows == 0 || table.quantities.isEmpty())
+        return;
+    int row = std::max(m_grid->currentRow(), 0);
+    int curve = m_curve;
+    switch (key) {
+    case Qt::Key_Left: row = std::max(row - 1, 0); break;
+    case Qt::Key_Right: row = std::min(row + 1, table.rows - 1); break;
+    case Qt::Key_Home: row = 0; break;
+    case Qt::Key_End: row = table.rows - 1; break;
+    case Qt::Key_Up: curve = std::max(curve - 1, 0); break;
+    case Qt::Key_Down: curve = std::min(curve + 1, int(table.quantities.size()) - 1); break;
+    default: return;
+    }
+    placeCursor(row, curve);
+    // Said again at either end, so the user hears that it stopped there.
+    m_announce->say(cursorText());
+}
+
+// The table's current cell is the cursor's row: it follows here without reporting back.
+void Graphes::placeCursor(int row, int curve)
+{
+    m_curve = curve;
+    {
+        const QSignalBlocker block(m_grid);
+        m_grid->setCurrentCell(row, curve + 1, QItemSelectionModel::NoUpdate);
+    }
+    showCursor();
+}
+
+// The user walked the table: the cursor goes to its row, and to its column's curve.
+void Graphes::followGrid(int row, int column)
+{
+    const ValueTable &table = m_graph.table();
+    if (row < 0 || row >= table.rows || column < 0 || column >= table.cols())
+        return;
+    if (column > 0)
+        m_curve = column - 1;
+    showCursor();
+}
+
+void Graphes::showCursor()
+{
+    const ValueTable &table = m_graph.table();
+    const int row = m_grid->currentRow();
+    if (row < 0 || row >= table.rows || m_curve >= table.quantities.size())
+        return;
+    const PointsTab &pts = m_graph.pointstab();
+    m_picture1->setMark(QPointF(pts[0][row], pts[std::size_t(m_curve) + 1][row]),
+                        colour(table.quantities[m_curve]));
+    m_picture1->setAccessibleDescription(cursorText());
+}
+
+// "t = 1,20 s ; y = 4,47 m": the table's own texts with the symbol and the unit.
+QString Graphes::cursorText() const
+{
+    const ValueTable &table = m_graph.table();
+    const QStringList &cells = table.cells.at(m_grid->currentRow());
+    const int q = table.quantities.at(m_curve);
+    return QStringLiteral("t = %1 s ; %2 = %3 %4")
+        .arg(cells[0].trimmed(), symbol(q), cells[m_curve + 1].trimmed(), unitText(q));
+}
+
+AudioOut &Graphes::audio() { return m_actions.audio ? *m_actions.audio : m_silence; }
+
+// The cursor's quantity over the whole flight, as the curve is drawn, finer than the table.
+std::vector<double> Graphes::curveSamples(int quantity) const
+{
+    const Flight flight = m_sim.flight();
+    std::vector<double> values(kListenSamples);
+    for (int i = 0; i < kListenSamples; ++i)
+        values[std::size_t(i)] = value(quantity, flight, m_graph.tvol() * i / (kListenSamples - 1));
+    return values;
+}
+
+void Graphes::ecouterCourbe_Click()
+{
+    const ValueTable &table = m_graph.table();
+    if (table.quantities.isEmpty() || m_curve >= table.quantities.size())
+        return;
+    // A sound still playing starts again from the left with the new one.
+    m_sound.setSound(tones::curveSound(curveSamples(table.quantities[m_curve]), kListenSeconds));
+    audio().start(&m_sound);
+}
+
 void Graphes::Image1_Click(int index)
 {
     switch (index) {
@@ -289,6 +410,12 @@ bool Graphes::eventFilter(QObject *watched, QEvent *event)
 void Graphes::mouseMoveEvent(QMouseEvent *)
 {
     Picture1_MouseMove(1, 0, 0, 0);
+}
+
+void Graphes::hideEvent(QHideEvent *event)
+{
+    audio().stop(&m_sound);
+    QDialog::hideEvent(event);
 }
 
 void Graphes::resizeEvent(QResizeEvent *)

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "core/tones.h"
 #include "graphs/quantities.h"
 #include "graphs/windowgraph.h"
 
 #include <QDialog>
 #include <functional>
+#include <vector>
 
 class QTableWidget;
 
 namespace orbane {
+class AnnounceLine;
 class Dialogs;
 class Simulation;
 }
@@ -28,11 +31,14 @@ struct GraphWindowActions
     std::function<void(const QImage &)> copy;  // "Copier": the image on the clipboard
     std::function<void()> calculator;          // "Calculatrice": the calculator, modal
     Dialogs *dialogs = nullptr; // the export window's messages; without them it does not open
+    AudioOut *audio = nullptr;  // "Écouter la courbe"; without it, silent
 };
 
 // The modal graph window `graphes`: lies exactly over the main window and shows, for the whole
 // flight, the chosen quantities with a table of values, crosses on the curves for its rows and a
 // read-out under the pointer. It starts with the main window's choice and never changes it.
+// A cursor walks the table's points on the curves from the keyboard, in step with the table's
+// current cell, and tells the screen reader each point; "Écouter la courbe" plays its curve.
 class Graphes : public QDialog
 {
     Q_OBJECT
@@ -43,7 +49,11 @@ public:
     static constexpr QRect kPicture2{16, 96, 265, 25};
     static constexpr QRect kGrid{16, 120, 260, 232};
 
+    static constexpr double kListenSeconds = 3.0;
+    static constexpr int kListenSamples = 200;
+
     Graphes(const Simulation &sim, const GraphWindowActions &actions, QWidget *mainWindow);
+    ~Graphes() override;
 
     void Check1_Click(int index, bool on);
     void tracegraphe();
@@ -52,6 +62,9 @@ public:
     void Image1_Click(int index);
     // "Étude de la portée…": the range against the angle or the speed, modal over this window.
     void openRangeStudy();
+    // The view's keys: Left, Right, Home, End walk the rows, Up and Down the chosen quantities.
+    void moveCursor(int key);
+    void ecouterCourbe_Click();
 
     const Choice &choice() const { return m_choice; }
     const WindowGraph &graph() const { return m_graph; }
@@ -60,11 +73,13 @@ public:
     GraphToolBar *toolBar() const { return m_picture3; }
     GraphView *view() const { return m_picture1; }
     TableHeader *header() const { return m_picture2; }
+    int cursorCurve() const { return m_curve; } // index in the table's quantities
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void drawThrough(QPainter &p) const;
@@ -75,6 +90,14 @@ private:
     void setCellBackground(int row, int column, const QColor &colour);
     void showReadout(double x, double y);
     void hideReadout();
+    void addListenButton(const QRect &beside);
+    void placeCursor(int row, int curve);
+    void followGrid(int row, int column);
+    void showCursor();
+    void resetCursor();
+    QString cursorText() const;
+    std::vector<double> curveSamples(int quantity) const;
+    AudioOut &audio();
 
     const Simulation &m_sim;
     GraphWindowActions m_actions;
@@ -86,6 +109,10 @@ private:
     GraphView *m_picture1 = nullptr;
     TableHeader *m_picture2 = nullptr;
     QTableWidget *m_grid = nullptr;
+    AnnounceLine *m_announce = nullptr;
+    int m_curve = 0;
+    NullAudio m_silence;
+    tones::BufferSource m_sound;
 };
 
 // Opens a fresh graph window over `mainWindow` and waits until it is closed.

@@ -2,8 +2,10 @@
 
 #include "graphs/textpen.h"
 #include "graphs/windowgraph.h"
+#include "platform/focusframe.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -89,6 +91,9 @@ GraphView::GraphView(const WindowGraph &graph, QWidget *parent) : QWidget(parent
 {
     setObjectName(QStringLiteral("Picture1"));
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Graphe"));
+    setAccessibleDescription(keysDescription());
     resize(WindowGraph::kSize);
     for (QLabel **label : {&m_label1, &m_label2}) {
         *label = new QLabel(this);
@@ -118,20 +123,77 @@ QPointF GraphView::toUnits(QPoint widgetPos)
     return QPointF(widgetPos + WindowGraph::kOrigin);
 }
 
+QString GraphView::keysDescription()
+{
+    return QStringLiteral("Flèches gauche et droite : date précédente ou suivante du tableau ; "
+                          "Début et Fin : première et dernière date ; flèches haut et bas : "
+                          "grandeur précédente ou suivante ; Ctrl+E : écouter la courbe.");
+}
+
+void GraphView::setMark(std::optional<QPointF> units, const QColor &colour)
+{
+    m_mark = units;
+    m_markColour = colour;
+    update();
+}
+
 void GraphView::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
-    if (m_scaledDrawing && devicePixelRatioF() != 1) {
+    if (m_scaledDrawing && devicePixelRatioF() != 1)
         m_scaledDrawing(p);
+    else
+        p.drawImage(QPoint(0, 0), m_graph.image());
+    drawMark(p);
+    if (hasFocus())
+        drawFocusFrame(p, rect().adjusted(1, 1, -1, -1));
+}
+
+// A square ring around the table's cross, in the curve's colour, thick enough to be found at
+// a glance.
+void GraphView::drawMark(QPainter &p) const
+{
+    if (!m_mark)
         return;
-    }
-    p.drawImage(QPoint(0, 0), m_graph.image());
+    const QPoint centre = toWidget(*m_mark);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(m_markColour, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(QRect(centre - QPoint(5, 5), QSize(11, 11)));
+    p.restore();
 }
 
 void GraphView::mouseMoveEvent(QMouseEvent *event)
 {
     emit mouseMoved(toUnits(event->position().toPoint()));
+}
+
+void GraphView::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool moves = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home ||
+                           key == Qt::Key_End || key == Qt::Key_Up || key == Qt::Key_Down;
+    if (!moves || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    emit cursorKey(key);
+}
+
+void GraphView::focusInEvent(QFocusEvent *event)
+{
+    update();
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        emit focusedByKeyboard();
+    QWidget::focusInEvent(event);
+}
+
+void GraphView::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 // ---- Picture2 -------------------------------------------------------------------------------

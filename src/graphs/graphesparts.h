@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 #include <utility>
 
 class QCheckBox;
@@ -48,7 +49,8 @@ private:
 };
 
 // The graph surface `Picture1`: shows the window's graph and reports the pointer in the graph's
-// units (x = -36 at its left edge). It holds the read-out labels `Label1` and `Label2`.
+// units (x = -36 at its left edge). It holds the read-out labels `Label1` and `Label2`. Tab
+// reaches it; its arrows, Home and End move the keyboard's cursor on the curves.
 class GraphView : public QWidget
 {
     Q_OBJECT
@@ -62,20 +64,35 @@ public:
     }
     QLabel *label1() const { return m_label1; }
     QLabel *label2() const { return m_label2; }
+    // The keys, as the view's accessible description tells them until the cursor moves.
+    static QString keysDescription();
+    // The keyboard's cursor at a point in the graph's units, or none. It is drawn on the screen
+    // only: prints and copies take the graph's picture.
+    void setMark(std::optional<QPointF> units, const QColor &colour);
+    std::optional<QPointF> mark() const { return m_mark; }
     // Widget pixel of a point in the graph's units, and back.
     static QPoint toWidget(QPointF units);
     static QPointF toUnits(QPoint widgetPos);
 
 signals:
     void mouseMoved(QPointF units);
+    void cursorKey(int key);   // Qt::Key_Left, Right, Home, End, Up or Down
+    void focusedByKeyboard(); // Tab or Shift+Tab
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void drawMark(QPainter &p) const;
+
     const WindowGraph &m_graph;
     std::function<void(QPainter &)> m_scaledDrawing;
+    std::optional<QPointF> m_mark;
+    QColor m_markColour;
     QLabel *m_label1 = nullptr;
     QLabel *m_label2 = nullptr;
 };

@@ -9,6 +9,15 @@ const Quantity &quantity(int index)
 {
     return kQuantityTable.at(std::size_t(index));
 }
+
+QString superscript(const QString &text)
+{
+    static const QString kDigits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString raised;
+    for (QChar c : text)
+        raised += c == u'-' ? QChar(0x207B) : c.isDigit() ? kDigits.at(c.digitValue()) : c;
+    return raised;
+}
 } // namespace
 
 Group groupOf(int index)
@@ -50,6 +59,18 @@ Unit groupUnit(Group group)
 {
     const QuantityGroupInfo &info = groupInfo(group);
     return {QString::fromUtf8(info.unit), QString::fromUtf8(info.exponent)};
+}
+
+QString symbol(int index)
+{
+    const Quantity &q = quantity(index);
+    return QString::fromUtf8(q.letter) + QString::fromUtf8(q.index);
+}
+
+QString unitText(int index)
+{
+    const Unit unit = groupUnit(groupOf(index));
+    return unit.text.trimmed() + superscript(unit.exponent);
 }
 
 Unit unitOf(const Choice &choice)

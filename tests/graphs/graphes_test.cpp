@@ -3,12 +3,14 @@
 #include "graphtesting.h"
 
 #include "core/simulation.h"
+#include "platform/announceline.h"
 #include "support/doubles.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -60,6 +62,39 @@ struct GraphesTest : ::testing::Test
 };
 
 const QColor kYellow(255, 255, 200);
+
+// Records the sources it is handed; plays nothing.
+class RecordingAudio final : public AudioOut
+{
+public:
+    QList<PcmSource *> started, stopped;
+    void start(PcmSource *source) override { started << source; }
+    void stop(PcmSource *source) override { stopped << source; }
+};
+
+// The rest of a source's sound, both channels added.
+std::vector<float> drain(PcmSource &source)
+{
+    std::vector<float> mono;
+    std::vector<float> chunk(2 * 4096);
+    for (int n = 4096; n == 4096;) {
+        n = source.render(chunk.data(), 4096);
+        for (int i = 0; i < n; ++i)
+            mono.push_back(chunk[std::size_t(2 * i)] + chunk[std::size_t(2 * i + 1)]);
+    }
+    return mono;
+}
+
+// Sign changes in 0,3 s from `seconds`: twice the pitch, near enough.
+int crossings(const std::vector<float> &mono, double seconds)
+{
+    const auto from = std::size_t(seconds * PcmSource::kRate);
+    const auto to = std::min(mono.size(), from + std::size_t(0.3 * PcmSource::kRate));
+    int n = 0;
+    for (std::size_t i = from + 1; i < to; ++i)
+        n += (mono[i - 1] < 0.0f) != (mono[i] < 0.0f);
+    return n;
+}
 
 } // namespace
 
@@ -283,6 +318,126 @@ TEST_F(GraphesTest, ShowGraphesIsModalUntilFermer)
     });
     showGraphes(sim, actions, &main);
     EXPECT_EQ(seen, QStringLiteral("graphes"));
+}
+
+// What the cursor says is what the table shows, and the table's current cell goes with it.
+TEST_F(GraphesTest, TheCursorSaysTheTablesCellsInStepWithTheTable)
+{
+    orbane::test::controlsOf(sim).drag = true;
+    const struct
+    {
+        Choice choice;
+        const char *first, *second, *unit;
+    } cases[] = {{{1, 1, 0, 0, 0, 0, 0, 0, 0}, "x", "y", "m"},
+                 {{0, 0, 1, 0, 1, 0, 0, 0, 0}, "vx", "v", "m · s⁻¹"},
+                 {{0, 0, 0, 0, 0, 0, 0, 1, 1}, "Em", "W(f)", "J"}};
+    for (const auto &c : cases) {
+        auto w = open(c.choice);
+        w->show();
+        auto *line = w->findChild<AnnounceLine *>();
+        ASSERT_TRUE(line);
+        QTableWidget *grid = w->grid();
+        GraphView *view = w->view();
+        EXPECT_EQ(view->accessibleName(), QStringLiteral("Graphe"));
+        view->setFocus(Qt::TabFocusReason);
+        const int last = grid->rowCount() - 1;
+        const struct
+        {
+            Qt::Key key;
+            int row, column;
+        } steps[] = {{Qt::Key_Right, 1, 1}, {Qt::Key_End, last, 1}, {Qt::Key_Right, last, 1},
+                     {Qt::Key_Down, last, 2}, {Qt::Key_Down, last, 2}, {Qt::Key_Home, 0, 2},
+                     {Qt::Key_Left, 0, 2},    {Qt::Key_Up, 0, 1}};
+        for (const auto &step : steps) {
+            QTest::keyClick(view, step.key);
+            const QString said = QStringLiteral("t = ") + grid->item(step.row, 0)->text().trimmed() +
+                                 QStringLiteral(" s ; ") +
+                                 QString::fromUtf8(step.column == 1 ? c.first : c.second) +
+                                 QStringLiteral(" = ") +
+                                 grid->item(step.row, step.column)->text().trimmed() +
+                                 QLatin1Char(' ') + QString::fromUtf8(c.unit);
+            EXPECT_EQ(line->accessibleName(), said);
+            EXPECT_EQ(view->accessibleDescription(), said);
+            EXPECT_EQ(grid->currentRow(), step.row) << said.toStdString();
+            EXPECT_EQ(grid->currentColumn(), step.column) << said.toStdString();
+            const PointsTab &p = w->graph().pointstab();
+            EXPECT_EQ(view->mark(), QPointF(p[0][step.row], p[step.column][step.row]));
+        }
+    }
+}
+
+TEST_F(GraphesTest, TheCursorFollowsTheTableAndShowsOnTheScreenOnly)
+{
+    auto w = open({1, 1, 0, 0, 0, 0, 0, 0});
+    w->show();
+    QTableWidget *grid = w->grid();
+    GraphView *view = w->view();
+    EXPECT_FALSE(view->mark()); // nothing is drawn before the keyboard comes
+    grid->setFocus();
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right})
+        QTest::keyClick(grid, key);
+    const PointsTab &p = w->graph().pointstab();
+    EXPECT_EQ(w->cursorCurve(), 1);
+    EXPECT_EQ(view->mark(), QPointF(p[0][2], p[2][2]));
+    // The time column keeps the curve; the view's arrows go on from the table's row.
+    QTest::keyClick(grid, Qt::Key_Home);
+    EXPECT_EQ(w->cursorCurve(), 1);
+    view->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_EQ(grid->currentRow(), 3);
+    EXPECT_EQ(grid->currentColumn(), 2);
+    // A ring in y's red around the point on the screen; the picture printed and copied has none.
+    const QImage screen = view->grab().toImage();
+    const QImage picture = w->graph().image();
+    const QPoint at = GraphView::toWidget(QPointF(p[0][3], p[2][3]));
+    int ring = 0;
+    for (int y = at.y() - 6; y <= at.y() + 6; ++y)
+        for (int x = at.x() - 6; x <= at.x() + 6; ++x)
+            ring += screen.pixelColor(x, y) == gt::kRed && picture.pixelColor(x, y) != gt::kRed;
+    EXPECT_GE(ring, 30);
+    // Another quantity: the cursor starts again on the first curve, hidden.
+    w->Check1_Click(4, true);
+    EXPECT_FALSE(view->mark());
+    EXPECT_EQ(w->cursorCurve(), 0);
+}
+
+// "Écouter la courbe" plays the cursor's curve for three seconds, low to high as it rises,
+// again from the start at each press, until the window closes.
+TEST_F(GraphesTest, EcouterLaCourbePlaysTheCursorsCurveUntilTheWindowCloses)
+{
+    RecordingAudio audio;
+    actions.audio = &audio;
+    auto w = open({1, 1, 0, 0, 0, 0, 0, 0});
+    w->show();
+    auto *listen = w->findChild<QPushButton *>(QStringLiteral("ecouterCourbe"));
+    ASSERT_TRUE(listen);
+    EXPECT_EQ(listen->accessibleName(), QStringLiteral("Écouter la courbe"));
+    EXPECT_EQ(listen->toolTip(), QStringLiteral("Écouter la courbe (Ctrl+E)"));
+    listen->click();
+    ASSERT_EQ(audio.started.size(), 1);
+    PcmSource *source = audio.started[0];
+    // x rises all along the flight.
+    std::vector<float> heard = drain(*source);
+    EXPECT_NEAR(double(heard.size()) / PcmSource::kRate, 3.0, 0.05);
+    EXPECT_GT(*std::max_element(heard.begin(), heard.end()), 0.2f);
+    EXPECT_LT(crossings(heard, 0.05), crossings(heard, 1.35));
+    EXPECT_LT(crossings(heard, 1.35), crossings(heard, 2.65));
+    // y rises and falls: its sound is highest in the middle. Pressed again, it starts over.
+    w->view()->setFocus();
+    QTest::keyClick(w->view(), Qt::Key_Down);
+    listen->click();
+    std::vector<float> second(2 * PcmSource::kRate);
+    source->render(second.data(), PcmSource::kRate);
+    listen->click();
+    ASSERT_EQ(audio.started.size(), 3);
+    EXPECT_EQ(audio.started[2], source);
+    heard = drain(*source);
+    EXPECT_NEAR(double(heard.size()) / PcmSource::kRate, 3.0, 0.05);
+    EXPECT_GT(crossings(heard, 1.35), crossings(heard, 0.05));
+    EXPECT_GT(crossings(heard, 1.35), crossings(heard, 2.65));
+    EXPECT_TRUE(audio.stopped.isEmpty());
+    w->close();
+    EXPECT_EQ(audio.stopped.value(0), source);
 }
 
 TEST(GraphesHeader, ColumnTitles)
