@@ -70,7 +70,9 @@ QString symbol(int index)
 QString unitText(int index)
 {
     const Unit unit = groupUnit(groupOf(index));
-    return unit.text.trimmed() + superscript(unit.exponent);
+    // Written as the spoken sentences write it ("m.s⁻¹"): a reader says "m point s" for "m · s".
+    return unit.text.trimmed().replace(QStringLiteral(" · "), QStringLiteral(".")) +
+           superscript(unit.exponent);
 }
 
 Unit unitOf(const Choice &choice)

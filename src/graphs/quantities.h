@@ -40,7 +40,7 @@ Unit unitOf(const Choice &choice);
 Unit groupUnit(Group group);
 
 // In one piece of plain text, as the table's header reads: the symbol "x", "vx", "Ec", "W(f)"
-// and the unit "m", "m · s⁻¹", "J", its exponent raised.
+// and the unit "m", "m.s⁻¹", "J", its exponent raised.
 QString symbol(int index);
 QString unitText(int index);
 

@@ -329,7 +329,7 @@ TEST_F(GraphesTest, TheCursorSaysTheTablesCellsInStepWithTheTable)
         Choice choice;
         const char *first, *second, *unit;
     } cases[] = {{{1, 1, 0, 0, 0, 0, 0, 0, 0}, "x", "y", "m"},
-                 {{0, 0, 1, 0, 1, 0, 0, 0, 0}, "vx", "v", "m · s⁻¹"},
+                 {{0, 0, 1, 0, 1, 0, 0, 0, 0}, "vx", "v", "m.s⁻¹"},
                  {{0, 0, 0, 0, 0, 0, 0, 1, 1}, "Em", "W(f)", "J"}};
     for (const auto &c : cases) {
         auto w = open(c.choice);
