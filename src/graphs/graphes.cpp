@@ -39,7 +39,7 @@ Graphes::Graphes(const Simulation &sim, const GraphWindowActions &actions, QWidg
     m_picture2->setGeometry(kPicture2);
     buildGrid();
     // Under the graph, the one free place that no table length reaches.
-    auto *study = new QPushButton(QStringLiteral("Étude de la portée…"), this);
+    auto *study = new QPushButton(QStringLiteral("Étude de la &portée…"), this);
     study->setObjectName(QStringLiteral("boutonEtudePortee"));
     study->setAccessibleName(QStringLiteral("Étude de la portée"));
     study->setGeometry(kPicture1.left(), kPicture1.bottom() + 12, 160, 26);

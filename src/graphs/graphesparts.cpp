@@ -22,12 +22,15 @@ struct ImageButton
     const char *icon;
     const char *tip;
     int slot; // place from the right
+    QKeyCombination key; // "Fermer" has Escape, the window's own
 };
 // Index 5, the export of the values, stands beside "Copier".
 const std::array<ImageButton, GraphToolBar::kImageButtons> kImages = {
-    ImageButton{"fermer", "Fermer", 0}, ImageButton{"imprimer", "Imprimer", 1},
-    ImageButton{"copier", "Copier", 2}, ImageButton{"calculatrice", "Calculatrice", 4},
-    ImageButton{"exporter", "Exporter les valeurs", 3}};
+    ImageButton{"fermer", "Fermer", 0, {}},
+    ImageButton{"imprimer", "Imprimer", 1, Qt::CTRL | Qt::Key_P},
+    ImageButton{"copier", "Copier", 2, Qt::CTRL | Qt::Key_C},
+    ImageButton{"calculatrice", "Calculatrice", 4, Qt::CTRL | Qt::Key_K},
+    ImageButton{"exporter", "Exporter les valeurs", 3, Qt::CTRL | Qt::Key_S}};
 
 } // namespace
 
@@ -45,6 +48,11 @@ GraphToolBar::GraphToolBar(QWidget *parent) : QWidget(parent)
         b->setObjectName(QStringLiteral("Image1"));
         b->setProperty("index", i + 1);
         b->setToolTip(QString::fromUtf8(kImages[i].tip));
+        if (kImages[i].key != QKeyCombination()) {
+            b->setShortcut(QKeySequence(kImages[i].key));
+            b->setToolTip(b->toolTip() + QStringLiteral(" (") +
+                          b->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
+        }
         b->setAccessibleName(QString::fromUtf8(kImages[i].tip));
         b->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(kImages[i].icon))));
         b->setIconSize(QSize(24, 24));

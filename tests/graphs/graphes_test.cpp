@@ -124,9 +124,9 @@ TEST_F(GraphesTest, OpensOverTheMainWindowWithItsChoiceDrawn)
     EXPECT_EQ(image(*w, 3)->x(), 800 - 130);
     // The export of the values stands beside "Copier", the calculator after it.
     EXPECT_EQ(image(*w, 5)->x(), 800 - 170);
-    EXPECT_EQ(image(*w, 5)->toolTip(), QStringLiteral("Exporter les valeurs"));
+    EXPECT_EQ(image(*w, 5)->toolTip(), QStringLiteral("Exporter les valeurs (Ctrl+S)"));
     EXPECT_EQ(image(*w, 4)->x(), 800 - 210);
-    EXPECT_EQ(image(*w, 2)->toolTip(), QStringLiteral("Imprimer"));
+    EXPECT_EQ(image(*w, 2)->toolTip(), QStringLiteral("Imprimer (Ctrl+P)"));
 }
 
 // In the air W(f) joins the energies: its box shows, and five columns still fit left of the graph.
