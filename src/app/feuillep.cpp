@@ -185,6 +185,7 @@ void FeuilleP::openGraphes()
     actions.calculator = [this] { calculatrice(); };
     actions.dialogs = m_services.dialogs;
     actions.audio = m_services.audio;
+    actions.say = [this](const QString &text) { m_narrator->line()->say(text); };
     graphs::showGraphes(m_sim, actions, this);
 }
 
@@ -236,7 +237,7 @@ void FeuilleP::bindTabKeys()
 // menu and the help button's menu.
 void FeuilleP::bindListening()
 {
-    auto *narrator = new Narrator(m_sim, centralWidget());
+    auto *narrator = m_narrator = new Narrator(m_sim, centralWidget());
     // A closed list's new choice is not read by the screen reader: it is announced.
     for (auto *list : centralWidget()->findChildren<QComboBox *>())
         connect(list, &QComboBox::activated, narrator, [narrator, list] {

@@ -23,6 +23,7 @@ class QToolButton;
 namespace orbane {
 
 class HintLine;
+class Narrator;
 class Hints;
 namespace calc {
 class Machine;
@@ -134,6 +135,7 @@ private:
     AnimationBar *m_animation = nullptr;
     ScaleControl *m_scaleControl = nullptr;
     UndoHistory *m_history = nullptr;
+    Narrator *m_narrator = nullptr;
     TabStrip *m_onglets = nullptr;
     std::array<Panel *, 4> m_panels{};
     ChronoPanel *m_chronoPanel = nullptr;

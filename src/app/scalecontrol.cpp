@@ -33,7 +33,7 @@ ScaleControl::ScaleControl(QWidget *parent, Hints &hints, Dialogs &dialogs, Acti
 {
     m_button = new QToolButton(parent);
     m_button->setObjectName(QStringLiteral("echelle"));
-    m_button->setText(QStringLiteral("Affichage a&grandi"));
+    m_button->setText(QStringLiteral("Affichage agran&di"));
     m_button->setAccessibleName(QStringLiteral("Affichage agrandi"));
     m_button->setToolTip(QStringLiteral("Agrandir toute la fenêtre, pour un projecteur"));
     m_button->setPopupMode(QToolButton::InstantPopup);

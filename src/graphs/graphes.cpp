@@ -45,7 +45,12 @@ Graphes::Graphes(const Simulation &sim, const GraphWindowActions &actions, QWidg
     study->setGeometry(kPicture1.left(), kPicture1.bottom() + 12, 160, 26);
     connect(study, &QPushButton::clicked, this, &Graphes::openRangeStudy);
     addListenButton(study->geometry());
-    m_announce = new AnnounceLine(this);
+    // The main window's announcements when it has them: a reader names the dialog before each
+    // notification that lies inside a dialog.
+    if (!m_actions.say) {
+        auto *line = new AnnounceLine(this);
+        m_actions.say = [line](const QString &text) { line->say(text); };
+    }
 
     connect(m_picture3, &GraphToolBar::boxClicked, this, &Graphes::Check1_Click);
     connect(m_picture3, &GraphToolBar::imageClicked, this, &Graphes::Image1_Click);
@@ -294,7 +299,7 @@ void Graphes::moveCursor(int key)
     }
     placeCursor(row, curve);
     // Said again at either end, so the user hears that it stopped there.
-    m_announce->say(cursorText());
+    m_actions.say(cursorText());
 }
 
 // The table's current cell is the cursor's row: it follows here without reporting back.
@@ -302,8 +307,12 @@ void Graphes::placeCursor(int row, int curve)
 {
     m_curve = curve;
     {
+        // Quietly: the table tells a screen reader its current cell as if it had the focus,
+        // which would take the reader away from the graph.
         const QSignalBlocker block(m_grid);
+        const QSignalBlocker quiet(m_grid->selectionModel());
         m_grid->setCurrentCell(row, curve + 1, QItemSelectionModel::NoUpdate);
+        m_grid->viewport()->update();
     }
     showCursor();
 }

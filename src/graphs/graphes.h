@@ -11,7 +11,6 @@
 class QTableWidget;
 
 namespace orbane {
-class AnnounceLine;
 class Dialogs;
 class Simulation;
 }
@@ -31,6 +30,7 @@ struct GraphWindowActions
     std::function<void(const QImage &)> copy;  // "Copier": the image on the clipboard
     std::function<void()> calculator;          // "Calculatrice": the calculator, modal
     Dialogs *dialogs = nullptr; // the export window's messages; without them it does not open
+    std::function<void(const QString &)> say; // to the screen reader, wherever the focus is
     AudioOut *audio = nullptr;  // "Écouter la courbe"; without it, silent
 };
 
@@ -109,7 +109,6 @@ private:
     GraphView *m_picture1 = nullptr;
     TableHeader *m_picture2 = nullptr;
     QTableWidget *m_grid = nullptr;
-    AnnounceLine *m_announce = nullptr;
     int m_curve = 0;
     NullAudio m_silence;
     tones::BufferSource m_sound;

@@ -28,7 +28,7 @@ AnnounceLine::AnnounceLine(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("announceLine"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleName(QStringLiteral("Annonces du vol"));
+    // Nameless until it says something: a dialog's unnamed objects are not read when it opens.
     setGeometry(0, 0, 1, 1);
     lower();
 }
