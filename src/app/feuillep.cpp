@@ -244,6 +244,7 @@ void FeuilleP::bindListening()
             if (list->hasFocus())
                 narrator->line()->say(list->currentText());
         });
+    m_animation->setSay([narrator](const QString &text) { narrator->line()->say(text); });
     QList<QAction *> actions = narrator->actions();
     auto *sound = new FlightSound(m_sim, m_services.audio ? *m_services.audio : m_nullAudio, this);
     auto *heard = new QAction(QStringLiteral("Son de la trajectoire"), this);

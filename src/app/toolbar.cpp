@@ -181,6 +181,10 @@ void AnimationBar::sayPause(const QString &what)
 {
     if (m_command16->accessibleDescription() != what)
         m_command16->setAccessibleDescription(what);
+    // Heard wherever the focus is: F6 is pressed from the scene or a box as often as on Pause,
+    // whose own description is read when it has the focus.
+    if (m_say && !what.isEmpty() && !m_command16->hasFocus())
+        m_say(what);
 }
 
 } // namespace orbane

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <array>
+#include <functional>
 
 class QMenu;
 class QToolButton;
@@ -40,10 +41,13 @@ public:
     QToolButton *graphes() const { return m_command14; }
     // Space starts the animation, or pauses it, wherever the keyboard is but in a text box.
     void addShortcuts(QWidget *window);
+    // What Pause did, told to the screen reader wherever the focus is.
+    void setSay(std::function<void(const QString &)> say) { m_say = std::move(say); }
 
 private:
     // Screen readers hear what Pause did: the button's description says it.
     void sayPause(const QString &what);
+    std::function<void(const QString &)> m_say;
 
     Simulation &m_sim;
     bool m_paused = false; // by Pause, until the flight goes on or starts again
