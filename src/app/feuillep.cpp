@@ -10,6 +10,7 @@
 #include "app/panels.h"
 #include "app/scalecontrol.h"
 #include "app/scenepane.h"
+#include "app/smallwidgets.h"
 #include "app/tabstrip.h"
 #include "app/toolbar.h"
 #include "app/undohistory.h"
@@ -231,6 +232,21 @@ void FeuilleP::bindTabKeys()
     centralWidget()->setContextMenuPolicy(Qt::ActionsContextMenu);
     centralWidget()->addActions({m_history->undoAction(), m_history->redoAction()});
     bindListening();
+    bindPanelKeys();
+}
+
+// The buttons of the panels and the exercises, from anywhere in the window.
+void FeuilleP::bindPanelKeys()
+{
+    const auto button = [this](const char *name) {
+        return centralWidget()->findChild<QAbstractButton *>(QLatin1String(name));
+    };
+    // The camera's tool tip tells whether it records: the key is in the help only.
+    clickWithKey(button("command12"), QKeySequence(Qt::Key_F9), this, false);
+    clickWithKey(button("pointage"), QKeySequence(Qt::CTRL | Qt::Key_M), this);
+    clickWithKey(button("exporterPositions"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+                 this);
+    clickWithKey(m_btexo, QKeySequence(Qt::CTRL | Qt::Key_E), this);
 }
 
 // The flight in words and in sound, for a pupil who cannot see it: in the background's context

@@ -103,6 +103,7 @@ private:
     void bindTextBoxes();
     void bindTabKeys();
     void bindListening();
+    void bindPanelKeys();
     void refresh();
     using ShownControls = std::pair<Controls, std::tuple<bool, bool, bool, bool, QString, QString>>;
     ShownControls shownControls() const;

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace orbane {
@@ -132,6 +133,22 @@ QToolButton *pictureButton(const QString &name, const QString &icon, const QStri
     b->setAccessibleName(tip);
     b->setAutoRaise(false);
     return b;
+}
+
+} // namespace orbane
+
+namespace orbane {
+
+void clickWithKey(QAbstractButton *button, const QKeySequence &key, QWidget *window, bool inTip)
+{
+    auto *shortcut = new QShortcut(key, window);
+    QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+        if (button->isEnabled())
+            button->click();
+    });
+    if (inTip)
+        button->setToolTip(button->toolTip() + QStringLiteral(" (") +
+                           key.toString(QKeySequence::NativeText) + QLatin1Char(')'));
 }
 
 } // namespace orbane

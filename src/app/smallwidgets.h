@@ -3,6 +3,8 @@
 #include "core/controls.h"
 #include "platform/updown.h"
 
+#include <QAbstractButton>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
@@ -73,6 +75,11 @@ private:
 void paintIn(QWidget *w, const QColor &text, const QColor &background);
 
 // A vertical picture button of the animation row or the camera.
+// A key anywhere in `window` that clicks `button` when it is enabled; the tool tip names the key
+// unless `inTip` is false (a tool tip that tells a state).
+void clickWithKey(QAbstractButton *button, const QKeySequence &key, QWidget *window,
+                  bool inTip = true);
+
 QToolButton *pictureButton(const QString &name, const QString &icon, const QString &tip,
                            QWidget *parent);
 

@@ -120,16 +120,8 @@ void ToolBar::addShortcuts(QWidget *window)
         {Imprimer, QKeySequence(Qt::CTRL | Qt::Key_P)}, {Fermer, QKeySequence(Qt::CTRL | Qt::Key_Q)},
         {Aide, QKeySequence(Qt::Key_F1)},
     };
-    for (const auto &[role, key] : keys) {
-        auto *shortcut = new QShortcut(key, window);
-        QToolButton *b = m_buttons[role];
-        connect(shortcut, &QShortcut::activated, b, [b] {
-            if (b->isEnabled())
-                b->click();
-        });
-        b->setToolTip(b->toolTip() + QStringLiteral(" (") +
-                      key.toString(QKeySequence::NativeText) + QLatin1Char(')'));
-    }
+    for (const auto &[role, key] : keys)
+        clickWithKey(m_buttons[role], key, window);
 }
 
 void ToolBar::setHelpMenu(QMenu *menu, QWidget *window)
@@ -155,16 +147,8 @@ void AnimationBar::addShortcuts(QWidget *window)
     const std::pair<QToolButton *, Qt::Key> keys[] = {
         {m_command15, Qt::Key_F5}, {m_command16, Qt::Key_F6},
         {m_image4, Qt::Key_F7},    {m_command18, Qt::Key_F8}};
-    for (const auto &[button, key] : keys) {
-        auto *shortcut = new QShortcut(QKeySequence(key), window);
-        connect(shortcut, &QShortcut::activated, button, [b = button] {
-            if (b->isEnabled())
-                b->click();
-        });
-        button->setToolTip(button->toolTip() + QStringLiteral(" (") +
-                           QKeySequence(key).toString(QKeySequence::NativeText) +
-                           QLatin1Char(')'));
-    }
+    for (const auto &[button, key] : keys)
+        clickWithKey(button, QKeySequence(key), window);
 }
 
 void AnimationBar::refresh()
