@@ -186,7 +186,7 @@ void FeuilleP::openGraphes()
     actions.calculator = [this] { calculatrice(); };
     actions.dialogs = m_services.dialogs;
     actions.audio = m_services.audio;
-    actions.say = [this](const QString &text) { m_narrator->line()->say(text); };
+    actions.say = announcer();
     graphs::showGraphes(m_sim, actions, this);
 }
 
@@ -233,6 +233,13 @@ void FeuilleP::bindTabKeys()
     centralWidget()->addActions({m_history->undoAction(), m_history->redoAction()});
     bindListening();
     bindPanelKeys();
+}
+
+// Other windows speak through this window's announcements: a reader names a dialog before
+// each notification that lies inside it.
+std::function<void(const QString &)> FeuilleP::announcer()
+{
+    return [this](const QString &text) { m_narrator->line()->say(text); };
 }
 
 // The buttons of the panels and the exercises, from anywhere in the window.
@@ -326,7 +333,7 @@ void FeuilleP::openPointage()
         m_pointage->close();
     const SceneRenderer::Chronophotograph photo = m_renderer.chronophotograph();
     auto *window = new pointage::PointageWindow(m_sim, photo.picture,
-                                                {m_services.dialogs, m_fileDialogs.get()}, this);
+                                                {m_services.dialogs, m_fileDialogs.get(), announcer()}, this);
     window->view()->setScaledPicture(photo.at);
     m_pointage = window;
     connect(this, &FeuilleP::unloading, window, &QWidget::close);

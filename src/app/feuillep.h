@@ -104,6 +104,7 @@ private:
     void bindTabKeys();
     void bindListening();
     void bindPanelKeys();
+    std::function<void(const QString &)> announcer();
     void refresh();
     using ShownControls = std::pair<Controls, std::tuple<bool, bool, bool, bool, QString, QString>>;
     ShownControls shownControls() const;

@@ -161,6 +161,7 @@ void PointageView::keyPressEvent(QKeyEvent *event)
     m_crossHair = QPoint(std::clamp(next.x(), 0, picture.right()),
                          std::clamp(next.y(), 0, picture.bottom()));
     update();
+    emit crossHairMoved(m_crossHair);
 }
 
 void PointageView::paintArrow(QPainter &p, QPointF base, QPointF vector, const QColor &colour,

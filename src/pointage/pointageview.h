@@ -52,6 +52,7 @@ public:
 
 signals:
     void pointPlaced();
+    void crossHairMoved(QPoint pixel); // by the keyboard
     // A vector drawn with the mouse from a point, in m.s-1.
     void vectorDrawn(int point, QPointF velocity);
 

@@ -2,6 +2,7 @@
 
 #include "core/drag.h"
 #include "core/numberformat.h"
+#include "core/units.h"
 #include "core/simulation.h"
 #include "core/tables.h"
 #include "exchange/exportdialog.h"
@@ -97,6 +98,12 @@ PointageWindow::PointageWindow(const Simulation &sim, const QImage &chronophotog
         pointAdded(before);
     });
     connect(m_view, &PointageView::vectorDrawn, this, &PointageWindow::setVector);
+    connect(m_view, &PointageView::crossHairMoved, this, [this](QPoint pixel) {
+        if (m_actions.say)
+            m_actions.say(QStringLiteral("croix : x = %1 m ; y = %2 m")
+                              .arg(numfmt::fixed(scene::metresX(pixel.x())),
+                                   numfmt::fixed(scene::metresY(pixel.y()))));
+    });
 
     auto *side = new QWidget(this);
     buildControls(side);
@@ -266,6 +273,9 @@ void PointageWindow::sayLastPoint()
     if (n > 1 && m_measurement.pixel(n - 1) == m_measurement.pixel(n - 2))
         said += QStringLiteral(" (au même endroit que le point %1)").arg(n - 1);
     m_view->setAccessibleDescription(said);
+    // A reader does not read a description change: the point is also announced.
+    if (m_actions.say)
+        m_actions.say(said);
 }
 
 void PointageWindow::undoPoint()

@@ -4,6 +4,7 @@
 #include "pointage/pointageview.h"
 
 #include <QDialog>
+#include <functional>
 
 class QCheckBox;
 class QDoubleSpinBox;
@@ -29,6 +30,7 @@ struct PointageActions
 {
     Dialogs *dialogs = nullptr;             // the export window's and the saving's messages
     exchange::SaveChooser *files = nullptr; // asks where the Python program goes
+    std::function<void(const QString &)> say; // to the screen reader, wherever the focus is
 };
 
 // "Pointage de la chronophotographie": the pupil points the photographs, reads the table of

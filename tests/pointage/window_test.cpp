@@ -30,6 +30,7 @@ struct PhotographedFlight : ::testing::Test
     QTemporaryDir dir;
     test::Rig rig{dir.path()};
     std::unique_ptr<PointageWindow> window;
+    QStringList heard; // announced to the screen reader
 
     void SetUp() override
     {
@@ -39,7 +40,9 @@ struct PhotographedFlight : ::testing::Test
         ASSERT_GE(rig.sim.photoPositions.size(), 6u);
         QImage picture(409, 800, QImage::Format_RGB32);
         picture.fill(Qt::darkGray);
-        window = std::make_unique<PointageWindow>(rig.sim, picture, PointageActions{}, nullptr);
+        PointageActions actions;
+        actions.say = [this](const QString &text) { heard << text; };
+        window = std::make_unique<PointageWindow>(rig.sim, picture, actions, nullptr);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -102,6 +105,11 @@ TEST_F(PhotographedFlight, EachPointPlacedIsSaid)
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(140, 300) * view->zoom());
     ASSERT_EQ(window->measurement().count(), 4);
     EXPECT_EQ(said(), QStringLiteral("point 4 : x = %1 m ; y = %2 m").arg(cell(3, 2), cell(3, 3)));
+    EXPECT_EQ(heard.size(), 4);
+    EXPECT_EQ(heard.last(), said());
+    // The cross-hair starts at pixel (200, 300): one pixel right is x = 171/36 m, y = 136/36 m.
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_EQ(heard.last(), QStringLiteral("croix : x = 4,75 m ; y = 3,78 m"));
 }
 
 TEST_F(PhotographedFlight, PointsOnThePhotographsAreRightAndGiveTheWeight)
@@ -190,7 +198,7 @@ TEST_F(PhotographedFlight, ExportsTheTableAndThePythonProgramItself)
     files.path = dir.filePath(QStringLiteral("pointage.py"));
     QImage picture(409, 800, QImage::Format_RGB32);
     picture.fill(Qt::darkGray);
-    PointageWindow exporting(rig.sim, picture, {&rig.dialogs, &files}, nullptr);
+    PointageWindow exporting(rig.sim, picture, {&rig.dialogs, &files, {}}, nullptr);
     for (int i = 0; i < 5; ++i)
         exporting.addPoint(exporting.measurement().photoPixel(i));
 

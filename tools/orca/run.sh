@@ -4,7 +4,8 @@
 # at-spi2-core, dbus-x11, xvfb and xdotool (Debian 12).
 #   tools/orca/run.sh PROGRAM LOG [KEYS...]     e.g. ... build/debug/bin/orbane1s /tmp/orca.log ctrl+d space
 # Each KEY is sent with xdotool two seconds apart once the window has the keyboard; a KEY of the
-# form FILE.P08 is passed to the program instead, and sleepN waits N seconds more (a flight).
+# form FILE.P08 is passed to the program instead, sleepN waits N seconds more (a flight), and
+# "focus" gives the keyboard to the program's newest window (Xvfb has no window manager to do it).
 # Speech goes to a null audio driver.
 set -eu
 program=$(realpath "$1"); log=$(realpath -m "$2"); shift 2
@@ -29,7 +30,9 @@ eval \$(xdotool getwindowgeometry --shell \$w)
 # Xvfb has no window manager: a click in the window's empty corner gives it the keyboard.
 xdotool mousemove \$((X + WIDTH - 10)) \$((Y + HEIGHT - 10)) click 1; sleep 1
 for k in ${keys[@]+"${keys[@]}"}; do
-  if [[ \$k == sleep* ]]; then sleep \${k#sleep}; else xdotool key "\$k"; sleep 2; fi
+  if [[ \$k == sleep* ]]; then sleep \${k#sleep}
+  elif [[ \$k == focus ]]; then xdotool windowfocus \$(xdotool search --onlyvisible --classname "orbane1s" | tail -1); sleep 2
+  else xdotool key "\$k"; sleep 2; fi
 done
 sleep 4; kill \$app; pkill -f "orca --replace" || true; pkill -f speech-dispatcher || true
 INNER
