@@ -9,6 +9,7 @@
 #include "canvascopy.h"
 #include "benchmain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -21,12 +22,27 @@ using namespace orbane;
 
 namespace {
 
+// An audio output that pulls what a sound card would for each 20 ms frame.
+struct PullingAudio final : AudioOut
+{
+    std::vector<PcmSource *> sources;
+    std::vector<float> buffer = std::vector<float>(2 * PcmSource::kRate / 50);
+    void start(PcmSource *s) override { sources.push_back(s); }
+    void stop(PcmSource *s) override { std::erase(sources, s); }
+    void pull()
+    {
+        for (PcmSource *s : sources)
+            s->render(buffer.data(), int(buffer.size() / 2));
+    }
+};
+
 struct QuietServices
 {
     NullDialogs dialogs;
     NullSound sound;
     NullBeeper beeper;
-    Services all{&dialogs, &sound, &beeper};
+    PullingAudio audio;
+    Services all{&dialogs, &sound, &beeper, &audio};
 };
 
 // The main window over a copy of the program's data, shown and exposed.
@@ -76,11 +92,12 @@ struct Window
             sim().command15_Click();
         settle();
     }
-    // One frame: the tick and the paint events it causes.
+    // One frame: the tick, the paint events it causes and its 20 ms of sound.
     void frame()
     {
         w->tick();
         QApplication::processEvents();
+        services.audio.pull();
     }
     static void settle()
     {
@@ -135,6 +152,16 @@ static void BM_FrameDragLesson(benchmark::State &state)
     runFlights(state, win);
 }
 BENCHMARK(BM_FrameDragLesson)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+
+// The common lesson heard: "Son de la trajectoire" on, its tone made for every frame.
+static void BM_FrameCommonLessonHeard(benchmark::State &state)
+{
+    Window win;
+    win.options({1, 4, 5, 8, 10, 12});
+    win.w->findChild<QAction *>(QStringLiteral("flightSound"))->setChecked(true);
+    runFlights(state, win);
+}
+BENCHMARK(BM_FrameCommonLessonHeard)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
 // Every scene option, the grid, photographs every 300 ms with their vectors, and the live
 // graph of x(t) and y(t) on screen.

@@ -101,6 +101,15 @@ void BM_GraphesRedrawAndPaint(benchmark::State &state)
 }
 BENCHMARK(BM_GraphesRedrawAndPaint)->Unit(benchmark::kMillisecond);
 
+// "Écouter la courbe": from the press to the three seconds of sound ready to play.
+void BM_ListenToCurve(benchmark::State &state)
+{
+    Graphes window(moonFlight(), {}, nullptr);
+    for (auto _ : state)
+        window.ecouterCourbe_Click();
+}
+BENCHMARK(BM_ListenToCurve)->Unit(benchmark::kMillisecond);
+
 // For comparison: one live-graph frame, drawn at each launch.
 void BM_LiveGraphFrame(benchmark::State &state)
 {
