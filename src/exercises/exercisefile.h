@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exercises/exerciserules.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -23,6 +25,7 @@ struct ExerciseFile
     int level = 0;         // difficulty, 0 to 3 in practice
     QStringList notions;   // the notion lines that are not blank, as stored
     QString title;         // trimmed
+    ExerciseRules rules;   // from the records after the title; plain when there are none
 
     // Corrected when it names a correction or a correction's configuration.
     bool corrected() const;
