@@ -245,8 +245,8 @@ FileLists makeFileLists(QWidget *parent)
     lists.dir = new FolderList(parent);
     lists.file = new FileList(parent);
     lists.home = commandButton(QStringLiteral("dossierPersonnel"),
-                               QStringLiteral("Dossier personnel"), parent);
-    lists.documents = commandButton(QStringLiteral("documents"), QStringLiteral("Documents"), parent);
+                               QStringLiteral("Dossier &personnel"), parent);
+    lists.documents = commandButton(QStringLiteral("documents"), QStringLiteral("&Documents"), parent);
     return lists;
 }
 
