@@ -154,6 +154,7 @@ void FeuilleP::buildExercises()
     m_exercises = new exercises::ExerciseCommands(m_sim, *m_configs, m_supertext, m_fich,
                                                   *m_services.dialogs, *m_fileDialogs, this);
     m_exercises->actions().bienvenue = [this] { bienvenue(m_supertext); };
+    m_exercises->actions().say = announcer();
     m_optionexo = new exercises::OptionExo(*m_exercises, this);
     connect(m_btexo, &QToolButton::clicked, this, [this] { m_optionexo->btexo_Click(m_btexo); });
     m_opener = new Opener(m_sim, *m_configs, *m_exercises, *m_services.dialogs, this);

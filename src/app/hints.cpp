@@ -1,6 +1,7 @@
 #include "app/hints.h"
 
 #include "core/options.h"
+#include "core/settinglocks.h"
 
 #include <QEvent>
 #include <QHoverEvent>
@@ -33,6 +34,27 @@ void Hints::addBackground(QWidget *widget, const QString &hint)
     m_background = widget;
 }
 
+void Hints::fix(QWidget *widget, bool fixed)
+{
+    if (widget->property("orbaneFixed").toBool() == fixed)
+        return;
+    widget->setProperty("orbaneFixed", fixed);
+    if (!fixed) {
+        widget->setToolTip(widget->property("orbaneTip").toString());
+        widget->setAccessibleDescription(widget->property("orbaneDescription").toString());
+        return;
+    }
+    widget->setProperty("orbaneTip", widget->toolTip());
+    const QString description = widget->accessibleDescription();
+    widget->setProperty("orbaneDescription", description);
+    widget->setToolTip(fixedSettingHint());
+    widget->setAccessibleDescription(description.isEmpty() ? fixedSettingHint()
+                                                           : description + QStringLiteral(". ") +
+                                                                 fixedSettingHint());
+    widget->setAttribute(Qt::WA_Hover);
+    widget->installEventFilter(this);
+}
+
 bool Hints::eventFilter(QObject *watched, QEvent *event)
 {
     bool show = event->type() == QEvent::Enter || event->type() == QEvent::HoverEnter;
@@ -42,6 +64,10 @@ bool Hints::eventFilter(QObject *watched, QEvent *event)
         const QPoint global = static_cast<QHoverEvent *>(event)->globalPosition().toPoint();
         const QPoint at = m_background->mapFromGlobal(global);
         show = m_background->rect().contains(at) && !m_background->childAt(at);
+    }
+    if (show && watched->property("orbaneFixed").toBool()) {
+        m_setter(fixedSettingHint());
+        return false;
     }
     if (show) {
         const auto hint = watched->property("orbaneHint").value<HintFunction>();

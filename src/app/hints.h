@@ -23,6 +23,10 @@ public:
     // its controls, also when the pointer comes back from a control.
     void addBackground(QWidget *widget, const QString &hint);
 
+    // A control that an open exercise fixes, or no longer fixes: the hint line, its tool tip
+    // and its description say so while it is fixed, and are as before once it is free.
+    void fix(QWidget *widget, bool fixed);
+
     // The texts of the hint line.
     static QString displayOptions();
     static QString window();

@@ -133,13 +133,13 @@ void DisplayPanel::refresh()
         const QSignalBlocker block(m_model);
         m_model->setCurrentIndex(sim.c.dragLinear ? 1 : 0);
     }
-    m_model->setEnabled(air);
+    enableUnlessFixed(m_model, air, FixableSetting::Display);
     for (int i = 0; i < 3; ++i) {
         const bool shown = (i == 0) == sim.c.dragLinear;
         ParameterBox *box = m_air[std::size_t(i)];
         box->setVisible(shown);
         m_airLabels[std::size_t(i)]->setVisible(shown);
-        box->setEnabled(air);
+        enableUnlessFixed(box, air, FixableSetting::Display);
         const QString text = sim.dragText(DragBox(i));
         // What the user is typing stays until it is applied.
         if (!(box->hasFocus() && box->isModified()) && box->text() != text)
@@ -326,6 +326,7 @@ void ChronoPanel::refresh()
     const Display &d = m_ctx.sim.d;
     if (m_chrono->text() != c.chrono)
         m_chrono->showText(c.chrono);
+    enableUnlessFixed(m_chrono, true, FixableSetting::Interval);
     Panel::refresh();
     if (m_shownRecording != int(d.recording)) {
         m_shownRecording = int(d.recording);

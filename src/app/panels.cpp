@@ -109,6 +109,14 @@ QCheckBox *Panel::optionBox(const char *objectName) const
     return nullptr;
 }
 
+void Panel::enableUnlessFixed(QWidget *control, bool enabled,
+                              std::optional<FixableSetting> setting)
+{
+    const bool fixed = setting && !m_ctx.sim.locks().isFree(*setting);
+    control->setEnabled(enabled && !fixed);
+    m_ctx.hints.fix(control, fixed);
+}
+
 void Panel::orderFocusByPosition()
 {
     std::vector<QWidget *> focusable;
@@ -142,7 +150,7 @@ void Panel::refresh()
     for (const auto &[o, box] : m_options) {
         const QSignalBlocker block(box);
         box->setChecked(o->value(c));
-        box->setEnabled(o->isEnabled(c, m_ctx.sim.d));
+        enableUnlessFixed(box, o->isEnabled(c, m_ctx.sim.d), settingOf(*o));
     }
     for (Swatch *s : m_swatches)
         s->setColour(c.swatchColour(s->index()));
@@ -227,9 +235,13 @@ void ParametersPanel::refresh()
     const Controls &c = m_ctx.sim.c;
     m_combo1->setCurrentIndex(c.Combo1);
     m_combo2->setCurrentIndex(c.Combo2);
-    for (int n = 1; n <= 4; ++n)
+    enableUnlessFixed(m_combo1, true, FixableSetting::Place);
+    enableUnlessFixed(m_combo2, true, FixableSetting::Projectile);
+    for (int n = 1; n <= 4; ++n) {
         if (m_text[n]->text() != c.box(n))
             m_text[n]->showText(c.box(n));
+        enableUnlessFixed(m_text[n], true, boxSetting(n));
+    }
     Panel::refresh();
     repaintWhenChanged({c.Label4[0]});
 }

@@ -2,6 +2,7 @@
 
 #include "app/smallwidgets.h"
 #include "core/options.h"
+#include "core/settinglocks.h"
 
 #include <QWidget>
 #include <array>
@@ -51,6 +52,8 @@ protected:
     Swatch *addSwatch(int index, int x, int y);
     const Swatch *swatch(int index) const;
     QCheckBox *optionBox(const char *objectName) const;
+    // Enabled as the state allows unless an open exercise fixes its setting, which it then says.
+    void enableUnlessFixed(QWidget *control, bool enabled, std::optional<FixableSetting> setting);
     // Keyboard order follows reading order: top to bottom, then left to right.
     void orderFocusByPosition();
     // Repaints the painted texts when the values they show change.

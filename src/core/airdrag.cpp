@@ -91,11 +91,15 @@ void Simulation::dropDragWork()
 
 void Simulation::dragBox_Change(DragBox box, const QString &text)
 {
+    if (refuses(FixableSetting::Display))
+        return;
     m_c.*rule(box).text = text;
 }
 
 void Simulation::dragBox_LostFocus(DragBox box)
 {
+    if (refuses(FixableSetting::Display))
+        return;
     const DragBoxRule &r = rule(box);
     if (!(m_c.*r.text).isEmpty()) // an empty box keeps following its default
         m_c.*r.text = numfmt::box(std::clamp(dragValue(box), r.min, r.max));
@@ -104,6 +108,8 @@ void Simulation::dragBox_LostFocus(DragBox box)
 
 void Simulation::dragModel_Click(bool linear)
 {
+    if (refuses(FixableSetting::Display))
+        return;
     m_c.dragLinear = linear;
     emit changed();
 }

@@ -2,6 +2,8 @@
 #include "core/simulation.h"
 #include "core/tables.h"
 
+#include <QScopedValueRollback>
+
 namespace orbane {
 
 // True when the initial conditions let the projectile move.
@@ -72,7 +74,12 @@ void Simulation::command18_Click()
     emit changed();
 }
 
-void Simulation::Command13_Click() { Combo1_Click(m_c.Combo1); }
+// The place chosen again, which a fixed place does not refuse: it stays the same.
+void Simulation::Command13_Click()
+{
+    const QScopedValueRollback own(m_ownChange, true);
+    Combo1_Click(m_c.Combo1);
+}
 
 void Simulation::command12_Click()
 {

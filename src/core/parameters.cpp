@@ -29,10 +29,15 @@ Simulation::KeyResult Simulation::TextN_KeyPress(int box, QChar &key) const
 
 void Simulation::TextN_Change(int box, const QString &text)
 {
-    setBox(box, text);
+    if (!refuses(boxSetting(box)))
+        setBox(box, text);
 }
 
-void Simulation::chrono_Change(const QString &text) { m_c.chrono = text; }
+void Simulation::chrono_Change(const QString &text)
+{
+    if (!refuses(FixableSetting::Interval))
+        m_c.chrono = text;
+}
 
 void Simulation::TextN_GotFocus(int)
 {
@@ -42,6 +47,8 @@ void Simulation::TextN_GotFocus(int)
 
 void Simulation::TextN_LostFocus(int box)
 {
+    if (refuses(boxSetting(box)))
+        return;
     switch (box) {
     case 1:
         Text1_LostFocus();
@@ -149,8 +156,13 @@ void Simulation::projectile_KeyMove(double dx, double dy)
                      m_d.projTop - dy * scene::kPixelsPerMetre);
 }
 
+// A fixed x0 or y0 keeps its axis: the drag moves the start along the other one only.
 void Simulation::dragProjectileTo(double left, double top)
 {
+    const bool xFree = m_locks.isFree(FixableSetting::X0);
+    const bool yFree = m_locks.isFree(FixableSetting::Y0);
+    if (!xFree && !yFree)
+        return;
     setTimer(false);
     m_d.projVisible = true;
     m_d.command3Enabled = true;
@@ -160,11 +172,15 @@ void Simulation::dragProjectileTo(double left, double top)
     m_d.check1Enabled = true;
     m_s.temps = 0.0f;
     m_s.enrebond = 0;
-    m_d.projLeft = std::clamp(left, kLeftMin, kLeftMax);
-    m_d.projTop = std::clamp(top, kTopMin, kTopMax);
+    if (xFree) {
+        m_d.projLeft = std::clamp(left, kLeftMin, kLeftMax);
+        setBox(1, numfmt::box(scene::xOfLeft(m_d.projLeft)));
+    }
+    if (yFree) {
+        m_d.projTop = std::clamp(top, kTopMin, kTopMax);
+        setBox(2, numfmt::box(scene::yOfTop(m_d.projTop)));
+    }
     m_d.ombreLeft = m_d.projLeft;
-    setBox(1, numfmt::box(scene::xOfLeft(m_d.projLeft)));
-    setBox(2, numfmt::box(scene::yOfTop(m_d.projTop)));
     showReadouts(m_s.temps, m_launch.x0.value_or(0.0), m_launch.y0.value_or(0.0));
     plusbouton();
     emit changed();

@@ -4,6 +4,7 @@
 #include "core/options.h"
 #include "core/tables.h"
 
+#include <QScopedValueRollback>
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -52,6 +53,20 @@ void Simulation::setBox(int box, const QString &text)
     m_launch.read(box, text);
 }
 
+void Simulation::setLocks(const SettingLocks &locks)
+{
+    m_locks = locks;
+    emit changed();
+}
+
+bool Simulation::refuses(FixableSetting setting)
+{
+    if (m_ownChange || m_locks.isFree(setting))
+        return false;
+    emit changed();
+    return true;
+}
+
 void Simulation::setTimer(bool on)
 {
     if (m_d.timer1 == on)
@@ -90,6 +105,8 @@ void Simulation::secondLaw_Click(bool on)
 
 void Simulation::setOption(const Option &o, bool on)
 {
+    if (const auto setting = settingOf(o); setting && refuses(*setting))
+        return;
     o.field(m_c) = on;
     switch (o.reaction) {
     case OptionReaction::Later:
@@ -152,8 +169,10 @@ void Simulation::UpDown1_Change(int value)
     emit changed();
 }
 
-void Simulation::applyControls(const Controls &values)
+void Simulation::applyControls(const Controls &file)
 {
+    const Controls values = m_locks.kept(file, m_c);
+    const QScopedValueRollback own(m_ownChange, true);
     // Lists and boxes take their values; their reactions run below, once, in order.
     m_c.Combo1 = values.Combo1;
     m_c.Combo2 = values.Combo2;
@@ -212,8 +231,10 @@ void Simulation::applyOptions(const Controls &values)
             setOption(*o, o->value(values));
 }
 
-void Simulation::restoreControls(const Controls &target)
+void Simulation::restoreControls(const Controls &earlier)
 {
+    const Controls target = m_locks.kept(earlier, m_c);
+    const QScopedValueRollback own(m_ownChange, true);
     // Each control that differs takes its value through its own handler, as the user's change.
     applyScales(target);
     applyOptions(target);

@@ -6,6 +6,7 @@
 #include "core/flight.h"
 #include "core/launch.h"
 #include "core/services.h"
+#include "core/settinglocks.h"
 #include "core/simstate.h"
 
 #include <QObject>
@@ -179,6 +180,11 @@ public:
     // scene's to bring back.
     void restorePhotographs(const std::vector<exporttable::PhotoPosition> &positions);
 
+    // The settings an open exercise fixes: the user's changes to them are refused by every
+    // handler, while a file or an undo keeps their values. All free when no exercise is open.
+    void setLocks(const SettingLocks &locks);
+    const SettingLocks &locks() const { return m_locks; }
+
     // The exercise variables, kept by the exercise commands.
     void setNomexo(const QString &folder) { m_s.nomexo = folder; }
     void setExocharge(qint16 value) { m_s.exocharge = value; }
@@ -204,6 +210,9 @@ signals:
     void focusSceneRequested();
 
 private:
+    // A fixed setting refuses the user's change; the window is told to show its value again.
+    // The simulation's own reactions to a file, an undo or "Effacer" are not refused.
+    bool refuses(FixableSetting setting);
     void setTimer(bool on);
     // The scales and the options that differ from values take them, each with its reaction.
     void applyScales(const Controls &values);
@@ -239,6 +248,8 @@ private:
     NullSceneHooks m_nullHooks;
     SceneHooks *m_hooks = &m_nullHooks;
     bool m_fatal = false;
+    SettingLocks m_locks;
+    bool m_ownChange = false; // the simulation's own reactions run, not the user's changes
     // The last flight in the air integrated, and what it was integrated from.
     struct AirKey
     {

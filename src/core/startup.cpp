@@ -59,6 +59,8 @@ void Simulation::Form_Unload()
 
 void Simulation::Combo1_Click(int index)
 {
+    if (refuses(FixableSetting::Place))
+        return;
     m_c.Combo1 = index;
     m_hooks->forgetMarks();
     m_photoPositions.clear();
@@ -89,6 +91,8 @@ void Simulation::Combo1_Click(int index)
 
 void Simulation::Combo2_Click(int index)
 {
+    if (refuses(FixableSetting::Projectile))
+        return;
     m_c.Combo2 = index;
     m_s.masse = projectile(m_c.Combo2).mass;
     m_c.dragCx.clear();

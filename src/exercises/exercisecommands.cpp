@@ -10,6 +10,7 @@
 #include "exercises/exercisepaths.h"
 #include "exercises/fichexo.h"
 #include "exercises/filedialogs.h"
+#include "exercises/questionswindow.h"
 #include "exercises/richtextfile.h"
 #include "exercises/textprinting.h"
 
@@ -69,11 +70,14 @@ ExerciseCommands::ExerciseCommands(Simulation &sim, config::ConfigSession &sessi
         Fichexo window(*this, m_supertext->window());
         return window.exec() == QDialog::Accepted;
     };
+    m_actions.say = [](const QString &) {};
 }
 
 QString ExerciseCommands::programDir() const { return m_sim.programDir(); }
 
 bool ExerciseCommands::correctionAvailable() const { return m_sim.s.exocharge == 1; }
+
+QuestionsWindow *ExerciseCommands::questionsWindow() const { return m_questions; }
 
 bool ExerciseCommands::exerciseOpen() const { return !m_fich->text().isEmpty(); }
 
@@ -196,8 +200,33 @@ bool ExerciseCommands::loadExerciseConfig(const QString &name)
         return false;
     }
     ArrowCursor arrow; // an invalid file is the loader's to report
+    // The exercise's own configurations are taken whole; its locks keep what they set.
+    const SettingLocks locks = m_sim.locks();
+    m_sim.setLocks({});
     m_actions.loadConfig(path);
+    m_sim.setLocks(locks);
     return true;
+}
+
+void ExerciseCommands::release()
+{
+    m_sim.setLocks({});
+    delete m_questions;
+}
+
+void ExerciseCommands::applyRules(const ExerciseRules &rules)
+{
+    // The simulation's settings mirror the exercises' one for one.
+    static_assert(kSettings == kFixableSettings);
+    static_assert(int(Setting::Place) == int(FixableSetting::Place) &&
+                  int(Setting::Interval) == int(FixableSetting::Interval) &&
+                  int(Setting::Display) == int(FixableSetting::Display));
+    m_sim.setLocks(SettingLocks{rules.free});
+    if (rules.questions.empty())
+        return;
+    m_questions = new QuestionsWindow(
+        rules, [this](const QString &text) { m_actions.say(text); }, m_supertext->window());
+    m_questions->showBeside();
 }
 
 bool ExerciseCommands::ouvreur(const QString &fichierexo)
@@ -210,15 +239,24 @@ bool ExerciseCommands::ouvreur(const QString &fichierexo)
         unreadableExercise();
         return false;
     }
+    return openExercise(*exercise, fichierexo);
+}
+
+bool ExerciseCommands::openExercise(const ExerciseFile &exercise, const QString &fichierexo)
+{
     // Names in the file are relative to its folder, wherever it was chosen from.
     m_sim.setNomexo(folderOf(fichierexo));
-    if (!loadNamedText(exercise->statement))
+    if (!loadNamedText(exercise.statement))
         return false;
+    release();
     m_fich->setText(fichierexo);
-    m_sim.setExocharge(exercise->corrected() ? 1 : 0);
+    m_sim.setExocharge(exercise.corrected() ? 1 : 0);
     setReadOnly(false);
     m_sim.setTextemodif(0);
-    if (!blank(exercise->configuration) && !loadExerciseConfig(exercise->configuration))
+    const bool configured =
+        blank(exercise.configuration) || loadExerciseConfig(exercise.configuration);
+    applyRules(exercise.rules);
+    if (!configured)
         return false;
     setReadOnly(false);
     m_sim.setTextemodif(0);
@@ -290,6 +328,7 @@ void ExerciseCommands::PRISENMAIN_Click()
         installationError();
         return;
     }
+    release();
     m_fich->setText(pem);
     m_sim.setExocharge(0);
     setReadOnly(false);
@@ -320,6 +359,7 @@ void ExerciseCommands::opentexte_Click()
                           QStringLiteral("Erreur de lecture."), MsgIcon::Critical);
         return;
     }
+    release();
     m_sim.setExocharge(0);
     setReadOnly(false);
     m_fich->setText(QStringLiteral("Texte: ") + path);
@@ -367,6 +407,7 @@ void ExerciseCommands::Closexo_Click()
     if (!exerciseOpen() || !confirmDiscard())
         return;
     m_sim.setTextemodif(0);
+    release();
     m_fich->clear();
     m_actions.bienvenue();
     m_sim.setExocharge(0);

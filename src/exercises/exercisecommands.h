@@ -4,6 +4,7 @@
 #include "exercises/richtextfile.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 
@@ -22,6 +23,9 @@ class ConfigSession;
 namespace orbane::exercises {
 
 class FileDialogs;
+class QuestionsWindow;
+struct ExerciseFile;
+struct ExerciseRules;
 
 // The exercises menu's commands and the chooser's open command, working on the main window's
 // rich-text box `supertext` and file-name box `fich`. The shared variables `nomexo`,
@@ -47,6 +51,8 @@ public:
         // Shows the chooser, modal; true when an exercise was opened from it. By default the
         // window `Fichexo` over the main window.
         std::function<bool()> chooser;
+        // Gives a text to the screen reader, wherever the focus is; by default nothing.
+        std::function<void(const QString &)> say;
     };
     Actions &actions() { return m_actions; }
 
@@ -62,6 +68,9 @@ public:
     // `ouvreur`: opens the exercise file `fichierexo` (statement and configuration); true when
     // the chooser may close. Its failures leave what was loaded already.
     bool ouvreur(const QString &fichierexo);
+    // The same for an exercise read already from `fichierexo`: its configuration is loaded,
+    // then its rules fix settings and show its questions.
+    bool openExercise(const ExerciseFile &exercise, const QString &fichierexo);
     // An exercise handed over by the courseware suite: a file name in the program's folder.
     bool openHandedOver(const QString &name);
 
@@ -69,6 +78,8 @@ public:
     bool correctionAvailable() const;
     // "Fermer l'exercice" is offered when a text belongs to a file.
     bool exerciseOpen() const;
+    // The open exercise's questions; none when it has none.
+    QuestionsWindow *questionsWindow() const;
     // A text is being loaded: events are handled meanwhile, and nothing else may load one.
     bool loading() const { return m_loading; }
 
@@ -89,6 +100,9 @@ private:
     bool loadExerciseConfig(const QString &name);
     void setReadOnly(bool readOnly);
     void missingFile(const QString &name);
+    // The exercise in use gives way: every setting is free, its questions are closed.
+    void release();
+    void applyRules(const ExerciseRules &rules);
 
     Simulation &m_sim;
     config::ConfigSession &m_session;
@@ -97,6 +111,7 @@ private:
     Dialogs &m_dialogs;
     FileDialogs &m_files;
     Actions m_actions;
+    QPointer<QuestionsWindow> m_questions;
     int m_loads = 0; // texts loaded into the box so far
     bool m_loading = false;
 };

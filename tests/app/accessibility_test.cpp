@@ -11,6 +11,7 @@
 #include "core/numberformat.h"
 #include "exchange/exportdialog.h"
 #include "exchange/tables.h"
+#include "exercises/questionswindow.h"
 #include "graphs/graphes.h"
 #include "graphs/graphesparts.h"
 #include "platform/updown.h"
@@ -126,6 +127,11 @@ TEST_F(AccessibilityTest, EveryWindowNamesEveryControlItShows)
         w.get(), QStringLiteral("Exporter les valeurs"),
         [this](int) { return exchange::flightTable(w->sim().flight(), 0.3); }, dialogs, 300);
     expectAllNamed(&exporter);
+    exercises::ExerciseRules rules;
+    rules.questions = {{QStringLiteral("Que vaut g ?"), 9.8, QStringLiteral("m.s⁻²"), 5.0},
+                       {QStringLiteral("Que vaut la portée ?"), 12.0, QStringLiteral("m"), 5.0}};
+    exercises::QuestionsWindow questions(rules, {}, w.get());
+    expectAllNamed(&questions);
 }
 
 TEST_F(AccessibilityTest, EachPanelIsReachedOnlyWhileItsTabIsSelected)
