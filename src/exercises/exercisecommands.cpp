@@ -144,10 +144,12 @@ bool ExerciseCommands::loadNamedText(const QString &name)
 
 void ExerciseCommands::setReadOnly(bool readOnly) { m_supertext->setReadOnly(readOnly); }
 
-void ExerciseCommands::unreadableExercise()
+void ExerciseCommands::unreadableExercise(const QString &refusal)
 {
     ArrowCursor arrow;
-    m_dialogs.message(QStringLiteral("Vérifier:\n- le nom du fichier,\n- l'état du lecteur."),
+    m_dialogs.message(refusal.isEmpty()
+                          ? QStringLiteral("Vérifier:\n- le nom du fichier,\n- l'état du lecteur.")
+                          : refusal,
                       QStringLiteral("Lecture impossible"), MsgIcon::Critical);
 }
 
@@ -205,9 +207,10 @@ bool ExerciseCommands::ouvreur(const QString &fichierexo)
     if (blank(fichierexo))
         return false;
     WaitCursor wait;
-    const auto exercise = readExercise(fichierexo);
+    QString refusal;
+    const auto exercise = readExercise(fichierexo, &refusal);
     if (!exercise) {
-        unreadableExercise();
+        unreadableExercise(refusal);
         return false;
     }
     // Names in the file are relative to its folder, wherever it was chosen from.
@@ -250,9 +253,10 @@ void ExerciseCommands::opencor_Click()
     const qint16 before = m_sim.s.textemodif;
     WaitCursor wait;
     const QString file = m_fich->text();
-    const auto exercise = readExercise(file);
+    QString refusal;
+    const auto exercise = readExercise(file, &refusal);
     if (!exercise) {
-        unreadableExercise();
+        unreadableExercise(refusal);
         return;
     }
     // The exercise in use, not the folder last looked at in the chooser.
