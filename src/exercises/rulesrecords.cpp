@@ -24,7 +24,9 @@ QString utf8Record(const QString &text) { return cp1252::decode(text.toUtf8()); 
 
 std::optional<QString> fromUtf8Record(const QString &record)
 {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // A byte-order mark is kept as a character, so that the text is the bytes it came from.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     const QString text = utf8.decode(cp1252::encode(record));
     if (utf8.hasError())
         return std::nullopt;
