@@ -114,12 +114,9 @@ std::optional<QByteArray> buildExercise(const ExerciseFile &e, QString *cause)
         refuse(cause, QStringLiteral("l'exercice a plus de 4 lignes de notions"));
         return std::nullopt;
     }
-    for (int n = 1; n <= ExerciseFile::kRecords; ++n) {
-        if (!image.set(n, rec[n])) {
-            refuse(cause, fieldOf(n) + QStringLiteral(" est trop long pour le fichier d'exercice"));
+    for (int n = 1; n <= ExerciseFile::kRecords; ++n)
+        if (!setRecord(image, n, rec[n], fieldOf(n), cause))
             return std::nullopt;
-        }
-    }
     if (!encodeRules(e.rules, image, cause))
         return std::nullopt;
     return image.bytes();

@@ -16,7 +16,8 @@
 //   7 to 10 notion lines           11 title
 // The rules follow; readers of the first eleven records alone open such a file as a plain one.
 //   12 "Orbane 1S règles 1", the marker with the layout's version. Without it (no record 12, or
-//      any other text there) the rules are plain: bytes after record 11 are never taken for rules.
+//      a text that does not start with "Orbane 1S règles") the rules are plain: bytes after
+//      record 11 are never taken for rules. Another version refuses the file.
 //   13 the settings left free, '0' or '1' per Setting in its order: "111110111"
 //   14 the values hidden, '0' or '1' per Secret in its order; ';' and '1' when the expected
 //      value is shown after kTriesBeforeReveal tries; ';' and the number of questions, 0 to 5:

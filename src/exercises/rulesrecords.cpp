@@ -144,7 +144,7 @@ bool RulesReader::question(int q, Question &question)
         return refuse(QStringLiteral("la valeur attendue de la question %1 n'est pas un nombre (« %2 »)")
                           .arg(shown).arg(parts[0]));
     if (!tolerance || *tolerance < 0)
-        return refuse(QStringLiteral("la tolérance de la question %1 n'est pas un nombre positif (« %2 »)")
+        return refuse(QStringLiteral("la tolérance de la question %1 n'est pas un nombre positif ou nul (« %2 »)")
                           .arg(shown).arg(parts[1]));
     question.text = *decodedText;
     question.expected = *expected;
@@ -153,14 +153,10 @@ bool RulesReader::question(int q, Question &question)
     return true;
 }
 
+QString markerRecord() { return kRulesMarker + QLatin1Char(' ') + QString::number(kRulesVersion); }
+
 // What a file without rules reads as.
 bool defaultRules(const ExerciseRules &rules) { return rules.plain() && !rules.revealAfterTries; }
-
-bool setRecord(records::Image &image, int n, const QString &text, QString *cause, const QString &what)
-{
-    return image.set(n, text) ||
-           refuse(cause, QStringLiteral("%1 est trop long pour le fichier d'exercice").arg(what));
-}
 
 bool encodeQuestion(const Question &question, int q, records::Image &image, QString *cause)
 {
@@ -168,13 +164,13 @@ bool encodeQuestion(const Question &question, int q, records::Image &image, QStr
     if (!std::isfinite(question.expected))
         return refuse(cause, QStringLiteral("la valeur attendue de la question %1 n'est pas un nombre").arg(shown));
     if (!std::isfinite(question.tolerance) || question.tolerance < 0)
-        return refuse(cause, QStringLiteral("la tolérance de la question %1 n'est pas un nombre positif").arg(shown));
+        return refuse(cause, QStringLiteral("la tolérance de la question %1 n'est pas un nombre positif ou nul").arg(shown));
     const QString answer = numfmt::general(question.expected) + kSeparator +
                            numfmt::general(question.tolerance) + kSeparator + question.unit;
-    return setRecord(image, textRecord(q), utf8Record(question.text), cause,
-                     QStringLiteral("le texte de la question %1").arg(shown)) &&
-           setRecord(image, answerRecord(q), utf8Record(answer), cause,
-                     QStringLiteral("l'unité de la question %1").arg(shown));
+    return setRecord(image, textRecord(q), utf8Record(question.text),
+                     QStringLiteral("le texte de la question %1").arg(shown), cause) &&
+           setRecord(image, answerRecord(q), utf8Record(answer),
+                     QStringLiteral("l'unité de la question %1").arg(shown), cause);
 }
 
 } // namespace
@@ -185,10 +181,9 @@ std::optional<ExerciseRules> decodeRules(const QByteArray &image, QString *cause
     const records::Record marker = records::decode(image, kRulesMarkerRecord);
     if (!marker.ok() || !marker.text.startsWith(kRulesMarker))
         return ExerciseRules{};
-    const QString version = marker.text.mid(kRulesMarker.size());
-    if (version != QString::number(kRulesVersion)) {
+    if (marker.text != markerRecord()) {
         refuse(cause, QStringLiteral("ses règles sont d'une version que ce logiciel ne connaît pas (« %1 »)")
-                          .arg(version));
+                          .arg(marker.text.mid(kRulesMarker.size()).trimmed()));
         return std::nullopt;
     }
     RulesReader reader(image, cause);
@@ -203,6 +198,13 @@ std::optional<ExerciseRules> decodeRules(const QByteArray &image, QString *cause
     return rules;
 }
 
+bool setRecord(records::Image &image, int n, const QString &text, const QString &what,
+               QString *cause)
+{
+    return image.set(n, text) ||
+           refuse(cause, QStringLiteral("%1 ne tient pas dans le fichier d'exercice").arg(what));
+}
+
 bool encodeRules(const ExerciseRules &rules, records::Image &image, QString *cause)
 {
     if (defaultRules(rules))
@@ -213,7 +215,7 @@ bool encodeRules(const ExerciseRules &rules, records::Image &image, QString *cau
     const QString hidden = flagsText(rules.hidden) + kSeparator +
                            (rules.revealAfterTries ? QLatin1Char('1') : QLatin1Char('0')) +
                            kSeparator + QString::number(count);
-    if (!image.set(kRulesMarkerRecord, kRulesMarker + QString::number(kRulesVersion)) ||
+    if (!image.set(kRulesMarkerRecord, markerRecord()) ||
         !image.set(kFreeRecord, flagsText(rules.free)) || !image.set(kHiddenRecord, hidden))
         return false; // short texts of our own: they always fit
     for (int q = 0; q < count; ++q)

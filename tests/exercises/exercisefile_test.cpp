@@ -146,7 +146,7 @@ TEST(ExerciseFileRules, RulesThatAreNotWholeAreRefusedNamingTheFileAndNothingIsO
         {"ExpectedNotANumber", {marker, flags, QStringLiteral("0000;0;1"), QStringLiteral("g ?"), QStringLiteral("neuf;5;N")},
          "la valeur attendue de la question 1 n'est pas un nombre (« neuf »)"},
         {"NegativeTolerance", {marker, flags, QStringLiteral("0000;0;1"), QStringLiteral("g ?"), QStringLiteral("9,81;-1;N")},
-         "la tolérance de la question 1 n'est pas un nombre positif (« -1 »)"},
+         "la tolérance de la question 1 n'est pas un nombre positif ou nul (« -1 »)"},
         {"NotUtf8", {marker, flags, QStringLiteral("0000;0;1"), QStringLiteral("Énoncé ?"), QStringLiteral("9,81;5;N")},
          "la question 1 n'est pas écrite en UTF-8"},
         {"LongerThanARecord", {marker, flags, QStringLiteral("0000;0;1"), QStringLiteral("g ?"), QStringLiteral("9,81;5;N")},
@@ -260,7 +260,7 @@ TEST(ExerciseWriter, WritesNothingWhenOneFileOrOneFieldCannotBeSaved)
         {QStringLiteral(".EXO"), {}, "le nom « .EXO » ne peut ni commencer ni finir par un point ou une espace"},
         {QStringLiteral("con"), {}, "le nom « con » est réservé à un périphérique sur certains systèmes"},
         {longName, {}, "le nom « aaa » est trop long pour un fichier d'exercice"},
-        {QStringLiteral("EXO2"), QString(127, QLatin1Char('t')), "le titre est trop long pour le fichier d'exercice"},
+        {QStringLiteral("EXO2"), QString(127, QLatin1Char('t')), "le titre ne tient pas dans le fichier d'exercice"},
     };
     for (const auto &c : refused) {
         content.title = c.title;
