@@ -13,7 +13,7 @@ namespace orbane::exercises {
 
 namespace {
 
-const QString kLongestSuffix = QStringLiteral("C.RTF"); // of the names the exercise file holds
+const QString kLongestSuffix = QStringLiteral("C.RTF");   // of the names the exercise file holds
 const QString kForbidden = QStringLiteral("/\\<>:\"|?*"); // here or on the pupils' computers
 
 QString notSaved(const QString &cause)
@@ -29,17 +29,23 @@ bool reservedName(const QString &name)
     const QString upper = name.toUpper();
     if (devices.contains(upper))
         return true;
-    return upper.size() == 4 && (upper.startsWith(QLatin1String("COM")) || upper.startsWith(QLatin1String("LPT"))) &&
+    return upper.size() == 4 &&
+           (upper.startsWith(QLatin1String("COM")) || upper.startsWith(QLatin1String("LPT"))) &&
            upper[3] >= QLatin1Char('1') && upper[3] <= QLatin1Char('9');
 }
 
-std::optional<QChar> unfitCharacter(const QString &name)
+// The first character that a file name or the exercise file's code page cannot hold.
+QString unfitCharacter(const QString &name)
 {
-    for (QChar c : name)
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        if (c.isHighSurrogate())
+            return name.mid(i, 2);
         if (c.category() == QChar::Other_Control || kForbidden.contains(c) ||
             cp1252::decode(cp1252::encode(QString(c))) != QString(c))
-            return c;
-    return std::nullopt;
+            return QString(c);
+    }
+    return {};
 }
 
 ExerciseFile exerciseFile(const QString &name, const ExerciseContent &content)
@@ -58,15 +64,17 @@ ExerciseFile exerciseFile(const QString &name, const ExerciseContent &content)
     return e;
 }
 
-std::vector<saving::FileImage> images(const QDir &folder, const QString &name, const ExerciseFile &e,
-                                      const ExerciseContent &content, const QByteArray &exercise)
+std::vector<saving::FileImage> images(const QDir &folder, const QString &name,
+                                      const ExerciseFile &e, const ExerciseContent &content,
+                                      const QByteArray &exercise)
 {
     std::vector<saving::FileImage> files{{folder.filePath(e.statement), content.statement},
                                          {folder.filePath(e.configuration), content.configuration}};
     if (content.correction)
         files.push_back({folder.filePath(e.correction), *content.correction});
     if (content.correctionConfiguration)
-        files.push_back({folder.filePath(e.correctionConfiguration), *content.correctionConfiguration});
+        files.push_back(
+            {folder.filePath(e.correctionConfiguration), *content.correctionConfiguration});
     // The exercise file last: until it is in place, the one there names what it named.
     files.push_back({folder.filePath(name + QStringLiteral(".E20")), exercise});
     return files;
@@ -78,16 +86,21 @@ QString nameRefusal(const QString &name)
 {
     if (name.trimmed().isEmpty())
         return QStringLiteral("l'exercice n'a pas de nom");
-    if (const std::optional<QChar> c = unfitCharacter(name))
+    if (const QString c = unfitCharacter(name); !c.isEmpty())
         return QStringLiteral("le nom « %1 » contient un caractère qui ne peut pas figurer dans un "
-                              "nom de fichier d'exercice (« %2 »)").arg(name, *c);
+                              "nom de fichier d'exercice (« %2 »)")
+            .arg(name, c);
     if (name.startsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char('.')) ||
         name.startsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char(' ')))
-        return QStringLiteral("le nom « %1 » ne peut ni commencer ni finir par un point ou une espace").arg(name);
+        return QStringLiteral(
+                   "le nom « %1 » ne peut ni commencer ni finir par un point ou une espace")
+            .arg(name);
     if (reservedName(name))
-        return QStringLiteral("le nom « %1 » est réservé à un périphérique sur certains systèmes").arg(name);
+        return QStringLiteral("le nom « %1 » est réservé à un périphérique sur certains systèmes")
+            .arg(name);
     const QString longest = name + kLongestSuffix;
-    if (cp1252::encode(longest).size() > records::kMaxText || QFile::encodeName(longest).size() > 255)
+    if (cp1252::encode(longest).size() > records::kMaxText ||
+        QFile::encodeName(longest).size() > 255)
         return QStringLiteral("le nom « %1 » est trop long pour un fichier d'exercice").arg(name);
     return {};
 }
@@ -108,9 +121,10 @@ std::optional<QString> saveExercise(const QString &folder, const QString &name,
     const saving::SaveResult saved =
         saving::saveAll(images(QDir(folder), name, e, content, *exercise), &fault);
     if (!saved)
-        return files::explained(QStringLiteral("L'exercice n'a pas été enregistré ; les fichiers du "
-                                               "dossier sont restés tels qu'ils étaient."),
-                                fault, saved.reason);
+        return files::explained(
+            QStringLiteral("L'exercice n'a pas été enregistré ; les fichiers du "
+                           "dossier sont restés tels qu'ils étaient."),
+            fault, saved.reason);
     return std::nullopt;
 }
 

@@ -14,11 +14,11 @@ namespace orbane::exercises {
 struct ExerciseContent
 {
     QString title;
-    int level = 0;        // 0 to 3
-    QStringList notions;  // at most four lines
+    int level = 0;       // 0 to 3
+    QStringList notions; // at most four lines
     ExerciseRules rules;
-    QByteArray statement;     // rich text, as rtf::write makes it
-    QByteArray configuration; // a ".P08" image, as config::encode makes it
+    QByteArray statement;                              // rich text, as rtf::write makes it
+    QByteArray configuration;                          // a ".P08" image, as config::encode makes it
     std::optional<QByteArray> correction;              // rich text
     std::optional<QByteArray> correctionConfiguration; // a ".P08" image
 };

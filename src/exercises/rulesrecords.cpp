@@ -15,18 +15,27 @@ constexpr int kFreeRecord = kRulesMarkerRecord + 1;
 constexpr int kHiddenRecord = kRulesMarkerRecord + 2;
 const QChar kSeparator = QLatin1Char(';'); // the numbers carry a decimal comma
 
-int textRecord(int question) { return kHiddenRecord + 1 + 2 * question; }
-int answerRecord(int question) { return textRecord(question) + 1; }
+int textRecord(int question)
+{
+    return kHiddenRecord + 1 + 2 * question;
+}
+int answerRecord(int question)
+{
+    return textRecord(question) + 1;
+}
 
 // These records hold UTF-8 ("m.s⁻²"). Code page 1252 decodes every byte to one character and
 // encodes that character back to the same byte, so the record's bytes pass through its text.
-QString utf8Record(const QString &text) { return cp1252::decode(text.toUtf8()); }
+QString utf8Record(const QString &text)
+{
+    return cp1252::decode(text.toUtf8());
+}
 
 std::optional<QString> fromUtf8Record(const QString &record)
 {
     // A byte-order mark is kept as a character, so that the text is the bytes it came from.
-    QStringDecoder utf8(QStringConverter::Utf8,
-                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                    QStringConverter::Flag::ConvertInitialBom);
     const QString text = utf8.decode(cp1252::encode(record));
     if (utf8.hasError())
         return std::nullopt;
@@ -108,18 +117,22 @@ bool RulesReader::flags(ExerciseRules &rules, int *count)
     if (!readFlags(QStringView(free), rules.free))
         return refuse(QStringLiteral("la liste des réglages laissés libres (enregistrement %1) "
                                      "n'est pas faite de %2 chiffres 0 ou 1")
-                          .arg(kFreeRecord).arg(kSettings));
+                          .arg(kFreeRecord)
+                          .arg(kSettings));
     const QStringList parts = hidden.split(kSeparator);
     std::array<bool, 1> reveal{};
     const std::optional<int> questions = parts.size() == 3 ? countIn(parts[2]) : std::nullopt;
     if (!questions || !readFlags(QStringView(parts[0]), rules.hidden) ||
         !readFlags(QStringView(parts[1]), reveal))
-        return refuse(QStringLiteral("la liste des valeurs cachées (enregistrement %1) est mal formée")
-                          .arg(kHiddenRecord));
+        return refuse(
+            QStringLiteral("la liste des valeurs cachées (enregistrement %1) est mal formée")
+                .arg(kHiddenRecord));
     rules.revealAfterTries = reveal[0];
     *count = *questions;
     if (*count > kMaxQuestions)
-        return refuse(QStringLiteral("le nombre de questions (%1) dépasse %2").arg(*count).arg(kMaxQuestions));
+        return refuse(QStringLiteral("le nombre de questions (%1) dépasse %2")
+                          .arg(*count)
+                          .arg(kMaxQuestions));
     return true;
 }
 
@@ -128,7 +141,8 @@ bool RulesReader::question(int q, Question &question)
     const int shown = q + 1;
     QString text, answer;
     if (!record(textRecord(q), &text, QStringLiteral("le texte de la question %1").arg(shown)) ||
-        !record(answerRecord(q), &answer, QStringLiteral("la réponse de la question %1").arg(shown)))
+        !record(answerRecord(q), &answer,
+                QStringLiteral("la réponse de la question %1").arg(shown)))
         return false;
     const auto decodedText = fromUtf8Record(text);
     const auto decodedAnswer = fromUtf8Record(answer);
@@ -137,15 +151,21 @@ bool RulesReader::question(int q, Question &question)
     const QStringList parts = decodedAnswer->split(kSeparator);
     if (parts.size() < 3)
         return refuse(QStringLiteral("la réponse de la question %1 n'a pas la forme "
-                                     "« valeur;tolérance;unité »").arg(shown));
+                                     "« valeur;tolérance;unité »")
+                          .arg(shown));
     const auto expected = numfmt::parse(parts[0]);
     const auto tolerance = numfmt::parse(parts[1]);
     if (!expected)
-        return refuse(QStringLiteral("la valeur attendue de la question %1 n'est pas un nombre (« %2 »)")
-                          .arg(shown).arg(parts[0]));
+        return refuse(
+            QStringLiteral("la valeur attendue de la question %1 n'est pas un nombre (« %2 »)")
+                .arg(shown)
+                .arg(parts[0]));
     if (!tolerance || *tolerance < 0)
-        return refuse(QStringLiteral("la tolérance de la question %1 n'est pas un nombre positif ou nul (« %2 »)")
-                          .arg(shown).arg(parts[1]));
+        return refuse(
+            QStringLiteral(
+                "la tolérance de la question %1 n'est pas un nombre positif ou nul (« %2 »)")
+                .arg(shown)
+                .arg(parts[1]));
     question.text = *decodedText;
     question.expected = *expected;
     question.tolerance = *tolerance;
@@ -153,18 +173,29 @@ bool RulesReader::question(int q, Question &question)
     return true;
 }
 
-QString markerRecord() { return kRulesMarker + QLatin1Char(' ') + QString::number(kRulesVersion); }
+QString markerRecord()
+{
+    return kRulesMarker + QLatin1Char(' ') + QString::number(kRulesVersion);
+}
 
 // What a file without rules reads as.
-bool defaultRules(const ExerciseRules &rules) { return rules.plain() && !rules.revealAfterTries; }
+bool defaultRules(const ExerciseRules &rules)
+{
+    return rules.plain() && !rules.revealAfterTries;
+}
 
 bool encodeQuestion(const Question &question, int q, records::Image &image, QString *cause)
 {
     const int shown = q + 1;
     if (!std::isfinite(question.expected))
-        return refuse(cause, QStringLiteral("la valeur attendue de la question %1 n'est pas un nombre").arg(shown));
+        return refuse(
+            cause,
+            QStringLiteral("la valeur attendue de la question %1 n'est pas un nombre").arg(shown));
     if (!std::isfinite(question.tolerance) || question.tolerance < 0)
-        return refuse(cause, QStringLiteral("la tolérance de la question %1 n'est pas un nombre positif ou nul").arg(shown));
+        return refuse(
+            cause,
+            QStringLiteral("la tolérance de la question %1 n'est pas un nombre positif ou nul")
+                .arg(shown));
     const QString answer = numfmt::general(question.expected) + kSeparator +
                            numfmt::general(question.tolerance) + kSeparator + question.unit;
     return setRecord(image, textRecord(q), utf8Record(question.text),
@@ -182,7 +213,8 @@ std::optional<ExerciseRules> decodeRules(const QByteArray &image, QString *cause
     if (!marker.ok() || !marker.text.startsWith(kRulesMarker))
         return ExerciseRules{};
     if (marker.text != markerRecord()) {
-        refuse(cause, QStringLiteral("ses règles sont d'une version que ce logiciel ne connaît pas (« %1 »)")
+        refuse(cause, QStringLiteral(
+                          "ses règles sont d'une version que ce logiciel ne connaît pas (« %1 »)")
                           .arg(marker.text.mid(kRulesMarker.size()).trimmed()));
         return std::nullopt;
     }
@@ -211,7 +243,8 @@ bool encodeRules(const ExerciseRules &rules, records::Image &image, QString *cau
         return true;
     const int count = int(rules.questions.size());
     if (count > kMaxQuestions)
-        return refuse(cause, QStringLiteral("l'exercice a plus de %1 questions").arg(kMaxQuestions));
+        return refuse(cause,
+                      QStringLiteral("l'exercice a plus de %1 questions").arg(kMaxQuestions));
     const QString hidden = flagsText(rules.hidden) + kSeparator +
                            (rules.revealAfterTries ? QLatin1Char('1') : QLatin1Char('0')) +
                            kSeparator + QString::number(count);

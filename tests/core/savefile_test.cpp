@@ -143,7 +143,8 @@ private:
 
 TEST(SaveFile, ASaveOfSeveralFilesReplacesThemAllOrLeavesThemAllAsTheyWere)
 {
-    // Two old files set aside and three new ones put in place: five renamings; the sixth never comes.
+    // Two old files set aside and three new ones put in place: five renamings; the sixth
+    // never comes.
     for (int failing = 1; failing <= 6; ++failing) {
         QTemporaryDir dir;
         const QString a = dir.filePath(QStringLiteral("a.E20"));
@@ -163,10 +164,12 @@ TEST(SaveFile, ASaveOfSeveralFilesReplacesThemAllOrLeavesThemAllAsTheyWere)
             continue;
         }
         EXPECT_FALSE(r.ok) << failing;
-        EXPECT_EQ(r.reason, QStringLiteral("erreur de lecture ou d'écriture du support")) << failing;
+        EXPECT_EQ(r.reason, QStringLiteral("erreur de lecture ou d'écriture du support"))
+            << failing;
         EXPECT_EQ(fault, failing <= 2 ? a : failing == 3 ? b : c) << failing;
         EXPECT_EQ(bytesOf(a), QByteArray("old a")) << failing;
         EXPECT_EQ(bytesOf(c), QByteArray("old c")) << failing;
-        EXPECT_EQ(entries(dir), (QStringList{QStringLiteral("a.E20"), QStringLiteral("c.P08")})) << failing;
+        EXPECT_EQ(entries(dir), (QStringList{QStringLiteral("a.E20"), QStringLiteral("c.P08")}))
+            << failing;
     }
 }
