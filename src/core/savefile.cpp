@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace orbane::saving {
 
@@ -24,6 +25,7 @@ Disk *g_disk = &g_systemDisk;
 
 const QString kMark = QStringLiteral("~orbane.");
 const QString kSuffix = QStringLiteral(".tmp");
+const QString kBackup = QStringLiteral(".old"); // before kSuffix: an old file set aside
 
 QByteArray native(const QString &path) { return QFile::encodeName(path); }
 
@@ -75,9 +77,11 @@ void removeStaleTemporaries(const QString &target)
     for (const QString &entry : entries) {
         if (!entry.startsWith(prefix) || !entry.endsWith(kSuffix))
             continue;
+        QString process = entry.mid(prefix.size(), entry.size() - prefix.size() - kSuffix.size());
+        if (process.endsWith(kBackup))
+            process.chop(kBackup.size());
         bool number = false;
-        const qint64 pid =
-            entry.mid(prefix.size(), entry.size() - prefix.size() - kSuffix.size()).toLongLong(&number);
+        const qint64 pid = process.toLongLong(&number);
         if (number && (pid == qint64(::getpid()) || processGone(pid)))
             ::unlink(native(folder.filePath(entry)).constData());
     }
@@ -169,6 +173,128 @@ int fill(int fd, const Writer &writer, bool *produced)
     return error;
 }
 
+// A file written and flushed to its temporary, waiting to replace its target.
+struct Pending
+{
+    QString target;
+    QString temporary;
+    bool existed = false; // the target was there before: it is set aside, not lost
+};
+
+// Checks the target, sweeps the temporaries of dead runs and fills a new temporary; on failure
+// nothing is left behind.
+SaveResult writeTemporary(const QString &path, const Writer &writer, Pending *pending)
+{
+    const QString target = finalTarget(path);
+    struct stat st {};
+    QString reason;
+    if (targetRefused(target, &st, &reason))
+        return failed(reason);
+    removeStaleTemporaries(target);
+
+    const QString temporary = temporaryName(target);
+    const mode_t mode = S_ISREG(st.st_mode) ? (st.st_mode & 07777) : 0666;
+    const int fd = ::open(native(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd < 0)
+        return failed(reasonFor(errno));
+    if (S_ISREG(st.st_mode))
+        ::fchmod(fd, mode); // the umask must not narrow the old file's permissions
+
+    bool produced = false;
+    const int error = fill(fd, writer, &produced);
+    if (error != 0 || !produced) {
+        ::unlink(native(temporary).constData());
+        return failed(error != 0 ? reasonFor(error)
+                                 : QStringLiteral("le contenu n'a pas pu être préparé"));
+    }
+    *pending = {target, temporary, S_ISREG(st.st_mode)};
+    return {true, {}};
+}
+
+Writer bytesWriter(const QByteArray &bytes)
+{
+    return [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); };
+}
+
+// Where the old file waits while a save of several files is not over.
+QString backupName(const Pending &p)
+{
+    return p.temporary.chopped(kSuffix.size()) + kBackup + kSuffix;
+}
+
+bool renamed(const QString &from, const QString &to)
+{
+    return g_disk->rename(native(from).constData(), native(to).constData()) == 0;
+}
+
+// Puts the new file in place, the old one set aside first; false with errno set on failure,
+// the old file back in place.
+bool replace(const Pending &p)
+{
+    if (p.existed && !renamed(p.target, backupName(p)))
+        return false;
+    if (renamed(p.temporary, p.target))
+        return true;
+    const int error = errno;
+    if (p.existed)
+        renamed(backupName(p), p.target);
+    errno = error;
+    return false;
+}
+
+// Undoes the replacements made, the last first: each old file back, each new file gone.
+void restore(const std::vector<Pending> &pending, std::size_t done)
+{
+    while (done-- > 0) {
+        const Pending &p = pending[done];
+        if (p.existed)
+            renamed(backupName(p), p.target);
+        else
+            ::unlink(native(p.target).constData());
+    }
+}
+
+void removeTemporaries(const std::vector<Pending> &pending, std::size_t from)
+{
+    for (std::size_t i = from; i < pending.size(); ++i)
+        ::unlink(native(pending[i].temporary).constData());
+}
+
+// saveAll; `at` ends on the file at fault.
+SaveResult saveEach(const std::vector<FileImage> &images, std::size_t *at)
+{
+    for (*at = 0; *at < images.size(); ++*at) {
+        struct stat st {};
+        QString reason;
+        if (targetRefused(finalTarget(images[*at].path), &st, &reason))
+            return failed(reason);
+    }
+    std::vector<Pending> pending(images.size());
+    for (*at = 0; *at < images.size(); ++*at) {
+        const SaveResult made =
+            writeTemporary(images[*at].path, bytesWriter(images[*at].bytes), &pending[*at]);
+        if (!made) {
+            pending.resize(*at);
+            removeTemporaries(pending, 0);
+            return made;
+        }
+    }
+    for (*at = 0; *at < pending.size(); ++*at) {
+        if (!replace(pending[*at])) {
+            const int error = errno;
+            restore(pending, *at);
+            removeTemporaries(pending, *at);
+            return failed(reasonFor(error));
+        }
+    }
+    for (const Pending &p : pending) {
+        if (p.existed)
+            ::unlink(native(backupName(p)).constData());
+        syncFolder(p.target);
+    }
+    return {true, {}};
+}
+
 } // namespace
 
 qint64 Disk::write(int fd, const char *data, qint64 size) { return ::write(fd, data, size_t(size)); }
@@ -187,38 +313,30 @@ QString temporaryName(const QString &target)
 
 SaveResult saveFile(const QString &path, const Writer &writer)
 {
-    const QString target = finalTarget(path);
-    struct stat st {};
-    QString reason;
-    if (targetRefused(target, &st, &reason))
-        return failed(reason);
-    removeStaleTemporaries(target);
-
-    const QString temporary = temporaryName(target);
-    const mode_t mode = S_ISREG(st.st_mode) ? (st.st_mode & 07777) : 0666;
-    const int fd = ::open(native(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd < 0)
-        return failed(reasonFor(errno));
-    if (S_ISREG(st.st_mode))
-        ::fchmod(fd, mode); // the umask must not narrow the old file's permissions
-
-    bool produced = false;
-    int error = fill(fd, writer, &produced);
-    if (error == 0 && produced &&
-        g_disk->rename(native(temporary).constData(), native(target).constData()) != 0)
-        error = errno;
-    if (error != 0 || !produced) {
-        ::unlink(native(temporary).constData());
-        return failed(error != 0 ? reasonFor(error)
-                                 : QStringLiteral("le contenu n'a pas pu être préparé"));
+    Pending pending;
+    if (SaveResult made = writeTemporary(path, writer, &pending); !made)
+        return made;
+    if (!renamed(pending.temporary, pending.target)) {
+        const int error = errno;
+        ::unlink(native(pending.temporary).constData());
+        return failed(reasonFor(error));
     }
-    syncFolder(target);
+    syncFolder(pending.target);
     return {true, {}};
 }
 
 SaveResult saveBytes(const QString &path, const QByteArray &bytes)
 {
-    return saveFile(path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); });
+    return saveFile(path, bytesWriter(bytes));
+}
+
+SaveResult saveAll(const std::vector<FileImage> &images, QString *fault)
+{
+    std::size_t at = 0;
+    const SaveResult result = saveEach(images, &at);
+    if (!result && fault)
+        *fault = images[at].path;
+    return result;
 }
 
 } // namespace orbane::saving

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QIODevice;
 
@@ -31,6 +32,21 @@ SaveResult saveFile(const QString &path, const Writer &writer);
 
 // saveFile for content that is ready: these bytes, as they are.
 SaveResult saveBytes(const QString &path, const QByteArray &bytes);
+
+// One file of a save of several: its path and its whole content.
+struct FileImage
+{
+    QString path;
+    QByteArray bytes;
+};
+
+// Saves several files as one: each target is checked, then every file is written and flushed to
+// its temporary, and the targets are replaced only when all were; each old file is set aside
+// (".<name>~orbane.<host>.<process>.old.tmp") until every file is in place. On any failure the
+// files already replaced get their old file back, the new ones are removed, and every target is
+// as it was; `fault`, when given, names the file at fault. A run killed while the files are being
+// put in place may leave some of them replaced.
+SaveResult saveAll(const std::vector<FileImage> &images, QString *fault = nullptr);
 
 // The temporary file that saveFile uses for a target, in the target's folder:
 // ".<name>~orbane.<host>.<process>.tmp".

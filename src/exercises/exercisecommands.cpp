@@ -148,10 +148,12 @@ bool ExerciseCommands::loadNamedText(const QString &name)
 
 void ExerciseCommands::setReadOnly(bool readOnly) { m_supertext->setReadOnly(readOnly); }
 
-void ExerciseCommands::unreadableExercise()
+void ExerciseCommands::unreadableExercise(const QString &refusal)
 {
     ArrowCursor arrow;
-    m_dialogs.message(QStringLiteral("Vérifier:\n- le nom du fichier,\n- l'état du lecteur."),
+    m_dialogs.message(refusal.isEmpty()
+                          ? QStringLiteral("Vérifier:\n- le nom du fichier,\n- l'état du lecteur.")
+                          : refusal,
                       QStringLiteral("Lecture impossible"), MsgIcon::Critical);
 }
 
@@ -234,9 +236,10 @@ bool ExerciseCommands::ouvreur(const QString &fichierexo)
     if (blank(fichierexo))
         return false;
     WaitCursor wait;
-    const auto exercise = readExercise(fichierexo);
+    QString refusal;
+    const auto exercise = readExercise(fichierexo, &refusal);
     if (!exercise) {
-        unreadableExercise();
+        unreadableExercise(refusal);
         return false;
     }
     return openExercise(*exercise, fichierexo);
@@ -288,9 +291,10 @@ void ExerciseCommands::opencor_Click()
     const qint16 before = m_sim.s.textemodif;
     WaitCursor wait;
     const QString file = m_fich->text();
-    const auto exercise = readExercise(file);
+    QString refusal;
+    const auto exercise = readExercise(file, &refusal);
     if (!exercise) {
-        unreadableExercise();
+        unreadableExercise(refusal);
         return;
     }
     // The exercise in use, not the folder last looked at in the chooser.

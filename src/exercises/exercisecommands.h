@@ -86,8 +86,9 @@ public:
     Simulation &simulation() { return m_sim; }
     config::ConfigSession &session() { return m_session; }
     QString programDir() const;
-    // The "Lecture impossible" message, also shown by the chooser's preview.
-    void unreadableExercise();
+    // The "Lecture impossible" message, also shown by the chooser's preview; a file whose content
+    // was refused says why (readExercise's refusal).
+    void unreadableExercise(const QString &refusal = QString());
 
 private:
     bool confirmDiscard();

@@ -272,7 +272,7 @@ void Fichexo::apercu()
         m_label2->clear();
         m_label3->clear();
         m_titratexo->clear();
-        m_commands.unreadableExercise();
+        m_commands.unreadableExercise(p.refusal);
         return;
     }
     m_label2->setText(p.status);

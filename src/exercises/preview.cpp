@@ -9,7 +9,7 @@ Preview apercu(const QString &fichierexo)
     Preview p;
     if (fichierexo.trimmed().isEmpty())
         return p;
-    const auto exercise = readExercise(fichierexo);
+    const auto exercise = readExercise(fichierexo, &p.refusal);
     if (!exercise) {
         p.state = Preview::State::Unreadable;
         return p;

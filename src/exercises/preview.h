@@ -17,6 +17,7 @@ struct Preview
     int level = 0;   // lit marks: those whose index is below it
     QString notions; // one line per notion record
     QString title;
+    QString refusal; // Unreadable: why its content was refused, when it was read (readExercise)
 
     bool corrected() const { return status == QLatin1String("Exercice corrigé"); }
     bool markLit(int i) const { return level > i; }

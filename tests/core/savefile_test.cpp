@@ -117,3 +117,59 @@ TEST(SaveFile, AFolderOrAPipeIsNeverSavedOver)
     EXPECT_TRUE(QFileInfo(folder).isDir());
     EXPECT_EQ(entries(dir), QStringList{QStringLiteral("tube.P08")});
 }
+
+namespace {
+
+// A disk whose n-th renaming fails, as one that gives up in the middle of a save of several files.
+class RenameFailsOnce final : public saving::Disk
+{
+public:
+    explicit RenameFailsOnce(int failing) : m_failing(failing) {}
+    int rename(const char *from, const char *to) override
+    {
+        if (++m_calls == m_failing) {
+            errno = EIO;
+            return -1;
+        }
+        return Disk::rename(from, to);
+    }
+
+private:
+    int m_failing;
+    int m_calls = 0;
+};
+
+} // namespace
+
+TEST(SaveFile, ASaveOfSeveralFilesReplacesThemAllOrLeavesThemAllAsTheyWere)
+{
+    // Two old files set aside and three new ones put in place: five renamings; the sixth
+    // never comes.
+    for (int failing = 1; failing <= 6; ++failing) {
+        QTemporaryDir dir;
+        const QString a = dir.filePath(QStringLiteral("a.E20"));
+        const QString b = dir.filePath(QStringLiteral("b.RTF"));
+        const QString c = dir.filePath(QStringLiteral("c.P08"));
+        put(a, "old a");
+        put(c, "old c");
+        RenameFailsOnce disk(failing);
+        saving::UseDisk use(disk);
+        QString fault;
+        const saving::SaveResult r =
+            saving::saveAll({{a, "new a"}, {b, "new b"}, {c, "new c"}}, &fault);
+        if (failing == 6) {
+            ASSERT_TRUE(r.ok) << r.reason.toStdString();
+            EXPECT_EQ(bytesOf(a) + bytesOf(b) + bytesOf(c), QByteArray("new anew bnew c"));
+            EXPECT_EQ(entries(dir).size(), 3);
+            continue;
+        }
+        EXPECT_FALSE(r.ok) << failing;
+        EXPECT_EQ(r.reason, QStringLiteral("erreur de lecture ou d'écriture du support"))
+            << failing;
+        EXPECT_EQ(fault, failing <= 2 ? a : failing == 3 ? b : c) << failing;
+        EXPECT_EQ(bytesOf(a), QByteArray("old a")) << failing;
+        EXPECT_EQ(bytesOf(c), QByteArray("old c")) << failing;
+        EXPECT_EQ(entries(dir), (QStringList{QStringLiteral("a.E20"), QStringLiteral("c.P08")}))
+            << failing;
+    }
+}

@@ -59,6 +59,20 @@ TEST(ShippedExercises, CatalogueCoversTheProgramme)
     EXPECT_TRUE(exercises::readExercise(QStringLiteral(ORBANE_DATA_DIR "/ORBANE.PEM")));
 }
 
+// What this version writes of a plain exercise is what every older version wrote.
+TEST(ShippedExercises, ReadAndWrittenBackAreTheSameBytesAndPlain)
+{
+    const QStringList names = shippedExercises() << QStringLiteral("ORBANE.PEM");
+    ASSERT_GE(names.size(), 9);
+    for (const QString &name : names) {
+        const QByteArray bytes = bytesOf(QStringLiteral(ORBANE_DATA_DIR "/") + name);
+        const auto e = exercises::parseExercise(bytes);
+        ASSERT_TRUE(e) << name.toStdString();
+        EXPECT_TRUE(e->rules.plain()) << name.toStdString();
+        EXPECT_EQ(exercises::buildExercise(*e), bytes) << name.toStdString();
+    }
+}
+
 class EveryExercise : public ::testing::TestWithParam<QString>
 {};
 
