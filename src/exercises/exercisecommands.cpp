@@ -81,6 +81,12 @@ QuestionsWindow *ExerciseCommands::questionsWindow() const { return m_questions;
 
 bool ExerciseCommands::exerciseOpen() const { return !m_fich->text().isEmpty(); }
 
+// An exercise file, not a text reopened on its own ("Texte: …").
+bool ExerciseCommands::exerciseFileOpen() const
+{
+    return exerciseOpen() && !m_fich->text().startsWith(QStringLiteral("Texte: "));
+}
+
 bool ExerciseCommands::confirmDiscard()
 {
     if (m_sim.s.textemodif != 1)

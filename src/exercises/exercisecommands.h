@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/services.h"
+#include "exercises/exercisewindow.h"
 #include "exercises/richtextfile.h"
 
 #include <QObject>
@@ -64,6 +65,11 @@ public:
     void opentexte_Click();
     void imprimetexte_Click();
     void Closexo_Click();
+    // "Créer un exercice…" and "Modifier l'exercice…" (the open one): the teacher's window.
+    void createExercise();
+    void changeExercise();
+    // The exercise file the teacher's window wrote last; empty when none.
+    QString authored() const { return m_authored; }
 
     // `ouvreur`: opens the exercise file `fichierexo` (statement and configuration); true when
     // the chooser may close. Its failures leave what was loaded already.
@@ -78,6 +84,8 @@ public:
     bool correctionAvailable() const;
     // "Fermer l'exercice" is offered when a text belongs to a file.
     bool exerciseOpen() const;
+    // "Modifier l'exercice…" is offered when that file is an exercise's.
+    bool exerciseFileOpen() const;
     // The open exercise's questions; none when it has none.
     QuestionsWindow *questionsWindow() const;
     // A text is being loaded: events are handled meanwhile, and nothing else may load one.
@@ -104,6 +112,8 @@ private:
     // The exercise in use gives way: every setting is free, its questions are closed.
     void release();
     void applyRules(const ExerciseRules &rules);
+    ExerciseWindow::Sources authoringSources();
+    QString saveAuthored(const ExerciseContent &content);
 
     Simulation &m_sim;
     config::ConfigSession &m_session;
@@ -113,6 +123,7 @@ private:
     FileDialogs &m_files;
     Actions m_actions;
     QPointer<QuestionsWindow> m_questions;
+    QString m_authored;
     int m_loads = 0; // texts loaded into the box so far
     bool m_loading = false;
 };

@@ -244,9 +244,9 @@ std::vector<Question> ExerciseWindow::questions(QString *fault) const
     return out;
 }
 
-ExerciseDraft ExerciseWindow::draft() const
+ExerciseContent ExerciseWindow::content() const
 {
-    ExerciseDraft d;
+    ExerciseContent d;
     d.title = m_title->text().trimmed();
     d.level = m_level->currentIndex();
     for (QLineEdit *line : m_notions)
@@ -262,11 +262,12 @@ ExerciseDraft ExerciseWindow::draft() const
     d.configuration = m_configuration;
     if (!m_correction->toPlainText().trimmed().isEmpty())
         d.correction = rtf::write(*m_correction->document());
-    d.correctionConfiguration = m_correctionConfiguration;
+    if (!m_correctionConfiguration.isEmpty())
+        d.correctionConfiguration = m_correctionConfiguration;
     return d;
 }
 
-void ExerciseWindow::setDraft(const ExerciseDraft &d)
+void ExerciseWindow::setContent(const ExerciseContent &d)
 {
     m_title->setText(d.title);
     m_level->setCurrentIndex(std::clamp(d.level, 0, 3));
@@ -286,10 +287,10 @@ void ExerciseWindow::setDraft(const ExerciseDraft &d)
     }
     m_reveal->setChecked(d.rules.revealAfterTries);
     m_correction->clear();
-    if (!d.correction.isEmpty())
-        rtf::read(d.correction, *m_correction->document());
+    if (d.correction)
+        rtf::read(*d.correction, *m_correction->document());
     m_configuration = d.configuration;
-    m_correctionConfiguration = d.correctionConfiguration;
+    m_correctionConfiguration = d.correctionConfiguration.value_or(QByteArray());
     m_configurationSummary.clear();
     m_correctionSummary.clear();
     showTaken();
@@ -306,7 +307,7 @@ bool ExerciseWindow::saveExercise()
                                "fenêtre principale puis appuyez sur « Prendre la configuration "
                                "actuelle ».");
     if (fault.isEmpty() && m_sources.save)
-        fault = m_sources.save(draft());
+        fault = m_sources.save(content());
     m_status->setText(fault.isEmpty() ? QStringLiteral("Exercice enregistré.") : fault);
     return fault.isEmpty();
 }

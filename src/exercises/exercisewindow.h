@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exercises/exerciserules.h"
+#include "exercises/exercisewriter.h"
 
 #include <QByteArray>
 #include <QDialog>
@@ -17,19 +17,6 @@ class QTextEdit;
 
 namespace orbane::exercises {
 
-// Everything an exercise holds, as the teacher writes it; the files are images ready to write.
-struct ExerciseDraft
-{
-    QString title;
-    int level = 0;
-    QStringList notions; // at most four lines
-    ExerciseRules rules;
-    QByteArray statement;               // rich text
-    QByteArray configuration;           // the statement's configuration
-    QByteArray correction;              // rich text; empty for none
-    QByteArray correctionConfiguration; // empty for none
-};
-
 // The teacher's window "Exercice": the exercise's title, difficulty and notions, its
 // configuration and correction, what the pupil may change or may not see, and the questions.
 class ExerciseWindow : public QDialog
@@ -42,15 +29,15 @@ public:
         std::function<QByteArray()> configuration; // the main window's state, as a file image
         std::function<QString()> summary;          // that state in a few words
         // Writes the exercise; the French reason when it could not.
-        std::function<QString(const ExerciseDraft &)> save;
+        std::function<QString(const ExerciseContent &)> save;
     };
 
     ExerciseWindow(Sources sources, QWidget *parent);
 
     // An exercise to change ("Modifier l'exercice…"): its fields, files and rules.
-    void setDraft(const ExerciseDraft &draft);
+    void setContent(const ExerciseContent &content);
     // What the window holds now; the statement is the main window's at this moment.
-    ExerciseDraft draft() const;
+    ExerciseContent content() const;
 
     void takeConfiguration();           // "Prendre la configuration actuelle"
     void takeCorrectionConfiguration(); // the same, for the correction

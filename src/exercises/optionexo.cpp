@@ -23,6 +23,10 @@ OptionExo::OptionExo(ExerciseCommands &commands, QWidget *parent)
         &ExerciseCommands::imprimetexte_Click);
     separator("separons3");
     add("Closexo", QStringLiteral("Fermer l'exercice"), &ExerciseCommands::Closexo_Click);
+    // The teacher's items, after the pupil's.
+    separator("separons4");
+    add("creerexo", QStringLiteral("Créer un exercice…"), &ExerciseCommands::createExercise);
+    add("modifierexo", QStringLiteral("Modifier l'exercice…"), &ExerciseCommands::changeExercise);
     // Opening the menu reads the state again.
     connect(this, &QMenu::aboutToShow, this, &OptionExo::updateItems);
 }
@@ -48,6 +52,7 @@ void OptionExo::updateItems()
 {
     item("opencor")->setEnabled(m_commands.correctionAvailable());
     item("Closexo")->setEnabled(m_commands.exerciseOpen());
+    item("modifierexo")->setEnabled(m_commands.exerciseFileOpen());
 }
 
 void OptionExo::btexo_Click(QWidget *btexo)

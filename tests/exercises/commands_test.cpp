@@ -7,7 +7,10 @@
 #include "exercises/richtextfile.h"
 #include "exercises/textprinting.h"
 
+#include "exercises/exercisewindow.h"
+
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -671,13 +674,15 @@ TEST_F(Commands, MenuItemsInOrderWithTheirStates)
         captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
     }
     EXPECT_EQ(names, (QStringList{"PRISENMAIN", "separons1", "openexo", "opencor", "separons2",
-                                  "savetexte", "opentexte", "imprimetexte", "separons3", "Closexo"}));
+                                  "savetexte", "opentexte", "imprimetexte", "separons3", "Closexo",
+                                  "separons4", "creerexo", "modifierexo"}));
     EXPECT_EQ(captions, (QStringList{"Prise en main", "-", "Ouvrir un exercice (énoncé + configuration)",
                                      "Voir la correction", "-",
                                      "Enregistrer le contenu de la fenêtre exercice",
                                      "Retrouver un texte",
                                      "Imprimer le contenu de la fenêtre exercice", "-",
-                                     "Fermer l'exercice"}));
+                                     "Fermer l'exercice", "-", "Créer un exercice…",
+                                     "Modifier l'exercice…"}));
 
     QToolButton btexo;
     btexo.resize(40, 30);
@@ -701,3 +706,66 @@ TEST_F(Commands, MenuItemsInOrderWithTheirStates)
 }
 
 } // namespace
+
+// ---- the teacher's exercise -----------------------------------------------------------------
+
+namespace {
+
+// Acts on the teacher's window once it is shown, modal.
+void onExerciseWindow(const std::function<void(exercises::ExerciseWindow &)> &act)
+{
+    QTimer::singleShot(0, [act] {
+        auto *w = qobject_cast<exercises::ExerciseWindow *>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        act(*w);
+        w->reject();
+    });
+}
+
+} // namespace
+
+// Written in the program, the exercise opens as a shipped one, fixes what the teacher fixed,
+// and comes back whole into the teacher's window for a change.
+TEST(TeacherExercise, WrittenSavedOpenedAndChanged)
+{
+    ExerciseRig r;
+    Simulation &sim = r.rig.sim;
+    sim.Combo1_Click(test::kMoon);
+    r.supertext.setPlainText(QStringLiteral("Sur cette planète inconnue, mesurez g."));
+    r.files.answers = {r.file("PLANETE.E20")};
+    onExerciseWindow([](exercises::ExerciseWindow &w) {
+        w.findChild<QLineEdit *>(QStringLiteral("titre"))->setText(QStringLiteral("La planète"));
+        for (int i = 0; i < exercises::kSettings; ++i) // only α₀ free
+            w.findChild<QCheckBox *>(QStringLiteral("libre%1").arg(i))->setChecked(i == 5);
+        w.takeConfiguration();
+        EXPECT_TRUE(w.saveExercise()) << w.message().toStdString();
+    });
+    r.commands.createExercise();
+    for (const char *name : {"PLANETE.E20", "PLANETE.RTF", "PLANETE.P08"})
+        EXPECT_TRUE(QFileInfo(r.file(QString::fromLatin1(name))).isFile()) << name;
+    EXPECT_FALSE(QFileInfo::exists(r.file(QStringLiteral("PLANETEC.RTF"))));
+    EXPECT_EQ(r.commands.authored(), r.file(QStringLiteral("PLANETE.E20")));
+
+    sim.Combo1_Click(0); // Terre, before the pupil opens it
+    ASSERT_TRUE(r.commands.ouvreur(r.file(QStringLiteral("PLANETE.E20"))));
+    EXPECT_EQ(r.supertext.toPlainText(), QStringLiteral("Sur cette planète inconnue, mesurez g."));
+    EXPECT_EQ(sim.c.Combo1, test::kMoon);
+    sim.Combo1_Click(0);
+    EXPECT_EQ(sim.c.Combo1, test::kMoon); // fixed
+    sim.TextN_Change(4, QStringLiteral("30"));
+    EXPECT_EQ(sim.c.Text4, QStringLiteral("30")); // free
+
+    bool seen = false;
+    onExerciseWindow([&seen](exercises::ExerciseWindow &w) {
+        const exercises::ExerciseContent c = w.content();
+        EXPECT_EQ(c.title, QStringLiteral("La planète"));
+        EXPECT_FALSE(c.rules.isFree(exercises::Setting::Place));
+        EXPECT_TRUE(c.rules.isFree(exercises::Setting::Alpha));
+        EXPECT_FALSE(c.configuration.isEmpty());
+        seen = true;
+    });
+    r.commands.changeExercise();
+    EXPECT_TRUE(seen);
+    sim.Combo1_Click(0);
+    EXPECT_EQ(sim.c.Combo1, 0); // the teacher changes the scene freely meanwhile
+}

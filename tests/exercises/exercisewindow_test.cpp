@@ -13,12 +13,12 @@ namespace {
 
 struct WindowTest : ::testing::Test
 {
-    std::optional<ExerciseDraft> saved;
+    std::optional<ExerciseContent> saved;
     QString refusal; // what the save answers
     ExerciseWindow window{{[] { return QByteArray("{\\rtf1 enonce}"); },
                            [] { return QByteArray("P08 image"); },
                            [] { return QStringLiteral("Lune, ballon"); },
-                           [this](const ExerciseDraft &d) {
+                           [this](const ExerciseContent &d) {
                                saved = d;
                                return refusal;
                            }},
@@ -64,8 +64,8 @@ TEST_F(WindowTest, WhatTheTeacherWroteIsSaved)
     EXPECT_EQ(saved->notions.value(1), QStringLiteral("Chute libre"));
     EXPECT_EQ(saved->statement, QByteArray("{\\rtf1 enonce}"));
     EXPECT_EQ(saved->configuration, QByteArray("P08 image"));
-    EXPECT_TRUE(saved->correction.isEmpty());
-    EXPECT_TRUE(saved->correctionConfiguration.isEmpty());
+    EXPECT_FALSE(saved->correction);
+    EXPECT_FALSE(saved->correctionConfiguration);
     EXPECT_FALSE(saved->rules.isFree(Setting::Place));
     EXPECT_TRUE(saved->rules.isFree(Setting::Alpha));
     EXPECT_TRUE(saved->rules.isHidden(Secret::G));
@@ -78,9 +78,8 @@ TEST_F(WindowTest, WhatTheTeacherWroteIsSaved)
 
     // Opened again for a change, the window shows the same exercise.
     ExerciseWindow again({}, nullptr);
-    saved->correction.clear();
-    again.setDraft(*saved);
-    const ExerciseDraft back = again.draft();
+    again.setContent(*saved);
+    const ExerciseContent back = again.content();
     EXPECT_EQ(back.title, saved->title);
     EXPECT_EQ(back.rules.free, saved->rules.free);
     EXPECT_EQ(back.rules.hidden, saved->rules.hidden);

@@ -1,0 +1,107 @@
+// "Créer un exercice…" and "Modifier l'exercice…": the teacher's window over the main window,
+// fed by its text and its state, and the exercise written where the teacher chooses.
+#include "exercises/exercisecommands.h"
+
+#include "config/configformat.h"
+#include "core/narration.h"
+#include "core/regularfile.h"
+#include "core/simulation.h"
+#include "exercises/exercisefile.h"
+#include "exercises/exercisepaths.h"
+#include "exercises/exercisewindow.h"
+#include "exercises/exercisewriter.h"
+#include "exercises/filedialogs.h"
+#include "exercises/rtfwriter.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTextEdit>
+
+namespace orbane::exercises {
+
+namespace {
+
+constexpr qint64 kFileLimit = 16 * 1024 * 1024;
+
+// A named file of the exercise, as bytes; nothing for a blank name or a file not read.
+std::optional<QByteArray> companion(const QString &folder, const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        return std::nullopt;
+    const files::ReadResult read = files::readAll(resolve(folder, name), kFileLimit);
+    if (!read.ok())
+        return std::nullopt;
+    return read.data;
+}
+
+} // namespace
+
+ExerciseWindow::Sources ExerciseCommands::authoringSources()
+{
+    ExerciseWindow::Sources sources;
+    sources.statement = [this] { return rtf::write(*m_supertext->document()); };
+    sources.configuration = [this] {
+        const auto image = config::encode(m_sim.c);
+        return image ? image->bytes() : QByteArray();
+    };
+    sources.summary = [this] { return narration::describeScene(m_sim, std::nullopt); };
+    sources.save = [this](const ExerciseContent &content) { return saveAuthored(content); };
+    return sources;
+}
+
+// Asks where, then writes; the French reason when nothing was written.
+QString ExerciseCommands::saveAuthored(const ExerciseContent &content)
+{
+    const QString path = m_files.saveFileName(QStringLiteral("Exercice|*.E20"),
+                                              QStringLiteral("E20"), content.title);
+    if (path.isEmpty())
+        return QStringLiteral("Enregistrement annulé : rien n'a été écrit.");
+    const QFileInfo file(path);
+    if (file.exists() &&
+        m_dialogs.message(QStringLiteral("L'exercice ") + file.fileName() +
+                              QStringLiteral(" existe déjà. Le remplacer, avec ses textes et "
+                                             "ses configurations ?"),
+                          QStringLiteral("Enregistrer l'exercice"), MsgIcon::Question,
+                          MsgButtons::YesNo) != MsgAnswer::Yes)
+        return QStringLiteral("Enregistrement annulé : rien n'a été écrit.");
+    if (const auto refused = saveExercise(file.absolutePath(), file.completeBaseName(), content))
+        return *refused;
+    m_authored = file.absoluteFilePath();
+    return {};
+}
+
+void ExerciseCommands::createExercise()
+{
+    ExerciseWindow window(authoringSources(), m_supertext->window());
+    window.exec();
+}
+
+void ExerciseCommands::changeExercise()
+{
+    const QString path = m_fich->text();
+    QString refusal;
+    const auto exercise = readExercise(path, &refusal);
+    if (!exercise) {
+        if (!refusal.isEmpty())
+            m_dialogs.message(refusal, QStringLiteral("Lecture impossible"), MsgIcon::Critical);
+        else
+            unreadableExercise();
+        return;
+    }
+    const QString folder = folderOf(path);
+    ExerciseContent content;
+    content.title = exercise->title;
+    content.level = exercise->level;
+    content.notions = exercise->notions;
+    content.rules = exercise->rules;
+    content.configuration = companion(folder, exercise->configuration).value_or(QByteArray());
+    content.correction = companion(folder, exercise->correction);
+    content.correctionConfiguration = companion(folder, exercise->correctionConfiguration);
+    // The teacher sets the scene again: nothing stays fixed meanwhile.
+    release();
+    ExerciseWindow window(authoringSources(), m_supertext->window());
+    window.setContent(content);
+    window.exec();
+}
+
+} // namespace orbane::exercises
