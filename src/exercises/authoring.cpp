@@ -11,6 +11,7 @@
 #include "exercises/exercisewindow.h"
 #include "exercises/exercisewriter.h"
 #include "exercises/filedialogs.h"
+#include "exercises/questionswindow.h"
 #include "exercises/rtfwriter.h"
 
 #include <QFileInfo>
@@ -70,11 +71,19 @@ QString ExerciseCommands::saveAuthored(const ExerciseContent &content)
     return {};
 }
 
-void ExerciseCommands::createExercise()
+// Beside the main window and not modal: the teacher sets the scene and writes the statement
+// there while the window stays open.
+ExerciseWindow *ExerciseCommands::openAuthoring()
 {
-    ExerciseWindow window(authoringSources(), m_supertext->window());
-    window.exec();
+    if (m_authoring)
+        m_authoring->close();
+    m_authoring = new ExerciseWindow(authoringSources(), m_supertext->window());
+    m_authoring->setAttribute(Qt::WA_DeleteOnClose);
+    showBesideOwner(m_authoring);
+    return m_authoring;
 }
+
+void ExerciseCommands::createExercise() { openAuthoring(); }
 
 void ExerciseCommands::changeExercise()
 {
@@ -99,9 +108,7 @@ void ExerciseCommands::changeExercise()
     content.correctionConfiguration = companion(folder, exercise->correctionConfiguration);
     // The teacher sets the scene again: nothing stays fixed meanwhile.
     release();
-    ExerciseWindow window(authoringSources(), m_supertext->window());
-    window.setContent(content);
-    window.exec();
+    openAuthoring()->setContent(content);
 }
 
 } // namespace orbane::exercises

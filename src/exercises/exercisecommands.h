@@ -70,6 +70,8 @@ public:
     void changeExercise();
     // The exercise file the teacher's window wrote last; empty when none.
     QString authored() const { return m_authored; }
+    // The teacher's window while it is open.
+    ExerciseWindow *authoringWindow() const { return m_authoring; }
 
     // `ouvreur`: opens the exercise file `fichierexo` (statement and configuration); true when
     // the chooser may close. Its failures leave what was loaded already.
@@ -114,6 +116,7 @@ private:
     void applyRules(const ExerciseRules &rules);
     ExerciseWindow::Sources authoringSources();
     QString saveAuthored(const ExerciseContent &content);
+    ExerciseWindow *openAuthoring();
 
     Simulation &m_sim;
     config::ConfigSession &m_session;
@@ -124,6 +127,7 @@ private:
     Actions m_actions;
     QPointer<QuestionsWindow> m_questions;
     QString m_authored;
+    QPointer<ExerciseWindow> m_authoring;
     int m_loads = 0; // texts loaded into the box so far
     bool m_loading = false;
 };

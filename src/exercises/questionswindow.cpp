@@ -124,17 +124,19 @@ QString QuestionsWindow::verdictOf(Row &row)
     return said;
 }
 
-void QuestionsWindow::showBeside()
+void QuestionsWindow::showBeside() { showBesideOwner(this); }
+
+void showBesideOwner(QWidget *window)
 {
-    adjustSize();
-    const QWidget *owner = parentWidget();
+    window->adjustSize();
+    const QWidget *owner = window->parentWidget();
     QPoint at = owner->frameGeometry().topRight() + QPoint(8, 0);
     if (const QScreen *screen = owner->screen()) {
         const QRect area = screen->availableGeometry();
-        at.setX(std::min(at.x(), area.right() - width()));
+        at.setX(std::max(area.left(), std::min(at.x(), area.right() - window->width())));
     }
-    move(at);
-    show();
+    window->move(at);
+    window->show();
 }
 
 } // namespace orbane::exercises

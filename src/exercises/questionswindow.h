@@ -49,4 +49,7 @@ QString verdictText(Verdict verdict);
 // "La valeur attendue est 3,71 m.s⁻²."
 QString revealText(const Question &question);
 
+// Shows a window at its owner's right, kept on the owner's screen.
+void showBesideOwner(QWidget *window);
+
 } // namespace orbane::exercises

@@ -709,21 +709,6 @@ TEST_F(Commands, MenuItemsInOrderWithTheirStates)
 
 // ---- the teacher's exercise -----------------------------------------------------------------
 
-namespace {
-
-// Acts on the teacher's window once it is shown, modal.
-void onExerciseWindow(const std::function<void(exercises::ExerciseWindow &)> &act)
-{
-    QTimer::singleShot(0, [act] {
-        auto *w = qobject_cast<exercises::ExerciseWindow *>(QApplication::activeModalWidget());
-        ASSERT_NE(w, nullptr);
-        act(*w);
-        w->reject();
-    });
-}
-
-} // namespace
-
 // Written in the program, the exercise opens as a shipped one, fixes what the teacher fixed,
 // and comes back whole into the teacher's window for a change.
 TEST(TeacherExercise, WrittenSavedOpenedAndChanged)
@@ -733,14 +718,16 @@ TEST(TeacherExercise, WrittenSavedOpenedAndChanged)
     sim.Combo1_Click(test::kMoon);
     r.supertext.setPlainText(QStringLiteral("Sur cette planète inconnue, mesurez g."));
     r.files.answers = {r.file("PLANETE.E20")};
-    onExerciseWindow([](exercises::ExerciseWindow &w) {
-        w.findChild<QLineEdit *>(QStringLiteral("titre"))->setText(QStringLiteral("La planète"));
-        for (int i = 0; i < exercises::kSettings; ++i) // only α₀ free
-            w.findChild<QCheckBox *>(QStringLiteral("libre%1").arg(i))->setChecked(i == 5);
-        w.takeConfiguration();
-        EXPECT_TRUE(w.saveExercise()) << w.message().toStdString();
-    });
     r.commands.createExercise();
+    exercises::ExerciseWindow *w = r.commands.authoringWindow();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible() && !w->isModal()); // the main window stays usable beside it
+    w->findChild<QLineEdit *>(QStringLiteral("titre"))->setText(QStringLiteral("La planète"));
+    for (int i = 0; i < exercises::kSettings; ++i) // only α₀ free
+        w->findChild<QCheckBox *>(QStringLiteral("libre%1").arg(i))->setChecked(i == 5);
+    w->takeConfiguration();
+    EXPECT_TRUE(w->saveExercise()) << w->message().toStdString();
+    w->close();
     for (const char *name : {"PLANETE.E20", "PLANETE.RTF", "PLANETE.P08"})
         EXPECT_TRUE(QFileInfo(r.file(QString::fromLatin1(name))).isFile()) << name;
     EXPECT_FALSE(QFileInfo::exists(r.file(QStringLiteral("PLANETEC.RTF"))));
@@ -755,17 +742,13 @@ TEST(TeacherExercise, WrittenSavedOpenedAndChanged)
     sim.TextN_Change(4, QStringLiteral("30"));
     EXPECT_EQ(sim.c.Text4, QStringLiteral("30")); // free
 
-    bool seen = false;
-    onExerciseWindow([&seen](exercises::ExerciseWindow &w) {
-        const exercises::ExerciseContent c = w.content();
-        EXPECT_EQ(c.title, QStringLiteral("La planète"));
-        EXPECT_FALSE(c.rules.isFree(exercises::Setting::Place));
-        EXPECT_TRUE(c.rules.isFree(exercises::Setting::Alpha));
-        EXPECT_FALSE(c.configuration.isEmpty());
-        seen = true;
-    });
     r.commands.changeExercise();
-    EXPECT_TRUE(seen);
+    ASSERT_NE(r.commands.authoringWindow(), nullptr);
+    const exercises::ExerciseContent c = r.commands.authoringWindow()->content();
+    EXPECT_EQ(c.title, QStringLiteral("La planète"));
+    EXPECT_FALSE(c.rules.isFree(exercises::Setting::Place));
+    EXPECT_TRUE(c.rules.isFree(exercises::Setting::Alpha));
+    EXPECT_FALSE(c.configuration.isEmpty());
     sim.Combo1_Click(0);
     EXPECT_EQ(sim.c.Combo1, 0); // the teacher changes the scene freely meanwhile
 }
