@@ -2,7 +2,6 @@
 
 #include "core/regularfile.h"
 #include "core/savefile.h"
-#include "exercises/exercisefile.h"
 #include "exercises/exercisepaths.h"
 
 #include <QDir>
@@ -306,6 +305,18 @@ const ArchiveEntry &exerciseEntry(const Entries &entries)
         if (isExerciseName(e.name))
             return e;
     return entries.front();
+}
+
+std::optional<ExerciseFile> readArchivedExercise(const QString &archivePath, QString *refusal)
+{
+    const auto entries = readArchive(archivePath, refusal);
+    if (!entries)
+        return std::nullopt;
+    QString cause;
+    auto exercise = parseExercise(exerciseEntry(*entries).bytes, &cause);
+    if (!exercise)
+        return refuseArchive(refusal, archivePath, cause);
+    return exercise;
 }
 
 QString unpackFolder(const QString &place, const QString &archivePath)

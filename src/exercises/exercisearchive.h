@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exercises/exercisefile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -37,6 +39,9 @@ std::optional<std::vector<ArchiveEntry>> readArchive(const QString &archivePath,
 
 // The exercise file among checked entries.
 const ArchiveEntry &exerciseEntry(const std::vector<ArchiveEntry> &entries);
+
+// The exercise file inside an archive, read without unpacking it (the chooser's preview).
+std::optional<ExerciseFile> readArchivedExercise(const QString &archivePath, QString *refusal);
 
 // Where an archive is unpacked: "<place>/Exercices/<the archive's name without its suffix>".
 QString unpackFolder(const QString &place, const QString &archivePath);
