@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libfontconfig-dev libjpeg-dev
+    libzip-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-liberation2 fonts-dejavu-core
     xvfb xauth imagemagick poppler-utils python3-matplotlib

@@ -108,6 +108,8 @@ QString helpText()
         "Fichier :\n"
         "  CONFIG.P08     une configuration enregistrée : ses paramètres sont chargés\n"
         "  EXERCICE.E20   un exercice : son énoncé s'affiche et sa configuration est chargée\n"
+        "  EXERCICE.e20z  un exercice en un seul fichier (« Exporter l'exercice… ») : il est\n"
+        "                 copié dans Documents/Orbane 1S/Exercices, puis ouvert\n"
         "\n"
         "Options :\n"
         "  -h, --help     affiche cette aide et quitte\n"

@@ -4,6 +4,7 @@
 #include "config/configsession.h"
 #include "config/configwriter.h"
 #include "core/simulation.h"
+#include "exercises/exercisearchive.h"
 #include "exercises/exercisecommands.h"
 
 #include <QDir>
@@ -38,13 +39,13 @@ void Opener::openFile(const QString &path)
         m_configs.chargeconfig(m_sim, info.absoluteFilePath(), m_dialogs);
         return;
     }
-    if (suffix == QStringLiteral("E20")) {
+    if (suffix == QStringLiteral("E20") || exercises::isExerciseArchive(path)) {
         m_exercises.ouvreur(info.absoluteFilePath());
         return;
     }
     m_dialogs.message(QStringLiteral("Le fichier ") + path +
                           QStringLiteral(" n'est ni une configuration (.P08) ni un exercice "
-                                         "(.E20) d'Orbane 1S."),
+                                         "(.E20 ou .e20z) d'Orbane 1S."),
                       QStringLiteral("Orbane 1S"), MsgIcon::Exclamation);
 }
 

@@ -26,8 +26,8 @@ class Opener : public QObject
 public:
     Opener(Simulation &sim, config::ConfigSession &configs, exercises::ExerciseCommands &exercises,
            Dialogs &dialogs, QWidget *window);
-    // A configuration (".P08") or an exercise (".E20"), as the open window or the exercise
-    // chooser would open it.
+    // A configuration (".P08") or an exercise (".E20", or one file ".e20z"), as the open window
+    // or the exercise chooser would open it.
     void openFile(const QString &path);
     // The state carried over a restart: the configuration as it stands, written to a new
     // temporary file whose name is returned (empty when it could not be written).

@@ -162,7 +162,8 @@ void FolderList::fill()
 
 // ---- files ---------------------------------------------------------------------------------
 
-FileList::FileList(QWidget *parent, const QString &suffix) : QListWidget(parent), m_suffix(suffix)
+FileList::FileList(QWidget *parent, const QStringList &suffixes)
+    : QListWidget(parent), m_suffixes(suffixes)
 {
     setObjectName(QStringLiteral("File1"));
     setAccessibleName(QStringLiteral("Fichiers"));
@@ -190,7 +191,8 @@ void FileList::setPath(const QString &path)
     QStringList names;
     const QStringList all = QDir(m_path).entryList(QDir::Files);
     for (const QString &name : all) {
-        if (hasSuffix(name, m_suffix))
+        if (std::any_of(m_suffixes.begin(), m_suffixes.end(),
+                        [&name](const QString &suffix) { return hasSuffix(name, suffix); }))
             names << name;
     }
     std::sort(names.begin(), names.end(), lessCaseless);

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QList>
 #include <QListWidget>
+#include <QStringList>
 #include <QString>
 
 class QPushButton;
@@ -68,8 +69,9 @@ class FileList : public QListWidget
 {
     Q_OBJECT
 public:
-    // Lists the files of a folder whose names end in `suffix`, whatever its case.
-    explicit FileList(QWidget *parent = nullptr, const QString &suffix = QStringLiteral(".P08"));
+    // Lists the files of a folder whose names end in one of `suffixes`, whatever its case.
+    explicit FileList(QWidget *parent = nullptr,
+                      const QStringList &suffixes = {QStringLiteral(".P08")});
 
     QString path() const { return m_path; }
     void setPath(const QString &path);
@@ -85,7 +87,7 @@ signals:
     void pathChanged(const QString &path);
 
 private:
-    QString m_suffix;
+    QStringList m_suffixes;
     QString m_path;
 };
 

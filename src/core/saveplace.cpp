@@ -15,11 +15,13 @@ QString SavePlace::folder()
 {
     if (!m_lastSaved.isEmpty() && QFileInfo(m_lastSaved).isDir())
         return m_lastSaved;
-    const QString own = m_documents + QStringLiteral("/Orbane 1S");
+    const QString own = ownFolder();
     if (QDir().mkpath(own))
         return own;
     return QFileInfo(m_documents).isDir() ? m_documents : QDir::homePath();
 }
+
+QString SavePlace::ownFolder() const { return m_documents + QStringLiteral("/Orbane 1S"); }
 
 QString SavePlace::suggested(const QString &name) { return QDir(folder()).filePath(name); }
 

@@ -24,6 +24,9 @@ public:
     void savedIn(const QString &folder) { m_lastSaved = folder; }
 
     const QString &documents() const { return m_documents; }
+    // "Orbane 1S" in the documents folder, which folder() makes; also where received exercises
+    // are unpacked.
+    QString ownFolder() const;
 
     // The program's one place, on the system's documents folder.
     static SavePlace &shared();

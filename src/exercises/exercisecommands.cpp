@@ -6,6 +6,7 @@
 #include "core/regularfile.h"
 #include "core/saveplace.h"
 #include "core/simulation.h"
+#include "exercises/exercisearchive.h"
 #include "exercises/exercisefile.h"
 #include "exercises/exercisepaths.h"
 #include "exercises/fichexo.h"
@@ -163,12 +164,16 @@ void ExerciseCommands::unreadableExercise(const QString &refusal)
                       QStringLiteral("Lecture impossible"), MsgIcon::Critical);
 }
 
+// A blank name has no file to look for: the folder alone is named, as ever.
 void ExerciseCommands::missingFile(const QString &name)
 {
     ArrowCursor arrow;
-    m_dialogs.message(QStringLiteral("Le fichier ") + m_sim.s.nomexo + name +
-                          QStringLiteral(" est introuvable"),
-                      QStringLiteral("Fichier absent"), MsgIcon::Critical);
+    const QString text =
+        blank(name) ? QStringLiteral("Le fichier ") + m_sim.s.nomexo + QStringLiteral(" est introuvable")
+                    : QStringLiteral("Le fichier %1 est introuvable dans le dossier %2 (il accompagne "
+                                     "l'exercice %3).")
+                          .arg(name, m_sim.s.nomexo, QFileInfo(m_companionsOf).fileName());
+    m_dialogs.message(text, QStringLiteral("Fichier absent"), MsgIcon::Critical);
 }
 
 void ExerciseCommands::unreadableFile(const QString &name, const QString &asWhat,
@@ -241,6 +246,8 @@ bool ExerciseCommands::ouvreur(const QString &fichierexo)
 {
     if (blank(fichierexo))
         return false;
+    if (isExerciseArchive(fichierexo))
+        return openArchive(fichierexo);
     WaitCursor wait;
     QString refusal;
     const auto exercise = readExercise(fichierexo, &refusal);
@@ -255,6 +262,7 @@ bool ExerciseCommands::openExercise(const ExerciseFile &exercise, const QString 
 {
     // Names in the file are relative to its folder, wherever it was chosen from.
     m_sim.setNomexo(folderOf(fichierexo));
+    m_companionsOf = fichierexo;
     if (!loadNamedText(exercise.statement))
         return false;
     release();
@@ -305,6 +313,7 @@ void ExerciseCommands::opencor_Click()
     }
     // The exercise in use, not the folder last looked at in the chooser.
     m_sim.setNomexo(folderOf(file));
+    m_companionsOf = file;
     if (!blank(exercise->correction)) {
         if (!loadNamedText(exercise->correction)) {
             m_sim.setTextemodif(before);
@@ -376,6 +385,22 @@ void ExerciseCommands::opentexte_Click()
     m_sim.setTextemodif(0);
 }
 
+bool ExerciseCommands::confirmOverwrite(const QString &path)
+{
+    return !QFileInfo::exists(path) ||
+           m_dialogs.message(QStringLiteral("Le fichier ") + QFileInfo(path).fileName() +
+                                 QStringLiteral(" existe déjà.\nEcraser l'ancien?"),
+                             QStringLiteral("Ecraser le fichier?"), MsgIcon::Question,
+                             MsgButtons::OkCancel) != MsgAnswer::Cancel;
+}
+
+void ExerciseCommands::writeFailed(const QString &path, const QString &reason)
+{
+    m_dialogs.message(files::explained(QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."),
+                                       path, reason),
+                      QStringLiteral("Erreur d'écriture."), MsgIcon::Critical);
+}
+
 void ExerciseCommands::savetexte_Click()
 {
     QString path =
@@ -384,16 +409,10 @@ void ExerciseCommands::savetexte_Click()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".RTF");
-    if (QFileInfo::exists(path) &&
-        m_dialogs.message(QStringLiteral("Le fichier ") + QFileInfo(path).fileName() +
-                              QStringLiteral(" existe déjà.\nEcraser l'ancien?"),
-                          QStringLiteral("Ecraser le fichier?"), MsgIcon::Question,
-                          MsgButtons::OkCancel) == MsgAnswer::Cancel)
+    if (!confirmOverwrite(path))
         return;
     if (const saving::SaveResult saved = rtf::saveFile(*m_supertext->document(), path); !saved) {
-        m_dialogs.message(files::explained(QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."),
-                                           path, saved.reason),
-                          QStringLiteral("Erreur d'écriture."), MsgIcon::Critical);
+        writeFailed(path, saved.reason);
         return;
     }
     SavePlace::shared().remember(path);

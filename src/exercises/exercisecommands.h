@@ -68,14 +68,20 @@ public:
     // "Créer un exercice…" and "Modifier l'exercice…" (the open one): the teacher's window.
     void createExercise();
     void changeExercise();
+    // "Exporter l'exercice…": the open exercise with its files, as one archive (".e20z").
+    void exportExercise();
     // The exercise file the teacher's window wrote last; empty when none.
     QString authored() const { return m_authored; }
     // The teacher's window while it is open.
     ExerciseWindow *authoringWindow() const { return m_authoring; }
 
     // `ouvreur`: opens the exercise file `fichierexo` (statement and configuration); true when
-    // the chooser may close. Its failures leave what was loaded already.
+    // the chooser may close. Its failures leave what was loaded already. An archive is
+    // unpacked first (openArchive).
     bool ouvreur(const QString &fichierexo);
+    // Unpacks an exercise archive into a folder of its own in the save place
+    // ("<documents>/Orbane 1S/Exercices/NAME"), replacing an earlier unpacking, and opens it.
+    bool openArchive(const QString &archive);
     // The same for an exercise read already from `fichierexo`: its configuration is loaded,
     // then its rules fix settings and show its questions.
     bool openExercise(const ExerciseFile &exercise, const QString &fichierexo);
@@ -86,7 +92,8 @@ public:
     bool correctionAvailable() const;
     // "Fermer l'exercice" is offered when a text belongs to a file.
     bool exerciseOpen() const;
-    // "Modifier l'exercice…" is offered when that file is an exercise's.
+    // "Modifier l'exercice…" and "Exporter l'exercice…" are offered when that file is an
+    // exercise's.
     bool exerciseFileOpen() const;
     // The open exercise's questions; none when it has none.
     QuestionsWindow *questionsWindow() const;
@@ -110,7 +117,11 @@ private:
     void refusedName(const QString &name);
     bool loadExerciseConfig(const QString &name);
     void setReadOnly(bool readOnly);
+    // "Le fichier <name> est introuvable dans le dossier <folder> (il accompagne l'exercice <file>)."
     void missingFile(const QString &name);
+    // Asks before a save replaces a file; true when it may.
+    bool confirmOverwrite(const QString &path);
+    void writeFailed(const QString &path, const QString &reason);
     // The exercise in use gives way: every setting is free, its questions are closed.
     void release();
     void applyRules(const ExerciseRules &rules);
@@ -128,6 +139,7 @@ private:
     QPointer<QuestionsWindow> m_questions;
     QString m_authored;
     QPointer<ExerciseWindow> m_authoring;
+    QString m_companionsOf; // the exercise file whose named files are being loaded
     int m_loads = 0; // texts loaded into the box so far
     bool m_loading = false;
 };

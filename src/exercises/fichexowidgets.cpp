@@ -1,5 +1,7 @@
 #include "exercises/fichexowidgets.h"
 
+#include "exercises/exercisearchive.h"
+
 #include <QDir>
 #include <QKeyEvent>
 #include <QPainter>
@@ -39,7 +41,7 @@ void TitleBand::paintEvent(QPaintEvent *)
 }
 
 ExerciseFileList::ExerciseFileList(QWidget *parent)
-    : config::FileList(parent, QStringLiteral(".E20"))
+    : config::FileList(parent, {QStringLiteral(".E20"), archiveSuffix()})
 {
     connect(this, &config::FileList::fileDoubleClicked, this, &ExerciseFileList::fileOpened);
 }

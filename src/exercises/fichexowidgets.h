@@ -27,8 +27,8 @@ private:
     QString m_text;
 };
 
-// `File1`: the exercise files ("*.E20", whatever the case) of one folder; a double click or
-// Enter opens the highlighted one.
+// `File1`: the exercise files ("*.E20" and the archives "*.e20z", whatever the case) of one
+// folder; a double click or Enter opens the highlighted one.
 class ExerciseFileList : public config::FileList
 {
     Q_OBJECT

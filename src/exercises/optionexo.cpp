@@ -27,6 +27,7 @@ OptionExo::OptionExo(ExerciseCommands &commands, QWidget *parent)
     separator("separons4");
     add("creerexo", QStringLiteral("Créer un exercice…"), &ExerciseCommands::createExercise);
     add("modifierexo", QStringLiteral("Modifier l'exercice…"), &ExerciseCommands::changeExercise);
+    add("exporterexo", QStringLiteral("Exporter l'exercice…"), &ExerciseCommands::exportExercise);
     // Opening the menu reads the state again.
     connect(this, &QMenu::aboutToShow, this, &OptionExo::updateItems);
 }
@@ -53,6 +54,7 @@ void OptionExo::updateItems()
     item("opencor")->setEnabled(m_commands.correctionAvailable());
     item("Closexo")->setEnabled(m_commands.exerciseOpen());
     item("modifierexo")->setEnabled(m_commands.exerciseFileOpen());
+    item("exporterexo")->setEnabled(m_commands.exerciseFileOpen());
 }
 
 void OptionExo::btexo_Click(QWidget *btexo)

@@ -1,5 +1,6 @@
 #include "exercises/preview.h"
 
+#include "exercises/exercisearchive.h"
 #include "exercises/exercisefile.h"
 
 namespace orbane::exercises {
@@ -9,7 +10,8 @@ Preview apercu(const QString &fichierexo)
     Preview p;
     if (fichierexo.trimmed().isEmpty())
         return p;
-    const auto exercise = readExercise(fichierexo, &p.refusal);
+    const auto exercise = isExerciseArchive(fichierexo) ? readArchivedExercise(fichierexo, &p.refusal)
+                                                        : readExercise(fichierexo, &p.refusal);
     if (!exercise) {
         p.state = Preview::State::Unreadable;
         return p;

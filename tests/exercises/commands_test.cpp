@@ -206,7 +206,8 @@ const Failure kFailures[] = {
     {"MissingExerciseFile", {}, "Lecture impossible",
      "Vérifier:\n- le nom du fichier,\n- l'état du lecteur.", false},
     {"MissingStatement", {"ABSENT.RTF", "CONF.P08"}, "Fichier absent",
-     "Le fichier %1ABSENT.RTF est introuvable", false},
+     "Le fichier ABSENT.RTF est introuvable dans le dossier %1 (il accompagne l'exercice F.E20).",
+     false},
     {"BlankStatement", {"", "CONF.P08"}, "Fichier absent", "Le fichier %1 est introuvable", false},
     {"StatementThatIsNotRtf", {"CONF.P08"}, "Texte illisible",
      "Le fichier %1CONF.P08 ne peut pas être lu comme un texte : ce n'est pas un texte au format RTF.",
@@ -217,7 +218,8 @@ const Failure kFailures[] = {
      "Le fichier %1ENORME.RTF ne peut pas être lu comme un texte : le fichier fait 5 Mo, au-delà "
      "de la taille maximale de 4 Mo.", false},
     {"MissingConfiguration", {"ENONCE.RTF", "ABSENT.P08"}, "Fichier absent",
-     "Le fichier %1ABSENT.P08 est introuvable", true},
+     "Le fichier ABSENT.P08 est introuvable dans le dossier %1 (il accompagne l'exercice F.E20).",
+     true},
     {"ConfigurationThatIsAPipe", {"ENONCE.RTF", "TUBE.P08"}, "Configuration illisible",
      "Le fichier %1TUBE.P08 ne peut pas être lu comme une configuration : ce n'est pas un fichier "
      "ordinaire (périphérique, tube ou socket).", true},
@@ -675,14 +677,14 @@ TEST_F(Commands, MenuItemsInOrderWithTheirStates)
     }
     EXPECT_EQ(names, (QStringList{"PRISENMAIN", "separons1", "openexo", "opencor", "separons2",
                                   "savetexte", "opentexte", "imprimetexte", "separons3", "Closexo",
-                                  "separons4", "creerexo", "modifierexo"}));
+                                  "separons4", "creerexo", "modifierexo", "exporterexo"}));
     EXPECT_EQ(captions, (QStringList{"Prise en main", "-", "Ouvrir un exercice (énoncé + configuration)",
                                      "Voir la correction", "-",
                                      "Enregistrer le contenu de la fenêtre exercice",
                                      "Retrouver un texte",
                                      "Imprimer le contenu de la fenêtre exercice", "-",
                                      "Fermer l'exercice", "-", "Créer un exercice…",
-                                     "Modifier l'exercice…"}));
+                                     "Modifier l'exercice…", "Exporter l'exercice…"}));
 
     QToolButton btexo;
     btexo.resize(40, 30);
@@ -690,12 +692,14 @@ TEST_F(Commands, MenuItemsInOrderWithTheirStates)
     EXPECT_FALSE(menu.item("opencor")->isEnabled());
     EXPECT_FALSE(menu.item("Closexo")->isEnabled());
     EXPECT_TRUE(menu.item("PRISENMAIN")->isEnabled());
+    EXPECT_FALSE(menu.item("exporterexo")->isEnabled());
     menu.hide();
 
     ASSERT_TRUE(r.commands.ouvreur(r.file("EXO.E20")));
     menu.btexo_Click(&btexo);
     EXPECT_TRUE(menu.item("opencor")->isEnabled());
     EXPECT_TRUE(menu.item("Closexo")->isEnabled());
+    EXPECT_TRUE(menu.item("exporterexo")->isEnabled());
     EXPECT_EQ(menu.pos(), btexo.mapToGlobal(QPoint(0, btexo.height())));
     menu.hide();
 
