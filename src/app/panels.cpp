@@ -247,8 +247,8 @@ void nameRows(QComboBox *list, const std::function<QString(int)> &name)
 QString ParametersPanel::boxText(int n) const
 {
     const HiddenValues &h = m_ctx.sim.hidden();
-    const bool hide = (n == 3 && h.isHidden(SecretValue::V0)) ||
-                      (n == 4 && h.isHidden(SecretValue::Alpha));
+    const bool hide =
+        (n == 3 && h.isHidden(SecretValue::V0)) || (n == 4 && h.isHidden(SecretValue::Alpha));
     return masked::unless(hide, m_ctx.sim.c.box(n));
 }
 

@@ -6,7 +6,10 @@
 
 namespace orbane {
 
-bool HiddenValues::any() const { return std::ranges::any_of(hidden, [](bool h) { return h; }); }
+bool HiddenValues::any() const
+{
+    return std::ranges::any_of(hidden, [](bool h) { return h; });
+}
 
 SettingLocks HiddenValues::fixing(SettingLocks locks) const
 {
@@ -24,13 +27,20 @@ SettingLocks HiddenValues::fixing(SettingLocks locks) const
 
 namespace masked {
 
-QString mark() { return QStringLiteral("???"); }
+QString mark()
+{
+    return QStringLiteral("???");
+}
 
-QString unless(bool hide, const QString &text) { return hide ? mark() : text; }
+QString unless(bool hide, const QString &text)
+{
+    return hide ? mark() : text;
+}
 
 QString placeName(const HiddenValues &h, int index)
 {
-    return h.isHidden(SecretValue::G) ? QStringLiteral("Planète inconnue") : orbane::placeName(index);
+    return h.isHidden(SecretValue::G) ? QStringLiteral("Planète inconnue")
+                                      : orbane::placeName(index);
 }
 
 QString projectileName(const HiddenValues &h, int index)

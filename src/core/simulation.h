@@ -4,9 +4,9 @@
 #include "core/drag.h"
 #include "core/exporttable.h"
 #include "core/flight.h"
+#include "core/hiddenvalues.h"
 #include "core/launch.h"
 #include "core/services.h"
-#include "core/hiddenvalues.h"
 #include "core/settinglocks.h"
 #include "core/simstate.h"
 

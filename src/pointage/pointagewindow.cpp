@@ -468,12 +468,14 @@ QString PointageWindow::secondLawText() const
     if (!m.inAir())
         return QStringLiteral("m·Δv/Δt = %1 N ; P = %2 N").arg(measured, weight);
     return QStringLiteral("m·Δv/Δt = %1 N ; P + f = %2 N (P = %3 N)")
-        .arg(measured, masked::unless(weightHidden, numfmt::fixed(*m.typicalResultant())),
-             weight);
+        .arg(measured, masked::unless(weightHidden, numfmt::fixed(*m.typicalResultant())), weight);
 }
 
 // m·Δv/Δt is the measured Δv/Δt times the mass: it would tell a hidden mass.
-bool PointageWindow::massHidden() const { return m_sim.hidden().isHidden(SecretValue::Mass); }
+bool PointageWindow::massHidden() const
+{
+    return m_sim.hidden().isHidden(SecretValue::Mass);
+}
 
 // The table's m·Δv/Δt would tell a hidden mass, the Python program's m and g a hidden g or mass;
 // the positions alone are what the pupil measured.

@@ -28,12 +28,11 @@ using namespace orbane;
 namespace {
 
 // Mars, the rocher, 7,35 m.s⁻¹ under 38,50°, as the program would write them; and the weight.
-const QStringList kSecrets = {QStringLiteral("3,71"),  QStringLiteral("3.71"),
-                              QStringLiteral("7,35"),  QStringLiteral("7.35"),
-                              QStringLiteral("38,5"),  QStringLiteral("38.5"),
-                              QStringLiteral("1 830"), QStringLiteral("1830"),
-                              QStringLiteral("6 789"), QStringLiteral("6789"),
-                              QStringLiteral("Mars")};
+const QStringList kSecrets = {
+    QStringLiteral("3,71"),  QStringLiteral("3.71"), QStringLiteral("7,35"),
+    QStringLiteral("7.35"),  QStringLiteral("38,5"), QStringLiteral("38.5"),
+    QStringLiteral("1 830"), QStringLiteral("1830"), QStringLiteral("6 789"),
+    QStringLiteral("6789"),  QStringLiteral("Mars")};
 
 void accessibleTexts(QAccessibleInterface *i, QStringList &out, int depth = 0)
 {
@@ -187,7 +186,8 @@ TEST_F(HiddenTest, NoTextGivesAHiddenValueAwayAndClosingShowsThemAgain)
     pointage->findChild<QPushButton *>(QStringLiteral("python"))->click();
     ASSERT_EQ(dialogs.shown.size(), 4u);
     for (const auto &shown : dialogs.shown)
-        EXPECT_TRUE(shown.prompt.endsWith(QStringLiteral(" indisponible : l'exercice cache une valeur.")))
+        EXPECT_TRUE(
+            shown.prompt.endsWith(QStringLiteral(" indisponible : l'exercice cache une valeur.")))
             << shown.prompt.toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), before);
 
