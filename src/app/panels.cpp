@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <algorithm>
+#include <functional>
 
 namespace orbane {
 
@@ -230,16 +231,42 @@ void ParametersPanel::bindBoxes()
 
 QRect ParametersPanel::boxGeometry(int n) const { return m_text.at(n)->geometry(); }
 
+namespace {
+
+// Every row masked alike, so that the rows left named do not tell the hidden one.
+void nameRows(QComboBox *list, const std::function<QString(int)> &name)
+{
+    for (int i = 0; i < list->count(); ++i)
+        if (const QString text = name(i); list->itemText(i) != text)
+            list->setItemText(i, text);
+}
+
+} // namespace
+
+// What box n shows: its text, or the mark while the exercise hides its value.
+QString ParametersPanel::boxText(int n) const
+{
+    const HiddenValues &h = m_ctx.sim.hidden();
+    const bool hide =
+        (n == 3 && h.isHidden(SecretValue::V0)) || (n == 4 && h.isHidden(SecretValue::Alpha));
+    return masked::unless(hide, m_ctx.sim.c.box(n));
+}
+
 void ParametersPanel::refresh()
 {
     const Controls &c = m_ctx.sim.c;
+    const HiddenValues &h = m_ctx.sim.hidden();
     m_combo1->setCurrentIndex(c.Combo1);
     m_combo2->setCurrentIndex(c.Combo2);
     enableUnlessFixed(m_combo1, true, FixableSetting::Place);
     enableUnlessFixed(m_combo2, true, FixableSetting::Projectile);
+    // After the fixing, which keeps the description it replaces: a list's description is its
+    // text, masked or shown again here.
+    nameRows(m_combo1, [&h](int i) { return masked::placeName(h, i); });
+    nameRows(m_combo2, [&h](int i) { return masked::projectileName(h, i); });
     for (int n = 1; n <= 4; ++n) {
-        if (m_text[n]->text() != c.box(n))
-            m_text[n]->showText(c.box(n));
+        if (const QString shown = boxText(n); m_text[n]->text() != shown)
+            m_text[n]->showText(shown);
         enableUnlessFixed(m_text[n], true, boxSetting(n));
     }
     Panel::refresh();

@@ -86,6 +86,7 @@ protected:
 
 private:
     void bindBoxes();
+    QString boxText(int n) const;
 
     QComboBox *m_combo1 = nullptr;
     QComboBox *m_combo2 = nullptr;

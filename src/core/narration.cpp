@@ -28,9 +28,9 @@ QString speed(double value)
 }
 
 // "ballon (450 g)" of the list reads "ballon de 450 g".
-QString projectileWords(int index)
+QString projectileWords(const HiddenValues &hidden, int index)
 {
-    QString name = projectileName(index);
+    QString name = masked::projectileName(hidden, index);
     const qsizetype open = name.indexOf(QStringLiteral(" ("));
     if (open < 0 || !name.endsWith(QLatin1Char(')')))
         return name;
@@ -79,13 +79,18 @@ QString optionsText(const Simulation &sim)
 
 QString launchWords(const Simulation &sim)
 {
-    QString text = placeName(sim.c.Combo1) + QStringLiteral(", ") + projectileWords(sim.c.Combo2);
+    const HiddenValues &h = sim.hidden();
+    QString text = masked::placeName(h, sim.c.Combo1) + QStringLiteral(", ") +
+                   projectileWords(h, sim.c.Combo2);
     if (sim.dragActive())
         text += QStringLiteral(", avec frottements de l'air");
     return text + QStringLiteral(", lancé de x = %1, y = %2 à %3 sous %4°.")
                       .arg(metres(sim.x0()), metres(sim.y0()),
-                           numfmt::box(sim.launch.v.value_or(0.0)) + QStringLiteral(" m.s⁻¹"),
-                           numfmt::box(sim.launch.alpha.value_or(0.0)));
+                           masked::unless(h.isHidden(SecretValue::V0),
+                                          numfmt::box(sim.launch.v.value_or(0.0))) +
+                               QStringLiteral(" m.s⁻¹"),
+                           masked::unless(h.isHidden(SecretValue::Alpha),
+                                          numfmt::box(sim.launch.alpha.value_or(0.0))));
 }
 
 struct Motion
@@ -111,9 +116,12 @@ Motion motionNow(const Simulation &sim)
 QString motionWords(const Simulation &sim)
 {
     const Motion m = motionNow(sim);
+    // Early in the flight the speed is close to v0.
+    const bool hide = sim.hidden().isHidden(SecretValue::V0);
     return QStringLiteral("%1 : t = %2, x = %3, y = %4, vitesse %5.")
         .arg(m.vy > 0.0 ? QStringLiteral("montée") : QStringLiteral("descente"), seconds(m.t),
-             metres(m.x), metres(m.y), speed(std::hypot(m.vx, m.vy)));
+             metres(m.x), metres(m.y),
+             hide ? masked::mark() + QStringLiteral(" m.s⁻¹") : speed(std::hypot(m.vx, m.vy)));
 }
 
 QString phaseWords(const Simulation &sim, std::optional<FlightPoint> rest)

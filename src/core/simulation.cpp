@@ -55,8 +55,15 @@ void Simulation::setBox(int box, const QString &text)
 
 void Simulation::setLocks(const SettingLocks &locks)
 {
-    m_locks = locks;
+    m_setLocks = locks;
+    m_locks = m_hidden.fixing(locks);
     emit changed();
+}
+
+void Simulation::setHidden(const HiddenValues &hidden)
+{
+    m_hidden = hidden;
+    setLocks(m_setLocks);
 }
 
 bool Simulation::refuses(FixableSetting setting)

@@ -4,6 +4,7 @@
 #include "core/drag.h"
 #include "core/exporttable.h"
 #include "core/flight.h"
+#include "core/hiddenvalues.h"
 #include "core/launch.h"
 #include "core/services.h"
 #include "core/settinglocks.h"
@@ -184,6 +185,10 @@ public:
     // handler, while a file or an undo keeps their values. All free when no exercise is open.
     void setLocks(const SettingLocks &locks);
     const SettingLocks &locks() const { return m_locks; }
+    // The values an open exercise hides; each also fixes its setting (g the place, the mass the
+    // projectile). None hidden when no exercise is open.
+    void setHidden(const HiddenValues &hidden);
+    const HiddenValues &hidden() const { return m_hidden; }
 
     // The exercise variables, kept by the exercise commands.
     void setNomexo(const QString &folder) { m_s.nomexo = folder; }
@@ -248,7 +253,9 @@ private:
     NullSceneHooks m_nullHooks;
     SceneHooks *m_hooks = &m_nullHooks;
     bool m_fatal = false;
-    SettingLocks m_locks;
+    SettingLocks m_locks;    // as set, with the hidden values' settings fixed
+    SettingLocks m_setLocks; // as set
+    HiddenValues m_hidden;
     bool m_ownChange = false; // the simulation's own reactions run, not the user's changes
     // The last flight in the air integrated, and what it was integrated from.
     struct AirKey

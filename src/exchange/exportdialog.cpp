@@ -147,8 +147,17 @@ void ExportDialog::saveClicked()
 // Line feeds: a spreadsheet pastes the copied text as a table.
 void ExportDialog::copy() { QGuiApplication::clipboard()->setText(table(QStringLiteral("\n"))); }
 
+bool refusedWhileHidden(bool hidden, Dialogs &dialogs, const QString &what)
+{
+    if (hidden)
+        dialogs.message(masked::unavailable(what), what, MsgIcon::Exclamation);
+    return hidden;
+}
+
 void exportFlight(const Simulation &sim, Dialogs &dialogs, QWidget *parent)
 {
+    if (refusedWhileHidden(sim.hidden().any(), dialogs))
+        return;
     ExportDialog dialog(
         parent, QStringLiteral("Exporter les valeurs"),
         [&sim](int stepMs) { return flightTable(sim.flight(), stepMs / 1000.0); }, dialogs,

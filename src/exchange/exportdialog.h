@@ -61,7 +61,11 @@ private:
     QLabel *m_description = nullptr;
 };
 
-// The flight's values, every chosen step (the chronophotography's interval at first).
+// True, with the message that says why, when `hidden`: `what` would give a hidden value away.
+bool refusedWhileHidden(bool hidden, Dialogs &dialogs,
+                        const QString &what = QStringLiteral("Exportation"));
+// The flight's values, every chosen step (the chronophotography's interval at first); refused
+// while the exercise hides a value, which the flight's values would carry.
 void exportFlight(const Simulation &sim, Dialogs &dialogs, QWidget *parent);
 // The chronophotographs' positions; without any, a message says how to take them.
 void exportPositions(const std::vector<exporttable::PhotoPosition> &photos, Dialogs &dialogs,

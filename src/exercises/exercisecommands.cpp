@@ -213,16 +213,21 @@ bool ExerciseCommands::loadExerciseConfig(const QString &name)
         return false;
     }
     ArrowCursor arrow; // an invalid file is the loader's to report
-    // The exercise's own configurations are taken whole; its locks keep what they set.
+    // The exercise's own configurations are taken whole; its locks keep what they set, and
+    // what it hides stays hidden.
     const SettingLocks locks = m_sim.locks();
+    const HiddenValues hidden = m_sim.hidden();
+    m_sim.setHidden({});
     m_sim.setLocks({});
     m_actions.loadConfig(path);
     m_sim.setLocks(locks);
+    m_sim.setHidden(hidden);
     return true;
 }
 
 void ExerciseCommands::release()
 {
+    m_sim.setHidden({});
     m_sim.setLocks({});
     delete m_questions;
 }
@@ -234,7 +239,12 @@ void ExerciseCommands::applyRules(const ExerciseRules &rules)
     static_assert(int(Setting::Place) == int(FixableSetting::Place) &&
                   int(Setting::Interval) == int(FixableSetting::Interval) &&
                   int(Setting::Display) == int(FixableSetting::Display));
+    static_assert(kSecrets == kSecretValues);
+    static_assert(int(Secret::G) == int(SecretValue::G) &&
+                  int(Secret::Mass) == int(SecretValue::Mass) &&
+                  int(Secret::Alpha) == int(SecretValue::Alpha));
     m_sim.setLocks(SettingLocks{rules.free});
+    m_sim.setHidden(HiddenValues{rules.hidden});
     if (rules.questions.empty())
         return;
     m_questions = new QuestionsWindow(

@@ -196,7 +196,7 @@ void Graphes::fillGrid()
     m_grid->setGeometry(left, kGrid.top(), width, height);
     for (int r = 0; r < table.rows; ++r) {
         for (int c = 0; c < table.cols(); ++c) {
-            auto *item = new QTableWidgetItem(table.cells[r][c]);
+            auto *item = new QTableWidgetItem(cell(r, c));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             item->setBackground(Qt::white);
             item->setFlags(Qt::ItemIsEnabled);
@@ -347,7 +347,17 @@ QString Graphes::cursorText() const
     const QStringList &cells = table.cells.at(m_grid->currentRow());
     const int q = table.quantities.at(m_curve);
     return QStringLiteral("t = %1 s ; %2 = %3 %4")
-        .arg(cells[0].trimmed(), symbol(q), cells[m_curve + 1].trimmed(), unitText(q));
+        .arg(cells[0].trimmed(), symbol(q), cell(m_grid->currentRow(), m_curve + 1).trimmed(),
+             unitText(q));
+}
+
+// A value of the table, the mark while the exercise hides a value: every quantity of the
+// flight depends on g, v0 or α, and its energies on the mass. The dates stay; the curves stay
+// drawn for the pointer's read-out.
+QString Graphes::cell(int row, int column) const
+{
+    const QString &text = m_graph.table().cells.at(row).at(column);
+    return column == 0 ? text : masked::unless(m_sim.hidden().any(), text);
 }
 
 AudioOut &Graphes::audio() { return m_actions.audio ? *m_actions.audio : m_silence; }
@@ -401,6 +411,13 @@ void Graphes::Image1_Click(int index)
 
 void Graphes::openRangeStudy()
 {
+    // The study's curve and figures are the range formula's, with g, v0 and α in it.
+    if (m_sim.hidden().any()) {
+        if (m_actions.dialogs)
+            exchange::refusedWhileHidden(true, *m_actions.dialogs,
+                                         QStringLiteral("Étude de la portée"));
+        return;
+    }
     RangeStudyWindow window(m_sim, m_actions.dialogs, this);
     window.exec();
 }

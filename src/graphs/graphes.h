@@ -96,6 +96,7 @@ private:
     void showCursor();
     void resetCursor();
     QString cursorText() const;
+    QString cell(int row, int column) const;
     std::vector<double> curveSamples(int quantity) const;
     AudioOut &audio();
 

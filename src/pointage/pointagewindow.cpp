@@ -396,7 +396,7 @@ void PointageWindow::fillRow(int row)
                                v ? numfmt::fixed(v->x()) : QString(),
                                v ? numfmt::fixed(v->y()) : QString(),
                                v ? length(*v) : QString(),
-                               f ? length(*f) : QString()};
+                               f ? masked::unless(massHidden(), length(*f)) : QString()};
     for (int c = 0; c < int(cells.size()); ++c) {
         auto *item = new QTableWidgetItem(cells[c]);
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -459,19 +459,29 @@ void PointageWindow::refresh()
 QString PointageWindow::secondLawText() const
 {
     const Measurement &m = m_measurement;
-    const QString weight = numfmt::fixed(m.weight());
+    const bool weightHidden = m_sim.hidden().weightHidden();
+    const QString weight = masked::unless(weightHidden, numfmt::fixed(m.weight()));
     const auto force = m.typicalForce();
     if (!force)
         return QStringLiteral("m·Δv/Δt : placer au moins cinq points ; P = %1 N").arg(weight);
+    const QString measured = masked::unless(massHidden(), numfmt::fixed(*force));
     if (!m.inAir())
-        return QStringLiteral("m·Δv/Δt = %1 N ; P = %2 N").arg(numfmt::fixed(*force), weight);
+        return QStringLiteral("m·Δv/Δt = %1 N ; P = %2 N").arg(measured, weight);
     return QStringLiteral("m·Δv/Δt = %1 N ; P + f = %2 N (P = %3 N)")
-        .arg(numfmt::fixed(*force), numfmt::fixed(*m.typicalResultant()), weight);
+        .arg(measured, masked::unless(weightHidden, numfmt::fixed(*m.typicalResultant())), weight);
 }
 
+// m·Δv/Δt is the measured Δv/Δt times the mass: it would tell a hidden mass.
+bool PointageWindow::massHidden() const
+{
+    return m_sim.hidden().isHidden(SecretValue::Mass);
+}
+
+// The table's m·Δv/Δt would tell a hidden mass, the Python program's m and g a hidden g or mass;
+// the positions alone are what the pupil measured.
 void PointageWindow::exportTable()
 {
-    if (!m_actions.dialogs)
+    if (!m_actions.dialogs || exchange::refusedWhileHidden(massHidden(), *m_actions.dialogs))
         return;
     exchange::ExportDialog dialog(
         this, QStringLiteral("Exporter le pointage"),
@@ -482,7 +492,8 @@ void PointageWindow::exportTable()
 
 void PointageWindow::exportPython()
 {
-    if (!m_actions.files || !m_actions.dialogs)
+    if (!m_actions.files || !m_actions.dialogs ||
+        exchange::refusedWhileHidden(m_sim.hidden().weightHidden(), *m_actions.dialogs))
         return;
     const QString path = m_actions.files->saveFileName(
         QStringLiteral("Programme Python|*.py"), QStringLiteral("py"), QStringLiteral("pointage.py"));

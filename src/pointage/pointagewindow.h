@@ -73,6 +73,7 @@ private:
     void refresh();
     void refreshTable();
     QString secondLawText() const;
+    bool massHidden() const;
     int firstStaleRow() const;
     void fillRow(int row);
     void updateOverlay();
