@@ -83,7 +83,22 @@ ExerciseWindow *ExerciseCommands::openAuthoring()
     return m_authoring;
 }
 
-void ExerciseCommands::createExercise() { openAuthoring(); }
+// The statement is written in the main window's box: the welcome text, read-only, gives way to
+// an empty page (a text being written or an exercise open stays, to be reused).
+void ExerciseCommands::createExercise()
+{
+    if (m_supertext->isReadOnly()) {
+        if (!confirmDiscard())
+            return;
+        release();
+        m_fich->clear();
+        m_supertext->clear();
+        setReadOnly(false);
+        m_sim.setTextemodif(0);
+    }
+    openAuthoring();
+    m_supertext->setFocus();
+}
 
 void ExerciseCommands::changeExercise()
 {

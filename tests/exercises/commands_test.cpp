@@ -720,9 +720,13 @@ TEST(TeacherExercise, WrittenSavedOpenedAndChanged)
     ExerciseRig r;
     Simulation &sim = r.rig.sim;
     sim.Combo1_Click(test::kMoon);
-    r.supertext.setPlainText(QStringLiteral("Sur cette planète inconnue, mesurez g."));
+    r.supertext.setPlainText(QStringLiteral("Bienvenue"));
+    r.supertext.setReadOnly(true); // the welcome text
     r.files.answers = {r.file("PLANETE.E20")};
     r.commands.createExercise();
+    EXPECT_FALSE(r.supertext.isReadOnly()); // an empty page for the statement
+    EXPECT_TRUE(r.supertext.toPlainText().isEmpty());
+    r.supertext.setPlainText(QStringLiteral("Sur cette planète inconnue, mesurez g."));
     exercises::ExerciseWindow *w = r.commands.authoringWindow();
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isVisible() && !w->isModal()); // the main window stays usable beside it
