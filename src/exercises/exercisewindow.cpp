@@ -161,6 +161,9 @@ QWidget *ExerciseWindow::buildRules()
     for (int i = 0; i < kSecrets; ++i) {
         m_hidden[std::size_t(i)] = new QCheckBox(QString::fromUtf8(kSecretNames[i]), hidden);
         m_hidden[std::size_t(i)]->setObjectName(QStringLiteral("cache%1").arg(i));
+        // Told apart from the free setting of the same name by a screen reader.
+        m_hidden[std::size_t(i)]->setAccessibleName(QStringLiteral("Cacher ") +
+                                                    QString::fromUtf8(kSecretNames[i]));
         column->addWidget(m_hidden[std::size_t(i)]);
     }
     layout->addWidget(hidden);
