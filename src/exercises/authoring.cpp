@@ -21,20 +21,7 @@
 namespace orbane::exercises {
 
 namespace {
-
 constexpr qint64 kFileLimit = 16 * 1024 * 1024;
-
-// A named file of the exercise, as bytes; nothing for a blank name or a file not read.
-std::optional<QByteArray> companion(const QString &folder, const QString &name)
-{
-    if (name.trimmed().isEmpty())
-        return std::nullopt;
-    const files::ReadResult read = files::readAll(resolve(folder, name), kFileLimit);
-    if (!read.ok())
-        return std::nullopt;
-    return read.data;
-}
-
 } // namespace
 
 ExerciseWindow::Sources ExerciseCommands::authoringSources()
@@ -106,21 +93,33 @@ void ExerciseCommands::changeExercise()
     QString refusal;
     const auto exercise = readExercise(path, &refusal);
     if (!exercise) {
-        if (!refusal.isEmpty())
-            m_dialogs.message(refusal, QStringLiteral("Lecture impossible"), MsgIcon::Critical);
-        else
-            unreadableExercise();
+        unreadableExercise(refusal);
         return;
     }
+    // A named file that cannot be read stops the change: saving again would drop it silently.
     const QString folder = folderOf(path);
+    bool unread = false;
+    const auto companion = [&](const QString &name) -> std::optional<QByteArray> {
+        if (unread || name.trimmed().isEmpty())
+            return std::nullopt;
+        const files::ReadResult read = files::readAll(resolve(folder, name), kFileLimit);
+        if (read.ok())
+            return read.data;
+        unreadableFile(name, QStringLiteral("fichier de l'exercice"), read.reason(),
+                       QStringLiteral("Lecture impossible"));
+        unread = true;
+        return std::nullopt;
+    };
     ExerciseContent content;
     content.title = exercise->title;
     content.level = exercise->level;
     content.notions = exercise->notions;
     content.rules = exercise->rules;
-    content.configuration = companion(folder, exercise->configuration).value_or(QByteArray());
-    content.correction = companion(folder, exercise->correction);
-    content.correctionConfiguration = companion(folder, exercise->correctionConfiguration);
+    content.configuration = companion(exercise->configuration).value_or(QByteArray());
+    content.correction = companion(exercise->correction);
+    content.correctionConfiguration = companion(exercise->correctionConfiguration);
+    if (unread)
+        return;
     // The teacher sets the scene again: nothing stays fixed meanwhile.
     release();
     openAuthoring()->setContent(content);

@@ -759,4 +759,15 @@ TEST(TeacherExercise, WrittenSavedOpenedAndChanged)
     EXPECT_FALSE(c.configuration.isEmpty());
     sim.Combo1_Click(0);
     EXPECT_EQ(sim.c.Combo1, 0); // the teacher changes the scene freely meanwhile
+
+    // A named file that cannot be read is said, and nothing is offered to save without it.
+    r.commands.authoringWindow()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(QFile::remove(r.file(QStringLiteral("PLANETE.P08"))));
+    ASSERT_TRUE(QDir(r.program.path()).mkdir(QStringLiteral("PLANETE.P08")));
+    const int before = r.messages();
+    r.commands.changeExercise();
+    EXPECT_EQ(r.messages(), before + 1);
+    EXPECT_EQ(r.lastTitle(), QStringLiteral("Lecture impossible"));
+    EXPECT_EQ(r.commands.authoringWindow(), nullptr);
 }
