@@ -264,11 +264,11 @@ void FeuilleP::bindListening()
     auto *narrator = m_narrator = new Narrator(m_sim, centralWidget());
     // A closed list's new choice is not read by the screen reader: it is announced.
     for (auto *list : centralWidget()->findChildren<QComboBox *>())
-        connect(list, &QComboBox::activated, narrator, [narrator, list] {
+        connect(list, &QComboBox::activated, narrator, [say = announcer(), list] {
             if (list->hasFocus())
-                narrator->line()->say(list->currentText());
+                say(list->currentText());
         });
-    m_animation->setSay([narrator](const QString &text) { narrator->line()->say(text); });
+    m_animation->setSay(announcer());
     QList<QAction *> actions = narrator->actions();
     auto *sound = new FlightSound(m_sim, m_services.audio ? *m_services.audio : m_nullAudio, this);
     auto *heard = new QAction(QStringLiteral("Son de la trajectoire"), this);

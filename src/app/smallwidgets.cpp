@@ -1,5 +1,6 @@
 #include "app/smallwidgets.h"
 
+#include "platform/dialogparts.h"
 #include "platform/focusframe.h"
 
 #include <QKeyEvent>
@@ -147,8 +148,7 @@ void clickWithKey(QAbstractButton *button, const QKeySequence &key, QWidget *win
             button->click();
     });
     if (inTip)
-        button->setToolTip(button->toolTip() + QStringLiteral(" (") +
-                           key.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+        button->setToolTip(withKey(button->toolTip(), key));
 }
 
 } // namespace orbane

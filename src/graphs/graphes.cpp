@@ -7,6 +7,7 @@
 #include "graphs/rangestudywindow.h"
 #include "graphs/textpen.h"
 #include "platform/announceline.h"
+#include "platform/dialogparts.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -75,8 +76,7 @@ void Graphes::addListenButton(const QRect &beside)
     listen->setObjectName(QStringLiteral("ecouterCourbe"));
     listen->setAccessibleName(listen->text());
     listen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    listen->setToolTip(listen->text() + QStringLiteral(" (") +
-                       listen->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
+    listen->setToolTip(withKey(listen->text(), listen->shortcut()));
     listen->setGeometry(beside.translated(beside.width() + 8, 0));
     connect(listen, &QPushButton::clicked, this, &Graphes::ecouterCourbe_Click);
 }

@@ -2,6 +2,7 @@
 
 #include "graphs/textpen.h"
 #include "graphs/windowgraph.h"
+#include "platform/dialogparts.h"
 #include "platform/focusframe.h"
 
 #include <QIcon>
@@ -50,8 +51,7 @@ GraphToolBar::GraphToolBar(QWidget *parent) : QWidget(parent)
         b->setToolTip(QString::fromUtf8(kImages[i].tip));
         if (kImages[i].key != QKeyCombination()) {
             b->setShortcut(QKeySequence(kImages[i].key));
-            b->setToolTip(b->toolTip() + QStringLiteral(" (") +
-                          b->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
+            b->setToolTip(withKey(b->toolTip(), b->shortcut()));
         }
         b->setAccessibleName(QString::fromUtf8(kImages[i].tip));
         b->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(kImages[i].icon))));

@@ -1,6 +1,7 @@
 #include "platform/dialogparts.h"
 
 #include <QBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 
@@ -28,6 +29,11 @@ QHBoxLayout *buttonRow(std::initializer_list<QWidget *> buttons)
     for (QWidget *button : buttons)
         row->addWidget(button);
     return row;
+}
+
+QString withKey(const QString &tip, const QKeySequence &key)
+{
+    return tip + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')');
 }
 
 } // namespace orbane

@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 class QHBoxLayout;
+class QKeySequence;
 class QLabel;
 class QPushButton;
 class QString;
@@ -20,5 +21,8 @@ QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent);
 
 // A row with these buttons at its right end, in this order.
 QHBoxLayout *buttonRow(std::initializer_list<QWidget *> buttons);
+
+// A tool tip that names its key: "Imprimer (Ctrl+P)".
+QString withKey(const QString &tip, const QKeySequence &key);
 
 } // namespace orbane
