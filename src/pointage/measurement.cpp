@@ -32,11 +32,34 @@ Measurement::Measurement(std::vector<PhotoPosition> photos, double masse, double
 {
 }
 
+bool Measurement::full() const
+{
+    if (dated())
+        return m_points.size() >= m_frameTimes.size();
+    // A real photograph has no photographs counted: as many points as the pupil sees.
+    return !m_photos.empty() ? m_points.size() >= m_photos.size() : m_points.size() >= kMaxPoints;
+}
+
 bool Measurement::add(QPointF pixel)
 {
-    if (full())
+    if (full() || dated())
         return false;
     m_points.push_back(pixel);
+    return true;
+}
+
+bool Measurement::add(QPointF pixel, int frame)
+{
+    if (frame < 0 || frame >= int(m_frameTimes.size()))
+        return false;
+    const auto at = std::lower_bound(m_frames.begin(), m_frames.end(), frame);
+    const auto i = std::size_t(at - m_frames.begin());
+    if (at != m_frames.end() && *at == frame) {
+        m_points[i] = pixel;
+        return true;
+    }
+    m_frames.insert(at, frame);
+    m_points.insert(m_points.begin() + std::ptrdiff_t(i), pixel);
     return true;
 }
 
@@ -44,13 +67,53 @@ void Measurement::undo()
 {
     if (!m_points.empty())
         m_points.pop_back();
+    if (!m_frames.empty())
+        m_frames.pop_back();
 }
 
-// The same conversion as the axes and the scene's coordinate tool tip.
+void Measurement::setPoints(std::vector<QPointF> points, std::vector<int> frames)
+{
+    m_points = std::move(points);
+    m_frames = std::move(frames);
+}
+
+std::optional<int> Measurement::pointOnFrame(int frame) const
+{
+    if (!dated())
+        return frame >= 0 && frame < count() ? std::optional(frame) : std::nullopt;
+    const auto at = std::lower_bound(m_frames.begin(), m_frames.end(), frame);
+    if (at == m_frames.end() || *at != frame)
+        return std::nullopt;
+    return int(at - m_frames.begin());
+}
+
+double Measurement::time(int i) const
+{
+    return dated() ? m_frameTimes.at(std::size_t(frame(i))) : i * m_tau;
+}
+
+// The same conversion as the axes and the scene's coordinate tool tip, or the picture's own.
 QPointF Measurement::position(int i) const
 {
     const QPointF p = pixel(i);
+    if (m_calibration)
+        return m_calibration->toMetres(p);
     return {scene::metresX(p.x()), scene::metresY(p.y())};
+}
+
+QPointF Measurement::onPicture(QPointF v) const
+{
+    if (!m_calibration)
+        return {v.x(), -v.y()};
+    return m_calibration->onPicture(v) * m_calibration->metresPerPixel();
+}
+
+QPointF Measurement::fromPicture(QPointF v) const
+{
+    if (!m_calibration)
+        return {v.x(), -v.y()};
+    const double s = m_calibration->metresPerPixel();
+    return s > 0.0 ? m_calibration->fromPicture(v) / s : QPointF();
 }
 
 QPointF Measurement::photoPixel(int i) const
@@ -59,16 +122,32 @@ QPointF Measurement::photoPixel(int i) const
     return {scene::pixelX(photo.x), scene::pixelY(photo.y)};
 }
 
+std::pair<int, int> Measurement::span(int i) const
+{
+    return m_scheme == Scheme::Centred ? std::pair(i - 1, i + 1) : std::pair(i, i + 1);
+}
+
+// A photograph's interval times the photographs between, as before; a video's own dates.
+double Measurement::duration(int from, int to) const
+{
+    return dated() ? time(to) - time(from) : (to - from) * m_tau;
+}
+
 std::optional<QPointF> Measurement::velocity(int i) const
 {
-    if (i < 1 || i + 1 >= count() || m_tau <= 0.0)
+    const auto [from, to] = span(i);
+    if (from < 0 || to >= count())
         return std::nullopt;
-    return (position(i + 1) - position(i - 1)) / (2.0 * m_tau);
+    const double dt = duration(from, to);
+    if (!(dt > 0.0))
+        return std::nullopt;
+    return (position(to) - position(from)) / dt;
 }
 
 std::optional<QPointF> Measurement::deltaV(int i) const
 {
-    const auto before = velocity(i - 1), after = velocity(i + 1);
+    const auto [from, to] = span(i);
+    const auto before = velocity(from), after = velocity(to);
     if (!before || !after)
         return std::nullopt;
     return *after - *before;
@@ -79,7 +158,8 @@ std::optional<QPointF> Measurement::force(int i) const
     const auto dv = deltaV(i);
     if (!dv)
         return std::nullopt;
-    return *dv * (m_masse / (2.0 * m_tau));
+    const auto [from, to] = span(i);
+    return *dv * (m_masse / duration(from, to));
 }
 
 std::optional<double> Measurement::typicalForce() const
@@ -116,6 +196,8 @@ Measurement::medianLength(const std::function<std::optional<QPointF>(int)> &at) 
 
 double Measurement::distance(int i) const
 {
+    if (std::size_t(i) >= m_photos.size())
+        return 0.0;
     const PhotoPosition &photo = m_photos.at(std::size_t(i));
     return length(position(i) - QPointF(photo.x, photo.y));
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/controls.h"
+#include "pointage/calibration.h"
+#include "pointage/scheme.h"
 #include "core/exporttable.h"
 #include "exchange/table.h"
 
@@ -9,17 +11,21 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // The pupil's measurement on a chronophotograph: the points placed on the photographs, their
-// times and positions, the velocities and velocity variations computed from them by centred
-// differences, and the checks against the true positions. Headless.
+// times and positions, the velocities and velocity variations computed from them by the chosen
+// differences, and the checks against the true positions. Fed by a real photograph or video, it
+// converts with the picture's calibration and dates each point by its frame. Headless.
 namespace orbane::pointage {
 
 using exporttable::PhotoPosition;
 
 // Within this distance of the true position (m), a point counts as placed on its photograph.
 inline constexpr double kTolerance = 0.10;
+// A real photograph takes at most this many points.
+inline constexpr std::size_t kMaxPoints = 10000;
 
 class Measurement
 {
@@ -33,26 +39,50 @@ public:
     // The interval between two photographs (s), as the flight took them.
     double tau() const { return m_tau; }
 
-    // Points, in scene pixels (a click gives whole pixels), one per photograph at most, in order.
+    // A real picture: its calibration instead of the scene's scale; τ for a photograph (s).
+    void setCalibration(const Calibration &c) { m_calibration = c; }
+    const std::optional<Calibration> &calibration() const { return m_calibration; }
+    void setTau(double tau) { m_tau = tau; }
+    // A video: each point is dated by its frame, at these times (s, from the time origin).
+    void setFrameTimes(std::vector<double> times) { m_frameTimes = std::move(times); }
+    const std::vector<double> &frameTimes() const { return m_frameTimes; }
+    bool dated() const { return !m_frameTimes.empty(); }
+    void setScheme(Scheme s) { m_scheme = s; }
+    Scheme scheme() const { return m_scheme; }
+    void setMass(double masse) { m_masse = masse; }
+    void setG(double g) { m_g = g; }
+
+    // Points, in picture pixels (a click gives whole pixels), one per photograph at most, in
+    // order; on a video, one per frame at most, in the frames' order.
     int count() const { return int(m_points.size()); }
-    bool full() const { return m_points.size() >= m_photos.size(); }
+    bool full() const;
     bool add(QPointF pixel);
+    // On a video: the point of `frame`, in its place; a point already there is moved.
+    bool add(QPointF pixel, int frame);
     void undo();
-    void clear() { m_points.clear(); }
-    // All the points, to keep and bring back (undo, redo).
+    void clear() { m_points.clear(); m_frames.clear(); }
+    // All the points, to keep and bring back (undo, redo); on a video, with their frames.
     const std::vector<QPointF> &points() const { return m_points; }
-    void setPoints(std::vector<QPointF> points) { m_points = std::move(points); }
+    const std::vector<int> &frames() const { return m_frames; }
+    void setPoints(std::vector<QPointF> points, std::vector<int> frames = {});
+    int frame(int i) const { return dated() ? m_frames.at(std::size_t(i)) : i; }
+    // The point placed on `frame`, if any.
+    std::optional<int> pointOnFrame(int frame) const;
     QPointF pixel(int i) const { return m_points.at(std::size_t(i)); }
     // Where photograph i stands on the scene (pixels): its centre.
     QPointF photoPixel(int i) const;
 
-    double time(int i) const { return i * m_tau; }
+    double time(int i) const;
     QPointF position(int i) const; // m, y upward
-    // v_i = (M_{i+1} - M_{i-1}) / 2τ, for the points with two neighbours.
+    // A vector (m, m.s⁻¹, N) as a direction on the picture, y downward, same length; and back.
+    QPointF onPicture(QPointF vector) const;
+    QPointF fromPicture(QPointF vector) const;
+    // Centred: v_i = (M_{i+1} - M_{i-1}) / (t_{i+1} - t_{i-1}), for the points with two
+    // neighbours; forward: v_i = (M_{i+1} - M_i) / (t_{i+1} - t_i).
     std::optional<QPointF> velocity(int i) const;
-    // Δv_i = v_{i+1} - v_{i-1}, where both velocities exist.
+    // Centred: Δv_i = v_{i+1} - v_{i-1}; forward: v_{i+1} - v_i; where both velocities exist.
     std::optional<QPointF> deltaV(int i) const;
-    // m·Δv_i / (2τ): the force the second law gives (N).
+    // m·Δv_i / Δt, Δt the span of Δv_i: the force the second law gives (N).
     std::optional<QPointF> force(int i) const;
     double weight() const { return m_masse * m_g; } // P = m·g (N)
     // The median length of m·Δv/Δt over the points that have it: a point whose Δv spans an
@@ -73,10 +103,17 @@ public:
 
 private:
     std::optional<double> medianLength(const std::function<std::optional<QPointF>(int)> &at) const;
+    // The points a difference at i spans, by the scheme: (i-1, i+1) or (i, i+1).
+    std::pair<int, int> span(int i) const;
+    double duration(int from, int to) const;
 
     std::vector<PhotoPosition> m_photos;
     double m_masse, m_g, m_tau;
+    std::optional<Calibration> m_calibration;
+    std::vector<double> m_frameTimes;
+    Scheme m_scheme = Scheme::Centred;
     std::vector<QPointF> m_points;
+    std::vector<int> m_frames;
     std::vector<QPointF> m_drag;
 };
 

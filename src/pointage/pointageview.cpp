@@ -55,6 +55,22 @@ void PointageView::setZoom(int zoom)
     update();
 }
 
+void PointageView::setPicture(const QImage &picture)
+{
+    const bool resized = picture.size() != m_picture.size();
+    m_picture = picture;
+    m_scaled = {};
+    if (resized)
+        setZoom(m_zoom);
+    update();
+}
+
+void PointageView::setCurrentPoint(std::optional<int> point)
+{
+    m_current = point;
+    update();
+}
+
 void PointageView::setOverlay(const Overlay &overlay)
 {
     m_overlay = overlay;
@@ -82,6 +98,10 @@ QPointF PointageView::scenePoint(QPointF widgetPos) const
 
 void PointageView::place(QPointF pixel)
 {
+    if (m_take && m_take(pixel)) {
+        update();
+        return;
+    }
     if (m_measurement.add(pixel))
         emit pointPlaced();
     update();
@@ -97,11 +117,10 @@ std::optional<int> PointageView::pointNear(QPointF pixel) const
     return std::nullopt;
 }
 
-// The scene's y runs down, velocities up.
+// The picture's y runs down, velocities up (along the picture's own axes once calibrated).
 QPointF PointageView::dragVelocity(int from, QPointF tip) const
 {
-    const QPointF d = tip - m_measurement.pixel(from);
-    return {d.x() / m_overlay.pixelsPerVelocity, -d.y() / m_overlay.pixelsPerVelocity};
+    return m_measurement.fromPicture(tip - m_measurement.pixel(from)) / m_overlay.pixelsPerVelocity;
 }
 
 void PointageView::mousePressEvent(QMouseEvent *event)
@@ -212,7 +231,7 @@ void PointageView::paintLegend(QPainter &p) const
 void PointageView::paintVectors(QPainter &p) const
 {
     const Overlay &o = m_overlay;
-    const auto scaled = [](QPointF v, double k) { return QPointF(k * v.x(), -k * v.y()); };
+    const auto scaled = [this](QPointF v, double k) { return m_measurement.onPicture(v) * k; };
     // Each kind is named once, at the first point that shows it.
     bool velocityNamed = false, variationNamed = false;
     const auto named = [](bool first, const QString &symbol) {
@@ -235,7 +254,7 @@ void PointageView::paintVectors(QPainter &p) const
         // m·Δv/Δt to the right of the weight, at the force scale, far enough that the heads
         // (5 pixels either side of each tip) stay apart.
         const double perNewton = o.pixelsPerForce / o.newtonsPerUnit;
-        paintArrow(p, at, QPointF(0.0, perNewton * m_measurement.weight()), o.weight,
+        paintArrow(p, at, scaled(QPointF(0.0, -m_measurement.weight()), perNewton), o.weight,
                    named(first, kWeight));
         paintArrow(p, at + QPointF(16.0, 0.0), scaled(*f, perNewton), o.secondLaw,
                    named(first, kSecondLaw));
@@ -256,9 +275,10 @@ void PointageView::paintPoints(QPainter &p) const
     p.setFont(font);
     for (int i = 0; i < m_measurement.count(); ++i) {
         const QPointF c = m_measurement.pixel(i);
-        p.setPen(QPen(kPoint, 1));
-        p.drawLine(c + QPointF(-4, 0), c + QPointF(4, 0));
-        p.drawLine(c + QPointF(0, -4), c + QPointF(0, 4));
+        const double arm = m_current == i ? 7 : 4;
+        p.setPen(QPen(kPoint, m_current == i ? 2 : 1));
+        p.drawLine(c + QPointF(-arm, 0), c + QPointF(arm, 0));
+        p.drawLine(c + QPointF(0, -arm), c + QPointF(0, arm));
         p.drawText(c + QPointF(5, -4), QString::number(i + 1));
     }
 }
@@ -282,6 +302,8 @@ void PointageView::paintEvent(QPaintEvent *)
         p.drawImage(QPoint(0, 0), scaledPicture(ratio * m_zoom));
     else
         p.drawImage(QPoint(0, 0), m_picture);
+    if (m_extra)
+        m_extra(p);
     paintVectors(p);
     paintPoints(p);
     paintLegend(p);

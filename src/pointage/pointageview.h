@@ -9,6 +9,8 @@
 #include <optional>
 #include <utility>
 
+class QPainter;
+
 namespace orbane::pointage {
 
 // What the picture shows over the chronophotograph besides the points: the vectors computed
@@ -38,6 +40,16 @@ public:
     // How to draw the picture again at a number of device pixels per scene pixel, used on a
     // scaled screen instead of stretching the picture.
     void setScaledPicture(std::function<QImage(qreal ratio)> draw) { m_drawScaled = std::move(draw); }
+    // A video's frame in place of the picture (same size or not).
+    void setPicture(const QImage &picture);
+    const QImage &picture() const { return m_picture; }
+    // A click or Enter at a picture pixel goes there first; true when it took it (calibration,
+    // a video's point).
+    void setClickHandler(std::function<bool(QPointF)> take) { m_take = std::move(take); }
+    // Drawn over the picture, under the points, in picture pixels (calibration, fitted flight).
+    void setExtraPainter(std::function<void(QPainter &)> paint) { m_extra = std::move(paint); }
+    // The point drawn larger: the one on the frame shown.
+    void setCurrentPoint(std::optional<int> point);
     void setZoom(int zoom);
     int zoom() const { return m_zoom; }
     void setOverlay(const Overlay &overlay);
@@ -77,6 +89,9 @@ private:
 
     QImage m_picture;
     std::function<QImage(qreal)> m_drawScaled;
+    std::function<bool(QPointF)> m_take;
+    std::function<void(QPainter &)> m_extra;
+    std::optional<int> m_current;
     QImage m_scaled; // the last picture drawn by m_drawScaled
     Measurement &m_measurement;
     int m_zoom = 1;
