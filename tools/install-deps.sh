@@ -6,6 +6,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libfontconfig-dev libjpeg-dev
     libzip-dev
+    libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libopencv-imgproc-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-liberation2 fonts-dejavu-core
     xvfb xauth imagemagick poppler-utils python3-matplotlib
