@@ -316,7 +316,8 @@ ax.xaxis.set_major_formatter(FuncFormatter(virgule))
 ax.yaxis.set_major_formatter(FuncFormatter(virgule))
 ax.set_xlabel("x (m)")
 ax.set_ylabel("y (m)")
-ax.legend(loc="upper center", bbox_to_anchor=(0.5, -0.12), ncol=2)
+# Sous les graduations et le nom de l'axe, quelle que soit la hauteur de la figure.
+ax.legend(loc="upper center", bbox_to_anchor=(0.5, 0), borderaxespad=3, ncol=2)
 ax.set_title(titre)
 plt.show()
 )PY"));
