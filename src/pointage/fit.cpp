@@ -21,7 +21,10 @@ struct Matrix
     int rows = 0, cols = 0;
     Vector a;
     Matrix(int r, int c) : rows(r), cols(c), a(std::size_t(r) * std::size_t(c), 0.0) {}
-    double &operator()(int r, int c) { return a[std::size_t(r) * std::size_t(cols) + std::size_t(c)]; }
+    double &operator()(int r, int c)
+    {
+        return a[std::size_t(r) * std::size_t(cols) + std::size_t(c)];
+    }
     double operator()(int r, int c) const
     {
         return a[std::size_t(r) * std::size_t(cols) + std::size_t(c)];
@@ -151,7 +154,10 @@ Kernel kernel(double lambda, double t)
     return {e, f, de, -(de + f) / lambda};
 }
 
-double lambdaOf(const Vector &p) { return p.size() > LAMBDA ? p[LAMBDA] : 0.0; }
+double lambdaOf(const Vector &p)
+{
+    return p.size() > LAMBDA ? p[LAMBDA] : 0.0;
+}
 
 QPointF modelAt(const Vector &p, double t)
 {
@@ -203,8 +209,9 @@ QString inputProblem(const std::vector<FitPoint> &points, std::size_t least, con
     for (const FitPoint &p : points)
         if (!std::isfinite(p.t) || !std::isfinite(p.x) || !std::isfinite(p.y))
             return QStringLiteral("Une date ou une position des points n'est pas un nombre.");
-    const auto [first, last] = std::minmax_element(
-        points.begin(), points.end(), [](const FitPoint &a, const FitPoint &b) { return a.t < b.t; });
+    const auto [first, last] =
+        std::minmax_element(points.begin(), points.end(),
+                            [](const FitPoint &a, const FitPoint &b) { return a.t < b.t; });
     if (first->t == last->t)
         return QStringLiteral("Tous les points ont la même date : le mouvement ne peut pas être "
                               "modélisé.");
@@ -339,11 +346,12 @@ FitResult fitLinearAir(const std::vector<FitPoint> &points, double masse)
     const FitResult vacuum = fitVacuum(points);
     if (!vacuum.ok())
         return failure(model, vacuum.error);
-    const Vector start{vacuum.x0.value, vacuum.y0.value, vacuum.v0x.value,
+    const Vector start{vacuum.x0.value,  vacuum.y0.value, vacuum.v0x.value,
                        vacuum.v0y.value, vacuum.g.value,  0.01};
     const auto p = minimise(points, start);
     if (!p)
-        return failure(model, QStringLiteral("Le calcul du modèle avec frottement n'a pas abouti."));
+        return failure(model,
+                       QStringLiteral("Le calcul du modèle avec frottement n'a pas abouti."));
     FitResult out = resultOf(points, *p, model);
     out.k = {masse * out.lambda.value, masse * out.lambda.sigma};
     return out;

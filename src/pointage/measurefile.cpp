@@ -21,7 +21,10 @@ QString kindName(SourceKind k)
     return k == SourceKind::Video ? QStringLiteral("vidéo") : QStringLiteral("photo");
 }
 
-QJsonArray pair(QPointF p) { return {p.x(), p.y()}; }
+QJsonArray pair(QPointF p)
+{
+    return {p.x(), p.y()};
+}
 
 QJsonObject calibrationObject(const Calibration &c)
 {
@@ -99,7 +102,8 @@ public:
     }
     double finite(const QString &key)
     {
-        return checkedFinite(key, value(key, QJsonValue::Double, QStringLiteral("un nombre")).toDouble());
+        return checkedFinite(
+            key, value(key, QJsonValue::Double, QStringLiteral("un nombre")).toDouble());
     }
     double checkedFinite(const QString &key, double v)
     {
@@ -117,7 +121,8 @@ public:
     int index(const QString &key, double v)
     {
         if (!(v >= 0.0 && v <= INT_MAX && v == std::floor(v)))
-            fail(QStringLiteral("« %1 » n'est pas un numéro d'image entier positif ou nul").arg(key));
+            fail(QStringLiteral("« %1 » n'est pas un numéro d'image entier positif ou nul")
+                     .arg(key));
         return m_fault.isEmpty() ? int(v) : 0;
     }
     QPointF point(const QString &key)
@@ -200,7 +205,8 @@ std::optional<MeasureFile> parseMeasure(const QByteArray &bytes, QString *cause)
     if (error.error != QJsonParseError::NoError || !doc.isObject())
         fault = QStringLiteral("ce n'est pas un fichier JSON lisible");
     else if (doc.object().value(QStringLiteral("format")).toString() != kFormat)
-        fault = QStringLiteral("ce n'est pas une mesure d'Orbane 1S (format « %1 » attendu)").arg(kFormat);
+        fault = QStringLiteral("ce n'est pas une mesure d'Orbane 1S (format « %1 » attendu)")
+                    .arg(kFormat);
     MeasureFile m;
     Fields f(doc.object(), fault);
     if (f.ok()) {
@@ -242,7 +248,9 @@ std::optional<MeasureFile> readMeasure(const QString &path, QString *refusal)
 
 QString relativeSource(const QString &measurePath, const QString &sourcePath)
 {
-    return QFileInfo(measurePath).absoluteDir().relativeFilePath(QFileInfo(sourcePath).absoluteFilePath());
+    return QFileInfo(measurePath)
+        .absoluteDir()
+        .relativeFilePath(QFileInfo(sourcePath).absoluteFilePath());
 }
 
 QString resolveSource(const QString &measurePath, const QString &source)

@@ -32,8 +32,9 @@ namespace {
 QString pythonNumber(double v)
 {
     if (!std::isfinite(v))
-        return std::isnan(v) ? QStringLiteral("float(\"nan\")")
-                             : (v > 0 ? QStringLiteral("float(\"inf\")") : QStringLiteral("-float(\"inf\")"));
+        return std::isnan(v)
+                   ? QStringLiteral("float(\"nan\")")
+                   : (v > 0 ? QStringLiteral("float(\"inf\")") : QStringLiteral("-float(\"inf\")"));
     QString s = QString::number(v, 'g', QLocale::FloatingPointShortest);
     if (!s.contains(QLatin1Char('.')) && !s.contains(QLatin1Char('e')))
         s += QStringLiteral(".0");
@@ -56,7 +57,10 @@ QString pythonString(QString text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-QString colour(Rgb c) { return QStringLiteral("\"#%1\"").arg(c, 6, 16, QLatin1Char('0')); }
+QString colour(Rgb c)
+{
+    return QStringLiteral("\"#%1\"").arg(c, 6, 16, QLatin1Char('0'));
+}
 
 QJsonArray sourceLines(const QString &text)
 {
@@ -94,7 +98,11 @@ private:
 class Writer
 {
 public:
-    explicit Writer(const NotebookData &d) : m_d(d), m_centred(d.scheme == Scheme::Centred) {}
+    explicit Writer(const NotebookData &d)
+        : m_d(d), m_centred(d.scheme == Scheme::Centred),
+          m_before(pick(QStringLiteral("i - 1"), QStringLiteral("i")))
+    {
+    }
     QByteArray json();
 
 private:
@@ -105,6 +113,26 @@ private:
         if (m_d.version == NotebookVersion::Teacher)
             return indent + name + QStringLiteral(" = ") + formula;
         return indent + name + QStringLiteral(" = None  # À compléter : ") + hint;
+    }
+    // The same for x then y: %1 in `name`, `formula` and `hint` is the axis, %2 in `formula`
+    // the index before i that the scheme takes.
+    QString computeXY(const QString &indent, const QString &name, const QString &formula,
+                      const QString &hint) const
+    {
+        QStringList lines;
+        for (const char *axis : {"x", "y"}) {
+            const QString a = QLatin1String(axis);
+            lines << compute(indent, name.arg(a),
+                             QString(formula)
+                                 .replace(QStringLiteral("%2"), m_before)
+                                 .replace(QStringLiteral("%1"), a),
+                             hint.arg(a));
+        }
+        return lines.join(QLatin1Char('\n'));
+    }
+    QString pick(const QString &centred, const QString &forward) const
+    {
+        return m_centred ? centred : forward;
     }
     void introduction();
     void data();
@@ -117,20 +145,22 @@ private:
 
     const NotebookData &m_d;
     const bool m_centred;
+    const QString m_before; // i - 1 centred, i forward
     Cells m_cells;
 };
 
 void Writer::introduction()
 {
     const bool pupil = m_d.version == NotebookVersion::Pupil;
-    QString text = QStringLiteral("# Pointage : %1\n\n"
-                                  "Carnet exporté par Orbane 1S (version %2). À partir des points "
-                                  "mesurés, on calcule les vecteurs vitesse, leurs variations, on "
-                                  "compare $m\\,\\dfrac{\\Delta\\vec{v}}{\\Delta t}$ au poids "
-                                  "$\\vec{P} = m\\,\\vec{g}$ (deuxième loi de Newton), puis on étudie "
-                                  "les énergies.\n\n")
-                       .arg(m_d.title.isEmpty() ? QStringLiteral("mesure") : m_d.title,
-                            pupil ? QStringLiteral("élève") : QStringLiteral("professeur"));
+    QString text =
+        QStringLiteral("# Pointage : %1\n\n"
+                       "Carnet exporté par Orbane 1S (version %2). À partir des points "
+                       "mesurés, on calcule les vecteurs vitesse, leurs variations, on "
+                       "compare $m\\,\\dfrac{\\Delta\\vec{v}}{\\Delta t}$ au poids "
+                       "$\\vec{P} = m\\,\\vec{g}$ (deuxième loi de Newton), puis on étudie "
+                       "les énergies.\n\n")
+            .arg(m_d.title.isEmpty() ? QStringLiteral("mesure") : m_d.title,
+                 pupil ? QStringLiteral("élève") : QStringLiteral("professeur"));
     text += pupil ? QStringLiteral("Complétez les lignes marquées `# À compléter`, puis exécutez "
                                    "toutes les cellules dans l'ordre. Tant qu'une ligne n'est pas "
                                    "complétée, le carnet s'exécute quand même : les figures et les "
@@ -161,75 +191,59 @@ void Writer::data()
         "## Les mesures\n\nDates $t$ (s) et positions $x$, $y$ (m, axe $y$ vers le haut) des "
         "points, telles que le tableau d'Orbane 1S les donne ; la masse $m$ du projectile et "
         "l'intensité $g$ de la pesanteur."));
-    m_cells.code(QStringLiteral("# Mesures : dates (s) et positions (m) des points.\n"
-                                "t = %1\nx = %2\ny = %3\n\n"
-                                "m = %4  # masse du projectile (kg)\n"
-                                "g = %5  # intensité de la pesanteur (N/kg)\n"
-                                "titre = %6\n\n"
-                                "# Couleurs des vecteurs, celles choisies dans Orbane 1S.\n"
-                                "couleur_vitesse = %7\ncouleur_variation = %8\ncouleur_poids = %9\n\n"
-                                "n = len(t)  # nombre de points")
-                     .arg(pythonList(m_d.t), pythonList(m_d.x), pythonList(m_d.y),
-                          pythonNumber(m_d.masse), pythonNumber(m_d.g), pythonString(m_d.title),
-                          colour(m_d.colours.velocity), colour(m_d.colours.variation),
-                          colour(m_d.colours.weight)));
+    m_cells.code(
+        QStringLiteral("# Mesures : dates (s) et positions (m) des points.\n"
+                       "t = %1\nx = %2\ny = %3\n\n"
+                       "m = %4  # masse du projectile (kg)\n"
+                       "g = %5  # intensité de la pesanteur (N/kg)\n"
+                       "titre = %6\n\n"
+                       "# Couleurs des vecteurs, celles choisies dans Orbane 1S.\n"
+                       "couleur_vitesse = %7\ncouleur_variation = %8\ncouleur_poids = %9\n\n"
+                       "n = len(t)  # nombre de points")
+            .arg(pythonList(m_d.t), pythonList(m_d.x), pythonList(m_d.y), pythonNumber(m_d.masse),
+                 pythonNumber(m_d.g), pythonString(m_d.title), colour(m_d.colours.velocity),
+                 colour(m_d.colours.variation), colour(m_d.colours.weight)));
 }
 
 void Writer::velocities()
 {
-    const QString indent = QStringLiteral("    ");
-    if (m_centred)
-        m_cells.markdown(QStringLiteral(
+    m_cells.markdown(pick(
+        QStringLiteral(
             "## Les vecteurs vitesse (schéma centré)\n\n"
             "$$\\vec{v}_i = \\frac{\\overrightarrow{M_{i-1}M_{i+1}}}{t_{i+1} - t_{i-1}}$$\n\n"
             "soit $v_{x,i} = \\dfrac{x_{i+1} - x_{i-1}}{t_{i+1} - t_{i-1}}$ et de même pour $y$. "
-            "Le premier et le dernier point n'ont pas de vitesse."));
-    else
-        m_cells.markdown(QStringLiteral(
+            "Le premier et le dernier point n'ont pas de vitesse."),
+        QStringLiteral(
             "## Les vecteurs vitesse (schéma avant)\n\n"
             "$$\\vec{v}_i = \\frac{\\overrightarrow{M_iM_{i+1}}}{t_{i+1} - t_i}$$\n\n"
             "soit $v_{x,i} = \\dfrac{x_{i+1} - x_i}{t_{i+1} - t_i}$ et de même pour $y$. "
-            "Le dernier point n'a pas de vitesse."));
-    const QString before = m_centred ? QStringLiteral("i - 1") : QStringLiteral("i");
-    const QString range = m_centred ? QStringLiteral("range(1, n - 1)") : QStringLiteral("range(n - 1)");
-    const auto formula = [&](const char *c) {
-        return QStringLiteral("(%1[i + 1] - %1[%2]) / (t[i + 1] - t[%2])").arg(QLatin1String(c), before);
-    };
+            "Le dernier point n'a pas de vitesse.")));
     m_cells.code(QStringLiteral("# Vitesse au point i (m/s) ; None là où elle ne peut pas être "
                                 "calculée.\nvx = [None] * n\nvy = [None] * n\nfor i in %1:\n")
-                     .arg(range) +
-                 compute(indent, QStringLiteral("vx[i]"), formula("x"),
-                         QStringLiteral("vitesse selon x au point i (m/s)")) +
-                 QLatin1Char('\n') +
-                 compute(indent, QStringLiteral("vy[i]"), formula("y"),
-                         QStringLiteral("vitesse selon y au point i (m/s)")));
+                     .arg(pick(QStringLiteral("range(1, n - 1)"), QStringLiteral("range(n - 1)"))) +
+                 computeXY(QStringLiteral("    "), QStringLiteral("v%1[i]"),
+                           QStringLiteral("(%1[i + 1] - %1[%2]) / (t[i + 1] - t[%2])"),
+                           QStringLiteral("vitesse selon %1 au point i (m/s)")));
 }
 
 void Writer::variations()
 {
-    const QString indent = QStringLiteral("    ");
-    if (m_centred)
-        m_cells.markdown(QStringLiteral(
-            "## Les variations du vecteur vitesse\n\n"
-            "$$\\Delta\\vec{v}_i = \\vec{v}_{i+1} - \\vec{v}_{i-1} \\quad\\text{pendant}\\quad "
-            "\\Delta t_i = t_{i+1} - t_{i-1}$$"));
-    else
-        m_cells.markdown(QStringLiteral(
-            "## Les variations du vecteur vitesse\n\n"
-            "$$\\Delta\\vec{v}_i = \\vec{v}_{i+1} - \\vec{v}_i \\quad\\text{pendant}\\quad "
-            "\\Delta t_i = t_{i+1} - t_i$$"));
-    const QString before = m_centred ? QStringLiteral("i - 1") : QStringLiteral("i");
-    const QString range = m_centred ? QStringLiteral("range(2, n - 2)") : QStringLiteral("range(n - 2)");
+    m_cells.markdown(pick(
+        QStringLiteral("## Les variations du vecteur vitesse\n\n"
+                       "$$\\Delta\\vec{v}_i = \\vec{v}_{i+1} - \\vec{v}_{i-1} \\quad\\text{pendant}"
+                       "\\quad \\Delta t_i = t_{i+1} - t_{i-1}$$"),
+        QStringLiteral("## Les variations du vecteur vitesse\n\n"
+                       "$$\\Delta\\vec{v}_i = \\vec{v}_{i+1} - \\vec{v}_i \\quad\\text{pendant}"
+                       "\\quad \\Delta t_i = t_{i+1} - t_i$$")));
     m_cells.code(
         QStringLiteral("# Variation de vitesse au point i (m/s), pendant la durée dt[i] (s).\n"
                        "dvx = [None] * n\ndvy = [None] * n\ndt = [None] * n\nfor i in %1:\n"
                        "    dt[i] = t[i + 1] - t[%2]\n")
-            .arg(range, before) +
-        compute(indent, QStringLiteral("dvx[i]"), QStringLiteral("vx[i + 1] - vx[%1]").arg(before),
-                QStringLiteral("variation de vitesse selon x (m/s)")) +
-        QLatin1Char('\n') +
-        compute(indent, QStringLiteral("dvy[i]"), QStringLiteral("vy[i + 1] - vy[%1]").arg(before),
-                QStringLiteral("variation de vitesse selon y (m/s)")));
+            .arg(pick(QStringLiteral("range(2, n - 2)"), QStringLiteral("range(n - 2)")),
+                 m_before) +
+        computeXY(QStringLiteral("    "), QStringLiteral("dv%1[i]"),
+                  QStringLiteral("v%1[i + 1] - v%1[%2]"),
+                  QStringLiteral("variation de vitesse selon %1 (m/s)")));
 }
 
 void Writer::secondLaw()
@@ -240,16 +254,12 @@ void Writer::secondLaw()
         "Dans le vide, le projectile n'est soumis qu'à son poids : "
         "$m\\,\\dfrac{\\Delta\\vec{v}}{\\Delta t}$ doit être égal à $\\vec{P} = m\\,\\vec{g}$, "
         "vertical, vers le bas, de valeur $P = m\\,g$."));
-    m_cells.code(
-        QStringLiteral("# m·Δv/Δt au point i (N), là où Δv existe.\n"
-                       "fx = [None] * n\nfy = [None] * n\nfor i in range(n):\n"
-                       "    if dvx[i] is not None and dvy[i] is not None:\n") +
-        compute(indent, QStringLiteral("fx[i]"), QStringLiteral("m * dvx[i] / dt[i]"),
-                QStringLiteral("m·Δv/Δt selon x (N)")) +
-        QLatin1Char('\n') +
-        compute(indent, QStringLiteral("fy[i]"), QStringLiteral("m * dvy[i] / dt[i]"),
-                QStringLiteral("m·Δv/Δt selon y (N)")) +
-        QStringLiteral(R"PY(
+    m_cells.code(QStringLiteral("# m·Δv/Δt au point i (N), là où Δv existe.\n"
+                                "fx = [None] * n\nfy = [None] * n\nfor i in range(n):\n"
+                                "    if dvx[i] is not None and dvy[i] is not None:\n") +
+                 computeXY(indent, QStringLiteral("f%1[i]"), QStringLiteral("m * dv%1[i] / dt[i]"),
+                           QStringLiteral("m·Δv/Δt selon %1 (N)")) +
+                 QStringLiteral(R"PY(
 
 P = m * g  # poids (N)
 calcules = [i for i in range(n) if fx[i] is not None and fy[i] is not None]
@@ -268,55 +278,18 @@ void Writer::figure()
         "$m\\,\\dfrac{\\Delta\\vec{v}}{\\Delta t}$ et le poids $\\vec{P}$, dans les couleurs "
         "d'Orbane 1S. Chaque sorte de vecteurs a son échelle, donnée dans la légende ; "
         "$m\\,\\dfrac{\\Delta\\vec{v}}{\\Delta t}$ et $\\vec{P}$ ont la même."));
-    m_cells.code(QStringLiteral(R"PY(
+    m_cells.code(
+        QStringLiteral(R"PY(
 # Vecteurs à tracer, aux points qui les ont.
 iv = [i for i in range(n) if vx[i] is not None and vy[i] is not None]
-ip = calcules if calcules else list(range(n))
+idv = calcules
+ip = idv if idv else list(range(n))
 px = [0.0] * n
 py = [-P] * n
 
-# Échelles : le plus long vecteur de chaque sorte mesure le quart de l'étendue des points.
-etendue = max(max(x, default=0) - min(x, default=0), max(y, default=0) - min(y, default=0), 0.1)
-v_max = max([math.hypot(vx[i], vy[i]) for i in iv], default=0.0)
-f_max = max([math.hypot(fx[i], fy[i]) for i in calcules] + [abs(P)])
-echelle_v = v_max / (etendue / 4) if v_max > 0 else 1.0  # m/s pour 1 m de la figure
-echelle_f = f_max / (etendue / 4) if f_max > 0 else 1.0  # N pour 1 m de la figure
-
-fig, ax = plt.subplots()
-ax.plot(x, y, "k+", label="points mesurés")
-bords_x = list(x)
-bords_y = list(y)
-
-
-def fleches(points, u, v, echelle, couleur, legende, **trait):
-    """Trace les vecteurs (u, v) aux points donnés et retient leurs extrémités."""
-    if not points:
-        return
-    ax.quiver([x[i] for i in points], [y[i] for i in points], [u[i] for i in points],
-              [v[i] for i in points], color=couleur, angles="xy", scale_units="xy",
-              scale=echelle, label=legende, **trait)
-    bords_x.extend(x[i] + u[i] / echelle for i in points)
-    bords_y.extend(y[i] + v[i] / echelle for i in points)
-
-
-fleches(iv, vx, vy, echelle_v, couleur_vitesse,
-        f"vitesse v (1 m pour {virgule(float(f'{echelle_v:.3g}'))} m/s)", width=0.005)
-# P plus large, dessous : m·Δv/Δt reste visible quand il lui est égal.
-fleches(ip, px, py, echelle_f, couleur_poids,
-        f"poids P (1 m pour {virgule(float(f'{echelle_f:.3g}'))} N)", width=0.012, zorder=2)
-fleches(calcules, fx, fy, echelle_f, couleur_variation, "m·Δv/Δt (même échelle que P)",
-        width=0.005, zorder=3)
-
-# Toutes les flèches restent dans le cadre.
-marge = 0.05 * max(max(bords_x) - min(bords_x), max(bords_y) - min(bords_y), 0.1)
-ax.set_aspect("equal")
-ax.set_xlim(min(bords_x) - marge, max(bords_x) + marge)
-ax.set_ylim(min(bords_y) - marge, max(bords_y) + marge)
-ax.xaxis.set_major_formatter(FuncFormatter(virgule))
-ax.yaxis.set_major_formatter(FuncFormatter(virgule))
-ax.set_xlabel("x (m)")
-ax.set_ylabel("y (m)")
-# Sous les graduations et le nom de l'axe, quelle que soit la hauteur de la figure.
+)PY") + pythonVectorFigure() +
+        QStringLiteral(
+            R"PY(# Sous les graduations et le nom de l'axe, quelle que soit la hauteur de la figure.
 ax.legend(loc="upper center", bbox_to_anchor=(0.5, 0), borderaxespad=3, ncol=2)
 ax.set_title(titre)
 plt.show()
@@ -337,7 +310,8 @@ void Writer::energies()
         compute(indent, QStringLiteral("Epp[i]"), QStringLiteral("m * g * y[i]"),
                 QStringLiteral("énergie potentielle de pesanteur (J)")) +
         QStringLiteral("\n    if vx[i] is not None and vy[i] is not None:\n") +
-        compute(inner, QStringLiteral("Ec[i]"), QStringLiteral("0.5 * m * (vx[i] ** 2 + vy[i] ** 2)"),
+        compute(inner, QStringLiteral("Ec[i]"),
+                QStringLiteral("0.5 * m * (vx[i] ** 2 + vy[i] ** 2)"),
                 QStringLiteral("énergie cinétique (J)")) +
         QLatin1Char('\n') +
         compute(inner, QStringLiteral("Em[i]"), QStringLiteral("Ec[i] + Epp[i]"),
@@ -395,12 +369,13 @@ QByteArray Writer::json()
     figure();
     energies();
     values();
-    const QJsonObject kernel{{QStringLiteral("display_name"), QStringLiteral("Python 3 (ipykernel)")},
-                             {QStringLiteral("language"), QStringLiteral("python")},
-                             {QStringLiteral("name"), QStringLiteral("python3")}};
-    const QJsonObject metadata{
-        {QStringLiteral("kernelspec"), kernel},
-        {QStringLiteral("language_info"), QJsonObject{{QStringLiteral("name"), QStringLiteral("python")}}}};
+    const QJsonObject kernel{
+        {QStringLiteral("display_name"), QStringLiteral("Python 3 (ipykernel)")},
+        {QStringLiteral("language"), QStringLiteral("python")},
+        {QStringLiteral("name"), QStringLiteral("python3")}};
+    const QJsonObject metadata{{QStringLiteral("kernelspec"), kernel},
+                               {QStringLiteral("language_info"),
+                                QJsonObject{{QStringLiteral("name"), QStringLiteral("python")}}}};
     const QJsonObject root{{QStringLiteral("cells"), m_cells.all()},
                            {QStringLiteral("metadata"), metadata},
                            {QStringLiteral("nbformat"), 4},
@@ -410,6 +385,9 @@ QByteArray Writer::json()
 
 } // namespace
 
-QByteArray notebook(const NotebookData &data) { return Writer(data).json(); }
+QByteArray notebook(const NotebookData &data)
+{
+    return Writer(data).json();
+}
 
 } // namespace orbane::pointage

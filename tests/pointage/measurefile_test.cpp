@@ -20,9 +20,14 @@ MeasureFile photo()
     MeasureFile m;
     m.source = QStringLiteral("photos/chrono é.jpg");
     m.kind = SourceKind::Photo;
-    m.calibration = {.scaleFrom = {12.25, 400.5}, .scaleTo = {812.125, 398.0}, .length = 1.5,
-                     .origin = {30.0, 420.75}, .tilted = true, .axisFrom = {30.0, 420.75},
-                     .axisTo = {900.5, 401.0 / 3.0}, .timeOrigin = 0};
+    m.calibration = {.scaleFrom = {12.25, 400.5},
+                     .scaleTo = {812.125, 398.0},
+                     .length = 1.5,
+                     .origin = {30.0, 420.75},
+                     .tilted = true,
+                     .axisFrom = {30.0, 420.75},
+                     .axisTo = {900.5, 401.0 / 3.0},
+                     .timeOrigin = 0};
     m.tau = 0.04;
     m.scheme = Scheme::Forward;
     m.masse = 0.057;
@@ -77,11 +82,14 @@ TEST(MeasureFile, SourceRelativeToTheFile)
     const QString measure = QStringLiteral("/classe/tp/mesure.o1m");
     EXPECT_EQ(relativeSource(measure, QStringLiteral("/classe/tp/videos/lancer.mp4")),
               QStringLiteral("videos/lancer.mp4"));
-    EXPECT_EQ(relativeSource(measure, QStringLiteral("/classe/tp/lancer.mp4")), QStringLiteral("lancer.mp4"));
+    EXPECT_EQ(relativeSource(measure, QStringLiteral("/classe/tp/lancer.mp4")),
+              QStringLiteral("lancer.mp4"));
     EXPECT_EQ(resolveSource(measure, QStringLiteral("videos/lancer.mp4")),
               QStringLiteral("/classe/tp/videos/lancer.mp4"));
-    EXPECT_EQ(resolveSource(measure, QStringLiteral("lancer.mp4")), QStringLiteral("/classe/tp/lancer.mp4"));
-    EXPECT_EQ(resolveSource(measure, QStringLiteral("../lancer.mp4")), QStringLiteral("/classe/lancer.mp4"));
+    EXPECT_EQ(resolveSource(measure, QStringLiteral("lancer.mp4")),
+              QStringLiteral("/classe/tp/lancer.mp4"));
+    EXPECT_EQ(resolveSource(measure, QStringLiteral("../lancer.mp4")),
+              QStringLiteral("/classe/lancer.mp4"));
 }
 
 namespace {
@@ -115,27 +123,37 @@ TEST(MeasureFile, RefusesWhatIsNotAMeasure)
         const char *cause;
     } cases[] = {
         {"bad JSON", "{\"format\": ", "pas un fichier JSON lisible"},
-        {"other format", edited([](QJsonObject &o) { o[u"format"] = QStringLiteral("Orbane 1S mesure 2"); }),
+        {"other format",
+         edited([](QJsonObject &o) { o[u"format"] = QStringLiteral("Orbane 1S mesure 2"); }),
          "pas une mesure d'Orbane 1S"},
         {"missing field", edited([](QJsonObject &o) { o.remove(u"masse"); }), "« masse » manque"},
-        {"wrong type", edited([](QJsonObject &o) { o[u"g"] = QStringLiteral("9,81"); }), "« g » n'est pas un nombre"},
-        {"negative mass", edited([](QJsonObject &o) { o[u"masse"] = -0.1; }), "« masse » est négative"},
+        {"wrong type", edited([](QJsonObject &o) { o[u"g"] = QStringLiteral("9,81"); }),
+         "« g » n'est pas un nombre"},
+        {"negative mass", edited([](QJsonObject &o) { o[u"masse"] = -0.1; }),
+         "« masse » est négative"},
         {"negative tau", edited([](QJsonObject &o) { o[u"tau"] = -0.04; }), "« tau » est négative"},
-        {"negative length",
-         edited([](QJsonObject &o) { setIn(o, QStringLiteral("etalonnage"), QStringLiteral("longueur"), -1.0); }),
+        {"negative length", edited([](QJsonObject &o) {
+             setIn(o, QStringLiteral("etalonnage"), QStringLiteral("longueur"), -1.0);
+         }),
          "« longueur » est négative"},
         // JSON has no infinity: the parser refuses the number itself.
-        {"infinite length", measureBytes(photo()).replace("\"longueur\": 1.5", "\"longueur\": 1e999"),
+        {"infinite length",
+         measureBytes(photo()).replace("\"longueur\": 1.5", "\"longueur\": 1e999"),
          "pas un fichier JSON lisible"},
         {"null length", measureBytes(photo()).replace("\"longueur\": 1.5", "\"longueur\": null"),
          "« longueur » n'est pas un nombre"},
-        {"bad kind", edited([](QJsonObject &o) { o[u"nature"] = QStringLiteral("film"); }), "« film »"},
-        {"negative frame",
-         edited([](QJsonObject &o) { o[u"points"] = QJsonArray{QJsonArray{-1, 2.0, 3.0}}; }),
+        {"bad kind", edited([](QJsonObject &o) { o[u"nature"] = QStringLiteral("film"); }),
+         "« film »"},
+        {"negative frame", edited([](QJsonObject &o) {
+             o[u"points"] = QJsonArray{QJsonArray{-1, 2.0, 3.0}};
+         }),
          "« point 1 » n'est pas un numéro d'image"},
-        {"bad point", edited([](QJsonObject &o) { o[u"points"] = QJsonArray{QJsonArray{1, 2.0}}; }),
+        {"bad point", edited([](QJsonObject &o) {
+             o[u"points"] = QJsonArray{QJsonArray{1, 2.0}};
+         }),
          "le point 1 n'est pas"},
-        {"too many points", edited([&](QJsonObject &o) { o[u"points"] = many; }), "plus de 100000 points"},
+        {"too many points", edited([&](QJsonObject &o) { o[u"points"] = many; }),
+         "plus de 100000 points"},
     };
     QTemporaryDir dir;
     for (const auto &c : cases) {
@@ -155,7 +173,8 @@ TEST(MeasureFile, RefusesWhatIsNotAMeasure)
     big.close();
     for (const QString &path : {dir.path(), pipe, large}) {
         QString refusal;
-        EXPECT_TRUE(test::returnsWithoutAWriter(pipe, [&] { EXPECT_FALSE(readMeasure(path, &refusal)); }));
+        EXPECT_TRUE(
+            test::returnsWithoutAWriter(pipe, [&] { EXPECT_FALSE(readMeasure(path, &refusal)); }));
         EXPECT_TRUE(refusal.startsWith(QStringLiteral("La mesure ")) && refusal.contains(path))
             << refusal.toStdString();
     }

@@ -22,8 +22,9 @@ namespace {
 QString nbconvert()
 {
     const QString debian = QStringLiteral("/usr/bin/jupyter-nbconvert");
-    return QFile::exists(debian) ? debian
-                                 : QStandardPaths::findExecutable(QStringLiteral("jupyter-nbconvert"));
+    return QFile::exists(debian)
+               ? debian
+               : QStandardPaths::findExecutable(QStringLiteral("jupyter-nbconvert"));
 }
 
 bool hasKernel()
@@ -80,7 +81,8 @@ Values forwardValues(const NotebookData &d)
     const int n = int(d.t.size());
     std::vector<std::optional<QPointF>> v(static_cast<std::size_t>(n));
     for (int i = 0; i + 1 < n; ++i)
-        v[std::size_t(i)] = QPointF(d.x[i + 1] - d.x[i], d.y[i + 1] - d.y[i]) / (d.t[i + 1] - d.t[i]);
+        v[std::size_t(i)] =
+            QPointF(d.x[i + 1] - d.x[i], d.y[i + 1] - d.y[i]) / (d.t[i + 1] - d.t[i]);
     Values out;
     for (int i = 0; i < n; ++i) {
         const auto vi = v[std::size_t(i)];
@@ -94,8 +96,9 @@ Values forwardValues(const NotebookData &d)
         row.push_back(vi ? std::optional(std::hypot(vi->x(), vi->y())) : std::nullopt);
         const auto dv = vi && next ? std::optional(*next - *vi) : std::nullopt;
         put(dv);
-        row.push_back(dv ? std::optional(d.masse * std::hypot(dv->x(), dv->y()) / (d.t[i + 1] - d.t[i]))
-                         : std::nullopt);
+        row.push_back(
+            dv ? std::optional(d.masse * std::hypot(dv->x(), dv->y()) / (d.t[i + 1] - d.t[i]))
+               : std::nullopt);
         out.push_back(row);
     }
     return out;
@@ -115,9 +118,11 @@ void expectSameValues(const Values &printed, const Values &expected, const Noteb
         wanted.push_back(epp);
         wanted.push_back(v ? std::optional(*wanted[9] + epp) : std::nullopt);
         for (std::size_t c = 0; c < wanted.size(); ++c) {
-            ASSERT_EQ(printed[i][c].has_value(), wanted[c].has_value()) << scheme << " " << i << " " << c;
+            ASSERT_EQ(printed[i][c].has_value(), wanted[c].has_value())
+                << scheme << " " << i << " " << c;
             if (wanted[c]) {
-                EXPECT_NEAR(*printed[i][c], *wanted[c], 1e-9) << scheme << " point " << i << " " << c;
+                EXPECT_NEAR(*printed[i][c], *wanted[c], 1e-9)
+                    << scheme << " point " << i << " " << c;
             }
         }
     }
@@ -135,7 +140,8 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 TEST(Notebook, RunsAndComputesTheProgramsValues)
 {
     const Measurement m = pointed();
-    NotebookData centred = notebookData(m, {}, QStringLiteral("lancer \"1\".mp4"), NotebookVersion::Teacher);
+    NotebookData centred =
+        notebookData(m, {}, QStringLiteral("lancer \"1\".mp4"), NotebookVersion::Teacher);
     NotebookData forward = centred, pupil = centred;
     forward.scheme = Scheme::Forward;
     pupil.version = NotebookVersion::Pupil;
@@ -146,9 +152,11 @@ TEST(Notebook, RunsAndComputesTheProgramsValues)
 
     const QString command = nbconvert();
     if (command.isEmpty() || !hasKernel())
-        GTEST_SKIP() << "no jupyter-nbconvert or ipykernel (Debian: jupyter-nbconvert python3-ipykernel)";
+        GTEST_SKIP()
+            << "no jupyter-nbconvert or ipykernel (Debian: jupyter-nbconvert python3-ipykernel)";
     QTemporaryDir dir;
-    QStringList arguments{QStringLiteral("--to"), QStringLiteral("notebook"), QStringLiteral("--execute")};
+    QStringList arguments{QStringLiteral("--to"), QStringLiteral("notebook"),
+                          QStringLiteral("--execute")};
     for (const auto &[name, data] : {std::pair{"centre", &centred}, std::pair{"avant", &forward},
                                      std::pair{"eleve", &pupil}}) {
         const QString path = dir.filePath(QString::fromLatin1(name) + QStringLiteral(".ipynb"));
