@@ -20,6 +20,7 @@ NotebookData notebookData(const Measurement &m, const VectorColours &colours, co
     }
     d.masse = m.masse();
     d.g = m.g();
+    d.scheme = m.scheme();
     d.colours = colours;
     d.title = title;
     d.version = version;

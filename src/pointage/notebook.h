@@ -27,7 +27,7 @@ struct NotebookData
     NotebookVersion version = NotebookVersion::Teacher;
 };
 
-// The points of a measurement, its mass and its g; the rest as given.
+// The points of a measurement, its mass, its g and its scheme; the rest as given.
 NotebookData notebookData(const Measurement &m, const VectorColours &colours, const QString &title,
                           NotebookVersion version);
 
