@@ -31,8 +31,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-translations-l10n, fonts-liberation2 | fonts-liberation, fonts-dejavu-core")
-# Only the Python programs the pointage window exports need these.
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3, python3-matplotlib")
+# Only the Python programs and the notebooks the pointage window exports need these.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS
+    "python3, python3-matplotlib, jupyter-nbconvert, python3-nbconvert, python3-ipykernel")
 
 # The package holds what the program needs: cpack installs without building every target.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)

@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-liberation2 fonts-dejavu-core
     xvfb xauth imagemagick poppler-utils python3-matplotlib
+    jupyter-nbconvert python3-nbconvert python3-ipykernel
     dpkg-dev appstream desktop-file-utils lintian
 )
 

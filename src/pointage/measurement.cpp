@@ -305,6 +305,52 @@ QString pythonColour(Rgb colour) { return QStringLiteral("#%1").arg(colour, 6, 1
 
 } // namespace
 
+QString pythonVectorFigure()
+{
+    return QStringLiteral(R"PY(# Échelles : le plus long vecteur de chaque sorte mesure le quart de l'étendue des points.
+etendue = max(max(x, default=0) - min(x, default=0), max(y, default=0) - min(y, default=0), 0.1)
+v_max = max([math.hypot(vx[i], vy[i]) for i in iv], default=0.0)
+f_max = max([math.hypot(fx[i], fy[i]) for i in idv] + [P])
+echelle_v = v_max / (etendue / 4) if v_max > 0 else 1.0  # m/s pour 1 m de la figure
+echelle_f = f_max / (etendue / 4) if f_max > 0 else 1.0  # N pour 1 m de la figure
+
+fig, ax = plt.subplots()
+ax.plot(x, y, "k+", label="points mesurés")
+bords_x = list(x)
+bords_y = list(y)
+
+
+def fleches(points, u, v, echelle, couleur, legende, **trait):
+    """Trace les vecteurs (u, v) aux points donnés et retient leurs extrémités."""
+    if not points:
+        return
+    ax.quiver([x[i] for i in points], [y[i] for i in points], [u[i] for i in points],
+              [v[i] for i in points], color=couleur, angles="xy", scale_units="xy",
+              scale=echelle, label=legende, **trait)
+    bords_x.extend(x[i] + u[i] / echelle for i in points)
+    bords_y.extend(y[i] + v[i] / echelle for i in points)
+
+
+fleches(iv, vx, vy, echelle_v, couleur_vitesse,
+        f"vitesse v (1 m pour {virgule(float(f'{echelle_v:.3g}'))} m/s)", width=0.005)
+# P plus large, dessous : m·Δv/Δt reste visible quand il lui est égal.
+fleches(ip, px, py, echelle_f, couleur_poids,
+        f"poids P (1 m pour {virgule(float(f'{echelle_f:.3g}'))} N)", width=0.012, zorder=2)
+fleches(idv, fx, fy, echelle_f, couleur_variation, "m·Δv/Δt (même échelle que P)",
+        width=0.005, zorder=3)
+
+# Toutes les flèches restent dans le cadre.
+marge = 0.05 * max(max(bords_x) - min(bords_x), max(bords_y) - min(bords_y), 0.1)
+ax.set_aspect("equal")
+ax.set_xlim(min(bords_x) - marge, max(bords_x) + marge)
+ax.set_ylim(min(bords_y) - marge, max(bords_y) + marge)
+ax.xaxis.set_major_formatter(FuncFormatter(virgule))
+ax.yaxis.set_major_formatter(FuncFormatter(virgule))
+ax.set_xlabel("x (m)")
+ax.set_ylabel("y (m)")
+)PY");
+}
+
 QString pythonProgram(const Measurement &m, const VectorColours &colours)
 {
     using exchange::number;
@@ -372,48 +418,8 @@ fy = [None if dvy[i] is None else m * dvy[i] / (2 * tau) for i in range(n)]
 px = [0.0] * n
 py = [-P] * n
 
-# Échelles : le plus long vecteur de chaque sorte mesure le quart de l'étendue des points.
-etendue = max(max(x, default=0) - min(x, default=0), max(y, default=0) - min(y, default=0), 0.1)
-v_max = max([math.hypot(vx[i], vy[i]) for i in iv], default=0.0)
-f_max = max([math.hypot(fx[i], fy[i]) for i in idv] + [P])
-echelle_v = v_max / (etendue / 4) if v_max > 0 else 1.0  # m/s pour 1 m de la figure
-echelle_f = f_max / (etendue / 4) if f_max > 0 else 1.0  # N pour 1 m de la figure
-
-fig, ax = plt.subplots()
-ax.plot(x, y, "k+", label="points mesurés")
-bords_x = list(x)
-bords_y = list(y)
-
-
-def fleches(points, u, v, echelle, couleur, legende, **trait):
-    """Trace les vecteurs (u, v) aux points donnés et retient leurs extrémités."""
-    if not points:
-        return
-    ax.quiver([x[i] for i in points], [y[i] for i in points], [u[i] for i in points],
-              [v[i] for i in points], color=couleur, angles="xy", scale_units="xy",
-              scale=echelle, label=legende, **trait)
-    bords_x.extend(x[i] + u[i] / echelle for i in points)
-    bords_y.extend(y[i] + v[i] / echelle for i in points)
-
-
-fleches(iv, vx, vy, echelle_v, couleur_vitesse,
-        f"vitesse v (1 m pour {virgule(float(f'{echelle_v:.3g}'))} m/s)", width=0.005)
-# P plus large, dessous : m·Δv/Δt reste visible quand il lui est égal.
-fleches(ip, px, py, echelle_f, couleur_poids,
-        f"poids P (1 m pour {virgule(float(f'{echelle_f:.3g}'))} N)", width=0.012, zorder=2)
-fleches(idv, fx, fy, echelle_f, couleur_variation, "m·Δv/Δt (même échelle que P)",
-        width=0.005, zorder=3)
-
-# Toutes les flèches restent dans le cadre.
-marge = 0.05 * max(max(bords_x) - min(bords_x), max(bords_y) - min(bords_y), 0.1)
-ax.set_aspect("equal")
-ax.set_xlim(min(bords_x) - marge, max(bords_x) + marge)
-ax.set_ylim(min(bords_y) - marge, max(bords_y) + marge)
-ax.xaxis.set_major_formatter(FuncFormatter(virgule))
-ax.yaxis.set_major_formatter(FuncFormatter(virgule))
-ax.set_xlabel("x (m)")
-ax.set_ylabel("y (m)")
-ax.legend(loc="upper center", bbox_to_anchor=(0.5, -0.12), ncol=2)
+)PY");
+    const QString tail = QStringLiteral(R"PY(ax.legend(loc="upper center", bbox_to_anchor=(0.5, -0.12), ncol=2)
 ax.set_title("Pointage de la chronophotographie")
 
 # L'image est enregistrée à côté de ce programme, d'où qu'on le lance.
@@ -422,12 +428,13 @@ plt.savefig(image, bbox_inches="tight")
 print("Figure enregistrée :", image)
 plt.show()
 )PY");
-    return text.arg(pythonList(m, [&](int i) { return m.time(i); }),
+    text = text.arg(pythonList(m, [&](int i) { return m.time(i); }),
                     pythonList(m, [&](int i) { return m.position(i).x(); }),
                     pythonList(m, [&](int i) { return m.position(i).y(); }),
                     number(m.tau(), 3, point), number(m.masse(), 4, point),
                     number(m.g(), 4, point), pythonColour(colours.velocity),
                     pythonColour(colours.variation), pythonColour(colours.weight));
+    return text + pythonVectorFigure() + tail;
 }
 
 } // namespace orbane::pointage

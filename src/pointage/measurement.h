@@ -144,5 +144,9 @@ VectorColours coloursOf(const Controls &c);
 // v, m·Δv/Δt and P in the program's colours, inside the axes, with decimal commas; it saves its
 // figure beside itself.
 QString pythonProgram(const Measurement &m, const VectorColours &colours = {});
+// Its figure, also the notebook's: the points and the vectors in the program's colours, every
+// arrow inside the axes, decimal commas. Uses the lists x, y, vx, vy, fx, fy, px, py, the
+// points iv, idv, ip that have them, P, virgule() and the colours' variables.
+QString pythonVectorFigure();
 
 } // namespace orbane::pointage
