@@ -5,6 +5,7 @@
 #include "app/helpwindow.h"
 #include "app/hintline.h"
 #include "app/hints.h"
+#include "app/mediaopener.h"
 #include "app/narrator.h"
 #include "app/opener.h"
 #include "app/panels.h"
@@ -160,7 +161,11 @@ void FeuilleP::buildExercises()
     m_opener = new Opener(m_sim, *m_configs, *m_exercises, *m_services.dialogs, this);
 }
 
-void FeuilleP::openFile(const QString &path) { m_opener->openFile(path); }
+void FeuilleP::openFile(const QString &path)
+{
+    if (!m_mediaOpener->open(path))
+        m_opener->openFile(path);
+}
 
 QString FeuilleP::carryOver() const { return m_opener->carryOver(); }
 
@@ -234,6 +239,7 @@ void FeuilleP::bindTabKeys()
     centralWidget()->addActions({m_history->undoAction(), m_history->redoAction()});
     bindListening();
     bindPanelKeys();
+    buildRealThrows();
 }
 
 // Other windows speak through this window's announcements: a reader names a dialog before
@@ -333,8 +339,7 @@ void FeuilleP::openPointage()
     if (m_pointage)
         m_pointage->close();
     const SceneRenderer::Chronophotograph photo = m_renderer.chronophotograph();
-    auto *window = new pointage::PointageWindow(m_sim, photo.picture,
-                                                {m_services.dialogs, m_fileDialogs.get(), announcer()}, this);
+    auto *window = new pointage::PointageWindow(m_sim, photo.picture, pointageActions(), this);
     window->view()->setScaledPicture(photo.at);
     m_pointage = window;
     connect(this, &FeuilleP::unloading, window, &QWidget::close);

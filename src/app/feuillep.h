@@ -39,6 +39,12 @@ class QtFileDialogs;
 namespace graphs {
 class GraphPanel;
 }
+namespace pointage {
+struct FittedLaunch;
+struct PointageActions;
+struct MeasureFile;
+struct MediaSource;
+}
 namespace print {
 class SceneOutput;
 class PrinterService;
@@ -47,6 +53,7 @@ class ClipboardService;
 
 class AnimationBar;
 class ChronoPanel;
+class MediaOpener;
 class Opener;
 class Panel;
 class ScaleControl;
@@ -78,8 +85,10 @@ public:
 
     // Runs the start-up sequence; false when the program must end (missing picture).
     bool load();
-    // Opens a configuration (".P08") or an exercise (".E20") named on the command line.
+    // Opens a configuration (".P08"), an exercise (".E20"), a video, a photograph or a measurement
+    // named on the command line.
     void openFile(const QString &path);
+    MediaOpener *mediaOpener() const { return m_mediaOpener; }
     // The state carried over a restart: written by the closing run, taken up by the new one
     // (see Opener).
     QString carryOver() const;
@@ -113,6 +122,12 @@ private:
     void calculatrice();
     void exportPositions();
     void openPointage();
+    // A real throw: the commands, the pointage window on a video or a photograph, its fitted
+    // launch replayed here.
+    void buildRealThrows();
+    pointage::PointageActions pointageActions();
+    void showMediaPointage(pointage::MediaSource source, const pointage::MeasureFile *measure);
+    void simulateLaunch(const pointage::FittedLaunch &launch);
     void openGraphes();
     void buildOutput();
     print::SceneOutput &output();
@@ -160,6 +175,7 @@ private:
     exercises::OptionExo *m_optionexo = nullptr;
     QPointer<QWidget> m_pointage; // the measurement window, while it is open
     Opener *m_opener = nullptr;
+    MediaOpener *m_mediaOpener = nullptr;
     bool m_closeAgreed = false; // closing for a restart the user agreed to
 };
 

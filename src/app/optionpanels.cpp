@@ -7,6 +7,7 @@
 #include "scene/vectors.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -289,6 +290,16 @@ void ChronoPanel::buildButtons()
     m_pointage->setObjectName(QStringLiteral("pointage"));
     m_pointage->adjustSize();
     m_pointage->move(m_exporter->x() - m_pointage->width() - 8, 176);
+    m_real = new QToolButton(this);
+    m_real->setObjectName(QStringLiteral("pointageReel"));
+    m_real->setText(QStringLiteral("Vidéo, photo"));
+    m_real->setAccessibleName(QStringLiteral("Pointage d'une vidéo ou d'une photo"));
+    m_real->setToolTip(QStringLiteral("Pointer un lancer filmé ou photographié en classe"));
+    m_real->setPopupMode(QToolButton::InstantPopup);
+    m_real->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_real->adjustSize();
+    m_real->setGeometry(std::max(4, m_pointage->x() - m_real->width() - 16), 176,
+                        m_real->width() + 12, m_pointage->height());
     connect(m_exporter, &QPushButton::clicked, this, &ChronoPanel::exportRequested);
     connect(m_pointage, &QPushButton::clicked, this, [this] {
         if (pointageReady())

@@ -147,6 +147,8 @@ public:
     void refreshButtons();
     // The measurement needs a still scene and at least three photographs.
     bool pointageReady() const;
+    // "Vidéo, photo": the pointage of a real throw, at any time; its menu is the window's.
+    QToolButton *realPointage() const { return m_real; }
 
 signals:
     void exportRequested();
@@ -165,6 +167,7 @@ private:
     QLabel *m_label5 = nullptr;
     QPushButton *m_exporter = nullptr;
     QPushButton *m_pointage = nullptr;
+    QToolButton *m_real = nullptr;
     int m_shownRecording = -1;
 };
 

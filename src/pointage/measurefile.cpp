@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <algorithm>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <climits>
@@ -44,7 +45,7 @@ QByteArray measureBytes(const MeasureFile &m)
 {
     QJsonArray points;
     for (const MeasurePoint &p : m.points)
-        points.append(QJsonArray{p.frame, p.x, p.y});
+        points.append(QJsonArray{p.frame, p.x, p.y, p.t});
     const QJsonObject o{{QStringLiteral("source"), m.source},
                         {QStringLiteral("nature"), kindName(m.kind)},
                         {QStringLiteral("etalonnage"), calibrationObject(m.calibration)},
@@ -174,12 +175,15 @@ std::vector<MeasurePoint> pointsOf(Fields &f)
     for (qsizetype i = 0; f.ok() && i < a.size(); ++i) {
         const QJsonArray p = a[i].toArray();
         const QString which = QStringLiteral("point %1").arg(i + 1);
-        if (p.size() != 3 || !p[0].isDouble() || !p[1].isDouble() || !p[2].isDouble()) {
+        // The time came later: a point of three numbers has none.
+        const bool numbers = std::all_of(p.begin(), p.end(), [](const QJsonValue &v) { return v.isDouble(); });
+        if ((p.size() != 3 && p.size() != 4) || !numbers) {
             f.fail(QStringLiteral("le %1 n'est pas une image et deux nombres").arg(which));
             break;
         }
         points.push_back({f.index(which, p[0].toDouble()), f.checkedFinite(which, p[1].toDouble()),
-                          f.checkedFinite(which, p[2].toDouble())});
+                          f.checkedFinite(which, p[2].toDouble()),
+                          p.size() == 4 ? f.checkedFinite(which, p[3].toDouble()) : 0.0});
     }
     return points;
 }
@@ -258,6 +262,36 @@ QString resolveSource(const QString &measurePath, const QString &source)
     if (source.isEmpty())
         return {};
     return QDir::cleanPath(QFileInfo(measurePath).absoluteDir().absoluteFilePath(source));
+}
+
+std::vector<double> frameTimes(const MeasureFile &m, int frames)
+{
+    std::vector<std::pair<int, double>> known;
+    for (const MeasurePoint &p : m.points)
+        known.emplace_back(p.frame, p.t);
+    std::sort(known.begin(), known.end());
+    known.erase(std::unique(known.begin(), known.end(),
+                            [](const auto &a, const auto &b) { return a.first == b.first; }),
+                known.end());
+    const double pace = m.frameRate > 0.0 ? 1.0 / m.frameRate : 1.0 / 25.0;
+    std::vector<double> times(std::size_t(std::max(frames, 0)));
+    for (int i = 0; i < frames; ++i) {
+        if (known.size() < 2) {
+            const double start = known.empty() ? 0.0 : known[0].second - known[0].first * pace;
+            times[std::size_t(i)] = start + i * pace;
+            continue;
+        }
+        // The two known frames around i, or the nearest two at either end.
+        auto after = std::lower_bound(known.begin(), known.end(), std::pair(i, -1e300));
+        if (after == known.begin())
+            ++after;
+        if (after == known.end())
+            --after;
+        const auto before = after - 1;
+        const double slope = (after->second - before->second) / (after->first - before->first);
+        times[std::size_t(i)] = before->second + (i - before->first) * slope;
+    }
+    return times;
 }
 
 } // namespace orbane::pointage

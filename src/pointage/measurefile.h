@@ -24,6 +24,7 @@ struct MeasurePoint
 {
     int frame = 0;
     double x = 0.0, y = 0.0;
+    double t = 0.0; // a video's frame time in the file (s), to date the point without the video
     bool operator==(const MeasurePoint &) const = default;
 };
 
@@ -53,6 +54,10 @@ std::optional<MeasureFile> parseMeasure(const QByteArray &bytes, QString *cause)
 std::optional<MeasureFile> readMeasure(const QString &path, QString *refusal);
 
 // The source's name as the file keeps it, relative to the measurement file's folder, and back.
+// Each of `frames` frames' time in the file, from the times the points kept (between two points
+// by proportion; beyond them at the nearest points' pace, or at the frame rate given, or 25
+// images per second): a measurement whose video is missing keeps its dates.
+std::vector<double> frameTimes(const MeasureFile &m, int frames);
 QString relativeSource(const QString &measurePath, const QString &sourcePath);
 QString resolveSource(const QString &measurePath, const QString &source);
 

@@ -7,17 +7,21 @@
 #include "core/tables.h"
 #include "exchange/exportdialog.h"
 #include "exchange/savechooser.h"
+#include "pointage/mediaparts.h"
+#include "pointage/notebook.h"
 #include "platform/accessibility.h"
 #include "scene/vectors.h"
 
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -80,37 +84,37 @@ PointageWindow::PointageWindow(const Simulation &sim, const QImage &chronophotog
       m_actions(std::move(actions))
 {
     m_measurement.setDrag(dragAtPhotos(sim));
-    setObjectName(QStringLiteral("pointage"));
     setWindowTitle(QStringLiteral("Pointage de la chronophotographie"));
+    m_view = new PointageView(chronophotograph, m_measurement, this);
+    buildWindow(nullptr, chronophotograph.width());
+}
+
+PointageWindow::~PointageWindow() = default;
+
+// The picture on the left (with what goes under it on a video), the table and the controls on
+// the right.
+void PointageWindow::buildWindow(QWidget *picture, int pictureWidth)
+{
+    setObjectName(QStringLiteral("pointage"));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    m_view = new PointageView(chronophotograph, m_measurement, this);
     auto *scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("defilement"));
-    scroll->setAccessibleName(QStringLiteral("Chronophotographie"));
+    scroll->setAccessibleName(onMedia() ? QStringLiteral("Image à pointer")
+                                        : QStringLiteral("Chronophotographie"));
     scroll->setWidget(m_view);
-    nameScrollBars(scroll, QStringLiteral("Faire défiler la chronophotographie"));
-    scroll->setFixedWidth(chronophotograph.width() + 24);
-    connect(m_view, &PointageView::pointPlaced, this, [this] {
-        auto before = m_measurement.points(); // the view has just placed the last one
-        before.pop_back();
-        pointAdded(before);
-    });
-    connect(m_view, &PointageView::vectorDrawn, this, &PointageWindow::setVector);
-    connect(m_view, &PointageView::crossHairMoved, this, [this](QPoint pixel) {
-        if (m_actions.say)
-            m_actions.say(QStringLiteral("croix : x = %1 m ; y = %2 m")
-                              .arg(numfmt::fixed(scene::metresX(pixel.x())),
-                                   numfmt::fixed(scene::metresY(pixel.y()))));
-    });
+    nameScrollBars(scroll, onMedia() ? QStringLiteral("Faire défiler l'image")
+                                     : QStringLiteral("Faire défiler la chronophotographie"));
+    scroll->setFixedWidth(pictureWidth + 24);
+    connectView();
 
     auto *side = new QWidget(this);
     buildControls(side);
     buildUndo();
     auto *layout = new QHBoxLayout(this);
-    layout->addWidget(scroll);
-    layout->addWidget(side, 1);
+    layout->addWidget(picture ? buildMediaPicture(scroll) : scroll);
+    layout->addWidget(onMedia() ? buildMediaSide(side) : side, 1);
     resize(1000, 660);
     // Enlarged for a projector, the window keeps within the screen (title bar and borders
     // aside); the scroll area and the table give up the room.
@@ -119,6 +123,24 @@ PointageWindow::PointageWindow(const Simulation &sim, const QImage &chronophotog
     updateOverlay();
     refresh();
     m_view->setFocus();
+}
+
+void PointageWindow::connectView()
+{
+    connect(m_view, &PointageView::pointPlaced, this, [this] {
+        Marks before = marks(); // the view has just placed the last one
+        before.points.pop_back();
+        pointAdded(before);
+    });
+    connect(m_view, &PointageView::vectorDrawn, this, &PointageWindow::setVector);
+    connect(m_view, &PointageView::crossHairMoved, this, [this](QPoint pixel) {
+        const QPointF at = m_measurement.calibration()
+                               ? m_measurement.calibration()->toMetres(pixel)
+                               : QPointF(scene::metresX(pixel.x()), scene::metresY(pixel.y()));
+        if (m_actions.say)
+            m_actions.say(QStringLiteral("croix : x = %1 m ; y = %2 m")
+                              .arg(numfmt::fixed(at.x()), numfmt::fixed(at.y())));
+    });
 }
 
 void PointageWindow::buildControls(QWidget *side)
@@ -145,7 +167,8 @@ void PointageWindow::buildControls(QWidget *side)
 
     QPushButton *undo = button(QStringLiteral("annuler"), QStringLiteral("Annuler le &dernier point"), side);
     QPushButton *clear = button(QStringLiteral("effacer"), QStringLiteral("&Tout effacer"), side);
-    QPushButton *verify = button(QStringLiteral("verifier"), QStringLiteral("&Vérifier les points"), side);
+    m_verify = button(QStringLiteral("verifier"), QStringLiteral("&Vérifier les points"), side);
+    QPushButton *verify = m_verify;
     connect(undo, &QPushButton::clicked, this, &PointageWindow::undoPoint);
     connect(clear, &QPushButton::clicked, this, &PointageWindow::clearPoints);
     connect(verify, &QPushButton::clicked, this, &PointageWindow::verifyPoints);
@@ -160,6 +183,15 @@ void PointageWindow::buildControls(QWidget *side)
 
     QPushButton *exporter = button(QStringLiteral("exporter"), QStringLiteral("E&xporter…"), side);
     QPushButton *python = button(QStringLiteral("python"), QStringLiteral("&Python…"), side);
+    QPushButton *notebook = button(QStringLiteral("notebook"), QStringLiteral("&Notebook…"), side);
+    notebook->setToolTip(QStringLiteral("Un notebook Jupyter pour la classe, en version élève ou professeur"));
+    auto *versions = new QMenu(notebook);
+    versions->addAction(QStringLiteral("Version élève (calculs à compléter)…"), this,
+                        [this] { exportNotebook(NotebookVersion::Pupil); });
+    versions->addAction(QStringLiteral("Version professeur (complète)…"), this,
+                        [this] { exportNotebook(NotebookVersion::Teacher); });
+    notebook->setMenu(versions);
+    m_python = python;
     QPushButton *close = button(QStringLiteral("fermer"), QStringLiteral("&Fermer"), side);
     exporter->setToolTip(QStringLiteral("Le tableau pour un tableur, Regressi ou Python"));
     python->setToolTip(QStringLiteral("Un programme Python qui refait le calcul et trace les vecteurs"));
@@ -169,8 +201,11 @@ void PointageWindow::buildControls(QWidget *side)
 
     auto *column = new QVBoxLayout(side);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(new QLabel(QStringLiteral("Cliquer sur chaque photographie, dans l'ordre "
-                                                "(ou flèches et Entrée)."), side));
+    column->addWidget(new QLabel(onMedia() ? QStringLiteral("Cliquer sur l'objet, image après image "
+                                                            "(ou flèches et Entrée).")
+                                           : QStringLiteral("Cliquer sur chaque photographie, dans l'ordre "
+                                                            "(ou flèches et Entrée)."),
+                                 side));
     column->addWidget(m_table, 1);
     auto *pointButtons = new QHBoxLayout;
     for (QPushButton *b : {undo, clear, verify})
@@ -180,14 +215,54 @@ void PointageWindow::buildControls(QWidget *side)
     column->addWidget(m_zoom);
     column->addWidget(m_velocities);
     column->addWidget(m_variations);
+    column->addWidget(buildSchemeBox(side));
     column->addWidget(m_secondLaw);
     column->addWidget(buildVectorBox(side));
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(exporter);
     bottom->addWidget(python);
+    bottom->addWidget(notebook);
     bottom->addStretch();
     bottom->addWidget(close);
     column->addLayout(bottom);
+}
+
+QWidget *PointageWindow::buildSchemeBox(QWidget *parent)
+{
+    auto *box = new QWidget(parent);
+    m_scheme = new QComboBox(box);
+    m_scheme->setObjectName(QStringLiteral("schema"));
+    m_scheme->addItem(schemeName(Scheme::Centred));
+    m_scheme->addItem(schemeName(Scheme::Forward));
+    m_scheme->setAccessibleName(QStringLiteral("Vitesses par la différence"));
+    m_scheme->setToolTip(QStringLiteral(
+        "centrée : v_i = M_(i-1)M_(i+1) / (t_(i+1) - t_(i-1)) ; avant : v_i = M_iM_(i+1) / (t_(i+1) - t_i)"));
+    connect(m_scheme, &QComboBox::currentIndexChanged, this, [this](int index) {
+        setScheme(index == 1 ? Scheme::Forward : Scheme::Centred);
+    });
+    auto *row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto *label = new QLabel(QStringLiteral("Vitesses par la différence :"), box);
+    label->setBuddy(m_scheme);
+    row->addWidget(label);
+    row->addWidget(m_scheme);
+    row->addStretch();
+    return box;
+}
+
+void PointageWindow::setScheme(Scheme scheme)
+{
+    {
+        const QSignalBlocker block(m_scheme);
+        m_scheme->setCurrentIndex(scheme == Scheme::Forward ? 1 : 0);
+    }
+    if (scheme == m_measurement.scheme())
+        return;
+    m_measurement.setScheme(scheme);
+    m_tabled = {};
+    // The Python program computes by centred differences only; the notebook follows the choice.
+    m_python->setEnabled(!onMedia() && scheme == Scheme::Centred);
+    refresh();
 }
 
 QWidget *PointageWindow::buildVectorBox(QWidget *parent)
@@ -248,30 +323,35 @@ void PointageWindow::updateOverlay()
 
 void PointageWindow::addPoint(QPointF pixel)
 {
-    const auto before = m_measurement.points();
+    if (onMedia() && placeOnFrame(pixel))
+        return;
+    const Marks before = marks();
     if (m_measurement.add(pixel))
         pointAdded(before);
     else
         refresh();
 }
 
-void PointageWindow::pointAdded(const std::vector<QPointF> &before)
+Marks PointageWindow::marks() const { return {m_measurement.points(), m_measurement.frames()}; }
+
+void PointageWindow::pointAdded(const Marks &before)
 {
-    recordPoints(QStringLiteral("le point %1").arg(m_measurement.count()), before);
+    recordMarks(QStringLiteral("le point %1").arg(m_measurement.count()), before);
     sayLastPoint();
     refresh();
 }
 
+void PointageWindow::sayLastPoint() { sayPoint(m_measurement.count() - 1); }
+
 // The view has the keyboard: its description tells screen readers the point just placed, and
 // a point placed again where the one before stands.
-void PointageWindow::sayLastPoint()
+void PointageWindow::sayPoint(int i)
 {
-    const int n = m_measurement.count();
-    const QPointF p = m_measurement.position(n - 1);
+    const QPointF p = m_measurement.position(i);
     QString said = QStringLiteral("point %1 : x = %2 m ; y = %3 m")
-                       .arg(QString::number(n), numfmt::fixed(p.x()), numfmt::fixed(p.y()));
-    if (n > 1 && m_measurement.pixel(n - 1) == m_measurement.pixel(n - 2))
-        said += QStringLiteral(" (au même endroit que le point %1)").arg(n - 1);
+                       .arg(QString::number(i + 1), numfmt::fixed(p.x()), numfmt::fixed(p.y()));
+    if (i > 0 && m_measurement.pixel(i) == m_measurement.pixel(i - 1))
+        said += QStringLiteral(" (au même endroit que le point %1)").arg(i);
     m_view->setAccessibleDescription(said);
     // A reader does not read a description change: the point is also announced.
     if (m_actions.say)
@@ -280,27 +360,29 @@ void PointageWindow::sayLastPoint()
 
 void PointageWindow::undoPoint()
 {
-    const auto before = m_measurement.points();
+    const Marks before = marks();
     m_measurement.undo();
-    recordPoints(QStringLiteral("« Effacer »"), before);
+    recordMarks(QStringLiteral("« Effacer »"), before);
     refresh();
 }
 
 void PointageWindow::clearPoints()
 {
-    const auto before = m_measurement.points();
+    const Marks before = marks();
     m_measurement.clear();
-    recordPoints(QStringLiteral("« Tout effacer »"), before);
-    showPoints({});
+    recordMarks(QStringLiteral("« Tout effacer »"), before);
+    showMarks({});
 }
 
-void PointageWindow::showPoints(const std::vector<QPointF> &points)
+void PointageWindow::showMarks(const Marks &marks)
 {
-    m_measurement.setPoints(points);
+    m_measurement.setPoints(marks.points, marks.frames);
     m_verified = false;
     m_view->clearDrawnVector();
     m_verdict->clear();
     m_view->update();
+    if (onMedia())
+        mediaChanged();
     refresh();
 }
 
@@ -309,9 +391,8 @@ namespace {
 class PointsStep final : public QUndoCommand
 {
 public:
-    using Show = std::function<void(const std::vector<QPointF> &)>;
-    PointsStep(const QString &name, std::vector<QPointF> before, std::vector<QPointF> after,
-               Show show)
+    using Show = std::function<void(const Marks &)>;
+    PointsStep(const QString &name, Marks before, Marks after, Show show)
         : QUndoCommand(name), m_before(std::move(before)), m_after(std::move(after)),
           m_show(std::move(show))
     {
@@ -325,18 +406,18 @@ public:
     }
 
 private:
-    std::vector<QPointF> m_before, m_after;
+    Marks m_before, m_after;
     Show m_show;
     bool m_done = false;
 };
 } // namespace
 
-void PointageWindow::recordPoints(const QString &name, const std::vector<QPointF> &before)
+// Records the change of points just made as a step of the window's undo history.
+void PointageWindow::recordMarks(const QString &name, const Marks &before)
 {
-    if (before == m_measurement.points())
+    if (before == marks())
         return;
-    m_undo->push(new PointsStep(name, before, m_measurement.points(),
-                                [this](const std::vector<QPointF> &p) { showPoints(p); }));
+    m_undo->push(new PointsStep(name, before, marks(), [this](const Marks &m) { showMarks(m); }));
 }
 
 void PointageWindow::buildUndo()
@@ -421,9 +502,15 @@ int PointageWindow::firstStaleRow() const
 {
     if (m_tabledVerified != m_verified)
         return 0;
-    const std::vector<QPointF> &now = m_measurement.points();
-    const auto changed = std::mismatch(m_tabled.begin(), m_tabled.end(), now.begin(), now.end());
-    return std::max(0, int(changed.first - m_tabled.begin()) - 2);
+    const Marks now = marks();
+    const auto points = std::mismatch(m_tabled.points.begin(), m_tabled.points.end(),
+                                      now.points.begin(), now.points.end());
+    const auto frames = std::mismatch(m_tabled.frames.begin(), m_tabled.frames.end(),
+                                      now.frames.begin(), now.frames.end());
+    int changed = int(points.first - m_tabled.points.begin());
+    if (!now.frames.empty() || !m_tabled.frames.empty())
+        changed = std::min(changed, int(frames.first - m_tabled.frames.begin()));
+    return std::max(0, changed - 2);
 }
 
 void PointageWindow::refreshTable()
@@ -433,7 +520,7 @@ void PointageWindow::refreshTable()
     m_table->setRowCount(m.count());
     for (int row = from; row < m.count(); ++row)
         fillRow(row);
-    m_tabled = m.points();
+    m_tabled = marks();
     m_tabledVerified = m_verified;
     if (m.count() > 0)
         m_table->scrollToItem(m_table->item(m.count() - 1, 0));
@@ -442,9 +529,14 @@ void PointageWindow::refreshTable()
 void PointageWindow::refresh()
 {
     const Measurement &m = m_measurement;
+    if (onMedia() && m_media->fit && m_media->fitMarks != marks())
+        mediaChanged();
     refreshTable();
+    if (onMedia())
+        m_vectorPoint->setRange(1, std::max(1, m.count()));
     m_summary->setText(
-        m_verified ? QStringLiteral("%1 points sur %2 à moins de %3 m")
+        onMedia()  ? mediaSummary()
+        : m_verified ? QStringLiteral("%1 points sur %2 à moins de %3 m")
                          .arg(m.withinTolerance())
                          .arg(m.count())
                          .arg(numfmt::fixed(kTolerance))

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "pointage/mediasource.h"
 #include "pointage/measurement.h"
 #include "pointage/pointageview.h"
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 
 class QCheckBox;
+class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
@@ -24,6 +27,11 @@ class SaveChooser;
 
 namespace orbane::pointage {
 
+struct FittedLaunch;
+struct MeasureFile;
+struct MediaParts;
+enum class NotebookVersion;
+
 // What the measurement window needs for its exports; without them its export buttons do
 // nothing.
 struct PointageActions
@@ -31,6 +39,18 @@ struct PointageActions
     Dialogs *dialogs = nullptr;             // the export window's and the saving's messages
     exchange::SaveChooser *files = nullptr; // asks where the Python program goes
     std::function<void(const QString &)> say; // to the screen reader, wherever the focus is
+    // Asks which file to open ("Label|*.ext *.ext2"); empty when cancelled.
+    std::function<QString(const QString &filter)> openFile;
+    // "Simuler ce lancer": the fitted launch into the main window.
+    std::function<void(const FittedLaunch &)> simulate;
+};
+
+// The points and, on a video, their frames: what an undo step brings back.
+struct Marks
+{
+    std::vector<QPointF> points;
+    std::vector<int> frames;
+    bool operator==(const Marks &) const = default;
 };
 
 // "Pointage de la chronophotographie": the pupil points the photographs, reads the table of
@@ -42,6 +62,14 @@ class PointageWindow : public QDialog
 public:
     PointageWindow(const Simulation &sim, const QImage &chronophotograph, PointageActions actions,
                    QWidget *parent);
+    // A real photograph or video: the same window with the picture's calibration, the frames'
+    // own times, automatic tracking and the model fitted to the points.
+    PointageWindow(const Simulation &sim, MediaSource source, PointageActions actions,
+                   QWidget *parent);
+    ~PointageWindow() override;
+
+    bool onMedia() const { return m_media != nullptr; }
+    MediaParts *media() const { return m_media.get(); }
 
     const Measurement &measurement() const { return m_measurement; }
     PointageView *view() const { return m_view; }
@@ -59,20 +87,50 @@ public:
     // The typed or drawn vector against the one computed at its point.
     void verifyVector();
     void setVector(int point, QPointF velocity);
+    void setScheme(Scheme scheme);
+
+    // On a photograph or a video.
+    void showFrame(int frame);
+    // A point placed on the frame shown, then the next frame (or the n-th next).
+    bool placeOnFrame(QPointF pixel);
+    // Follows the object under the click from the frame shown; the points found, one undo step.
+    int trackFrom(QPointF pixel);
+    void fitModel();
+    void simulateFit();
+    bool saveMeasureTo(const QString &path);
+    bool openMeasureFrom(const QString &path);
+    void exportNotebook(NotebookVersion version);
+    // A measurement read from its file, on the picture it was made on.
+    void applyMeasure(const MeasureFile &f);
+    MeasureFile measureFile(const QString &path) const;
 
 private:
+    void buildWindow(QWidget *picture, int pictureWidth);
     void buildControls(QWidget *side);
+    QWidget *buildSchemeBox(QWidget *parent);
+    void buildMedia();
+    QWidget *buildMediaPicture(QWidget *scroll);
+    QWidget *buildMediaSide(QWidget *measure);
+    QWidget *buildMassBox(QWidget *parent);
+    QWidget *buildModelTab(QWidget *parent);
+    void connectView();
+    void mediaChanged();
+    void paintOverMedia(QPainter &p) const;
+    Marks marks() const;
+    void recordMarks(const QString &name, const Marks &before);
+    void showMarks(const Marks &marks);
+    void saveMeasure();
+    void openMeasure();
     void buildUndo();
-    // Records the change of points just made as a step of the window's undo history.
-    void recordPoints(const QString &name, const std::vector<QPointF> &before);
     // A point was just added to `before`: recorded, said and shown.
-    void pointAdded(const std::vector<QPointF> &before);
+    void pointAdded(const Marks &before);
     void sayLastPoint();
-    void showPoints(const std::vector<QPointF> &points);
+    void sayPoint(int i);
     QWidget *buildVectorBox(QWidget *parent);
     void refresh();
     void refreshTable();
     QString secondLawText() const;
+    QString mediaSummary() const;
     bool massHidden() const;
     int firstStaleRow() const;
     void fillRow(int row);
@@ -86,7 +144,7 @@ private:
     PointageActions m_actions;
     bool m_verified = false;
     // What the table shows, so that a change refills only the rows it reaches.
-    std::vector<QPointF> m_tabled;
+    Marks m_tabled;
     bool m_tabledVerified = false;
     PointageView *m_view = nullptr;
     QTableWidget *m_table = nullptr;
@@ -99,6 +157,11 @@ private:
     QSpinBox *m_vectorPoint = nullptr;
     QDoubleSpinBox *m_vx = nullptr;
     QDoubleSpinBox *m_vy = nullptr;
+    QComboBox *m_scheme = nullptr;
+    QPushButton *m_verify = nullptr;
+    QPushButton *m_python = nullptr;
+    QWidget *m_bottomRow = nullptr;
+    std::unique_ptr<MediaParts> m_media;
 };
 
 } // namespace orbane::pointage

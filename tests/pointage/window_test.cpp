@@ -198,7 +198,7 @@ TEST_F(PhotographedFlight, ExportsTheTableAndThePythonProgramItself)
     files.path = dir.filePath(QStringLiteral("pointage.py"));
     QImage picture(409, 800, QImage::Format_RGB32);
     picture.fill(Qt::darkGray);
-    PointageWindow exporting(rig.sim, picture, {&rig.dialogs, &files, {}}, nullptr);
+    PointageWindow exporting(rig.sim, picture, {&rig.dialogs, &files, {}, {}, {}}, nullptr);
     for (int i = 0; i < 5; ++i)
         exporting.addPoint(exporting.measurement().photoPixel(i));
 
