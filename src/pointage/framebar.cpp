@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyle>
 #include <QToolButton>
 #include <algorithm>
 
@@ -47,12 +48,12 @@ FrameBar::FrameBar(std::vector<double> fileTimes, bool irregular, QWidget *paren
 
     auto *row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(stepButton(QStringLiteral("premiere"), QStringLiteral("⏮"),
-                              QStringLiteral("Première image (Début)"), -frameCount()));
-    row->addWidget(stepButton(QStringLiteral("precedente"), QStringLiteral("◀"),
+    row->addWidget(stepButton(QStringLiteral("premiere"), QStyle::SP_MediaSkipBackward,
+                              QStringLiteral("Première image"), -frameCount()));
+    row->addWidget(stepButton(QStringLiteral("precedente"), QStyle::SP_MediaSeekBackward,
                               QStringLiteral("Image précédente (Page préc.)"), -1));
     row->addWidget(m_slider, 1);
-    row->addWidget(stepButton(QStringLiteral("suivante"), QStringLiteral("▶"),
+    row->addWidget(stepButton(QStringLiteral("suivante"), QStyle::SP_MediaSeekForward,
                               QStringLiteral("Image suivante (Page suiv.)"), 1));
     row->addWidget(m_position);
     auto *options = new QHBoxLayout;
@@ -77,12 +78,12 @@ FrameBar::FrameBar(std::vector<double> fileTimes, bool irregular, QWidget *paren
     show(0);
 }
 
-QToolButton *FrameBar::stepButton(const QString &name, const QString &icon, const QString &tip,
-                                  int by)
+QToolButton *FrameBar::stepButton(const QString &name, QStyle::StandardPixmap icon,
+                                  const QString &tip, int by)
 {
     auto *b = new QToolButton(this);
     b->setObjectName(name);
-    b->setText(icon);
+    b->setIcon(style()->standardIcon(icon));
     b->setToolTip(tip);
     b->setAccessibleName(tip.section(QStringLiteral(" ("), 0, 0));
     b->setAutoRepeat(by == 1 || by == -1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStyle>
 #include <QWidget>
 #include <vector>
 
@@ -40,7 +41,8 @@ signals:
     void timesChanged(); // the time origin or the slow-motion factor
 
 private:
-    QToolButton *stepButton(const QString &name, const QString &icon, const QString &tip, int by);
+    QToolButton *stepButton(const QString &name, QStyle::StandardPixmap icon, const QString &tip,
+                            int by);
     void show(int frame);
 
     std::vector<double> m_fileTimes;

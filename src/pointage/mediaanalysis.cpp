@@ -73,6 +73,7 @@ QWidget *PointageWindow::buildModelTab(QWidget *parent)
     m.fitText->setObjectName(QStringLiteral("resultatModele"));
     m.fitText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m.residuals = new ResidualPlot(tab);
+    m.residuals->setMaximumHeight(220);
     m.simulate = actionButton(QStringLiteral("simuler"), QStringLiteral("S&imuler ce lancer"), tab);
     m.simulate->setToolTip(QStringLiteral("Reprendre le lancer ajusté dans la fenêtre principale"));
     QPushButton *save = actionButton(QStringLiteral("enregistrerMesure"), QStringLiteral("Enre&gistrer la mesure…"), tab);
@@ -97,12 +98,13 @@ QWidget *PointageWindow::buildModelTab(QWidget *parent)
     row->addWidget(m.air, 1);
     column->addLayout(row);
     column->addWidget(m.fitText);
-    column->addWidget(m.residuals, 1);
+    column->addWidget(m.residuals);
     column->addWidget(m.simulate);
     auto *files = new QHBoxLayout;
     files->addWidget(save);
     files->addWidget(open);
     column->addLayout(files);
+    column->addStretch();
     mediaChanged();
     return tab;
 }
@@ -127,9 +129,9 @@ int PointageWindow::trackFrom(QPointF pixel)
     const int last = found.back().frame;
     const bool end = last + m.frames->step() >= m.frames->frameCount();
     m.status->setText(
-        QStringLiteral("Suivi automatique : %1 points, des images %2 à %3%4. Vérifier chaque point "
+        QStringLiteral("Suivi automatique : %1, des images %2 à %3%4. Vérifier chaque point "
                        "(Page suiv., Page préc.) et cliquer pour le déplacer.")
-            .arg(found.size())
+            .arg(found.size() == 1 ? QStringLiteral("1 point") : QStringLiteral("%1 points").arg(found.size()))
             .arg(found.front().frame + 1)
             .arg(last + 1)
             .arg(end ? QString() : QStringLiteral(" ; objet perdu ensuite")));

@@ -10,6 +10,7 @@
 #include "core/simulation.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -25,6 +26,8 @@
 namespace orbane::pointage {
 
 namespace {
+
+constexpr int kLargestShown = 960; // pixels of the picture's width in the window
 
 // The main window's mass and g, unless an exercise hides them: then a tennis ball on Earth.
 std::pair<double, double> massAndG(const Simulation &sim)
@@ -73,7 +76,10 @@ PointageWindow::PointageWindow(const Simulation &sim, MediaSource source, Pointa
         return m_media->calibration->take(pixel) || placeOnFrame(pixel);
     });
     m_view->setExtraPainter([this](QPainter &p) { paintOverMedia(p); });
-    buildWindow(m_view, std::min(first.width(), 960));
+    // A small video is shown twice as large, to point it finely.
+    const int zoom = first.width() * 2 <= kLargestShown ? 2 : 1;
+    buildWindow(m_view, std::min(first.width() * zoom, kLargestShown));
+    m_zoom->setChecked(zoom == 2);
     buildMedia();
 }
 

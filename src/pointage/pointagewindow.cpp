@@ -115,7 +115,8 @@ void PointageWindow::buildWindow(QWidget *picture, int pictureWidth)
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(picture ? buildMediaPicture(scroll) : scroll);
     layout->addWidget(onMedia() ? buildMediaSide(side) : side, 1);
-    resize(1000, 660);
+    // A zoomed video needs room beside it for the tabs.
+    resize(onMedia() ? std::max(1000, pictureWidth + 600) : 1000, onMedia() ? 720 : 660);
     // Enlarged for a projector, the window keeps within the screen (title bar and borders
     // aside); the scroll area and the table give up the room.
     if (const QScreen *screen = this->screen(); screen && screen->devicePixelRatio() != 1)
