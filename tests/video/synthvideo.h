@@ -45,6 +45,8 @@ struct Frames
 };
 
 Frames render(const Scene &scene);
+// The same frames with Gaussian pixel noise of their own: many noisy videos from one rendering.
+Frames withNoise(const Frames &clean, double sigma, unsigned seed);
 
 bool hasEncoder(const char *name);
 // Encodes with the FFmpeg encoder `encoder` ("mpeg4", "mjpeg", "libx264", "libvpx") into the
