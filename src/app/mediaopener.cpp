@@ -114,8 +114,10 @@ void MediaOpener::openVideo(const QString &path)
 void MediaOpener::videoRead(const video::Decoded &decoded)
 {
     const bool cancelled = m_progress && m_progress->wasCanceled();
-    if (m_progress)
+    if (m_progress) {
+        m_progress->hide(); // before any message: the message must not sit under it
         m_progress->deleteLater();
+    }
     std::unique_ptr<pointage::MeasureFile> measure = std::move(m_pending);
     if (cancelled && decoded.frames.empty())
         return;

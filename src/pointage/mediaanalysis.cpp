@@ -45,10 +45,10 @@ QString fitLines(const FitResult &fit)
 {
     const QString speed = QStringLiteral("m.s⁻¹"), metre = QStringLiteral("m");
     QStringList lines = {withUncertainty(QStringLiteral("g"), fit.g.value, fit.g.sigma, QStringLiteral("m.s⁻²")),
-                         withUncertainty(QStringLiteral("v0"), fit.v0.value, fit.v0.sigma, speed),
+                         withUncertainty(QStringLiteral("v₀"), fit.v0.value, fit.v0.sigma, speed),
                          withUncertainty(QStringLiteral("α"), fit.alpha.value, fit.alpha.sigma, QStringLiteral("°")),
-                         withUncertainty(QStringLiteral("x0"), fit.x0.value, fit.x0.sigma, metre),
-                         withUncertainty(QStringLiteral("y0"), fit.y0.value, fit.y0.sigma, metre)};
+                         withUncertainty(QStringLiteral("x₀"), fit.x0.value, fit.x0.sigma, metre),
+                         withUncertainty(QStringLiteral("y₀"), fit.y0.value, fit.y0.sigma, metre)};
     if (fit.model == FitModel::LinearAir)
         lines << withUncertainty(QStringLiteral("k"), fit.k.value, fit.k.sigma, QStringLiteral("kg.s⁻¹"));
     lines << QStringLiteral("écart quadratique moyen : %1 cm").arg(numfmt::fixed(100.0 * fit.rms, 1));
