@@ -176,7 +176,9 @@ std::vector<MeasurePoint> pointsOf(Fields &f)
         const QJsonArray p = a[i].toArray();
         const QString which = QStringLiteral("point %1").arg(i + 1);
         // The time came later: a point of three numbers has none.
-        const bool numbers = std::all_of(p.begin(), p.end(), [](const QJsonValue &v) { return v.isDouble(); });
+        bool numbers = true;
+        for (qsizetype k = 0; k < p.size(); ++k)
+            numbers = numbers && p.at(k).isDouble();
         if ((p.size() != 3 && p.size() != 4) || !numbers) {
             f.fail(QStringLiteral("le %1 n'est pas une image et deux nombres").arg(which));
             break;

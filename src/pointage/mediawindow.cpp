@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QTableWidget>
 #include <QTabWidget>
 
 namespace orbane::pointage {
@@ -162,7 +163,9 @@ QWidget *PointageWindow::buildMassBox(QWidget *parent)
 // Wires what only a photograph or a video has, once the window is built.
 void PointageWindow::buildMedia()
 {
-    m_verify->hide(); // no true positions to check the points against
+    // No true positions to check the points against.
+    m_verify->hide();
+    m_table->setColumnHidden(8, true);
     m_python->setEnabled(false);
     m_python->hide();
     CalibrationPanel *calibration = m_media->calibration;

@@ -202,11 +202,7 @@ void PointageWindow::buildControls(QWidget *side)
 
     auto *column = new QVBoxLayout(side);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(new QLabel(onMedia() ? QStringLiteral("Cliquer sur l'objet, image après image "
-                                                            "(ou flèches et Entrée).")
-                                           : QStringLiteral("Cliquer sur chaque photographie, dans l'ordre "
-                                                            "(ou flèches et Entrée)."),
-                                 side));
+    column->addWidget(new QLabel(instruction(), side));
     column->addWidget(m_table, 1);
     auto *pointButtons = new QHBoxLayout;
     for (QPushButton *b : {undo, clear, verify})
@@ -226,6 +222,16 @@ void PointageWindow::buildControls(QWidget *side)
     bottom->addStretch();
     bottom->addWidget(close);
     column->addLayout(bottom);
+}
+
+QString PointageWindow::instruction() const
+{
+    const QString keys = QStringLiteral(" (ou flèches et Entrée).");
+    if (!onMedia())
+        return QStringLiteral("Cliquer sur chaque photographie, dans l'ordre") + keys;
+    if (!m_media->source.video)
+        return QStringLiteral("Cliquer sur chaque position de l'objet, dans l'ordre") + keys;
+    return QStringLiteral("Cliquer sur l'objet, image après image") + keys;
 }
 
 QWidget *PointageWindow::buildSchemeBox(QWidget *parent)

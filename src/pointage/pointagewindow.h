@@ -131,6 +131,7 @@ private:
     void refreshTable();
     QString secondLawText() const;
     QString mediaSummary() const;
+    QString instruction() const;
     bool massHidden() const;
     int firstStaleRow() const;
     void fillRow(int row);

@@ -53,13 +53,14 @@ void ResidualPlot::paintEvent(QPaintEvent *)
                QStringLiteral("résidus (cm) : x en bleu, y en rouge, en fonction de t"));
     if (m_times.empty())
         return;
-    const auto [tMin, tMax] = std::minmax_element(m_times.begin(), m_times.end());
+    const auto range = std::minmax_element(m_times.begin(), m_times.end());
+    const double tMin = *range.first, tMax = *range.second;
     double largest = 1e-4;
     for (QPointF r : m_residuals)
         largest = std::max({largest, std::abs(r.x()), std::abs(r.y())});
-    const double span = *tMax > *tMin ? *tMax - *tMin : 1.0;
+    const double span = tMax > tMin ? tMax - tMin : 1.0;
     const auto at = [&](double t, double r) {
-        return QPointF(area.left() + 4 + (area.width() - 8) * (t - *tMin) / span,
+        return QPointF(area.left() + 4 + (area.width() - 8) * (t - tMin) / span,
                        area.center().y() - (area.height() / 2.0 - 4) * r / largest);
     };
     p.setPen(QPen(Qt::gray, 1, Qt::DashLine));

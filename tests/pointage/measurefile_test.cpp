@@ -145,11 +145,16 @@ TEST(MeasureFile, RefusesWhatIsNotAMeasure)
         {"bad kind", edited([](QJsonObject &o) { o[u"nature"] = QStringLiteral("film"); }),
          "« film »"},
         {"negative frame", edited([](QJsonObject &o) {
-             o[u"points"] = QJsonArray{QJsonArray{-1, 2.0, 3.0}};
+             // Built by append: clang takes a braced array of one array for a copy.
+             QJsonArray points;
+             points.append(QJsonArray{-1, 2.0, 3.0});
+             o[u"points"] = points;
          }),
          "« point 1 » n'est pas un numéro d'image"},
         {"bad point", edited([](QJsonObject &o) {
-             o[u"points"] = QJsonArray{QJsonArray{1, 2.0}};
+             QJsonArray points;
+             points.append(QJsonArray{1, 2.0});
+             o[u"points"] = points;
          }),
          "le point 1 n'est pas"},
         {"too many points", edited([&](QJsonObject &o) { o[u"points"] = many; }),
