@@ -210,6 +210,8 @@ pointage::MediaSource MediaOpener::missingVideo(const QString &path,
     pointage::MediaSource source;
     source.path = path;
     source.video = m.kind == pointage::SourceKind::Video;
+    source.warning = QStringLiteral("%1 introuvable : les points sont montrés sans l'image.")
+                         .arg(nameOf(path));
     QSizeF reach(640, 480);
     int frames = 1;
     for (const pointage::MeasurePoint &p : m.points) {

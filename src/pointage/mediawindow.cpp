@@ -137,6 +137,9 @@ QWidget *PointageWindow::buildMassBox(QWidget *parent)
     m_media->g = numberBox(QStringLiteral("g"), QStringLiteral("g (N/kg)"), 0.01, 100.0, 2, box);
     m_media->mass->setValue(m_measurement.masse());
     m_media->g->setValue(m_measurement.g());
+    // The measurement reads what the boxes show, not the main window's single precision.
+    m_measurement.setMass(m_media->mass->value());
+    m_measurement.setG(m_media->g->value());
     auto *fromMain = new QPushButton(QStringLiteral("&Reprendre ceux de la fenêtre principale"), box);
     fromMain->setObjectName(QStringLiteral("reprendre"));
     fromMain->setAutoDefault(false);
