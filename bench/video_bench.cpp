@@ -111,6 +111,7 @@ void BM_TrackAndFit(benchmark::State &state)
     for (auto _ : state) {
         if (!fitOnly) {
             window.clearPoints();
+            window.media()->frames->setFrame(0); // the tracking ends on its last frame
             window.trackFrom(flight.at(0));
         }
         window.fitModel();

@@ -1,6 +1,7 @@
 #include "pointage/calibrationpanel.h"
 
 #include "core/numberformat.h"
+#include "pointage/numberbox.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -49,14 +50,10 @@ CalibrationPanel::CalibrationPanel(QSize picture, QWidget *parent) : QWidget(par
     origin->setToolTip(QStringLiteral("Cliquer l'origine du repère"));
     m_axis->setToolTip(QStringLiteral("Cliquer deux points de l'axe x, quand la caméra n'était pas horizontale"));
 
-    m_length = new QDoubleSpinBox(this);
-    m_length->setObjectName(QStringLiteral("longueur"));
-    m_length->setLocale(QLocale(QLocale::French, QLocale::France));
-    m_length->setRange(0.001, 1000.0);
-    m_length->setDecimals(3);
+    m_length = numberBox(QStringLiteral("longueur"), QStringLiteral("Longueur de l'objet (m)"),
+                         0.001, 1000.0, 3, this);
     m_length->setValue(1.0);
     m_length->setSuffix(QStringLiteral(" m"));
-    m_length->setAccessibleName(QStringLiteral("Longueur de l'objet (m)"));
     connect(m_length, &QDoubleSpinBox::valueChanged, this, [this](double metres) {
         m_calibration.length = metres;
         refresh();

@@ -1,6 +1,7 @@
 #include "pointage/framebar.h"
 
 #include "core/numberformat.h"
+#include "pointage/numberbox.h"
 
 #include <QBoxLayout>
 #include <QDoubleSpinBox>
@@ -32,13 +33,9 @@ FrameBar::FrameBar(std::vector<double> fileTimes, bool irregular, QWidget *paren
     m_step->setObjectName(QStringLiteral("pas"));
     m_step->setRange(1, 50);
     m_step->setAccessibleName(QStringLiteral("Après chaque point, avancer de (images)"));
-    m_slowMotion = new QDoubleSpinBox(this);
-    m_slowMotion->setObjectName(QStringLiteral("ralenti"));
-    m_slowMotion->setLocale(QLocale(QLocale::French, QLocale::France));
-    m_slowMotion->setRange(1.0, 100.0);
-    m_slowMotion->setDecimals(2);
+    m_slowMotion = numberBox(QStringLiteral("ralenti"), QStringLiteral("Ralenti : facteur"), 1.0,
+                             100.0, 2, this);
     m_slowMotion->setPrefix(QStringLiteral("× "));
-    m_slowMotion->setAccessibleName(QStringLiteral("Ralenti : facteur"));
     m_slowMotion->setToolTip(QStringLiteral("Une vidéo ralentie : 1 en temps réel, 8 pour une "
                                             "vidéo filmée à 240 images par seconde et lue à 30"));
     connect(m_slowMotion, &QDoubleSpinBox::valueChanged, this, [this] {

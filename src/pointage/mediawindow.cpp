@@ -3,6 +3,7 @@
 #include "pointage/calibrationpanel.h"
 #include "pointage/framebar.h"
 #include "pointage/mediaparts.h"
+#include "pointage/numberbox.h"
 #include "pointage/pointagewindow.h"
 #include "pointage/residualplot.h"
 
@@ -37,18 +38,6 @@ std::pair<double, double> massAndG(const Simulation &sim)
     if (hidden)
         return {0.058, 9.81};
     return {double(sim.s.masse), double(sim.s.gpes)};
-}
-
-QDoubleSpinBox *numberBox(const QString &name, const QString &accessible, double low, double high,
-                          int decimals, QWidget *parent)
-{
-    auto *box = new QDoubleSpinBox(parent);
-    box->setObjectName(name);
-    box->setAccessibleName(accessible);
-    box->setLocale(QLocale(QLocale::French, QLocale::France));
-    box->setRange(low, high);
-    box->setDecimals(decimals);
-    return box;
 }
 
 } // namespace

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDoubleSpinBox>
+#include <QLocale>
+#include <QString>
+
+namespace orbane::pointage {
+
+// A number box of the pointage window: decimal comma whatever the machine's language, a name
+// for tests and one for screen readers.
+inline QDoubleSpinBox *numberBox(const QString &name, const QString &accessible, double low,
+                                 double high, int decimals, QWidget *parent)
+{
+    auto *box = new QDoubleSpinBox(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessible);
+    box->setLocale(QLocale(QLocale::French, QLocale::France));
+    box->setRange(low, high);
+    box->setDecimals(decimals);
+    return box;
+}
+
+} // namespace orbane::pointage
