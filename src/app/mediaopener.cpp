@@ -114,10 +114,8 @@ void MediaOpener::openVideo(const QString &path)
 void MediaOpener::videoRead(const video::Decoded &decoded)
 {
     const bool cancelled = m_progress && m_progress->wasCanceled();
-    if (m_progress) {
-        m_progress->hide(); // before any message: the message must not sit under it
-        m_progress->deleteLater();
-    }
+    // Gone before any message: its own timer would show it again over the message.
+    delete m_progress.data();
     std::unique_ptr<pointage::MeasureFile> measure = std::move(m_pending);
     if (cancelled && decoded.frames.empty())
         return;
