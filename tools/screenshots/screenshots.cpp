@@ -9,10 +9,13 @@
 #include "core/units.h"
 #include "exchange/exportdialog.h"
 #include "graphs/graphes.h"
+#include "pointage/measurefile.h"
+#include "pointage/mediasource.h"
 #include "pointage/pointageview.h"
 #include "pointage/pointagewindow.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -22,10 +25,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTabWidget>
 #include <QPainter>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -205,6 +210,84 @@ QImage pointage(Lesson &lesson)
     return shot;
 }
 
+// A ball thrown in front of a wall, a metre rule on the floor: the frames of a classroom video
+// drawn here, 25 a second, and the ball's centre on each (pixels).
+struct ThrownBall
+{
+    std::vector<QImage> frames;
+    std::vector<double> times;
+    std::vector<QPointF> centres;
+};
+
+ThrownBall thrownBall()
+{
+    constexpr double kScale = 200, x0 = 0.1, y0 = 0.3, vx = 2.5, vy = 3.2, g = 9.81; // px/m, SI
+    const QPointF origin(40, 360);
+    ThrownBall out;
+    for (int i = 0; i < 18; ++i) {
+        const double t = i / 25.0;
+        const QPointF c = origin + kScale * QPointF(x0 + vx * t, -(y0 + vy * t - g * t * t / 2));
+        QImage frame(640, 400, QImage::Format_RGB32);
+        QPainter p(&frame);
+        QLinearGradient wall(0, 0, 0, 365);
+        wall.setColorAt(0, QColor(214, 208, 196));
+        wall.setColorAt(1, QColor(190, 182, 168));
+        p.fillRect(0, 0, 640, 365, wall);
+        p.fillRect(0, 365, 640, 35, QColor(120, 100, 80));
+        for (int d = 0; d < 10; ++d) // the rule, in decimetres
+            p.fillRect(300 + 20 * d, 368, 20, 6, d % 2 ? QColor(250, 250, 240) : QColor(230, 190, 30));
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(235, 90, 20));
+        p.drawEllipse(c, 7, 7);
+        p.end();
+        out.frames.push_back(frame);
+        out.times.push_back(t);
+        out.centres.push_back(c);
+    }
+    return out;
+}
+
+// The pointage window on that video: calibrated, every frame pointed by hand (a pixel off here
+// and there), the model fitted and its curve over the picture.
+QImage videoPointage(Lesson &lesson)
+{
+    const ThrownBall ball = thrownBall();
+    pointage::MediaSource source;
+    source.path = QStringLiteral("lancer.mp4");
+    source.video = true;
+    source.frames = ball.frames;
+    source.times = ball.times;
+    pointage::PointageActions actions;
+    actions.simulate = [](const pointage::FittedLaunch &) {}; // "Simuler ce lancer" enabled
+    auto *window = new pointage::PointageWindow(lesson.w.sim(), std::move(source),
+                                                std::move(actions), &lesson.w);
+    pointage::MeasureFile measure;
+    measure.calibration.scaleFrom = QPointF(300, 371);
+    measure.calibration.scaleTo = QPointF(500, 371);
+    measure.calibration.length = 1.0;
+    measure.calibration.origin = QPointF(40, 360);
+    measure.masse = 0.058;
+    measure.g = 9.81;
+    for (std::size_t i = 0; i < ball.centres.size(); ++i) {
+        const QPointF off(std::round(std::sin(1.7 * double(i))), std::round(std::cos(2.3 * double(i))));
+        const QPointF at = ball.centres[i] + off;
+        measure.points.push_back({int(i), at.x(), at.y(), ball.times[i]});
+    }
+    window->applyMeasure(measure);
+    window->resize(1000, 560); // as narrow as it goes, no empty room under the picture
+    window->show();
+    if (auto *frames = window->findChild<QAbstractSlider *>(QStringLiteral("image")))
+        frames->setValue(9);
+    if (auto *tabs = window->findChild<QTabWidget *>(QStringLiteral("onglets")))
+        tabs->setCurrentIndex(2);
+    click(window->findChild<QAbstractButton *>(QStringLiteral("modeliser")));
+    QApplication::processEvents();
+    const QImage shot = window->grab().toImage();
+    window->close();
+    return shot;
+}
+
 // What `orbane1s --help` prints, in a terminal's colours.
 QImage commandLine()
 {
@@ -315,6 +398,7 @@ std::vector<HelpShot> helpShots()
     const Shot plain{"", "GRAPHES.P08", false, {}, {}, false, 1, 0};
     return {
         {"pointage", chrono, [](Lesson &l) { return part(pointage(l), {}, 0.55); }},
+        {"pointage-video", plain, [](Lesson &l) { return part(videoPointage(l), {}, 0.46); }},
         {"exporter", chrono,
          [](Lesson &l) {
              return grabModal([&] { exchange::exportFlight(l.w.sim(), l.dialogs(), &l.w); });
