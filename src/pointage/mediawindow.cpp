@@ -141,6 +141,7 @@ QWidget *PointageWindow::buildMassBox(QWidget *parent)
         m_measurement.setMass(m_media->mass->value());
         m_measurement.setG(m_media->g->value());
         m_tabled = {};
+        mediaChanged(); // k = m·λ: a fit shown would keep the old mass
         refresh();
     };
     connect(m_media->mass, &QDoubleSpinBox::valueChanged, this, changed);
@@ -169,6 +170,7 @@ void PointageWindow::buildMedia()
     });
     connect(calibration, &CalibrationPanel::toolChanged, this, [this] { m_view->setFocus(); });
     if (FrameBar *frames = m_media->frames) {
+        m_view->setFramePointsOnly(true);
         connect(frames, &FrameBar::frameChanged, this, &PointageWindow::showFrame);
         connect(frames, &FrameBar::timesChanged, this, [this] {
             m_measurement.setFrameTimes(m_media->frames->times());

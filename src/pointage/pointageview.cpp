@@ -109,6 +109,12 @@ void PointageView::place(QPointF pixel)
 
 std::optional<int> PointageView::pointNear(QPointF pixel) const
 {
+    if (m_framePointsOnly) {
+        if (!m_current || *m_current >= m_measurement.count())
+            return std::nullopt;
+        const QPointF d = m_measurement.pixel(*m_current) - pixel;
+        return std::hypot(d.x(), d.y()) <= kGrab ? m_current : std::nullopt;
+    }
     for (int i = 0; i < m_measurement.count(); ++i) {
         const QPointF d = m_measurement.pixel(i) - pixel;
         if (std::hypot(d.x(), d.y()) <= kGrab)
@@ -154,7 +160,8 @@ void PointageView::mouseReleaseEvent(QMouseEvent *event)
         emit vectorDrawn(*from, velocity);
         return;
     }
-    if (!from)
+    // On a video, a click beside the frame's point corrects it.
+    if (!from || (m_framePointsOnly && pixel != m_measurement.pixel(*from)))
         place(pixel);
 }
 

@@ -50,6 +50,9 @@ public:
     void setExtraPainter(std::function<void(QPainter &)> paint) { m_extra = std::move(paint); }
     // The point drawn larger: the one on the frame shown.
     void setCurrentPoint(std::optional<int> point);
+    // On a video, only the frame's own point starts a vector, and a click near it moves it:
+    // the other frames' points are only shown.
+    void setFramePointsOnly(bool on) { m_framePointsOnly = on; }
     void setZoom(int zoom);
     int zoom() const { return m_zoom; }
     void setOverlay(const Overlay &overlay);
@@ -92,6 +95,7 @@ private:
     std::function<bool(QPointF)> m_take;
     std::function<void(QPainter &)> m_extra;
     std::optional<int> m_current;
+    bool m_framePointsOnly = false;
     QImage m_scaled; // the last picture drawn by m_drawScaled
     Measurement &m_measurement;
     int m_zoom = 1;

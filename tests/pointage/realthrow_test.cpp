@@ -4,6 +4,7 @@
 #include "pointage/measurefile.h"
 #include "pointage/mediaparts.h"
 #include "pointage/pointagewindow.h"
+#include "pointage/pointageview.h"
 #include "support/doubles.h"
 #include "video/synthvideo.h"
 #include "video/tracker.h"
@@ -11,6 +12,7 @@
 
 #include <QFile>
 #include <QPushButton>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <cmath>
@@ -113,6 +115,23 @@ TEST_F(RealThrow, AVideoTrackedAndFittedGivesGAndKeepsItsMeasurement)
     EXPECT_EQ(reopened.measurement().points(), tracked.points);
     ASSERT_FALSE(rig.dialogs.shown.empty());
     EXPECT_TRUE(rig.dialogs.shown.back().prompt.contains(QStringLiteral("mesure.o1m")));
+
+    // A click beside the frame's own point moves it; one near another frame's point places the
+    // frame's own. The picture is shown twice as large.
+    reopened.media()->frames->setFrame(5);
+    PointageView *view = reopened.view();
+    // A click lands on the whole picture pixel under it.
+    const auto click = [view](QPointF pixel) {
+        const QPoint at = (2 * pixel).toPoint();
+        QTest::mouseClick(view, Qt::LeftButton, {}, at);
+        return QPointF(at.x() / 2, at.y() / 2);
+    };
+    const QPointF moved = click(reopened.measurement().pixel(5) + QPointF(3, 0));
+    EXPECT_EQ(reopened.measurement().pixel(5), moved);
+    EXPECT_EQ(reopened.measurement().count(), scene.count);
+    EXPECT_EQ(reopened.media()->frames->frame(), 6) << "the next frame comes by itself";
+    const QPointF placed = click(moved + QPointF(0, 2));
+    EXPECT_EQ(reopened.measurement().pixel(6), placed);
 }
 
 // Over 100 noisy videos the uncertainty the fit states covers the true g as it should.
