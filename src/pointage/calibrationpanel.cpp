@@ -1,7 +1,7 @@
 #include "pointage/calibrationpanel.h"
 
 #include "core/numberformat.h"
-#include "pointage/numberbox.h"
+#include "pointage/controlparts.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>

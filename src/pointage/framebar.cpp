@@ -1,7 +1,7 @@
 #include "pointage/framebar.h"
 
 #include "core/numberformat.h"
-#include "pointage/numberbox.h"
+#include "pointage/controlparts.h"
 
 #include <QBoxLayout>
 #include <QDoubleSpinBox>
@@ -114,20 +114,25 @@ void FrameBar::setTimeOrigin(int frame)
     emit timesChanged();
 }
 
+double FrameBar::time(int frame) const
+{
+    const double t = m_fileTimes.at(std::size_t(frame)) - m_fileTimes.at(std::size_t(m_timeOrigin));
+    return t / slowMotion();
+}
+
 std::vector<double> FrameBar::times() const
 {
     std::vector<double> out;
     out.reserve(m_fileTimes.size());
-    const double origin = m_fileTimes.empty() ? 0.0 : m_fileTimes[std::size_t(m_timeOrigin)];
-    for (double t : m_fileTimes)
-        out.push_back((t - origin) / slowMotion());
+    for (int i = 0; i < frameCount(); ++i)
+        out.push_back(time(i));
     return out;
 }
 
 QString FrameBar::position() const
 {
     const int i = frame();
-    const double t = m_fileTimes.empty() ? 0.0 : times()[std::size_t(i)];
+    const double t = m_fileTimes.empty() ? 0.0 : time(i);
     return QStringLiteral("Image %1 / %2 – t = %3 s")
         .arg(i + 1)
         .arg(frameCount())

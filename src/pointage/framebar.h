@@ -34,6 +34,7 @@ public:
     void setTimeOrigin(int frame);
     // The frames' times as the analysis reads them: real seconds from the time origin.
     std::vector<double> times() const;
+    double time(int frame) const;
     QString position() const; // "Image 12 / 255 – t = 0,440 s"
 
 signals:

@@ -93,9 +93,10 @@ double Measurement::time(int i) const
 }
 
 // The same conversion as the axes and the scene's coordinate tool tip, or the picture's own.
-QPointF Measurement::position(int i) const
+QPointF Measurement::position(int i) const { return toMetres(pixel(i)); }
+
+QPointF Measurement::toMetres(QPointF p) const
 {
-    const QPointF p = pixel(i);
     if (m_calibration)
         return m_calibration->toMetres(p);
     return {scene::metresX(p.x()), scene::metresY(p.y())};

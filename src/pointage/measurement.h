@@ -74,6 +74,8 @@ public:
 
     double time(int i) const;
     QPointF position(int i) const; // m, y upward
+    // Any picture pixel in metres, as a point placed there would read.
+    QPointF toMetres(QPointF pixel) const;
     // A vector (m, m.s⁻¹, N) as a direction on the picture, y downward, same length; and back.
     QPointF onPicture(QPointF vector) const;
     QPointF fromPicture(QPointF vector) const;

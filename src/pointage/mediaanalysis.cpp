@@ -1,6 +1,7 @@
 // The pointage window's analysis of a real throw: automatic tracking, the model fitted to the
 // points, the notebook for the class, and the measurement kept in a file.
 #include "pointage/calibrationpanel.h"
+#include "pointage/controlparts.h"
 #include "pointage/framebar.h"
 #include "pointage/measurefile.h"
 #include "pointage/mediaparts.h"
@@ -33,14 +34,6 @@ namespace {
 
 const QString kMeasureFilter = QStringLiteral("Mesure Orbane 1S|*.o1m");
 
-QPushButton *actionButton(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
 QString fitLines(const FitResult &fit)
 {
     const QString speed = QStringLiteral("m.s⁻¹"), metre = QStringLiteral("m");
@@ -61,11 +54,11 @@ QWidget *PointageWindow::buildModelTab(QWidget *parent)
 {
     auto *tab = new QWidget(parent);
     MediaParts &m = *m_media;
-    m.track = actionButton(QStringLiteral("suivi"), QStringLiteral("&Suivi automatique"), tab);
+    m.track = pushButton(QStringLiteral("suivi"), QStringLiteral("&Suivi automatique"), tab);
     m.track->setCheckable(true);
     m.track->setToolTip(QStringLiteral("Cliquer ensuite sur l'objet : le programme le suit d'image en image"));
     m.track->setVisible(m.source.video);
-    QPushButton *fit = actionButton(QStringLiteral("modeliser"), QStringLiteral("&Modéliser"), tab);
+    QPushButton *fit = pushButton(QStringLiteral("modeliser"), QStringLiteral("&Modéliser"), tab);
     fit->setToolTip(QStringLiteral("Ajuster le mouvement du modèle aux points (moindres carrés)"));
     m.air = new QCheckBox(QStringLiteral("Avec frottement de l'air linéaire (f = k·v)"), tab);
     m.air->setObjectName(QStringLiteral("frottementLineaire"));
@@ -74,10 +67,10 @@ QWidget *PointageWindow::buildModelTab(QWidget *parent)
     m.fitText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m.residuals = new ResidualPlot(tab);
     m.residuals->setMaximumHeight(220);
-    m.simulate = actionButton(QStringLiteral("simuler"), QStringLiteral("S&imuler ce lancer"), tab);
+    m.simulate = pushButton(QStringLiteral("simuler"), QStringLiteral("S&imuler ce lancer"), tab);
     m.simulate->setToolTip(QStringLiteral("Reprendre le lancer ajusté dans la fenêtre principale"));
-    QPushButton *save = actionButton(QStringLiteral("enregistrerMesure"), QStringLiteral("Enre&gistrer la mesure…"), tab);
-    QPushButton *open = actionButton(QStringLiteral("ouvrirMesure"), QStringLiteral("O&uvrir une mesure…"), tab);
+    QPushButton *save = pushButton(QStringLiteral("enregistrerMesure"), QStringLiteral("Enre&gistrer la mesure…"), tab);
+    QPushButton *open = pushButton(QStringLiteral("ouvrirMesure"), QStringLiteral("O&uvrir une mesure…"), tab);
     connect(m.track, &QPushButton::toggled, this, [this](bool on) {
         if (on)
             m_media->status->setText(QStringLiteral("Suivi automatique : cliquer sur l'objet."));

@@ -3,7 +3,7 @@
 #include "pointage/calibrationpanel.h"
 #include "pointage/framebar.h"
 #include "pointage/mediaparts.h"
-#include "pointage/numberbox.h"
+#include "pointage/controlparts.h"
 #include "pointage/pointagewindow.h"
 #include "pointage/residualplot.h"
 
@@ -68,7 +68,7 @@ PointageWindow::PointageWindow(const Simulation &sim, MediaSource source, Pointa
     m_view->setExtraPainter([this](QPainter &p) { paintOverMedia(p); });
     // A small video is shown twice as large, to point it finely.
     const int zoom = first.width() * 2 <= kLargestShown ? 2 : 1;
-    buildWindow(m_view, std::min(first.width() * zoom, kLargestShown));
+    buildWindow(std::min(first.width() * zoom, kLargestShown));
     m_zoom->setChecked(zoom == 2);
     buildMedia();
 }
@@ -140,9 +140,7 @@ QWidget *PointageWindow::buildMassBox(QWidget *parent)
     const auto changed = [this] {
         m_measurement.setMass(m_media->mass->value());
         m_measurement.setG(m_media->g->value());
-        m_tabled = {};
-        mediaChanged(); // k = m·λ: a fit shown would keep the old mass
-        refresh();
+        remeasure(); // k = m·λ: a fit shown would keep the old mass
     };
     connect(m_media->mass, &QDoubleSpinBox::valueChanged, this, changed);
     connect(m_media->g, &QDoubleSpinBox::valueChanged, this, changed);
@@ -164,9 +162,7 @@ void PointageWindow::buildMedia()
     CalibrationPanel *calibration = m_media->calibration;
     connect(calibration, &CalibrationPanel::changed, this, [this] {
         m_measurement.setCalibration(m_media->calibration->calibration());
-        m_tabled = {};
-        mediaChanged();
-        refresh();
+        remeasure();
     });
     connect(calibration, &CalibrationPanel::toolChanged, this, [this] { m_view->setFocus(); });
     if (FrameBar *frames = m_media->frames) {
@@ -174,9 +170,7 @@ void PointageWindow::buildMedia()
         connect(frames, &FrameBar::frameChanged, this, &PointageWindow::showFrame);
         connect(frames, &FrameBar::timesChanged, this, [this] {
             m_measurement.setFrameTimes(m_media->frames->times());
-            m_tabled = {};
-            mediaChanged();
-            refresh();
+            remeasure();
         });
         connect(calibration->timeOriginButton(), &QPushButton::clicked, this,
                 [this] { m_media->frames->setTimeOrigin(m_media->frames->frame()); });
@@ -194,9 +188,7 @@ void PointageWindow::buildMedia()
         m_measurement.setTau(m_media->tau->value() / 1000.0);
         connect(m_media->tau, &QDoubleSpinBox::valueChanged, this, [this](double ms) {
             m_measurement.setTau(ms / 1000.0);
-            m_tabled = {};
-            mediaChanged();
-            refresh();
+            remeasure();
         });
     }
     refresh();
@@ -230,6 +222,13 @@ bool PointageWindow::placeOnFrame(QPointF pixel)
     refresh();
     m_media->frames->advance();
     return true;
+}
+
+void PointageWindow::remeasure()
+{
+    m_tabled = {};
+    mediaChanged();
+    refresh();
 }
 
 // The points moved, or what dates and places them: an old fit no longer stands.

@@ -7,6 +7,7 @@
 #include "core/tables.h"
 #include "exchange/exportdialog.h"
 #include "exchange/savechooser.h"
+#include "pointage/controlparts.h"
 #include "pointage/mediaparts.h"
 #include "pointage/notebook.h"
 #include "platform/accessibility.h"
@@ -38,14 +39,6 @@ namespace orbane::pointage {
 namespace {
 
 const QColor kRight(0, 128, 0), kWrong(192, 0, 0);
-
-QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QCheckBox *option(const QString &name, const QString &caption, QWidget *parent)
 {
@@ -86,14 +79,14 @@ PointageWindow::PointageWindow(const Simulation &sim, const QImage &chronophotog
     m_measurement.setDrag(dragAtPhotos(sim));
     setWindowTitle(QStringLiteral("Pointage de la chronophotographie"));
     m_view = new PointageView(chronophotograph, m_measurement, this);
-    buildWindow(nullptr, chronophotograph.width());
+    buildWindow(chronophotograph.width());
 }
 
 PointageWindow::~PointageWindow() = default;
 
 // The picture on the left (with what goes under it on a video), the table and the controls on
 // the right.
-void PointageWindow::buildWindow(QWidget *picture, int pictureWidth)
+void PointageWindow::buildWindow(int pictureWidth)
 {
     setObjectName(QStringLiteral("pointage"));
     setModal(false);
@@ -113,7 +106,7 @@ void PointageWindow::buildWindow(QWidget *picture, int pictureWidth)
     buildControls(side);
     buildUndo();
     auto *layout = new QHBoxLayout(this);
-    layout->addWidget(picture ? buildMediaPicture(scroll) : scroll);
+    layout->addWidget(onMedia() ? buildMediaPicture(scroll) : scroll);
     layout->addWidget(onMedia() ? buildMediaSide(side) : side, 1);
     // A zoomed video needs room beside it for the tabs.
     resize(onMedia() ? std::max(1000, pictureWidth + 600) : 1000, onMedia() ? 720 : 660);
@@ -135,9 +128,7 @@ void PointageWindow::connectView()
     });
     connect(m_view, &PointageView::vectorDrawn, this, &PointageWindow::setVector);
     connect(m_view, &PointageView::crossHairMoved, this, [this](QPoint pixel) {
-        const QPointF at = m_measurement.calibration()
-                               ? m_measurement.calibration()->toMetres(pixel)
-                               : QPointF(scene::metresX(pixel.x()), scene::metresY(pixel.y()));
+        const QPointF at = m_measurement.toMetres(pixel);
         if (m_actions.say)
             m_actions.say(QStringLiteral("croix : x = %1 m ; y = %2 m")
                               .arg(numfmt::fixed(at.x()), numfmt::fixed(at.y())));
@@ -166,13 +157,12 @@ void PointageWindow::buildControls(QWidget *side)
     bold.setBold(true);
     m_secondLaw->setFont(bold);
 
-    QPushButton *undo = button(QStringLiteral("annuler"), QStringLiteral("Annuler le &dernier point"), side);
-    QPushButton *clear = button(QStringLiteral("effacer"), QStringLiteral("&Tout effacer"), side);
-    m_verify = button(QStringLiteral("verifier"), QStringLiteral("&Vérifier les points"), side);
-    QPushButton *verify = m_verify;
+    QPushButton *undo = pushButton(QStringLiteral("annuler"), QStringLiteral("Annuler le &dernier point"), side);
+    QPushButton *clear = pushButton(QStringLiteral("effacer"), QStringLiteral("&Tout effacer"), side);
+    m_verify = pushButton(QStringLiteral("verifier"), QStringLiteral("&Vérifier les points"), side);
     connect(undo, &QPushButton::clicked, this, &PointageWindow::undoPoint);
     connect(clear, &QPushButton::clicked, this, &PointageWindow::clearPoints);
-    connect(verify, &QPushButton::clicked, this, &PointageWindow::verifyPoints);
+    connect(m_verify, &QPushButton::clicked, this, &PointageWindow::verifyPoints);
 
     m_zoom = option(QStringLiteral("zoom"), QStringLiteral("Zoom ×2"), side);
     m_velocities = option(QStringLiteral("vitesses"), QStringLiteral("Afficher les vecteurs vitesse"), side);
@@ -182,9 +172,9 @@ void PointageWindow::buildControls(QWidget *side)
     connect(m_velocities, &QCheckBox::toggled, this, &PointageWindow::updateOverlay);
     connect(m_variations, &QCheckBox::toggled, this, &PointageWindow::updateOverlay);
 
-    QPushButton *exporter = button(QStringLiteral("exporter"), QStringLiteral("E&xporter…"), side);
-    QPushButton *python = button(QStringLiteral("python"), QStringLiteral("&Python…"), side);
-    QPushButton *notebook = button(QStringLiteral("notebook"), QStringLiteral("&Notebook…"), side);
+    QPushButton *exporter = pushButton(QStringLiteral("exporter"), QStringLiteral("E&xporter…"), side);
+    QPushButton *python = pushButton(QStringLiteral("python"), QStringLiteral("&Python…"), side);
+    QPushButton *notebook = pushButton(QStringLiteral("notebook"), QStringLiteral("&Notebook…"), side);
     notebook->setToolTip(QStringLiteral("Un notebook Jupyter pour la classe, en version élève ou professeur"));
     auto *versions = new QMenu(notebook);
     versions->addAction(QStringLiteral("Version élève (calculs à compléter)…"), this,
@@ -193,7 +183,7 @@ void PointageWindow::buildControls(QWidget *side)
                         [this] { exportNotebook(NotebookVersion::Teacher); });
     notebook->setMenu(versions);
     m_python = python;
-    QPushButton *close = button(QStringLiteral("fermer"), QStringLiteral("&Fermer"), side);
+    QPushButton *close = pushButton(QStringLiteral("fermer"), QStringLiteral("&Fermer"), side);
     exporter->setToolTip(QStringLiteral("Le tableau pour un tableur, Regressi ou Python"));
     python->setToolTip(QStringLiteral("Un programme Python qui refait le calcul et trace les vecteurs"));
     connect(exporter, &QPushButton::clicked, this, &PointageWindow::exportTable);
@@ -205,7 +195,7 @@ void PointageWindow::buildControls(QWidget *side)
     column->addWidget(new QLabel(instruction(), side));
     column->addWidget(m_table, 1);
     auto *pointButtons = new QHBoxLayout;
-    for (QPushButton *b : {undo, clear, verify})
+    for (QPushButton *b : {undo, clear, m_verify})
         pointButtons->addWidget(b);
     column->addLayout(pointButtons);
     column->addWidget(m_summary);
@@ -289,7 +279,7 @@ QWidget *PointageWindow::buildVectorBox(QWidget *parent)
     };
     m_vx = component(QStringLiteral("vx"));
     m_vy = component(QStringLiteral("vy"));
-    QPushButton *check = button(QStringLiteral("verifierVecteur"), QStringLiteral("Vérifier le v&ecteur"), box);
+    QPushButton *check = pushButton(QStringLiteral("verifierVecteur"), QStringLiteral("Vérifier le v&ecteur"), box);
     m_verdict = new QLabel(box);
     m_verdict->setObjectName(QStringLiteral("verdict"));
     auto *form = new QFormLayout(box);

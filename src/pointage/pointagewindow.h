@@ -105,7 +105,7 @@ public:
     MeasureFile measureFile(const QString &path) const;
 
 private:
-    void buildWindow(QWidget *picture, int pictureWidth);
+    void buildWindow(int pictureWidth);
     void buildControls(QWidget *side);
     QWidget *buildSchemeBox(QWidget *parent);
     void buildMedia();
@@ -115,6 +115,8 @@ private:
     QWidget *buildModelTab(QWidget *parent);
     void connectView();
     void mediaChanged();
+    // What dates, places or weighs the points changed: every row is stale, and so is a fit.
+    void remeasure();
     void paintOverMedia(QPainter &p) const;
     Marks marks() const;
     void recordMarks(const QString &name, const Marks &before);

@@ -2,9 +2,19 @@
 
 #include <QDoubleSpinBox>
 #include <QLocale>
+#include <QPushButton>
 #include <QString>
 
 namespace orbane::pointage {
+
+// A button of the pointage window: Enter in a box does not press it.
+inline QPushButton *pushButton(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
 
 // A number box of the pointage window: decimal comma whatever the machine's language, a name
 // for tests and one for screen readers.
