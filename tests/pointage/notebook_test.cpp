@@ -18,7 +18,7 @@ using namespace orbane::pointage;
 
 namespace {
 
-// Debian's first: its kernel spec runs /usr/bin/python3, whatever python3 the PATH finds.
+// Debian's first: its Jupyter kernel runs /usr/bin/python3, whatever python3 the PATH finds.
 QString nbconvert()
 {
     const QString debian = QStringLiteral("/usr/bin/jupyter-nbconvert");
